@@ -1,0 +1,20 @@
+#pragma once
+// Colour text of the settings file: one of twenty colour names, or "$" and eight hex digits of
+// the 32-bit value 00BBGGRR.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace q7 {
+
+// value is 0x00BBGGRR.
+std::string colorToText(uint32_t value);
+// Accepts the names (any letter case) and "$" with one to eight hex digits; no system colours.
+std::optional<uint32_t> colorFromText(std::string_view text);
+
+inline constexpr uint32_t kColorBlack = 0x000000;
+inline constexpr uint32_t kColorWhite = 0xFFFFFF;
+
+}  // namespace q7

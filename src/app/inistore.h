@@ -1,0 +1,89 @@
+#pragma once
+// Line-oriented key-value store for small 8-bit text files made of "[section]" headers and
+// "key=value" lines. It keeps nothing between calls: every operation reads the file from its
+// first line. The same algorithms also run on an in-memory document (IniDocument), which is how
+// a whole file can be built off to the side and then put in place in one step.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q7 {
+
+// An input/output failure of a write; what() is the text shown to the operator.
+class IniError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Splits 8-bit text into lines as the store reads them: a line ends at LF, every CR is dropped
+// (the one before LF ends the line, a lone one is simply removed), a Ctrl-Z byte ends the text.
+std::vector<std::string> iniSplitLines(std::string_view bytes);
+
+// Matching rules shared by every operation: letter case is ignored, NULs in the line are ignored.
+bool iniIsHeader(std::string_view line, std::string_view section);
+bool iniIsKeyLine(std::string_view line, std::string_view key);
+
+// What a write does to the file: append a tail, or rewrite the whole file through the temporary copy.
+struct IniEdit {
+    enum class Kind { Append, Rewrite } kind;
+    std::string bytes;  // the tail to append, or the complete new contents
+};
+
+// The pure algorithms, on the lines of a file.
+std::string iniReadValue(const std::vector<std::string>& lines, std::string_view section, std::string_view key);
+int iniFindKeyLine(const std::vector<std::string>& lines, std::string_view section, std::string_view key);
+IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::string_view section,
+                     std::string_view key, std::string_view value);
+
+// The store on a byte string held in memory.
+class IniDocument {
+public:
+    explicit IniDocument(std::string bytes = {}) : m_bytes(std::move(bytes)) {}
+    const std::string& bytes() const { return m_bytes; }
+    std::string readValue(std::string_view section, std::string_view key) const;
+    int findKeyLine(std::string_view section, std::string_view key) const;
+    void writeValue(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    std::string m_bytes;
+};
+
+// The store on a file. fileName() is the process-wide "current file" every operation works on;
+// callers assign it before a series of operations. A relative name is resolved against the
+// working directory of the moment; an existing file is found without regard to letter case.
+class IniStore {
+public:
+    using Reporter = std::function<void(const std::string& message)>;
+
+    explicit IniStore(std::string fileName = "Config.ini", Reporter scanErrorReporter = {});
+
+    void setFileName(std::string fileName) { m_fileName = std::move(fileName); }
+    const std::string& fileName() const { return m_fileName; }
+    void setScanErrorReporter(Reporter reporter) { m_report = std::move(reporter); }
+
+    // Empty text when the key is absent or the file cannot be read.
+    std::string readValue(std::string_view section, std::string_view key);
+    // 1-based line of the key inside its section, 0 when absent; a scan error is reported and counts as absent.
+    int findKeyLine(std::string_view section, std::string_view key);
+    // Throws IniError when the file cannot be created, read or rewritten.
+    void writeValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // The path the current file name stands for right now (existing file of another letter case included).
+    std::string resolvedPath() const;
+
+private:
+    std::string ensureFile();  // creates an empty file when none exists; returns the resolved path
+
+    std::string m_fileName;
+    Reporter m_report;
+};
+
+// Reads a whole file as bytes; throws IniError.
+std::string readFileBytes(const std::string& path);
+// Finds an existing file whose name equals path's file name without regard to letter case.
+std::string resolveCaseInsensitive(const std::string& path);
+
+}  // namespace q7

@@ -1,0 +1,26 @@
+#include "app/mainconfig.h"
+#include "app/signalclose.h"
+#include "platform/process.h"
+#include "platform/qtdialogs.h"
+#include "platform/system.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("q7-config-tool"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Q7 Configuration Tool"));
+    // The window may sit in the tray with nothing visible; only closing it ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    q7::QtDialogs dialogs;
+    q7::QtSystemInfo system;
+    q7::QtProcessStarter processes;
+    q7::TMainConfig window(q7::Services{dialogs, system, processes, QString(), 1.0});
+    dialogs.setParent(&window);
+    QObject::connect(&window, &q7::TMainConfig::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    q7::closeOnTerminationSignals(&window);
+    window.show();
+    return app.exec();
+}

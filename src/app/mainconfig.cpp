@@ -1,0 +1,409 @@
+#include "app/mainconfig.h"
+
+#include "app/colortext.h"
+#include "app/localechoice.h"
+#include "app/scratch.h"
+#include "app/waitpanel.h"
+#include "config/configpage.h"
+#include "lists/examplepage.h"
+#include "lists/filelistpage.h"
+#include "messages/messagepage.h"
+#include "platform/dialogs.h"
+#include "platform/system.h"
+#include "players/driversetupdialog.h"
+#include "players/playerlistview.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <charconv>
+
+namespace q7 {
+namespace {
+
+constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
+constexpr int kEchoFirstTickMs = 100;
+constexpr int kEchoIntervalMs = 10000;
+
+QString fromFile(const std::string& text) { return QString::fromLocal8Bit(text); }
+std::string toFile(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// 0x00BBGGRR <-> QColor
+QColor colorFromValue(uint32_t v) { return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)); }
+uint32_t valueFromColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
+
+std::optional<int> wholeNumber(const std::string& text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+QIcon trayPicture()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x1a, 0x4b, 0x8c));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(1, 1, 30, 30, 6, 6);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(15);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Q7"));
+    return QIcon(pixmap);
+}
+
+QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setFixedSize(26, 26);
+    return button;
+}
+
+}  // namespace
+
+TMainConfig::TMainConfig(Services services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    setObjectName(QStringLiteral("MainConfig"));
+    m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(fromFile(text)); });
+    buildLayout();
+    buildTray();
+    m_driverSetup = new TOKRightDlg(this);
+    FormCreate();
+}
+
+TMainConfig::~TMainConfig() = default;
+
+void TMainConfig::buildLayout()
+{
+    setFixedSize(kWideWidth, kHeight);
+
+    auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
+    ipLabel->setGeometry(8, 8, 100, 20);
+    m_localIPBox = new QComboBox(this);
+    m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
+    m_localIPBox->setGeometry(110, 5, 160, 24);
+    ipLabel->setBuddy(m_localIPBox);
+
+    m_playerList = new PlayerListView(this);
+    m_playerList->setGeometry(8, 36, 262, 490);
+    m_searchBar = new QProgressBar(this);
+    m_searchBar->setObjectName(QStringLiteral("SearchBar"));
+    m_searchBar->setGeometry(8, 532, 262, 16);
+    m_searchBar->setTextVisible(false);
+    m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
+    m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
+    m_searchButton->setGeometry(8, 554, 262, 30);
+
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setGeometry(278, 4, 490, 566);
+    m_configPage = new ConfigPage(m_services.dialogs, m_pageControl);
+    m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
+    auto* commands = new QWidget(m_pageControl);
+    commands->setObjectName(QStringLiteral("RemoteCommandSheet"));
+    m_pageControl->addTab(commands, QStringLiteral("Remote Command"));
+    m_messagePage = new MessagePage(m_pageControl);
+    m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
+    m_fileListPage = new FileListPage(m_pageControl);
+    m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
+    m_examplePage = new ExamplePage(m_pageControl);
+    m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));
+    for (const char* picture : {"Image1", "Image3"})
+        m_examplePage->findChild<QWidget*>(QLatin1String(picture))->installEventFilter(this);
+
+    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
+    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), this);
+    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"), this);
+    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), this);
+    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"), this);
+    m_image5->move(458, 576);
+    m_image2->move(458, 576);
+    m_image4->move(488, 576);
+    m_image6->move(518, 576);
+    m_image5->hide();
+    connect(m_image5, &QToolButton::clicked, this, &TMainConfig::Image5Click);
+    connect(m_image2, &QToolButton::clicked, this, &TMainConfig::Image5Click);
+    connect(m_image4, &QToolButton::clicked, this, &TMainConfig::Image4Click);
+    connect(m_image6, &QToolButton::clicked, this, &TMainConfig::Image6Click);
+
+    m_waitPanel = new WaitPanel(this);
+    m_waitPanel->setTimeScale(m_services.waitScale);
+
+    m_pingTimer = new QTimer(this);
+    m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
+    connect(m_pingTimer, &QTimer::timeout, this, &TMainConfig::PingTimerTimer);
+    m_checkDevTimer = new QTimer(this);
+    m_checkDevTimer->setObjectName(QStringLiteral("CheckDevTimer"));
+}
+
+void TMainConfig::buildTray()
+{
+    m_tray = new QSystemTrayIcon(trayPicture(), this);
+    m_tray->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    m_tray->setToolTip(QLatin1String(kCaption));
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenu2"));
+    QAction* open = menu->addAction(QStringLiteral("Open Configuration Tools"));
+    open->setObjectName(QStringLiteral("Open1"));
+    QAction* exit = menu->addAction(QStringLiteral("Exit "));
+    exit->setObjectName(QStringLiteral("Exit1"));
+    connect(open, &QAction::triggered, this, &TMainConfig::Open1Click);
+    connect(exit, &QAction::triggered, this, &TMainConfig::Exit1Click);
+    m_tray->setContextMenu(menu);
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            CoolTrayIcon1DblClick();
+    });
+}
+
+void TMainConfig::FormCreate()
+{
+    // 1-3: centre the wait panel, caption, centre the window on the screen.
+    m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+    setWindowTitle(QLatin1String(kCaption));
+    m_examplePage->showPictures();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
+
+    // 4: the settings file always lives in the start folder; its name is made absolute, so later
+    // changes of the working directory cannot move it.
+    m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
+
+    // 5: local addresses for the network search; the last one is selected.
+    m_localIPBox->addItem(QStringLiteral("127.0.0.1"));
+    m_localIPBox->addItems(m_services.system.localIPv4Addresses());
+    m_localIPBox->setCurrentIndex(m_localIPBox->count() - 1);
+
+    // 6: scratch folder and the empty command file. Without them the commands cannot be sent
+    // later, but start-up goes on so that no setting is lost.
+    m_scratchDir = m_services.system.scratchDir();
+    prepareScratch(toFile(m_scratchDir));
+    m_store.setFileName(toFile(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
+
+    const AppSettings stored = readAppSettings(m_store);
+
+    // 7-8: message font and colours, drawing strip scroll range.
+    m_messagePage->initScrollRange();
+
+    // 9-11: command descriptions, page rules, code page from the locale.
+    fillCommandDescriptions();
+    m_configPage->runUpdateRules();
+    m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(toFile(m_services.system.localeName()))));
+
+    // 12: players, 13-14: list root and server addresses, with the font and colours of step 7.
+    applyStoredSettings(stored);
+
+    // 15: play-list date.
+    m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
+
+    m_startupState = settingsFromWindow();
+}
+
+void TMainConfig::applyStoredSettings(const AppSettings& s)
+{
+    QFont font = m_messagePage->messageFont();
+    if (s.fontName.size() > 1)
+        font.setFamily(fromFile(s.fontName));
+    if (!s.fontSize.empty()) {
+        if (const auto size = wholeNumber(s.fontSize); size && *size > 0 && *size <= 1638)
+            font.setPointSize(*size);
+        else
+            m_unusedStored.emplace_back(&AppSettings::fontSize, s.fontSize);
+    }
+    m_messagePage->setMessageFont(font);
+    auto applyColor = [this](const std::string& text, std::string AppSettings::*field, auto setter) {
+        if (text.size() <= 1)
+            return;
+        if (const auto value = colorFromText(text))
+            (m_messagePage->*setter)(colorFromValue(*value));
+        else
+            m_unusedStored.emplace_back(field, text);
+    };
+    applyColor(s.foreColor, &AppSettings::foreColor, &MessagePage::setForeColor);
+    applyColor(s.backColor, &AppSettings::backColor, &MessagePage::setBackColor);
+
+    for (const StoredPlayer& player : s.players)
+        AddPlayer(fromFile(player.name), fromFile(player.address));
+
+    // A list root that no longer exists is kept in the file, in case its disk comes back.
+    const QString root = fromFile(s.root);
+    if (!root.isEmpty() && QDir(root).exists()) {
+        m_fileListPage->setDirectory(root);
+    } else {
+        m_fileListPage->setDirectory(QDir::homePath());
+        if (!root.isEmpty())
+            m_unusedStored.emplace_back(&AppSettings::root, s.root);
+    }
+    m_fileListPage->setDownUrl(fromFile(s.downUrl));
+    m_fileListPage->setUpUrl(fromFile(s.upUrl));
+}
+
+AppSettings TMainConfig::settingsFromWindow() const
+{
+    AppSettings s;
+    const QFont font = m_messagePage->messageFont();
+    s.fontName = toFile(font.family());
+    const int points = font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
+    s.fontSize = std::to_string(points);
+    s.foreColor = colorToText(valueFromColor(m_messagePage->foreColor()));
+    s.backColor = colorToText(valueFromColor(m_messagePage->backColor()));
+    s.root = toFile(QDir::toNativeSeparators(m_fileListPage->directory()));
+    s.downUrl = toFile(m_fileListPage->downUrl());
+    s.upUrl = toFile(m_fileListPage->upUrl());
+    s.players = m_playerList->players();
+    return s;
+}
+
+bool TMainConfig::FormClose()
+{
+    const bool echoWasActive = m_pingTimer->isActive();
+    m_checkDevTimer->stop();
+    m_pingTimer->stop();
+
+    AppSettings s = settingsFromWindow();
+    for (const auto& [field, raw] : m_unusedStored)
+        if (s.*field == m_startupState.*field)
+            s.*field = raw;
+    try {
+        saveAppSettings(toFile(m_startDir), s);
+    } catch (const IniError& e) {
+        m_services.dialogs.showError(fromFile(e.what()));
+        if (echoWasActive)
+            m_pingTimer->start();
+        return false;
+    }
+    m_store.setFileName(toFile(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    deleteTftpFiles(toFile(m_startDir));
+    return true;
+}
+
+void TMainConfig::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed && !FormClose()) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    m_tray->hide();
+    event->accept();
+    emit closed();
+}
+
+void TMainConfig::AddPlayer(const QString& name, const QString& address)
+{
+    if (m_playerList->addPlayer(name, address) != AddOutcome::AlreadyListed)
+        startEchoTimer();
+}
+
+void TMainConfig::startEchoTimer()
+{
+    m_pingTimer->start(kEchoFirstTickMs);
+}
+
+void TMainConfig::PingTimerTimer()
+{
+    // The echo pass probes the listed players here once the network search is built; until then
+    // the timer just settles into its regular interval.
+    m_pingTimer->setInterval(kEchoIntervalMs);
+}
+
+void TMainConfig::fillCommandDescriptions() {}
+
+void TMainConfig::Image4Click()
+{
+    // Without a tray the window could never come back, so it is only minimised then.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        showMinimized();
+        return;
+    }
+    m_tray->show();
+    hide();
+}
+
+void TMainConfig::Open1Click()
+{
+    m_tray->hide();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TMainConfig::CoolTrayIcon1DblClick() { Open1Click(); }
+void TMainConfig::Exit1Click() { close(); }
+void TMainConfig::Image6Click() { close(); }
+
+void TMainConfig::Image5Click()
+{
+    const bool narrow = width() == kWideWidth;
+    setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
+    m_image5->setVisible(narrow);
+    m_image2->setVisible(!narrow);
+}
+
+bool TMainConfig::beginDrag(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return true;
+    m_dragging = true;  // no window manager move: follow the mouse ourselves
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    return true;
+}
+
+void TMainConfig::mousePressEvent(QMouseEvent* event)
+{
+    if (!beginDrag(event))
+        QWidget::mousePressEvent(event);
+}
+
+void TMainConfig::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    else
+        m_dragging = false;
+}
+
+bool TMainConfig::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && beginDrag(static_cast<QMouseEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::MouseMove && m_dragging) {
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace q7

@@ -1,0 +1,114 @@
+#pragma once
+// The main window: player list on the left, the page control on the right, the wait panel, the
+// image buttons and the tray icon. It loads the settings file at start-up and rebuilds it at shut-down.
+
+#include "app/appsettings.h"
+#include "app/inistore.h"
+#include "app/services.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+
+namespace q7 {
+
+class ConfigPage;
+class ExamplePage;
+class FileListPage;
+class MessagePage;
+class PlayerListView;
+class TOKRightDlg;
+class WaitPanel;
+
+class TMainConfig : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWideWidth = 775;
+    static constexpr int kNarrowWidth = 550;
+    static constexpr int kHeight = 610;
+
+    explicit TMainConfig(Services services, QWidget* parent = nullptr);
+    ~TMainConfig() override;
+
+    // Window events.
+    void FormCreate();
+    bool FormClose();  // false when the settings could not be saved: the window then stays open
+    void Image4Click();
+    void Open1Click();
+    void CoolTrayIcon1DblClick();
+    void Exit1Click();
+    void Image6Click();
+    void Image5Click();
+
+    // Appends a player unless its address is listed or 256 players are; starts the online check.
+    void AddPlayer(const QString& name, const QString& address);
+
+    const QString& startDir() const { return m_startDir; }
+    const QString& scratchDir() const { return m_scratchDir; }
+    IniStore& store() { return m_store; }
+    WaitPanel* waitPanel() const { return m_waitPanel; }
+    ConfigPage* configPage() const { return m_configPage; }
+    Services& services() { return m_services; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildTray();
+    bool beginDrag(QMouseEvent* event);
+    void applyStoredSettings(const AppSettings& stored);
+    AppSettings settingsFromWindow() const;
+    void fillCommandDescriptions();  // the first description of each command group, once commands land
+    void startEchoTimer();
+    void PingTimerTimer();           // the echo pass over the listed players, once the network search lands
+
+    Services m_services;
+    QString m_startDir;
+    QString m_scratchDir;
+    IniStore m_store;
+
+    // Settings that could not be used at start-up are written back unchanged at shut-down,
+    // unless the operator has changed that value meanwhile.
+    std::vector<std::pair<std::string AppSettings::*, std::string>> m_unusedStored;
+    AppSettings m_startupState;
+
+    QComboBox* m_localIPBox = nullptr;
+    PlayerListView* m_playerList = nullptr;
+    QProgressBar* m_searchBar = nullptr;
+    QPushButton* m_searchButton = nullptr;
+    QTabWidget* m_pageControl = nullptr;
+    ConfigPage* m_configPage = nullptr;
+    MessagePage* m_messagePage = nullptr;
+    FileListPage* m_fileListPage = nullptr;
+    ExamplePage* m_examplePage = nullptr;
+    WaitPanel* m_waitPanel = nullptr;
+    QToolButton* m_image6 = nullptr;
+    QToolButton* m_image4 = nullptr;
+    QToolButton* m_image5 = nullptr;
+    QToolButton* m_image2 = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QTimer* m_pingTimer = nullptr;
+    QTimer* m_checkDevTimer = nullptr;
+    TOKRightDlg* m_driverSetup = nullptr;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_closed = false;
+};
+
+}  // namespace q7

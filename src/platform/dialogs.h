@@ -1,0 +1,32 @@
+#pragma once
+// Every modal dialog the tool shows goes through this seam, so tests answer them in advance and
+// never block. Operator errors use showMessage (one OK button, fixed English text); input/output
+// failures use showError with the failure's own text.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+namespace q7 {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
+
+    // filter is "Name|pattern|Name|pattern..."; filterIndex counts from 1. The chosen path is
+    // returned as chosen: no extension is added and an existing file is not questioned.
+    virtual std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) = 0;
+    virtual std::optional<QString> saveFileName(const QString& filter, int filterIndex, const QString& fileName) = 0;
+
+    virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+};
+
+// Turns "Config|*.conf|All|*.*" into Qt's name filters ("Config (*.conf)", "All (*.*)").
+QStringList nameFiltersFromPairs(const QString& filter);
+
+}  // namespace q7

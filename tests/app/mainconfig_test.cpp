@@ -1,0 +1,269 @@
+#include "app/appsettings.h"
+#include "app/mainconfig.h"
+#include "app/signalclose.h"
+#include "app/waitpanel.h"
+#include "support/fakes.h"
+#include "support/tempdir.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+using namespace q7;
+using namespace q7::test;
+
+namespace {
+
+class MainConfigTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TMainConfig> start()
+    {
+        auto window = std::make_unique<TMainConfig>(platform.services());
+        return window;
+    }
+    std::string settingsFile() const { return dir.file(kSettingsWriteName); }
+
+    TempDir dir;
+    FakePlatform platform{QString::fromStdString(dir.path())};
+};
+
+template <typename T>
+T* child(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+QStringList rows(QWidget* window, int column)
+{
+    QStringList out;
+    auto* list = child<QTreeWidget>(window, "ListView1");
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out << list->topLevelItem(i)->text(column);
+    return out;
+}
+
+TEST_F(MainConfigTest, firstStartWithoutSettingsFile)
+{
+    platform.system.addresses = {QStringLiteral("198.18.0.5"), QStringLiteral("198.18.1.5")};
+    auto window = start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Q7 Configuration Tool v3.8.9"));
+    EXPECT_EQ(window->size(), QSize(775, TMainConfig::kHeight));
+    EXPECT_TRUE(fileExists(dir.file(kSettingsReadName)));
+    EXPECT_EQ(readBytes(dir.file(kSettingsReadName)), "");
+    EXPECT_EQ(rows(window.get(), 2), QStringList());
+
+    auto* ipBox = child<QComboBox>(window.get(), "LocalIPBox");
+    EXPECT_EQ(ipBox->count(), 3);
+    EXPECT_EQ(ipBox->itemText(0), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(ipBox->currentText(), QStringLiteral("198.18.1.5"));
+
+    // Private scratch folder with an empty command file.
+    const std::string scratch = platform.system.scratch.toStdString();
+    EXPECT_EQ(readBytes(scratch + "/nullCMD.txt"), "");
+    struct stat st {};
+    ASSERT_EQ(::stat(scratch.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    EXPECT_EQ(child<QScrollBar>(window.get(), "ScrollBar1")->maximum(), 496);
+    EXPECT_EQ(child<QLabel>(window.get(), "FontNameLabel")->text(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(child<QComboBox>(window.get(), "CodePageBox")->currentIndex(), 0);
+
+    // The wait panel is centred and hidden.
+    auto* wait = child<QWidget>(window.get(), "WaitPanel");
+    EXPECT_FALSE(wait->isVisibleTo(window.get()));
+    EXPECT_EQ(wait->x(), (775 - wait->width()) / 2);
+}
+
+TEST_F(MainConfigTest, everyNamedControlExists)
+{
+    auto window = start();
+    for (const char* name : {"LocalIPBox", "ListView1", "SearchBar", "SearchQ7Button", "PageControl1", "WaitPanel",
+                             "WaitBar", "Image6", "Image4", "Image5", "Image2", "CoolTrayIcon1", "PopupMenu1",
+                             "PopupMenu2", "PingTimer", "CheckDevTimer", "ForeColor", "BackColor", "FontNameLabel",
+                             "CodePageBox", "SelectDirListBox", "DownEdit", "UpEdit", "DateTimePicker1", "OKRightDlg",
+                             "FWVersion", "Image1", "Image3"})
+        EXPECT_NE(window->findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+
+    auto* pages = child<QTabWidget>(window.get(), "PageControl1");
+    QStringList captions;
+    for (int i = 0; i < pages->count(); ++i)
+        captions << pages->tabText(i);
+    EXPECT_EQ(captions, (QStringList{"Configuration", "Remote Command", "Message Control", "File List Manager",
+                                     "Example"}));
+}
+
+TEST_F(MainConfigTest, japaneseLocaleStartsWithShiftJis)
+{
+    platform.system.locale = QStringLiteral("ja_JP.UTF-8");
+    auto window = start();
+    EXPECT_EQ(child<QComboBox>(window.get(), "CodePageBox")->currentText(), QStringLiteral("Japanese (Shift-JIS)"));
+}
+
+TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
+{
+    fs::create_directory(dir.file("media"));
+    const std::string media = dir.file("media");
+    writeBytes(dir.file(kSettingsReadName),
+               "\r\n[FONT]\r\nBACK=$00123456\r\nFORE=clRed\r\nSIZE=12\r\nNAME=DejaVu Serif\r\n"
+               "\r\n[LIST_EDIT]\r\nUPURL=ftp://up\r\nDOWNURL=http://down/\r\nROOT=" + media + "\r\n"
+               "\r\n[Q7_Dev]\r\nIP_5=198.18.0.6\r\nNAME_5=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n"
+               "IP_7=198.18.0.1\r\nNAME_7=Duplicate\r\n");
+    ::chmod(dir.file(kSettingsReadName).c_str(), 0444);
+    for (const char* name : {"tftpX", "TFTP_1_config.conf", "xtftp"})
+        writeBytes(dir.file(name), "x");
+
+    auto window = start();
+    EXPECT_EQ(rows(window.get(), 1), (QStringList{"Zero", "Five"}));
+    EXPECT_EQ(rows(window.get(), 2), (QStringList{"198.18.0.1", "198.18.0.6"}));
+    EXPECT_EQ(child<QLabel>(window.get(), "FontNameLabel")->text(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(child<QFrame>(window.get(), "ForeColor")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(child<QFrame>(window.get(), "BackColor")->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "DownEdit")->text(), QStringLiteral("http://down/"));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "UpEdit")->text(), QStringLiteral("ftp://up"));
+    EXPECT_TRUE(child<QTimer>(window.get(), "PingTimer")->isActive());
+
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(platform.dialogs.errors.empty());
+    EXPECT_EQ(readBytes(settingsFile()),
+              "\r\n[FONT]\r\nBACK=$00123456\r\nFORE=clRed\r\nSIZE=12\r\nNAME=DejaVu Serif\r\n"
+              "\r\n[LIST_EDIT]\r\nUPURL=ftp://up\r\nDOWNURL=http://down/\r\nROOT=" + media + "\r\n"
+              "\r\n[Q7_Dev]\r\nIP_1=198.18.0.6\r\nNAME_1=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+    EXPECT_FALSE(fileExists(dir.file(kSettingsReadName)));  // one file, in the written spelling
+    EXPECT_FALSE(fileExists(dir.file("tftpX")));
+    EXPECT_FALSE(fileExists(dir.file("TFTP_1_config.conf")));
+    EXPECT_TRUE(fileExists(dir.file("xtftp")));
+}
+
+TEST_F(MainConfigTest, onlySlotsUpTo128AreLoaded)
+{
+    std::string file = "\r\n[Q7_Dev]\r\n";
+    for (int n = 139; n >= 0; --n)
+        file += "IP_" + std::to_string(n) + "=198.18.2." + std::to_string(n) + "\r\nNAME_" + std::to_string(n) +
+                "=P" + std::to_string(n) + "\r\n";
+    writeBytes(dir.file(kSettingsReadName), file);
+    auto window = start();
+    const QStringList names = rows(window.get(), 1);
+    ASSERT_EQ(names.size(), 129);
+    EXPECT_EQ(names.first(), QStringLiteral("P0"));
+    EXPECT_EQ(names.last(), QStringLiteral("P128"));
+}
+
+TEST_F(MainConfigTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
+{
+    writeBytes(dir.file(kSettingsReadName),
+               "\r\n[FONT]\r\nBACK=$FF000005\r\nFORE=purple\r\nSIZE=big\r\nNAME=DejaVu Sans\r\n"
+               "\r\n[LIST_EDIT]\r\nUPURL=u\r\nDOWNURL=d\r\nROOT=/no/such/folder\r\n"
+               "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+    platform.system.scratch = QStringLiteral("/proc/q7-cannot-be-created");
+    auto window = start();
+    EXPECT_EQ(rows(window.get(), 1), QStringList{"Zero"});
+    EXPECT_EQ(child<QFrame>(window.get(), "ForeColor")->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "DownEdit")->text(), QStringLiteral("d"));
+
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(readBytes(settingsFile()),
+              "\r\n[FONT]\r\nBACK=$FF000005\r\nFORE=purple\r\nSIZE=big\r\nNAME=DejaVu Sans\r\n"
+              "\r\n[LIST_EDIT]\r\nUPURL=u\r\nDOWNURL=d\r\nROOT=/no/such/folder\r\n"
+              "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+}
+
+TEST_F(MainConfigTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)
+{
+    const std::string original = "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n";
+    writeBytes(dir.file(kSettingsReadName), original);
+    fs::create_directory(settingsFile());  // something in the way of the new file
+    auto window = start();
+    window->show();
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(platform.dialogs.errors.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readBytes(dir.file(kSettingsReadName)), original);
+
+    fs::remove(settingsFile());
+    EXPECT_TRUE(window->close());
+    EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.1"), std::string::npos);
+}
+
+TEST_F(MainConfigTest, widthToggleAlternatesBetween775And550)
+{
+    auto window = start();
+    auto* image5 = child<QToolButton>(window.get(), "Image5");
+    auto* image2 = child<QToolButton>(window.get(), "Image2");
+    window->show();
+    EXPECT_TRUE(image2->isVisible());
+    EXPECT_FALSE(image5->isVisible());
+    QTest::mouseClick(image2, Qt::LeftButton);
+    EXPECT_EQ(window->width(), 550);
+    EXPECT_TRUE(image5->isVisible());
+    EXPECT_FALSE(image2->isVisible());
+    QTest::mouseClick(image5, Qt::LeftButton);
+    EXPECT_EQ(window->width(), 775);
+    window->Image5Click();
+    EXPECT_EQ(window->width(), 550);
+}
+
+TEST_F(MainConfigTest, hideWithoutTrayMinimisesAndOpenRestores)
+{
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    auto window = start();
+    window->show();
+    window->Image4Click();
+    EXPECT_TRUE(window->isMinimized());
+    window->Open1Click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+}
+
+TEST_F(MainConfigTest, exitAndCloseButtonSaveThroughFormClose)
+{
+    auto window = start();
+    window->AddPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.9"));
+    bool closed = false;
+    QObject::connect(window.get(), &TMainConfig::closed, [&] { closed = true; });
+    window->show();
+    QTest::mouseClick(child<QToolButton>(window.get(), "Image6"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.9"), std::string::npos);
+}
+
+TEST_F(MainConfigTest, terminationSignalClosesTheWindowAndSaves)
+{
+    auto window = start();
+    window->AddPlayer(QStringLiteral("B"), QStringLiteral("198.18.0.10"));
+    window->show();
+    closeOnTerminationSignals(window.get());
+    ::raise(SIGTERM);
+    QTRY_VERIFY(!window->isVisible());
+    EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.10"), std::string::npos);
+    std::signal(SIGTERM, SIG_DFL);
+}
+
+TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)
+{
+    auto window = start();
+    auto* bar = child<QProgressBar>(window.get(), "WaitBar");
+    std::vector<int> seen;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { seen.push_back(v); });
+    window->waitPanel()->pacedWait(0, 10, 1000);
+    EXPECT_EQ(seen.size(), 11u);
+    EXPECT_EQ(bar->value(), 10);
+    EXPECT_FALSE(window->waitPanel()->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace q7::test {
+namespace {
+
+template <typename T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers, const char* what)
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what << " dialog";
+        return std::nullopt;
+    }
+    std::optional<T> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
+std::optional<QString> FakeDialogs::openFileName(const QString& filter, int filterIndex, const QString& fileName)
+{
+    fileRequests.push_back({false, filter, filterIndex, fileName});
+    return nextAnswer(fileAnswers, "open");
+}
+
+std::optional<QString> FakeDialogs::saveFileName(const QString& filter, int filterIndex, const QString& fileName)
+{
+    fileRequests.push_back({true, filter, filterIndex, fileName});
+    return nextAnswer(fileAnswers, "save");
+}
+
+std::optional<QFont> FakeDialogs::chooseFont(const QFont&) { return nextAnswer(fontAnswers, "font"); }
+std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswer(colorAnswers, "colour"); }
+
+}  // namespace q7::test

@@ -1,0 +1,85 @@
+#pragma once
+// Fakes for the platform seams: dialogs answered in advance, a fixed system, recorded processes.
+
+#include "app/services.h"
+#include "platform/dialogs.h"
+#include "platform/process.h"
+#include "platform/system.h"
+
+#include <deque>
+#include <vector>
+
+namespace q7::test {
+
+class FakeDialogs final : public Dialogs {
+public:
+    struct FileRequest {
+        bool save;
+        QString filter;
+        int filterIndex;
+        QString fileName;
+    };
+
+    // Answers for the next file, font and colour dialogs; std::nullopt means "Cancel".
+    // A dialog with no answer queued fails the test and is cancelled.
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QColor>> colorAnswers;
+
+    std::vector<QString> messages;
+    std::vector<QString> errors;
+    std::vector<FileRequest> fileRequests;
+
+    void showMessage(const QString& text) override { messages.push_back(text); }
+    void showError(const QString& text) override { errors.push_back(text); }
+    std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) override;
+    std::optional<QString> saveFileName(const QString& filter, int filterIndex, const QString& fileName) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+};
+
+class FakeSystem final : public SystemInfo {
+public:
+    QString locale = QStringLiteral("C.UTF-8");
+    QStringList addresses;
+    QString scratch;
+
+    QString localeName() const override { return locale; }
+    QStringList localIPv4Addresses() const override { return addresses; }
+    QString scratchDir() const override { return scratch; }
+};
+
+class FakeProcessStarter final : public ProcessStarter {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString workingDir;
+    };
+    std::vector<Start> starts;
+    bool succeed = true;
+
+    bool startDetached(const QString& program, const QStringList& arguments, const QString& workingDir) override
+    {
+        starts.push_back({program, arguments, workingDir});
+        return succeed;
+    }
+};
+
+// One set of fakes for a main window that starts in `startDir` with its scratch folder inside it.
+struct FakePlatform {
+    FakeDialogs dialogs;
+    FakeSystem system;
+    FakeProcessStarter processes;
+
+    explicit FakePlatform(const QString& startDir)
+        : startDir(startDir)
+    {
+        system.scratch = startDir + QStringLiteral("/scratch");
+    }
+    Services services() { return Services{dialogs, system, processes, startDir, 0.0}; }
+
+    QString startDir;
+};
+
+}  // namespace q7::test

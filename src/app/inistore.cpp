@@ -167,7 +167,7 @@ IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::st
     return {IniEdit::Kind::Rewrite, std::move(out)};
 }
 
-std::string IniDocument::readValue(std::string_view section, std::string_view key) const
+std::string IniDocument::readValue(std::string_view section, std::string_view key)
 {
     return iniReadValue(iniSplitLines(m_bytes), section, key);
 }

@@ -38,14 +38,22 @@ int iniFindKeyLine(const std::vector<std::string>& lines, std::string_view secti
 IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::string_view section,
                      std::string_view key, std::string_view value);
 
+// What readers and writers of sections need, whether the store works on a file or in memory.
+class IniValues {
+public:
+    virtual ~IniValues() = default;
+    virtual std::string readValue(std::string_view section, std::string_view key) = 0;
+    virtual void writeValue(std::string_view section, std::string_view key, std::string_view value) = 0;
+};
+
 // The store on a byte string held in memory.
-class IniDocument {
+class IniDocument final : public IniValues {
 public:
     explicit IniDocument(std::string bytes = {}) : m_bytes(std::move(bytes)) {}
     const std::string& bytes() const { return m_bytes; }
-    std::string readValue(std::string_view section, std::string_view key) const;
+    std::string readValue(std::string_view section, std::string_view key) override;
     int findKeyLine(std::string_view section, std::string_view key) const;
-    void writeValue(std::string_view section, std::string_view key, std::string_view value);
+    void writeValue(std::string_view section, std::string_view key, std::string_view value) override;
 
 private:
     std::string m_bytes;
@@ -54,7 +62,7 @@ private:
 // The store on a file. fileName() is the process-wide "current file" every operation works on;
 // callers assign it before a series of operations. A relative name is resolved against the
 // working directory of the moment; an existing file is found without regard to letter case.
-class IniStore {
+class IniStore final : public IniValues {
 public:
     using Reporter = std::function<void(const std::string& message)>;
 
@@ -65,11 +73,11 @@ public:
     void setScanErrorReporter(Reporter reporter) { m_report = std::move(reporter); }
 
     // Empty text when the key is absent or the file cannot be read.
-    std::string readValue(std::string_view section, std::string_view key);
+    std::string readValue(std::string_view section, std::string_view key) override;
     // 1-based line of the key inside its section, 0 when absent; a scan error is reported and counts as absent.
     int findKeyLine(std::string_view section, std::string_view key);
     // Throws IniError when the file cannot be created, read or rewritten.
-    void writeValue(std::string_view section, std::string_view key, std::string_view value);
+    void writeValue(std::string_view section, std::string_view key, std::string_view value) override;
 
     // The path the current file name stands for right now (existing file of another letter case included).
     std::string resolvedPath() const;

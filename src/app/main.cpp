@@ -13,6 +13,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Q7 Configuration Tool"));
     // The window may sit in the tray with nothing visible; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The fixed-size window is laid out for a compact 8-point face.
+    QFont compact = QApplication::font();
+    compact.setPointSize(8);
+    QApplication::setFont(compact);
 
     q7::QtDialogs dialogs;
     q7::QtSystemInfo system;

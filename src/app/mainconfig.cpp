@@ -94,6 +94,8 @@ TMainConfig::TMainConfig(Services services, QWidget* parent)
       m_services(services)
 {
     setObjectName(QStringLiteral("MainConfig"));
+    // Five captions must fit side by side on each tab row.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 3px; }"));
     m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(fromFile(text)); });
     buildLayout();
     buildTray();
@@ -108,10 +110,10 @@ void TMainConfig::buildLayout()
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
-    ipLabel->setGeometry(8, 8, 100, 20);
+    ipLabel->setGeometry(8, 8, 104, 20);
     m_localIPBox = new QComboBox(this);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
-    m_localIPBox->setGeometry(110, 5, 160, 24);
+    m_localIPBox->setGeometry(114, 5, 156, 24);
     ipLabel->setBuddy(m_localIPBox);
 
     m_playerList = new PlayerListView(this);

@@ -5,7 +5,9 @@
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +266,40 @@ TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)
     EXPECT_EQ(seen.size(), 11u);
     EXPECT_EQ(bar->value(), 10);
     EXPECT_FALSE(window->waitPanel()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint local)
+{
+    QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST_F(MainConfigTest, leftButtonOnBackgroundOrExamplePictureDragsTheWindow)
+{
+    auto window = start();
+    window->show();
+    window->move(100, 100);
+    const QPoint before = window->pos();
+    // Right button: nothing.
+    sendMouse(window.get(), QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {300, 590});
+    sendMouse(window.get(), QEvent::MouseMove, Qt::NoButton, Qt::RightButton, {340, 600});
+    EXPECT_EQ(window->pos(), before);
+    sendMouse(window.get(), QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {340, 600});
+
+    sendMouse(window.get(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {300, 590});
+    sendMouse(window.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {340, 600});
+    EXPECT_EQ(window->pos(), before + QPoint(40, 10));
+    sendMouse(window.get(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {340, 600});
+
+    auto* picture = child<QWidget>(window.get(), "Image1");
+    const QPoint start = window->pos();
+    sendMouse(picture, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {5, 5});
+    sendMouse(picture, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {25, 5});
+    EXPECT_EQ(window->pos(), start + QPoint(20, 0));
 }
 
 }  // namespace

@@ -217,6 +217,13 @@ std::string resolveCaseInsensitive(const std::string& path)
     return path;
 }
 
+std::string IniStore::defaultFileName()
+{
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("Config.ini") : (program.parent_path() / "Config.ini").string();
+}
+
 IniStore::IniStore(std::string fileName, Reporter scanErrorReporter)
     : m_fileName(std::move(fileName)), m_report(std::move(scanErrorReporter))
 {

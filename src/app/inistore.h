@@ -66,7 +66,9 @@ class IniStore final : public IniValues {
 public:
     using Reporter = std::function<void(const std::string& message)>;
 
-    explicit IniStore(std::string fileName = "Config.ini", Reporter scanErrorReporter = {});
+    // Until a caller assigns a name, the store works on "Config.ini" beside the running program.
+    explicit IniStore(std::string fileName = defaultFileName(), Reporter scanErrorReporter = {});
+    static std::string defaultFileName();
 
     void setFileName(std::string fileName) { m_fileName = std::move(fileName); }
     const std::string& fileName() const { return m_fileName; }

@@ -6,8 +6,6 @@ using namespace std::string_literals;
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace q7;
@@ -42,7 +40,7 @@ protected:
 
     std::string dir;
     std::vector<std::string> reported;
-    IniStore store{"Config.ini", [this](const std::string& m) { reported.push_back(m); }};
+    IniStore store{IniStore::defaultFileName(), [this](const std::string& m) { reported.push_back(m); }};
 };
 
 TEST_F(IniStoreTest, readFromMissingFile_returnsEmptyAndLeavesEmptyFile)
@@ -177,12 +175,9 @@ TEST_F(IniStoreTest, fileIsFoundWithoutRegardToLetterCase)
 
 TEST_F(IniStoreTest, failedRenameRaisesAndKeepsTheFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root ignores folder permissions";
     put("[S]\r\nA=1\r\n");
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::create_directories(path("test.ini.tmp/busy"));  // the temporary name is taken by a folder
     EXPECT_THROW(store.writeValue("S", "B", "2"), IniError);
-    fs::permissions(dir, fs::perms::owner_all);
     EXPECT_EQ(contents(), "[S]\r\nA=1\r\n");
 }
 
@@ -193,6 +188,12 @@ TEST_F(IniStoreTest, unreadableFile_readIsEmptyFindReportsAndWriteRaises)
     EXPECT_EQ(store.findKeyLine("S", "K"), 0);
     EXPECT_EQ(reported.size(), 1u);
     EXPECT_THROW(store.writeValue("S", "K", "v"), IniError);
+}
+
+TEST(IniStoreDefaults, unassignedNameIsConfigIniBesideTheProgram)
+{
+    const fs::path program = fs::read_symlink("/proc/self/exe");
+    EXPECT_EQ(IniStore().fileName(), (program.parent_path() / "Config.ini").string());
 }
 
 TEST(IniDocumentTest, appendAfterUnterminatedLastLineJoinsLikeTheFile)

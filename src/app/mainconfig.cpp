@@ -129,7 +129,7 @@ void TMainConfig::buildLayout()
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(278, 4, 490, 566);
-    m_configPage = new ConfigPage(m_services.dialogs, m_pageControl);
+    m_configPage = new ConfigPage(m_services.dialogs, m_store, m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     auto* commands = new QWidget(m_pageControl);
     commands->setObjectName(QStringLiteral("RemoteCommandSheet"));

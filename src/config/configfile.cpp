@@ -51,11 +51,18 @@ bool choose(FieldValues& values, std::string_view name, const std::string& text)
     return index >= 0;
 }
 
-// "hh:mm" as far as it goes: characters 1-2 and 4-5.
+// Hour and minute around the colon, so that "7:5" (power times are written as typed) comes back
+// as it was written; without a colon, characters 1-2 and 4-5 as far as they go.
 void splitTime(const std::string& value, const Setting& setting, FieldValues& values)
 {
-    field(values, setting.hour).text = value.substr(0, 2);
-    field(values, setting.minute).text = value.size() > 3 ? value.substr(3, 2) : std::string();
+    std::string hour = value.substr(0, 2);
+    std::string minute = value.size() > 3 ? value.substr(3, 2) : std::string();
+    if (const auto colon = value.find(':'); colon != std::string::npos) {
+        hour = value.substr(0, colon);
+        minute = value.substr(colon + 1, value.find(':', colon + 1) - colon - 1);
+    }
+    field(values, setting.hour).text = std::move(hour);
+    field(values, setting.minute).text = std::move(minute);
 }
 
 std::string valueToWrite(const Setting& setting, FieldValues& values)

@@ -334,16 +334,28 @@ TEST_F(ConfigFileTest, spacesTravelAsCaretsThroughTextFields)
 
 TEST_F(ConfigFileTest, scheduleAndTimePairsSplitAtTheirPositions)
 {
-    FieldValues v = open(crlf({"[MISC1]", "[Download Time]=08:15", "", "[MISC2]", "[Power On Time]=7:5",
+    FieldValues v = open(crlf({"[MISC1]", "[Download Time]=08:15", "", "[MISC2]", "[Power On Time]=07:30:59",
                                "[Auto On/Off]=On"}));
     EXPECT_EQ(v.at("DownloadTime"), (FieldValue{"Schedule", 4}));
     EXPECT_EQ(text(v, "DownloadTimeHour"), "08");
     EXPECT_EQ(text(v, "DownloadTimeMin"), "15");
-    EXPECT_EQ(text(v, "PowerOnTimeHour"), "7:");
-    EXPECT_EQ(text(v, "PowerOnTimeMin"), "");
+    EXPECT_EQ(text(v, "PowerOnTimeHour"), "07");
+    EXPECT_EQ(text(v, "PowerOnTimeMin"), "30");
     EXPECT_EQ(text(v, "PowerOffTimeHour"), "");  // absent: both emptied
     EXPECT_EQ(text(v, "PowerOffTimeMin"), "");
     EXPECT_EQ(chosen(v, "AutoOnOff"), 1);
+
+    // Times written as typed come back as typed; without a colon the positions decide.
+    v = open(crlf({"[MISC1]", "[Download Time]=8:5", "", "[MISC2]", "[Power On Time]=7:5",
+                   "[Power Off Time]=2359"}));
+    EXPECT_EQ(text(v, "DownloadTimeHour"), "8");
+    EXPECT_EQ(text(v, "DownloadTimeMin"), "5");
+    EXPECT_EQ(chosen(v, "DownloadTime"), 4);
+    EXPECT_EQ(text(v, "PowerOnTimeHour"), "7");
+    EXPECT_EQ(text(v, "PowerOnTimeMin"), "5");
+    EXPECT_EQ(text(v, "PowerOffTimeHour"), "23");
+    EXPECT_EQ(text(v, "PowerOffTimeMin"), "9");
+    EXPECT_NE(save(v).find("\r\n[Download Time]=08:05\r\n"), std::string::npos);
 
     v = open(crlf({"[MISC1]", "[Download Time]=9"}));
     EXPECT_EQ(text(v, "DownloadTimeHour"), "9");

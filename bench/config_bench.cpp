@@ -1,0 +1,63 @@
+// Save Config File and Open Config File on the real Configuration tab (dialog answered in advance):
+// time per operation, median of many runs. Target: well under 10 ms each.
+
+#include "config/configpage.h"
+#include "support/fakes.h"
+#include "support/tempdir.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using Clock = std::chrono::steady_clock;
+using namespace q7;
+
+namespace {
+
+constexpr int kRuns = 200;
+
+template <typename Operation>
+double medianMs(Operation operation)
+{
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        const auto begin = Clock::now();
+        operation();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    test::TempDir dir;
+    test::FakeDialogs dialogs;
+    IniStore store(dir.file("settings.ini"));
+    ConfigPage page(dialogs, store);
+    page.runUpdateRules();
+    const QString file = QString::fromStdString(dir.file("config.conf"));
+
+    const double save = medianMs([&] {
+        dialogs.fileAnswers.push_back(file);
+        page.SaveConfigFileClick();
+    });
+    const double open = medianMs([&] {
+        dialogs.fileAnswers.push_back(file);
+        page.OpenConfigFileClick();
+    });
+    if (!dialogs.errors.empty()) {
+        std::fprintf(stderr, "config bench: %s\n", dialogs.errors.front().toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("config save: %.2f ms/op\n", save);
+    std::printf("config open: %.2f ms/op\n", open);
+    return 0;
+}

@@ -95,7 +95,7 @@ TMainConfig::TMainConfig(Services services, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainConfig"));
     // Five captions must fit side by side on each tab row.
-    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 3px; }"));
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));
     m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(fromFile(text)); });
     buildLayout();
     buildTray();
@@ -128,7 +128,7 @@ void TMainConfig::buildLayout()
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_pageControl->setGeometry(278, 4, 490, 566);
+    m_pageControl->setGeometry(274, 4, 497, 566);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     auto* commands = new QWidget(m_pageControl);

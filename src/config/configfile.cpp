@@ -222,8 +222,8 @@ void requireConfigText(const std::string& path, const std::string& caretForm)
 FieldValues defaultFieldValues()
 {
     FieldValues values;
-    for (const FieldSpec& spec : fieldSpecs())
-        values[std::string(spec.name)] = {std::string(spec.defaultText), spec.defaultItem()};
+    for (const FieldSpec& def : fieldSpecs())
+        values[std::string(def.name)] = {std::string(def.defaultText), def.defaultItem()};
     values[std::string(kVersionLabel)].text = kVersionPrefix;
     return values;
 }

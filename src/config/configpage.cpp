@@ -119,23 +119,23 @@ QGridLayout* ConfigPage::addPage(QTabWidget* pages, const QString& caption, cons
 
 QWidget* ConfigPage::makeField(const char* name, QWidget* parent)
 {
-    const FieldSpec& spec = fieldSpec(name);
+    const FieldSpec& def = fieldSpec(name);
     QWidget* field = nullptr;
-    if (spec.isList()) {
+    if (def.isList()) {
         // Editable: the player takes whatever text the list shows, typed or chosen.
         auto* box = new QComboBox(parent);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
-        for (std::string_view item : spec.items)
+        for (std::string_view item : def.items)
             box->addItem(QString::fromLatin1(item.data(), item.size()));
-        box->setCurrentIndex(spec.defaultItem());
+        box->setCurrentIndex(def.defaultItem());
         acceptAnyLength(box->lineEdit());
         field = box;
     } else {
-        auto* edit = new QLineEdit(QString::fromLatin1(spec.defaultText.data(), spec.defaultText.size()), parent);
+        auto* edit = new QLineEdit(QString::fromLatin1(def.defaultText.data(), def.defaultText.size()), parent);
         acceptAnyLength(edit);
-        if (spec.filter != Filter::None || spec.typingLimit > 0) {
-            m_typing.insert(edit, {spec.filter, spec.typingLimit});
+        if (def.filter != Filter::None || def.typingLimit > 0) {
+            m_typing.insert(edit, {def.filter, def.typingLimit});
             edit->installEventFilter(this);
         }
         field = edit;
@@ -363,9 +363,9 @@ void ConfigPage::setFieldEnabled(const char* name, bool enabled)
 FieldValues ConfigPage::fieldValues() const
 {
     FieldValues values;
-    for (const FieldSpec& spec : fieldSpecs()) {
-        QWidget* field = m_fields.value(QLatin1String(spec.name.data(), spec.name.size()));
-        FieldValue& value = values[std::string(spec.name)];
+    for (const FieldSpec& def : fieldSpecs()) {
+        QWidget* field = m_fields.value(QLatin1String(def.name.data(), def.name.size()));
+        FieldValue& value = values[std::string(def.name)];
         if (auto* box = qobject_cast<QComboBox*>(field))
             value = {toFile(box->currentText()), box->currentIndex()};
         else

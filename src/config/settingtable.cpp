@@ -204,9 +204,9 @@ std::span<const FieldSpec> fieldSpecs() { return kFields; }
 
 const FieldSpec& fieldSpec(std::string_view name)
 {
-    for (const FieldSpec& spec : kFields)
-        if (spec.name == name)
-            return spec;
+    for (const FieldSpec& def : kFields)
+        if (def.name == name)
+            return def;
     throw std::out_of_range("no config field " + std::string(name));
 }
 

@@ -39,7 +39,7 @@ struct FieldSpec {
 
 // Every list and text field of the five pages, page by page.
 std::span<const FieldSpec> fieldSpecs();
-// The spec of a field; the name must be one of fieldSpecs().
+// The def of a field; the name must be one of fieldSpecs().
 const FieldSpec& fieldSpec(std::string_view name);
 
 // How a setting's value is made from its fields, and applied to them when read.

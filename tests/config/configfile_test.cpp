@@ -132,9 +132,9 @@ TEST(SettingTable, everyFieldNamedBySettingExistsWithItsKind)
         written += s.kind != Kind::Version;
     }
     EXPECT_EQ(written, 40);
-    for (const FieldSpec& spec : fieldSpecs()) {
-        if (spec.isList()) {
-            EXPECT_GE(spec.defaultItem(), 0) << spec.name;
+    for (const FieldSpec& def : fieldSpecs()) {
+        if (def.isList()) {
+            EXPECT_GE(def.defaultItem(), 0) << def.name;
         }
     }
     EXPECT_EQ(fieldSpec("TimeZone").items.size(), 25u);
@@ -222,11 +222,11 @@ TEST_F(ConfigFileTest, roundTripRestoresEveryFieldOfTheFile)
 {
     // Every list field at its last item, every text field with a space in it.
     FieldValues changed = defaultFieldValues();
-    for (const FieldSpec& spec : fieldSpecs()) {
-        if (spec.isList())
-            changed[std::string(spec.name)] = {std::string(spec.items.back()), int(spec.items.size()) - 1};
+    for (const FieldSpec& def : fieldSpecs()) {
+        if (def.isList())
+            changed[std::string(def.name)] = {std::string(def.items.back()), int(def.items.size()) - 1};
         else
-            changed[std::string(spec.name)].text = "1 " + std::string(spec.name);
+            changed[std::string(def.name)].text = "1 " + std::string(def.name);
     }
     for (const char* name : {"DownloadTimeHour", "PowerOnTimeHour", "PowerOffTimeHour"})
         changed[name].text = "12";
@@ -236,11 +236,11 @@ TEST_F(ConfigFileTest, roundTripRestoresEveryFieldOfTheFile)
 
     FieldValues reopened = defaultFieldValues();
     openConfigFile(dir.file("config.conf"), reopened);
-    for (const FieldSpec& spec : fieldSpecs()) {
-        const std::string name(spec.name);
+    for (const FieldSpec& def : fieldSpecs()) {
+        const std::string name(def.name);
         if (name == "PasswordOfSetupMenu" || name == "NTPServerIP") {
             EXPECT_EQ(reopened[name], defaultFieldValues()[name]) << "no key carries " << name;
-        } else if (spec.isList()) {
+        } else if (def.isList()) {
             EXPECT_EQ(reopened[name], changed[name]) << name;
         } else {
             // Text comes back in caret form, which saving turns into spaces again.

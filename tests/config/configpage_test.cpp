@@ -150,27 +150,27 @@ protected:
 
 TEST_F(ConfigPageTest, everyFieldHasItsNameKindItemsDefaultAndLabel)
 {
-    for (const FieldSpec& spec : fieldSpecs()) {
-        const QString name = QString::fromLatin1(spec.name.data(), spec.name.size());
+    for (const FieldSpec& def : fieldSpecs()) {
+        const QString name = QString::fromLatin1(def.name.data(), def.name.size());
         QWidget* field = page.findChild<QWidget*>(name);
-        ASSERT_NE(field, nullptr) << spec.name;
-        if (spec.isList()) {
+        ASSERT_NE(field, nullptr) << def.name;
+        if (def.isList()) {
             auto* list = qobject_cast<QComboBox*>(field);
-            ASSERT_NE(list, nullptr) << spec.name;
+            ASSERT_NE(list, nullptr) << def.name;
             EXPECT_TRUE(list->isEditable());
             QStringList items;
-            for (std::string_view item : spec.items)
+            for (std::string_view item : def.items)
                 items << QString::fromLatin1(item.data(), item.size());
             for (int i = 0; i < list->count(); ++i)
-                EXPECT_EQ(list->itemText(i), items.value(i)) << spec.name;
+                EXPECT_EQ(list->itemText(i), items.value(i)) << def.name;
             EXPECT_EQ(list->count(), items.size());
-            EXPECT_EQ(list->currentIndex(), spec.defaultItem()) << spec.name;
+            EXPECT_EQ(list->currentIndex(), def.defaultItem()) << def.name;
         } else {
             auto* edit = qobject_cast<QLineEdit*>(field);
-            ASSERT_NE(edit, nullptr) << spec.name;
-            EXPECT_EQ(edit->text().toStdString(), spec.defaultText) << spec.name;
+            ASSERT_NE(edit, nullptr) << def.name;
+            EXPECT_EQ(edit->text().toStdString(), def.defaultText) << def.name;
         }
-        EXPECT_FALSE(field->accessibleName().isEmpty()) << spec.name;
+        EXPECT_FALSE(field->accessibleName().isEmpty()) << def.name;
     }
     for (const auto& [name, text] : kLabels) {
         QLabel* caption = label(QLatin1String(text));

@@ -264,8 +264,7 @@ int IniStore::findKeyLine(std::string_view section, std::string_view key)
 
 void IniStore::writeValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    ensureFile();
-    const int keyLine = findKeyLine(section, key);
+    const int keyLine = findKeyLine(section, key);  // also creates a missing file
     const std::string path = resolvedPath();
     const IniEdit edit = iniPlanWrite(readLines(path), keyLine, section, key, value);
     if (edit.kind == IniEdit::Kind::Append) {

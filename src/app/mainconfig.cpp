@@ -391,10 +391,12 @@ void TMainConfig::mousePressEvent(QMouseEvent* event)
 
 void TMainConfig::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
         move(event->globalPosition().toPoint() - m_dragOffset);
-    else
-        m_dragging = false;
+        return;
+    }
+    m_dragging = false;
+    QWidget::mouseMoveEvent(event);
 }
 
 bool TMainConfig::eventFilter(QObject* watched, QEvent* event)

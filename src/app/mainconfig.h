@@ -54,7 +54,6 @@ public:
 
     const QString& startDir() const { return m_startDir; }
     const QString& scratchDir() const { return m_scratchDir; }
-    IniStore& store() { return m_store; }
     WaitPanel* waitPanel() const { return m_waitPanel; }
     ConfigPage* configPage() const { return m_configPage; }
     Services& services() { return m_services; }

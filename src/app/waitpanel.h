@@ -18,7 +18,6 @@ public:
     void pacedWait(int from, int to, int stepMs);
 
     void setTimeScale(double scale) { m_timeScale = scale; }
-    QProgressBar* bar() const { return m_bar; }
 
 private:
     QProgressBar* m_bar = nullptr;

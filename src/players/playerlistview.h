@@ -20,8 +20,6 @@ public:
     std::vector<StoredPlayer> players() const;
     std::vector<std::string> addresses() const;
 
-    QMenu* popupMenu() const { return m_popup; }
-
 private:
     QMenu* m_popup = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "app/appsettings.h"
 
-#include "app/inistore.h"
+#include "base/inistore.h"
 
 #include <cerrno>
 #include <cstring>

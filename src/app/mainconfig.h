@@ -3,7 +3,7 @@
 // image buttons and the tray icon. It loads the settings file at start-up and rebuilds it at shut-down.
 
 #include "app/appsettings.h"
-#include "app/inistore.h"
+#include "base/inistore.h"
 #include "app/services.h"
 
 #include <QPoint>

@@ -3,7 +3,7 @@
 // the page fields. Section names, keys and text pass through the settings store in caret form
 // (every space written as '^'); the file itself is turned into and out of that form around it.
 
-#include "app/inistore.h"
+#include "base/inistore.h"
 #include "config/settingtable.h"
 
 #include <map>

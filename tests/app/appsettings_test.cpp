@@ -1,6 +1,6 @@
 #include "app/appsettings.h"
 #include "app/colortext.h"
-#include "app/inistore.h"
+#include "base/inistore.h"
 #include "app/localechoice.h"
 #include "app/scratch.h"
 #include "support/tempdir.h"

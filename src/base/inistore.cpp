@@ -1,4 +1,4 @@
-#include "app/inistore.h"
+#include "base/inistore.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include <string>
 using namespace std::string_literals;
-#include "app/inistore.h"
+#include "base/inistore.h"
 
 #include <filesystem>
 #include <fstream>

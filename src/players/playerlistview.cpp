@@ -54,14 +54,40 @@ AddOutcome PlayerListView::addPlayer(const QString& name, const QString& address
     const AddOutcome outcome = checkAddPlayer(addresses(), address.toStdString(), limit);
     if (outcome != AddOutcome::Added)
         return outcome;
-    static const QIcon offline = stateIcon(Qt::lightGray);
     auto* item = new QTreeWidgetItem({address, name, address});
-    item->setIcon(0, offline);
-    item->setData(0, Qt::UserRole, 0);  // state icon index
+    addTopLevelItem(item);
+    setOnline(topLevelItemCount() - 1, false);
     item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
     item->setCheckState(0, Qt::Unchecked);
-    addTopLevelItem(item);
     return outcome;
+}
+
+bool PlayerListView::isOnline(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item && item->data(0, Qt::UserRole).toInt() == 1;
+}
+
+void PlayerListView::setOnline(int row, bool online)
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return;
+    static const QIcon icons[2] = {stateIcon(Qt::lightGray), stateIcon(QColor(0, 170, 0))};
+    item->setIcon(0, icons[online ? 1 : 0]);
+    item->setData(0, Qt::UserRole, online ? 1 : 0);  // state icon index
+}
+
+std::vector<PlayerEntry> PlayerListView::entries() const
+{
+    std::vector<PlayerEntry> result;
+    result.reserve(size_t(topLevelItemCount()));
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = topLevelItem(row);
+        result.push_back({item->text(1).toStdString(), item->text(2).toStdString(),
+                          item->checkState(0) == Qt::Checked, isOnline(row)});
+    }
+    return result;
 }
 
 std::vector<StoredPlayer> PlayerListView::players() const

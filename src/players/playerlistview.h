@@ -19,6 +19,10 @@ public:
     AddOutcome addPlayer(const QString& name, const QString& address, size_t limit = kMaxOperatorPlayers);
     std::vector<StoredPlayer> players() const;
     std::vector<std::string> addresses() const;
+    // Every row in order, with its check mark and online state.
+    std::vector<PlayerEntry> entries() const;
+    bool isOnline(int row) const;
+    void setOnline(int row, bool online);
 
 private:
     QMenu* m_popup = nullptr;

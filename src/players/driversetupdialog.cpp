@@ -1,13 +1,16 @@
 #include "players/driversetupdialog.h"
 
+#include "players/playerlist.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
+#include <algorithm>
 
 namespace q7 {
 
@@ -25,7 +28,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("IP_Addr"));
     m_address->setFrame(false);
-    m_address->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), m_address));
+    m_address->installEventFilter(this);
     auto* addressLabel = new QLabel(QStringLiteral("IP Address : "), this);
     addressLabel->setBuddy(m_address);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -47,12 +50,29 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
         move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
 }
 
+void TOKRightDlg::FormShow()
+{
+    if (EditMode) {
+        m_name->setText(PlayerName);
+        m_address->setText(PlayerAddress);
+    } else {
+        m_name->setText(QStringLiteral("Q7_"));
+    }
+}
+
+void TOKRightDlg::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
 void TOKRightDlg::OKBtnClick()
 {
     PlayerName = m_name->text();
     PlayerAddress = m_address->text();
     hide();
     Answered = true;
+    emit answered();
 }
 
 void TOKRightDlg::CancelBtnClick()
@@ -61,7 +81,22 @@ void TOKRightDlg::CancelBtnClick()
     PlayerAddress = kNoResult;
     hide();
     Answered = true;
+    emit answered();
 }
+
+// IP_AddrKeyPress: typed characters other than digits, "." and backspace never reach the address
+// field. Keys that type nothing (arrows, Delete, Enter, Escape) and shortcuts pass.
+bool TOKRightDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_address && event->type() == QEvent::KeyPress) {
+        const QList<uint> typed = static_cast<QKeyEvent*>(event)->text().toUcs4();
+        if (std::any_of(typed.begin(), typed.end(), [](uint c) { return QChar::isPrint(c) && !addressKeyAccepted(c); }))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOKRightDlg::reject() { CancelBtnClick(); }  // Escape, like the Cancel button
 
 void TOKRightDlg::closeEvent(QCloseEvent* event)
 {

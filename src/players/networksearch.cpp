@@ -138,10 +138,12 @@ void SweepLaunch::launchNext(NetworkSearch& search)
 
 void launchSweep(NetworkSearch& search, const std::string& localAddress, std::chrono::milliseconds spacing)
 {
+    // Paced against the start, so the launch takes 253 spacings however long each start takes.
     SweepLaunch launch(localAddress);
+    const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished()) {
         launch.launchNext(search);
-        std::this_thread::sleep_for(spacing);
+        std::this_thread::sleep_until(begin + spacing * launch.launched());
     }
 }
 

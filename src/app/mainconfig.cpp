@@ -122,6 +122,7 @@ void TMainConfig::buildLayout()
     m_localIPBox = new QComboBox(this);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
     m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
+    m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
     m_localIPBox->setGeometry(114, 5, 156, 24);
     ipLabel->setBuddy(m_localIPBox);
 

@@ -1,7 +1,5 @@
 #include "players/driversetupdialog.h"
 
-#include "players/playerlist.h"
-
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -20,6 +18,8 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     setWindowTitle(QStringLiteral("Driver Setup"));
     setModal(false);
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setVerticalSpacing(4);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("Q7_Name"));
     m_name->setFrame(false);
@@ -45,7 +45,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     connect(ok, &QPushButton::clicked, this, &TOKRightDlg::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TOKRightDlg::CancelBtnClick);
 
-    resize(309, 67);
+    setFixedSize(309, 67);  // a fixed frame around the client area
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
 }

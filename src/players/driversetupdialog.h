@@ -2,6 +2,8 @@
 // The Driver Setup dialog: asks for a player's name and IPv4 address without blocking the main window.
 // The main window reads the answer from the public fields when `answered` is emitted.
 
+#include "players/playerlist.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -11,7 +13,7 @@ namespace q7 {
 class TOKRightDlg : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNoResult = QStringLiteral(" ");
+    static inline const QString kNoResult = QString::fromLatin1(kNoAnswer);
 
     explicit TOKRightDlg(QWidget* parent = nullptr);
 

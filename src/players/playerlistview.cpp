@@ -53,6 +53,9 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, &PlayerListView::notifyChange);
 }
 
+// Tearing down the rows is no change anyone should react to.
+PlayerListView::~PlayerListView() { blockSignals(true); }
+
 void PlayerListView::notifyChange()
 {
     if (!m_removing)

@@ -14,6 +14,7 @@ class PlayerListView : public QTreeWidget {
     Q_OBJECT
 public:
     explicit PlayerListView(QWidget* parent = nullptr);
+    ~PlayerListView() override;
 
     // Appends an entry unless its address is listed or `limit` entries are listed.
     AddOutcome addPlayer(const QString& name, const QString& address, size_t limit = kMaxOperatorPlayers);

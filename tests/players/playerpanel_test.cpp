@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -76,6 +77,30 @@ protected:
     FakePlatform platform{QString::fromStdString(dir.path())};
     std::unique_ptr<TMainConfig> window;
 };
+
+TEST(PlayerPanelControls, namedControlsAndTexts)
+{
+    TempDir dir;
+    FakePlatform platform(QString::fromStdString(dir.path()));
+    platform.system.addresses = {QStringLiteral("198.18.0.5"), QStringLiteral("198.18.1.5")};
+    TMainConfig window(platform.services());
+    auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
+    QStringList captions;
+    for (const QAction* action : list->popupMenu()->actions())
+        captions << action->objectName() + "=" + action->text();
+    EXPECT_EQ(captions, (QStringList{"ADD1=Add", "Modify1=Modify", "Delete1=Delete", "Clear1=Clear"}));
+    EXPECT_EQ(list->popupMenu()->objectName(), QStringLiteral("PopupMenu1"));
+    for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "IPList", "IPMemo", "PlayerPanel"})
+        EXPECT_NE(window.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("IPList"))->isVisibleTo(&window));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("IPMemo"))->toPlainText(),
+              QStringLiteral("198.18.0.5\n198.18.1.5"));
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("OKRightDlg"));
+    EXPECT_EQ(dialog->size(), QSize(309, 67));
+    EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->text(), QStringLiteral("Search Q7"));
+}
 
 TEST_F(PlayerPanelTest, addModifyAndAddAgainThroughTheDialog)
 {

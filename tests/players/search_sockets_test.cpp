@@ -11,6 +11,7 @@
 #include "support/testnetwork.h"
 
 #include <QComboBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,6 +107,14 @@ TEST(SearchOnSockets, sweepAndEchoInNamespaces)
     ASSERT_TRUE(network.setDeviceLink(0, false));
     tool.panel()->PingTimerTimer();
     QTRY_COMPARE_WITH_TIMEOUT(tool.rows(), withState({"offline", "online", "online"}), 5000);
+
+    // Gone in the middle of a sweep and an echo pass: the waiting workers end, nothing is delivered.
+    QTest::mouseClick(tool.window->findChild<QPushButton*>(QStringLiteral("SearchQ7Button")), Qt::LeftButton);
+    tool.panel()->PingTimerTimer();
+    const auto* bar = tool.window->findChild<QProgressBar*>(QStringLiteral("SearchBar"));
+    QTRY_VERIFY(bar->value() >= 12);  // ten workers and more are waiting for the kernel
+    tool.window.reset();
+    QCoreApplication::processEvents();
 }
 
 }  // namespace

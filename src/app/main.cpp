@@ -1,5 +1,6 @@
 #include "app/mainconfig.h"
 #include "app/signalclose.h"
+#include "platform/linuxnetwork.h"
 #include "platform/process.h"
 #include "platform/qtdialogs.h"
 #include "platform/system.h"
@@ -21,7 +22,9 @@ int main(int argc, char** argv)
     q7::QtDialogs dialogs;
     q7::QtSystemInfo system;
     q7::QtProcessStarter processes;
-    q7::TMainConfig window(q7::Services{dialogs, system, processes, QString(), 1.0});
+    q7::LinuxAddressResolver resolver;
+    q7::LinuxEchoProbe echo;
+    q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, QString(), 1.0});
     dialogs.setParent(&window);
     QObject::connect(&window, &q7::TMainConfig::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     q7::closeOnTerminationSignals(&window);

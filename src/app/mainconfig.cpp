@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "players/driversetupdialog.h"
 #include "players/playerlistview.h"
+#include "players/playerpanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,9 +20,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -37,8 +40,6 @@ namespace q7 {
 namespace {
 
 constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
-constexpr int kEchoFirstTickMs = 100;
-constexpr int kEchoIntervalMs = 10000;
 
 QString fromFile(const std::string& text) { return QString::fromLocal8Bit(text); }
 std::string toFile(const QString& text) { return text.toLocal8Bit().toStdString(); }
@@ -100,6 +101,13 @@ TMainConfig::TMainConfig(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new TOKRightDlg(this);
+    auto* ipList = new QListWidget(this);
+    ipList->setObjectName(QStringLiteral("IPList"));
+    ipList->hide();
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, ipList, m_searchBar, m_searchButton, m_pingTimer,
+                                 m_checkDevTimer, m_driverSetup},
+                                m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
+    connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     FormCreate();
 }
 
@@ -113,6 +121,8 @@ void TMainConfig::buildLayout()
     ipLabel->setGeometry(8, 8, 104, 20);
     m_localIPBox = new QComboBox(this);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
+    m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
+    m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
     m_localIPBox->setGeometry(114, 5, 156, 24);
     ipLabel->setBuddy(m_localIPBox);
 
@@ -163,7 +173,6 @@ void TMainConfig::buildLayout()
 
     m_pingTimer = new QTimer(this);
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
-    connect(m_pingTimer, &QTimer::timeout, this, &TMainConfig::PingTimerTimer);
     m_checkDevTimer = new QTimer(this);
     m_checkDevTimer->setObjectName(QStringLiteral("CheckDevTimer"));
 }
@@ -202,8 +211,12 @@ void TMainConfig::FormCreate()
     m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
 
     // 5: local addresses for the network search; the last one is selected.
+    const QStringList localAddresses = m_services.system.localIPv4Addresses();
+    auto* ipMemo = new QPlainTextEdit(localAddresses.join(QLatin1Char('\n')), this);
+    ipMemo->setObjectName(QStringLiteral("IPMemo"));
+    ipMemo->hide();
     m_localIPBox->addItem(QStringLiteral("127.0.0.1"));
-    m_localIPBox->addItems(m_services.system.localIPv4Addresses());
+    m_localIPBox->addItems(localAddresses);
     m_localIPBox->setCurrentIndex(m_localIPBox->count() - 1);
 
     // 6: scratch folder and the empty command file. Without them the commands cannot be sent
@@ -306,6 +319,7 @@ bool TMainConfig::FormClose()
     }
     m_store.setFileName(toFile(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
     deleteTftpFiles(toFile(m_startDir));
+    m_players->shutDown();
     return true;
 }
 
@@ -321,23 +335,7 @@ void TMainConfig::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
-void TMainConfig::AddPlayer(const QString& name, const QString& address)
-{
-    if (m_playerList->addPlayer(name, address) != AddOutcome::AlreadyListed)
-        startEchoTimer();
-}
-
-void TMainConfig::startEchoTimer()
-{
-    m_pingTimer->start(kEchoFirstTickMs);
-}
-
-void TMainConfig::PingTimerTimer()
-{
-    // The echo pass probes the listed players here once the network search is built; until then
-    // the timer just settles into its regular interval.
-    m_pingTimer->setInterval(kEchoIntervalMs);
-}
+void TMainConfig::AddPlayer(const QString& name, const QString& address) { m_players->AddPlayer(name, address); }
 
 void TMainConfig::fillCommandDescriptions() {}
 

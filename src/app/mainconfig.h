@@ -26,6 +26,7 @@ class ExamplePage;
 class FileListPage;
 class MessagePage;
 class PlayerListView;
+class PlayerPanel;
 class TOKRightDlg;
 class WaitPanel;
 
@@ -74,8 +75,6 @@ private:
     void applyStoredSettings(const AppSettings& stored);
     AppSettings settingsFromWindow() const;
     void fillCommandDescriptions();  // the first description of each command group, once commands land
-    void startEchoTimer();
-    void PingTimerTimer();           // the echo pass over the listed players, once the network search lands
 
     Services m_services;
     QString m_startDir;
@@ -89,6 +88,7 @@ private:
 
     QComboBox* m_localIPBox = nullptr;
     PlayerListView* m_playerList = nullptr;
+    PlayerPanel* m_players = nullptr;
     QProgressBar* m_searchBar = nullptr;
     QPushButton* m_searchButton = nullptr;
     QTabWidget* m_pageControl = nullptr;

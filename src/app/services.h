@@ -5,7 +5,9 @@
 
 namespace q7 {
 
+class AddressResolver;
 class Dialogs;
+class EchoProbe;
 class ProcessStarter;
 class SystemInfo;
 
@@ -13,6 +15,8 @@ struct Services {
     Dialogs& dialogs;
     const SystemInfo& system;
     ProcessStarter& processes;
+    AddressResolver& resolver;  // the network search; both outlive the window
+    EchoProbe& echo;
     QString startDir;        // empty: the working directory when the window is created
     double waitScale = 1.0;  // scales every paced wait (tests run them at 0)
 };

@@ -92,12 +92,18 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, QWidget* parent)
             &ConfigPage::SaveConfigFileClick);
     connect(addButton("OpenConfigFile", QStringLiteral("Open Config File"), 0, 1), &QPushButton::clicked, this,
             &ConfigPage::OpenConfigFileClick);
-    // Backup and restore talk to a player; until then they stay disabled.
+    // Backup and restore talk to a player; they stay disabled until one answers.
     addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0)->setEnabled(false);
     addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1)->setEnabled(false);
     layout->addLayout(buttons);
 
     connectHandlers();
+}
+
+void ConfigPage::enableBackupRestore()
+{
+    for (const char* name : {"BackupButton", "RestoreButton"})
+        findChild<QWidget*>(QLatin1String(name))->setEnabled(true);
 }
 
 // ---- Building the pages ----

@@ -54,6 +54,9 @@ public:
     config::FieldValues fieldValues() const;
     void showValues(const config::FieldValues& values);
 
+    // A player answered: backup and restore become possible (and stay so).
+    void enableBackupRestore();
+
 protected:
     // The key filters and typing limits of the text fields: they act on typed characters only.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,9 +5,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
+#include <algorithm>
 
 namespace q7 {
 
@@ -17,6 +18,8 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     setWindowTitle(QStringLiteral("Driver Setup"));
     setModal(false);
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setVerticalSpacing(4);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("Q7_Name"));
     m_name->setFrame(false);
@@ -25,7 +28,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("IP_Addr"));
     m_address->setFrame(false);
-    m_address->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), m_address));
+    m_address->installEventFilter(this);
     auto* addressLabel = new QLabel(QStringLiteral("IP Address : "), this);
     addressLabel->setBuddy(m_address);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -42,9 +45,25 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
     connect(ok, &QPushButton::clicked, this, &TOKRightDlg::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TOKRightDlg::CancelBtnClick);
 
-    resize(309, 67);
+    setFixedSize(309, 67);  // a fixed frame around the client area
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
+}
+
+void TOKRightDlg::FormShow()
+{
+    if (EditMode) {
+        m_name->setText(PlayerName);
+        m_address->setText(PlayerAddress);
+    } else {
+        m_name->setText(QStringLiteral("Q7_"));
+    }
+}
+
+void TOKRightDlg::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
 }
 
 void TOKRightDlg::OKBtnClick()
@@ -53,6 +72,7 @@ void TOKRightDlg::OKBtnClick()
     PlayerAddress = m_address->text();
     hide();
     Answered = true;
+    emit answered();
 }
 
 void TOKRightDlg::CancelBtnClick()
@@ -61,7 +81,22 @@ void TOKRightDlg::CancelBtnClick()
     PlayerAddress = kNoResult;
     hide();
     Answered = true;
+    emit answered();
 }
+
+// IP_AddrKeyPress: typed characters other than digits, "." and backspace never reach the address
+// field. Keys that type nothing (arrows, Delete, Enter, Escape) and shortcuts pass.
+bool TOKRightDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_address && event->type() == QEvent::KeyPress) {
+        const QList<uint> typed = static_cast<QKeyEvent*>(event)->text().toUcs4();
+        if (std::any_of(typed.begin(), typed.end(), [](uint c) { return QChar::isPrint(c) && !addressKeyAccepted(c); }))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOKRightDlg::reject() { CancelBtnClick(); }  // Escape, like the Cancel button
 
 void TOKRightDlg::closeEvent(QCloseEvent* event)
 {

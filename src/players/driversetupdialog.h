@@ -1,6 +1,8 @@
 #pragma once
 // The Driver Setup dialog: asks for a player's name and IPv4 address without blocking the main window.
-// The main window reads the answer from the public fields.
+// The main window reads the answer from the public fields when `answered` is emitted.
+
+#include "players/playerlist.h"
 
 #include <QDialog>
 
@@ -11,7 +13,7 @@ namespace q7 {
 class TOKRightDlg : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNoResult = QStringLiteral(" ");
+    static inline const QString kNoResult = QString::fromLatin1(kNoAnswer);
 
     explicit TOKRightDlg(QWidget* parent = nullptr);
 
@@ -20,11 +22,20 @@ public:
     bool Answered = false;
     bool EditMode = false;
 
+    // Fills the fields on opening: the entry being modified, or "Q7_" and the address field as it
+    // was left the last time.
+    void FormShow();
     void OKBtnClick();
     void CancelBtnClick();
+    void reject() override;
+
+signals:
+    void answered();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* m_name = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
-// Rules of the player list that do not depend on the widget.
+// Rules of the player list and of the Driver Setup dialog that do not depend on the widgets.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,23 @@ enum class AddOutcome { AlreadyListed, ListFull, Added };
 
 // Addresses identify entries and are compared as exact text.
 AddOutcome checkAddPlayer(const std::vector<std::string>& listedAddresses, const std::string& address, size_t limit);
+std::optional<size_t> rowOfAddress(const std::vector<std::string>& listedAddresses, const std::string& address);
+
+// The Driver Setup dialog's "no answer" marker: one space. A name that is exactly one space
+// therefore reads as no answer.
+inline constexpr const char* kNoAnswer = " ";
+
+enum class DialogOutcome {
+    Pending,  // the operator has not answered yet
+    Add,      // AddPlayer with the answer
+    Update,   // UpdateSelectedPlayer with the answer
+    Nothing,  // cancelled, or an address shorter than two characters
+};
+
+// What an answer of the dialog does. Texts are UTF-8.
+DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool answered, bool editMode);
+
+// The address field's key filter: digits, "." and backspace reach it, nothing else.
+bool addressKeyAccepted(char32_t typed);
 
 }  // namespace q7

@@ -1,6 +1,7 @@
 #include "players/playerlistview.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -47,6 +48,18 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(viewport()->mapToGlobal(at)); });
+
+    connect(this, &QTreeWidget::itemChanged, this, &PlayerListView::notifyChange);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &PlayerListView::notifyChange);
+}
+
+// Tearing down the rows is no change anyone should react to.
+PlayerListView::~PlayerListView() { blockSignals(true); }
+
+void PlayerListView::notifyChange()
+{
+    if (!m_removing)
+        emit changed();
 }
 
 AddOutcome PlayerListView::addPlayer(const QString& name, const QString& address, size_t limit)
@@ -71,11 +84,54 @@ bool PlayerListView::isOnline(int row) const
 void PlayerListView::setOnline(int row, bool online)
 {
     QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
-        return;
+    const QVariant index = online ? 1 : 0;  // state icon index
+    if (!item || item->data(0, Qt::UserRole) == index)
+        return;  // an unchanged icon is no change of the list
     static const QIcon icons[2] = {stateIcon(Qt::lightGray), stateIcon(QColor(0, 170, 0))};
+    // The icon's meaning for those who cannot see it.
+    const QString state = online ? QStringLiteral("Online") : QStringLiteral("Offline");
+    item->setToolTip(0, state);
+    item->setData(0, Qt::AccessibleDescriptionRole, state);
+    item->setData(0, Qt::UserRole, index);
     item->setIcon(0, icons[online ? 1 : 0]);
-    item->setData(0, Qt::UserRole, online ? 1 : 0);  // state icon index
+}
+
+int PlayerListView::selectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+}
+
+void PlayerListView::selectRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        setCurrentItem(item);
+}
+
+void PlayerListView::setPlayer(int row, const QString& name, const QString& address)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        item->setText(1, name);
+        item->setText(2, address);
+    }
+}
+
+void PlayerListView::removeRow(int row)
+{
+    m_removing = true;
+    delete takeTopLevelItem(row);
+    // Nothing stays selected, as after deleting the selected entry of a report list.
+    clearSelection();
+    m_removing = false;
+}
+
+void PlayerListView::keyReleaseEvent(QKeyEvent* event)
+{
+    const bool keypadDecimal = (event->modifiers() & Qt::KeypadModifier) &&
+                               (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+    if (event->key() == Qt::Key_Delete || keypadDecimal)
+        emit deleteKeyReleased();
+    QTreeWidget::keyReleaseEvent(event);
 }
 
 std::vector<PlayerEntry> PlayerListView::entries() const

@@ -14,6 +14,7 @@ class PlayerListView : public QTreeWidget {
     Q_OBJECT
 public:
     explicit PlayerListView(QWidget* parent = nullptr);
+    ~PlayerListView() override;
 
     // Appends an entry unless its address is listed or `limit` entries are listed.
     AddOutcome addPlayer(const QString& name, const QString& address, size_t limit = kMaxOperatorPlayers);
@@ -24,8 +25,27 @@ public:
     bool isOnline(int row) const;
     void setOnline(int row, bool online);
 
+    int selectedRow() const;  // -1 when nothing is selected
+    void selectRow(int row);
+    // Name and address change; the caption, check mark and state stay.
+    void setPlayer(int row, const QString& name, const QString& address);
+    void removeRow(int row);
+    QMenu* popupMenu() const { return m_popup; }
+
+signals:
+    // Any change of an entry: text, icon, check mark or selection (not the removal of rows).
+    void changed();
+    // The Delete key (or the keypad's decimal key) was released.
+    void deleteKeyReleased();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+
 private:
+    void notifyChange();
+
     QMenu* m_popup = nullptr;
+    bool m_removing = false;
 };
 
 }  // namespace q7

@@ -5,9 +5,22 @@
 #include "platform/dialogs.h"
 #include "platform/process.h"
 #include "platform/system.h"
+#include "support/fakenetwork.h"
 
+#include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Readable Qt strings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : list)
+        *out << " \"" << text.toStdString() << '"';
+    *out << " }";
+}
 
 namespace q7::test {
 
@@ -71,13 +84,15 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeSystem system;
     FakeProcessStarter processes;
+    FakeAddressResolver resolver;
+    FakeEchoProbe echo;
 
     explicit FakePlatform(const QString& startDir)
         : startDir(startDir)
     {
         system.scratch = startDir + QStringLiteral("/scratch");
     }
-    Services services() { return Services{dialogs, system, processes, startDir, 0.0}; }
+    Services services() { return Services{dialogs, system, processes, resolver, echo, startDir, 0.0}; }
 
     QString startDir;
 };

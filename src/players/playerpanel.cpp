@@ -1,0 +1,257 @@
+#include "players/playerpanel.h"
+
+#include "platform/dialogs.h"
+#include "players/driversetupdialog.h"
+#include "players/playerlistview.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace q7 {
+namespace {
+
+constexpr int kDialogWatchMs = 1000;
+constexpr int kSearchBarMin = 2;
+constexpr int kSearchBarMax = 252;
+const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
+
+}  // namespace
+
+PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressResolver& resolver, EchoProbe& probe,
+                         double waitScale, QObject* parent)
+    : QObject(parent),
+      m_ui(controls),
+      m_dialogs(dialogs),
+      m_launchTimer(new QTimer(this)),
+      m_search(
+          resolver, probe,
+          // Workers run on their own threads: their results are queued to this object, and dropped
+          // by Qt if it is gone by then.
+          [this](const FoundPlayer& found) {
+              QMetaObject::invokeMethod(this, [this, found] { AddFoundPlayer(found); }, Qt::QueuedConnection);
+          },
+          [this](const EchoReport& report) {
+              QMetaObject::invokeMethod(this, [this, report] { IdIcmpClient1Reply(report); }, Qt::QueuedConnection);
+          })
+{
+    setObjectName(QStringLiteral("PlayerPanel"));
+    m_launchTimer->setTimerType(Qt::PreciseTimer);
+    m_launchTimer->setInterval(int(std::chrono::milliseconds(kSweepSpacing).count() * waitScale));
+    connect(m_launchTimer, &QTimer::timeout, this, &PlayerPanel::launchStep);
+
+    m_ui.pingTimer->setInterval(kEchoFirstTickMs);
+    connect(m_ui.pingTimer, &QTimer::timeout, this, &PlayerPanel::PingTimerTimer);
+    m_ui.checkDevTimer->setInterval(kDialogWatchMs);
+    connect(m_ui.checkDevTimer, &QTimer::timeout, this, &PlayerPanel::CheckDevTimerTimer);
+    // The answer is applied as soon as the operator gives it, in the order the watch would apply it.
+    connect(m_ui.dialog, &TOKRightDlg::answered, this, [this] {
+        if (m_ui.checkDevTimer->isActive())
+            CheckDevTimerTimer();
+    });
+
+    const QMenu* menu = m_ui.list->popupMenu();
+    const std::pair<const char*, void (PlayerPanel::*)()> items[] = {
+        {"ADD1", &PlayerPanel::ADD1Click},
+        {"Modify1", &PlayerPanel::Modify1Click},
+        {"Delete1", &PlayerPanel::Delete1Click},
+        {"Clear1", &PlayerPanel::Clear1Click},
+    };
+    for (const auto& [name, handler] : items)
+        connect(menu->findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, handler);
+    connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::ListView1Change);
+    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::ListView1KeyUp);
+    connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::SearchQ7ButtonClick);
+}
+
+PlayerPanel::~PlayerPanel() { m_search.stop(); }
+
+// ---- The list and the dialog ----
+
+void PlayerPanel::AddPlayer(const QString& name, const QString& address)
+{
+    if (m_ui.list->addPlayer(name, address) != AddOutcome::AlreadyListed)
+        startEchoTimer();
+}
+
+void PlayerPanel::UpdateSelectedPlayer(const QString& name, const QString& address)
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0)
+        return;
+    m_ui.list->setPlayer(row, name, address);
+    startEchoTimer();
+}
+
+void PlayerPanel::DeleteSelectedPlayer()
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0)
+        return;
+    m_ui.list->removeRow(row);
+    rowsRemoved();
+}
+
+void PlayerPanel::rowsRemoved() { m_search.setListedRows(size_t(m_ui.list->topLevelItemCount())); }
+
+// Started only when stopped, so the period stays: 100 ms until a tick has run, 10 s after.
+void PlayerPanel::startEchoTimer()
+{
+    if (!m_ui.pingTimer->isActive())
+        m_ui.pingTimer->start();
+}
+
+void PlayerPanel::openDialog()
+{
+    TOKRightDlg& dialog = *m_ui.dialog;
+    // An open dialog is filled again for the new purpose.
+    if (dialog.isVisible())
+        dialog.FormShow();
+    else
+        dialog.show();
+    dialog.PlayerName = TOKRightDlg::kNoResult;
+    dialog.PlayerAddress = TOKRightDlg::kNoResult;
+    dialog.raise();
+    dialog.activateWindow();
+    m_ui.checkDevTimer->start(kDialogWatchMs);
+}
+
+void PlayerPanel::ADD1Click()
+{
+    m_ui.pingTimer->stop();
+    m_ui.dialog->Answered = false;
+    m_ui.dialog->EditMode = false;
+    openDialog();
+}
+
+void PlayerPanel::Modify1Click()
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0) {
+        m_dialogs.showMessage(kSelectDriver);
+        return;
+    }
+    m_ui.pingTimer->stop();
+    const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
+    m_ui.dialog->PlayerName = item->text(1);
+    m_ui.dialog->PlayerAddress = item->text(2);
+    m_ui.dialog->EditMode = true;
+    m_ui.dialog->Answered = false;
+    openDialog();
+}
+
+void PlayerPanel::Delete1Click()
+{
+    if (m_ui.list->selectedRow() < 0) {
+        m_dialogs.showMessage(kSelectDriver);
+        return;
+    }
+    m_ui.pingTimer->stop();
+    DeleteSelectedPlayer();
+}
+
+void PlayerPanel::Clear1Click()
+{
+    for (int row = m_ui.list->topLevelItemCount() - 1; row >= 0; --row)
+        m_ui.list->removeRow(row);
+    rowsRemoved();
+}
+
+void PlayerPanel::ListView1KeyUp() { DeleteSelectedPlayer(); }
+
+void PlayerPanel::ListView1Change() { startEchoTimer(); }
+
+void PlayerPanel::CheckDevTimerTimer()
+{
+    const TOKRightDlg& dialog = *m_ui.dialog;
+    switch (dialogOutcome(dialog.PlayerName.toStdString(), dialog.PlayerAddress.toStdString(), dialog.Answered,
+                          dialog.EditMode)) {
+    case DialogOutcome::Pending:
+        return;
+    case DialogOutcome::Update:
+        UpdateSelectedPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        break;
+    case DialogOutcome::Add:
+        AddPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        break;
+    case DialogOutcome::Nothing:
+        break;
+    }
+    m_ui.checkDevTimer->stop();
+}
+
+// ---- Network search ----
+
+void PlayerPanel::SearchQ7ButtonClick()
+{
+    m_ui.searchButton->setEnabled(false);
+    m_launch.emplace(m_ui.localIPBox->currentText().toStdString());
+    m_ui.ipList->clear();
+    for (const std::string& address : m_launch->addresses())
+        m_ui.ipList->addItem(QString::fromStdString(address));
+    m_ui.searchBar->setRange(kSearchBarMin, kSearchBarMax);
+    m_ui.searchBar->reset();
+    launchStep();
+    m_launchTimer->start();
+}
+
+// One worker per step, one step per spacing; the step after the last start ends the launch.
+void PlayerPanel::launchStep()
+{
+    if (m_launch->finished()) {
+        m_launchTimer->stop();
+        m_launch.reset();
+        m_ui.searchButton->setEnabled(true);
+        m_ui.searchBar->reset();
+        return;
+    }
+    m_launch->launchNext(m_search);
+    m_ui.searchBar->setValue(std::min(kSearchBarMin + int(m_launch->launched()), kSearchBarMax));
+}
+
+void PlayerPanel::AddFoundPlayer(const FoundPlayer& found)
+{
+    const QString name = QString::fromStdString(generatedPlayerName(found.hardware));
+    if (m_ui.list->addPlayer(name, QString::fromStdString(found.address), kMaxPlayers) != AddOutcome::Added)
+        return;
+    m_ui.list->selectRow(m_ui.list->topLevelItemCount() - 1);
+}
+
+void PlayerPanel::PingTimerTimer()
+{
+    std::vector<std::string> addresses = m_ui.list->addresses();
+    const bool empty = addresses.empty();
+    m_search.startEchoPass(std::move(addresses));
+    if (empty) {
+        m_ui.pingTimer->stop();
+        m_ui.pingTimer->setInterval(kEchoFirstTickMs);
+    } else {
+        m_ui.pingTimer->setInterval(kEchoIntervalMs);
+    }
+}
+
+void PlayerPanel::IdIcmpClient1Reply(const EchoReport& report)
+{
+    const std::optional<size_t> row = rowOfAddress(m_ui.list->addresses(), report.address);
+    if (!row)
+        return;
+    const bool online = answeredInTime(report.roundTripMs);
+    m_ui.list->setOnline(int(*row), online);
+    if (online)
+        emit playerOnline();
+}
+
+bool PlayerPanel::searching() const { return m_launch.has_value() || m_search.busy(); }
+
+void PlayerPanel::shutDown()
+{
+    m_launchTimer->stop();
+    m_launch.reset();
+    m_search.stop();
+}
+
+}  // namespace q7

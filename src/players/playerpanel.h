@@ -1,0 +1,83 @@
+#pragma once
+// The player side of the main window: the handlers of the player list, its pop-up menu and the
+// Driver Setup dialog, the address sweep and the echo timer. The search runs in NetworkSearch
+// (plain C++); its workers' results are posted to this object's thread, which alone changes the list.
+
+#include "players/networksearch.h"
+
+#include <QObject>
+#include <optional>
+
+class QComboBox;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace q7 {
+
+class Dialogs;
+class PlayerListView;
+class TOKRightDlg;
+
+class PlayerPanel : public QObject {
+    Q_OBJECT
+public:
+    // The main window's controls this panel drives.
+    struct Controls {
+        PlayerListView* list;
+        QComboBox* localIPBox;
+        QListWidget* ipList;  // the hidden sweep list
+        QProgressBar* searchBar;
+        QPushButton* searchButton;
+        QTimer* pingTimer;
+        QTimer* checkDevTimer;
+        TOKRightDlg* dialog;
+    };
+
+    // `waitScale` scales the spacing of sweep workers (tests run it at 0).
+    PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressResolver& resolver, EchoProbe& probe,
+                double waitScale, QObject* parent);
+    ~PlayerPanel() override;
+
+    // Appends a player unless its address is listed or 256 players are; starts the echo timer.
+    void AddPlayer(const QString& name, const QString& address);
+    void UpdateSelectedPlayer(const QString& name, const QString& address);
+    void DeleteSelectedPlayer();
+
+    void ADD1Click();
+    void Modify1Click();
+    void Delete1Click();
+    void Clear1Click();
+    void ListView1KeyUp();
+    void ListView1Change();
+    void CheckDevTimerTimer();
+
+    void SearchQ7ButtonClick();
+    void PingTimerTimer();
+    void IdIcmpClient1Reply(const EchoReport& report);
+    void AddFoundPlayer(const FoundPlayer& found);
+
+    // A sweep is being launched or workers are still resolving or probing.
+    bool searching() const;
+    // Stops the sweep launch and every worker; results that come later go nowhere.
+    void shutDown();
+
+signals:
+    // An echo reply set an entry online.
+    void playerOnline();
+
+private:
+    void startEchoTimer();
+    void openDialog();
+    void launchStep();
+    void rowsRemoved();
+
+    Controls m_ui;
+    Dialogs& m_dialogs;
+    QTimer* m_launchTimer = nullptr;
+    std::optional<SweepLaunch> m_launch;
+    NetworkSearch m_search;  // last: its workers are joined before the rest goes
+};
+
+}  // namespace q7

@@ -146,7 +146,8 @@ void TMainConfig::buildLayout()
     m_pageControl->addTab(commands, QStringLiteral("Remote Command"));
     m_messagePage = new MessagePage(m_pageControl);
     m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
-    m_fileListPage = new FileListPage(m_pageControl);
+    m_fileListPage = new FileListPage(
+        m_services.dialogs, [this] { return m_localIPBox->currentText(); }, m_pageControl);
     m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
     m_examplePage = new ExamplePage(m_pageControl);
     m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));

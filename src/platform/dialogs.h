@@ -22,6 +22,9 @@ public:
     virtual std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) = 0;
     virtual std::optional<QString> saveFileName(const QString& filter, int filterIndex, const QString& fileName) = 0;
 
+    // A folder chooser that starts in `folder`.
+    virtual std::optional<QString> chooseFolder(const QString& caption, const QString& folder) = 0;
+
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 };

@@ -55,6 +55,12 @@ std::optional<QString> QtDialogs::saveFileName(const QString& filter, int filter
     return runFileDialog(true, filter, filterIndex, fileName);
 }
 
+std::optional<QString> QtDialogs::chooseFolder(const QString& caption, const QString& folder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(m_parent, caption, folder);
+    return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
+}
+
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial)
 {
     bool ok = false;

@@ -14,6 +14,7 @@ public:
     void showError(const QString& text) override;
     std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) override;
     std::optional<QString> saveFileName(const QString& filter, int filterIndex, const QString& fileName) override;
+    std::optional<QString> chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
 

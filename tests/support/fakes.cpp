@@ -31,6 +31,11 @@ std::optional<QString> FakeDialogs::saveFileName(const QString& filter, int filt
     return nextAnswer(fileAnswers, "save");
 }
 
+std::optional<QString> FakeDialogs::chooseFolder(const QString&, const QString&)
+{
+    return nextAnswer(folderAnswers, "folder");
+}
+
 std::optional<QFont> FakeDialogs::chooseFont(const QFont&) { return nextAnswer(fontAnswers, "font"); }
 std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswer(colorAnswers, "colour"); }
 

@@ -36,6 +36,7 @@ public:
     // Answers for the next file, font and colour dialogs; std::nullopt means "Cancel".
     // A dialog with no answer queued fails the test and is cancelled.
     std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
 
@@ -47,6 +48,7 @@ public:
     void showError(const QString& text) override { errors.push_back(text); }
     std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) override;
     std::optional<QString> saveFileName(const QString& filter, int filterIndex, const QString& fileName) override;
+    std::optional<QString> chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
 };

@@ -4,23 +4,18 @@
 // first line. The same algorithms also run on an in-memory document (IniDocument), which is how
 // a whole file can be built off to the side and then put in place in one step.
 
+#include "base/textfile.h"
+
 #include <functional>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace q7 {
 
-// An input/output failure of a write; what() is the text shown to the operator.
-class IniError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Splits 8-bit text into lines as the store reads them: a line ends at LF, every CR is dropped
-// (the one before LF ends the line, a lone one is simply removed), a Ctrl-Z byte ends the text.
-std::vector<std::string> iniSplitLines(std::string_view bytes);
+// The store's failures are those of its file.
+using IniError = FileError;
 
 // Matching rules shared by every operation: letter case is ignored, NULs in the line are ignored.
 bool iniIsHeader(std::string_view line, std::string_view section);
@@ -46,7 +41,7 @@ public:
     virtual void writeValue(std::string_view section, std::string_view key, std::string_view value) = 0;
 };
 
-// The store on a byte string held in memory.
+// The store on a byte string held in memory; its lines are split once for any number of reads.
 class IniDocument final : public IniValues {
 public:
     explicit IniDocument(std::string bytes = {}) : m_bytes(std::move(bytes)) {}
@@ -56,12 +51,16 @@ public:
     void writeValue(std::string_view section, std::string_view key, std::string_view value) override;
 
 private:
+    const std::vector<std::string>& lines() const;
+
     std::string m_bytes;
+    mutable std::optional<std::vector<std::string>> m_lines;
 };
 
 // The store on a file. fileName() is the process-wide "current file" every operation works on;
 // callers assign it before a series of operations. A relative name is resolved against the
-// working directory of the moment; an existing file is found without regard to letter case.
+// working directory of the moment. The file is read only when it is a regular file of bounded
+// size (base/textfile.h), so a FIFO or device of that name never blocks a call.
 class IniStore final : public IniValues {
 public:
     using Reporter = std::function<void(const std::string& message)>;
@@ -81,19 +80,9 @@ public:
     // Throws IniError when the file cannot be created, read or rewritten.
     void writeValue(std::string_view section, std::string_view key, std::string_view value) override;
 
-    // The path the current file name stands for right now (existing file of another letter case included).
-    std::string resolvedPath() const;
-
 private:
-    std::string ensureFile();  // creates an empty file when none exists; returns the resolved path
-
     std::string m_fileName;
     Reporter m_report;
 };
-
-// Reads a whole file as bytes; throws IniError.
-std::string readFileBytes(const std::string& path);
-// Finds an existing file whose name equals path's file name without regard to letter case.
-std::string resolveCaseInsensitive(const std::string& path);
 
 }  // namespace q7

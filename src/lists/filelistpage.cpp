@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <limits>
 
 namespace q7 {
 
@@ -23,11 +24,15 @@ FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
     m_date->setCalendarPopup(true);
     form->addRow(QStringLiteral("Date :"), m_date);
 
+    // Both are filled from the settings file, which may hold any length: QLineEdit's default limit
+    // of 32767 characters would cut a longer value when it is saved again.
     m_downEdit = new QLineEdit(this);
     m_downEdit->setObjectName(QStringLiteral("DownEdit"));
+    m_downEdit->setMaxLength(std::numeric_limits<int>::max());
     form->addRow(QStringLiteral("Server URL :"), m_downEdit);
     m_upEdit = new QLineEdit(this);
     m_upEdit->setObjectName(QStringLiteral("UpEdit"));
+    m_upEdit->setMaxLength(std::numeric_limits<int>::max());
     form->addRow(QStringLiteral("Upload Server URL :"), m_upEdit);
 }
 

@@ -145,7 +145,7 @@ protected:
     TempDir dir;
     FakeDialogs dialogs;
     IniStore store{dir.file("settings.ini")};
-    ConfigPage page{dialogs, store};
+    ConfigPage page{dialogs, store, CodePage(1252)};
 };
 
 TEST_F(ConfigPageTest, everyFieldHasItsNameKindItemsDefaultAndLabel)
@@ -458,7 +458,7 @@ TEST_F(ConfigPageTest, roundTripThroughTheControlsRestoresEveryField)
     saveTo("config.conf");
 
     FakeDialogs otherDialogs;
-    ConfigPage fresh(otherDialogs, store);
+    ConfigPage fresh(otherDialogs, store, CodePage(1252));
     otherDialogs.fileAnswers.push_back(qpath("config.conf"));
     fresh.OpenConfigFileClick();
     ASSERT_TRUE(otherDialogs.errors.empty());

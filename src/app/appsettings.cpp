@@ -30,22 +30,31 @@ bool startsWithNoCase(const std::string& name, std::string_view prefix)
 
 }  // namespace
 
-AppSettings readAppSettings(IniValues& store)
+AppSettings readAppSettings(IniValues& file)
 {
+    // Each section in one pass, however many keys: a long file must not be scanned some 400 times.
     AppSettings s;
-    s.fontName = store.readValue(kFont, "NAME");
-    s.fontSize = store.readValue(kFont, "SIZE");
-    s.foreColor = store.readValue(kFont, "FORE");
-    s.backColor = store.readValue(kFont, "BACK");
-    for (int n = 0; n < kPlayerSlots; ++n) {
-        const std::string slot = std::to_string(n);
-        std::string address = store.readValue(kPlayers, "IP_" + slot);
+    const auto font = file.readValues(kFont, {"NAME", "SIZE", "FORE", "BACK"});
+    s.fontName = font[0];
+    s.fontSize = font[1];
+    s.foreColor = font[2];
+    s.backColor = font[3];
+    std::vector<std::string> slots;
+    for (int n = 0; n < kPlayerSlots; ++n)
+        slots.push_back("IP_" + std::to_string(n));
+    const auto addresses = file.readValues(kPlayers, slots);
+    slots.clear();
+    for (size_t n = 0; n < addresses.size(); ++n)
+        if (!addresses[n].empty())
+            slots.push_back("NAME_" + std::to_string(n));
+    const auto names = file.readValues(kPlayers, slots);
+    for (const std::string& address : addresses)
         if (!address.empty())
-            s.players.push_back({store.readValue(kPlayers, "NAME_" + slot), std::move(address)});
-    }
-    s.root = store.readValue(kListEdit, "ROOT");
-    s.downUrl = store.readValue(kListEdit, "DOWNURL");
-    s.upUrl = store.readValue(kListEdit, "UPURL");
+            s.players.push_back({names[s.players.size()], address});
+    const auto listEdit = file.readValues(kListEdit, {"ROOT", "DOWNURL", "UPURL"});
+    s.root = listEdit[0];
+    s.downUrl = listEdit[1];
+    s.upUrl = listEdit[2];
     return s;
 }
 
@@ -81,7 +90,6 @@ AppSettings loadAppSettings(const std::string& dir, std::string& problem)
         return {};
     }
     try {
-        // One read of the whole file; the some 400 look-ups then run in memory.
         IniDocument file(readTextFile(path));
         return readAppSettings(file);
     } catch (const FileError& e) {

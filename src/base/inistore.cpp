@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -55,28 +56,47 @@ bool iniIsHeader(std::string_view line, std::string_view section)
 
 bool iniIsKeyLine(std::string_view line, std::string_view key) { return matchesUpper(line, keyPrefix(key), false); }
 
-std::string iniReadValue(const std::vector<std::string>& lines, std::string_view section, std::string_view key)
+std::vector<std::string> iniReadValues(const std::vector<std::string>& lines, std::string_view section,
+                                       const std::vector<std::string>& keys)
 {
+    // A line is the line of key K when its text before the first '=' is K (letter case and NULs
+    // aside). Keys still looked for, upper-cased, with the places they fill.
+    std::unordered_map<std::string, std::vector<size_t>> pending;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        std::string upper;
+        for (char c : keys[k])
+            upper.push_back(upperAscii(c));
+        pending[upper].push_back(k);
+    }
+    std::vector<std::string> values(keys.size());
     const std::string header = headerText(section);
-    const std::string prefix = keyPrefix(key);
+    std::string lineKey;
     size_t i = 0;
-    while (i < lines.size()) {
+    while (i < lines.size() && !pending.empty()) {
         if (!matchesUpper(lines[i++], header, true))
             continue;
-        // Search below the header until an empty line; other headers do not stop it.
-        for (; i < lines.size(); ++i) {
+        // Search below the header until an empty line; other headers do not stop it. A key line
+        // with an empty value does not count.
+        for (; i < lines.size() && !pending.empty(); ++i) {
             const std::string& line = lines[i];
             if (line.empty())
                 break;
-            if (matchesUpper(line, prefix, false)) {
-                std::string value = line.substr(line.find('=') + 1);
-                if (!value.empty())
-                    return value;
+            const size_t equals = line.find('=');
+            if (equals == std::string::npos || equals + 1 == line.size())
+                continue;
+            lineKey.clear();
+            for (size_t c = 0; c < equals; ++c)
+                if (line[c] != '\0')
+                    lineKey.push_back(upperAscii(line[c]));
+            if (const auto found = pending.find(lineKey); found != pending.end()) {
+                for (size_t k : found->second)
+                    values[k] = line.substr(equals + 1);
+                pending.erase(found);
             }
         }
         ++i;  // the line that ended the inner search is not tested as a header again
     }
-    return {};
+    return values;
 }
 
 int iniFindKeyLine(const std::vector<std::string>& lines, std::string_view section, std::string_view key)
@@ -146,9 +166,9 @@ const std::vector<std::string>& IniDocument::lines() const
     return *m_lines;
 }
 
-std::string IniDocument::readValue(std::string_view section, std::string_view key)
+std::vector<std::string> IniDocument::readValues(std::string_view section, const std::vector<std::string>& keys)
 {
-    return iniReadValue(lines(), section, key);
+    return iniReadValues(lines(), section, keys);
 }
 
 int IniDocument::findKeyLine(std::string_view section, std::string_view key) const
@@ -178,13 +198,13 @@ IniStore::IniStore(std::string fileName, Reporter scanErrorReporter)
 {
 }
 
-std::string IniStore::readValue(std::string_view section, std::string_view key)
+std::vector<std::string> IniStore::readValues(std::string_view section, const std::vector<std::string>& keys)
 {
     try {
         createFileIfMissing(m_fileName);
-        return iniReadValue(readLines(m_fileName), section, key);
+        return iniReadValues(readLines(m_fileName), section, keys);
     } catch (const IniError&) {
-        return {};
+        return std::vector<std::string>(keys.size());
     }
 }
 

@@ -27,8 +27,10 @@ struct IniEdit {
     std::string bytes;  // the tail to append, or the complete new contents
 };
 
-// The pure algorithms, on the lines of a file.
-std::string iniReadValue(const std::vector<std::string>& lines, std::string_view section, std::string_view key);
+// The pure algorithms, on the lines of a file. iniReadValues gives for each key what a read of
+// that key alone gives, in one pass over the lines; keys hold no '=' (no key line could show one).
+std::vector<std::string> iniReadValues(const std::vector<std::string>& lines, std::string_view section,
+                                       const std::vector<std::string>& keys);
 int iniFindKeyLine(const std::vector<std::string>& lines, std::string_view section, std::string_view key);
 IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::string_view section,
                      std::string_view key, std::string_view value);
@@ -37,8 +39,14 @@ IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::st
 class IniValues {
 public:
     virtual ~IniValues() = default;
-    virtual std::string readValue(std::string_view section, std::string_view key) = 0;
+    // The values of several keys of one section, as readValue would give each.
+    virtual std::vector<std::string> readValues(std::string_view section, const std::vector<std::string>& keys) = 0;
     virtual void writeValue(std::string_view section, std::string_view key, std::string_view value) = 0;
+
+    std::string readValue(std::string_view section, std::string_view key)
+    {
+        return readValues(section, {std::string(key)}).front();
+    }
 };
 
 // The store on a byte string held in memory; its lines are split once for any number of reads.
@@ -46,7 +54,7 @@ class IniDocument final : public IniValues {
 public:
     explicit IniDocument(std::string bytes = {}) : m_bytes(std::move(bytes)) {}
     const std::string& bytes() const { return m_bytes; }
-    std::string readValue(std::string_view section, std::string_view key) override;
+    std::vector<std::string> readValues(std::string_view section, const std::vector<std::string>& keys) override;
     int findKeyLine(std::string_view section, std::string_view key) const;
     void writeValue(std::string_view section, std::string_view key, std::string_view value) override;
 
@@ -73,8 +81,8 @@ public:
     const std::string& fileName() const { return m_fileName; }
     void setScanErrorReporter(Reporter reporter) { m_report = std::move(reporter); }
 
-    // Empty text when the key is absent or the file cannot be read.
-    std::string readValue(std::string_view section, std::string_view key) override;
+    // Empty text for a key that is absent, and for every key when the file cannot be read.
+    std::vector<std::string> readValues(std::string_view section, const std::vector<std::string>& keys) override;
     // 1-based line of the key inside its section, 0 when absent; a scan error is reported and counts as absent.
     int findKeyLine(std::string_view section, std::string_view key);
     // Throws IniError when the file cannot be created, read or rewritten.

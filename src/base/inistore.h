@@ -66,9 +66,10 @@ private:
 };
 
 // The store on a file. fileName() is the process-wide "current file" every operation works on;
-// callers assign it before a series of operations. A relative name is resolved against the
-// working directory of the moment. The file is read only when it is a regular file of bounded
-// size (base/textfile.h), so a FIFO or device of that name never blocks a call.
+// callers assign it before a series of operations. The store works on exactly that name (a
+// caller that wants another letter case found uses resolveCaseInsensitive); a relative name is
+// resolved against the working directory of the moment. The file is read only when it is a
+// regular file of bounded size (base/textfile.h), so a FIFO or device of that name never blocks.
 class IniStore final : public IniValues {
 public:
     using Reporter = std::function<void(const std::string& message)>;

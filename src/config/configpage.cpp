@@ -419,7 +419,7 @@ bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
         }
         // Backspace, cursor keys and the like carry no printable text and pass.
         const QString typed = key->text();
-        if (typed.isEmpty() || !typed.front().isPrint())
+        if (typed.isEmpty() || !QChar::isPrint(typed.toUcs4().front()))
             return false;
         const QString accepted = acceptedText(*typing, *field, typed);
         if (accepted == typed)

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     test::TempDir dir;
     test::FakeDialogs dialogs;
     IniStore store(dir.file("settings.ini"));
-    ConfigPage page(dialogs, store);
+    ConfigPage page(dialogs, store, CodePage(1252));
     page.runUpdateRules();
     const QString file = QString::fromStdString(dir.file("config.conf"));
 

@@ -2,12 +2,8 @@
 
 #include "base/inistore.h"
 
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -34,22 +30,31 @@ bool startsWithNoCase(const std::string& name, std::string_view prefix)
 
 }  // namespace
 
-AppSettings readAppSettings(IniStore& store)
+AppSettings readAppSettings(IniValues& file)
 {
+    // Each section in one pass, however many keys: a long file must not be scanned some 400 times.
     AppSettings s;
-    s.fontName = store.readValue(kFont, "NAME");
-    s.fontSize = store.readValue(kFont, "SIZE");
-    s.foreColor = store.readValue(kFont, "FORE");
-    s.backColor = store.readValue(kFont, "BACK");
-    for (int n = 0; n < kPlayerSlots; ++n) {
-        const std::string slot = std::to_string(n);
-        std::string address = store.readValue(kPlayers, "IP_" + slot);
+    const auto font = file.readValues(kFont, {"NAME", "SIZE", "FORE", "BACK"});
+    s.fontName = font[0];
+    s.fontSize = font[1];
+    s.foreColor = font[2];
+    s.backColor = font[3];
+    std::vector<std::string> slots;
+    for (int n = 0; n < kPlayerSlots; ++n)
+        slots.push_back("IP_" + std::to_string(n));
+    const auto addresses = file.readValues(kPlayers, slots);
+    slots.clear();
+    for (size_t n = 0; n < addresses.size(); ++n)
+        if (!addresses[n].empty())
+            slots.push_back("NAME_" + std::to_string(n));
+    const auto names = file.readValues(kPlayers, slots);
+    for (const std::string& address : addresses)
         if (!address.empty())
-            s.players.push_back({store.readValue(kPlayers, "NAME_" + slot), std::move(address)});
-    }
-    s.root = store.readValue(kListEdit, "ROOT");
-    s.downUrl = store.readValue(kListEdit, "DOWNURL");
-    s.upUrl = store.readValue(kListEdit, "UPURL");
+            s.players.push_back({names[s.players.size()], address});
+    const auto listEdit = file.readValues(kListEdit, {"ROOT", "DOWNURL", "UPURL"});
+    s.root = listEdit[0];
+    s.downUrl = listEdit[1];
+    s.upUrl = listEdit[2];
     return s;
 }
 
@@ -71,48 +76,46 @@ std::string buildAppSettingsFile(const AppSettings& s)
     return doc.bytes();
 }
 
-void replaceFileAtomically(const std::string& path, const std::string& bytes)
+AppSettings loadAppSettings(const std::string& dir, std::string& problem)
 {
-    const fs::path target(path);
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        throw IniError("Cannot create file \"" + path + "\": " + std::strerror(errno));
-    ::fchmod(fd, 0644);
-    size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            err = errno;
-            break;
+    const std::string path = resolveCaseInsensitive((fs::path(dir) / kSettingsReadName).string());
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(path, ec))) {
+        // A first start: an empty file is left behind, as the store's reads do. A folder that
+        // cannot take it is not worth a word now; shut-down reports it when it cannot save.
+        try {
+            createFileIfMissing(path);
+        } catch (const FileError&) {
         }
-        done += size_t(n);
+        return {};
     }
-    if (!err && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && !err)
-        err = errno;
-    if (!err && ::rename(pattern.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err) {
-        ::unlink(pattern.c_str());
-        throw IniError("Cannot write file \"" + path + "\": " + std::strerror(err));
+    try {
+        IniDocument file(readTextFile(path));
+        return readAppSettings(file);
+    } catch (const FileError& e) {
+        problem = e.what();
+        return {};
     }
 }
 
 void saveAppSettings(const std::string& dir, const AppSettings& settings)
 {
-    const fs::path target = fs::path(dir) / kSettingsWriteName;
-    replaceFileAtomically(target.string(), buildAppSettingsFile(settings));
-    // The same file in another letter case ("..._v3.ini" from a first start) must not linger as a second copy.
+    const std::string written = (fs::path(dir) / kSettingsWriteName).string();
+    // The file that is there in another spelling is the one to replace, unless it is a folder.
+    std::string existing = resolveCaseInsensitive(written);
     std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(existing, ec)))
+        existing = written;
+    replaceTextFile(existing, buildAppSettingsFile(settings));
+    if (existing != written && std::rename(existing.c_str(), written.c_str()) != 0)
+        return;  // the new content stands under the old spelling, which start-up finds as well
+    // The same file in another letter case must not linger as a second copy.
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name != kSettingsWriteName && lowerAscii(name) == lowerAscii(kSettingsWriteName))
-            fs::remove(it->path(), ec);
+        std::error_code fileEc;
+        if (name != kSettingsWriteName && lowerAscii(name) == lowerAscii(kSettingsWriteName) &&
+            !fs::is_directory(it->symlink_status(fileEc)))
+            fs::remove(it->path(), fileEc);
     }
 }
 

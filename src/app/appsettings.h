@@ -7,7 +7,7 @@
 
 namespace q7 {
 
-class IniStore;
+class IniValues;
 
 inline constexpr const char* kSettingsReadName = "Q7_Configuration_v3.ini";
 inline constexpr const char* kSettingsWriteName = "Q7_Configuration_V3.ini";
@@ -26,20 +26,23 @@ struct AppSettings {
     std::vector<StoredPlayer> players;  // in row order
 };
 
-// Reads the file the store names: the four font keys, the non-empty player slots 0..128, then LIST_EDIT.
-AppSettings readAppSettings(IniStore& store);
+// Reads the four font keys, the non-empty player slots 0..128, then LIST_EDIT.
+AppSettings readAppSettings(IniValues& file);
+
+// The settings file in `dir`, found in any letter case (an empty one is left behind when there is
+// none). A file that cannot be used (a folder, FIFO, device, a file over kMaxTextFileBytes, or
+// one that cannot be read) gives the defaults and, in `problem`, the reason to tell the operator.
+AppSettings loadAppSettings(const std::string& dir, std::string& problem);
 
 // The complete file as shut-down builds it key by key: each section's keys come out in reverse
 // order below their header, the player slots from the highest down.
 std::string buildAppSettingsFile(const AppSettings& settings);
 
-// Replaces the settings file in `dir` in one step: the new file is written and synced beside the old
-// one, then renamed over it; files of the same name in another letter case are removed. On any
-// failure the old file stays as it was. Throws IniError.
+// Replaces the settings file in `dir` in one step (base/textfile.h: written and synced beside the
+// old one, then renamed over it; a link to a regular file stays a link, the permission bits stay).
+// The file takes the written spelling, and other files of that name in another letter case are
+// removed. On any failure the old file stays as it was. Throws IniError.
 void saveAppSettings(const std::string& dir, const AppSettings& settings);
-
-// Writes `bytes` to `path` through a synced temporary file in the same folder and a rename.
-void replaceFileAtomically(const std::string& path, const std::string& bytes);
 
 // Deletes the files in `dir` whose names begin with "tftp" in any letter case; returns how many.
 int deleteTftpFiles(const std::string& dir);

@@ -11,7 +11,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("q7-config-tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Q7 Configuration Tool"));
+    // Qt adds the display name to every window title that does not already end with it, so the
+    // caption itself is the display name: the main window shows it once, dialogs carry it too.
+    QApplication::setApplicationDisplayName(QLatin1String(q7::TMainConfig::kCaption));
     // The window may sit in the tray with nothing visible; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // The fixed-size window is laid out for a compact 8-point face.
@@ -27,6 +29,8 @@ int main(int argc, char** argv)
     q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, QString(), 1.0});
     dialogs.setParent(&window);
     QObject::connect(&window, &q7::TMainConfig::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Only now, with start-up finished: a signal that came earlier kept its default action and
+    // ended the program without writing anything over the stored settings.
     q7::closeOnTerminationSignals(&window);
     window.show();
     return app.exec();

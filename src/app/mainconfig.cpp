@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -35,14 +36,28 @@
 #include <QToolButton>
 #include <QWindow>
 #include <charconv>
+#include <set>
 
 namespace q7 {
 namespace {
 
-constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
 
-QString fromFile(const std::string& text) { return QString::fromLocal8Bit(text); }
-std::string toFile(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// Settings file values are text in the system's 8-bit code page; file names and error texts are
+// the system's own bytes.
+QString shown(ByteKeeper& kept, const std::string& key, const std::string& bytes)
+{
+    return QString::fromStdU16String(kept.decode(key, bytes));
+}
+std::string stored(const ByteKeeper& kept, const std::string& key, const QString& text)
+{
+    return kept.encode(key, text.toStdU16String());
+}
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString systemText(const std::string& text) { return QString::fromLocal8Bit(text); }
+
+// Players are rows known by their address text.
+std::string playerNameKey(const std::string& address) { return "Q7_Dev/NAME " + address; }
+std::string playerAddressKey(const std::string& address) { return "Q7_Dev/IP " + address; }
 
 // 0x00BBGGRR <-> QColor
 QColor colorFromValue(uint32_t v) { return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)); }
@@ -92,12 +107,13 @@ QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const
 TMainConfig::TMainConfig(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services)
+      m_services(services),
+      m_kept(CodePage(systemCodePage(m_services.system.localeName().toStdString())))
 {
     setObjectName(QStringLiteral("MainConfig"));
     // Five captions must fit side by side on each tab row.
     setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));
-    m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(fromFile(text)); });
+    m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(systemText(text)); });
     buildLayout();
     buildTray();
     m_driverSetup = new TOKRightDlg(this);
@@ -139,7 +155,7 @@ void TMainConfig::buildLayout()
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(274, 4, 497, 566);
-    m_configPage = new ConfigPage(m_services.dialogs, m_store, m_pageControl);
+    m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     auto* commands = new QWidget(m_pageControl);
     commands->setObjectName(QStringLiteral("RemoteCommandSheet"));
@@ -223,10 +239,16 @@ void TMainConfig::FormCreate()
     // 6: scratch folder and the empty command file. Without them the commands cannot be sent
     // later, but start-up goes on so that no setting is lost.
     m_scratchDir = m_services.system.scratchDir();
-    prepareScratch(toFile(m_scratchDir));
-    m_store.setFileName(toFile(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
+    prepareScratch(fileName(m_scratchDir));
+    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
 
-    const AppSettings stored = readAppSettings(m_store);
+    // A settings file that cannot be used (a FIFO, a device, a folder, far too large) is never
+    // waited on or read through: the tool starts with its defaults and says why.
+    std::string problem;
+    const AppSettings stored = loadAppSettings(fileName(m_startDir), problem);
+    if (!problem.empty())
+        m_services.dialogs.showError(systemText(problem) +
+                                     QStringLiteral("\n\nThe tool starts with its default settings."));
 
     // 7-8: message font and colours, drawing strip scroll range.
     m_messagePage->initScrollRange();
@@ -234,7 +256,7 @@ void TMainConfig::FormCreate()
     // 9-11: command descriptions, page rules, code page from the locale.
     fillCommandDescriptions();
     m_configPage->runUpdateRules();
-    m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(toFile(m_services.system.localeName()))));
+    m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString())));
 
     // 12: players, 13-14: list root and server addresses, with the font and colours of step 7.
     applyStoredSettings(stored);
@@ -249,7 +271,7 @@ void TMainConfig::applyStoredSettings(const AppSettings& s)
 {
     QFont font = m_messagePage->messageFont();
     if (s.fontName.size() > 1)
-        font.setFamily(fromFile(s.fontName));
+        font.setFamily(shown(m_kept, "FONT/NAME", s.fontName));
     if (!s.fontSize.empty()) {
         if (const auto size = wholeNumber(s.fontSize); size && *size > 0 && *size <= 1638)
             font.setPointSize(*size);
@@ -268,11 +290,18 @@ void TMainConfig::applyStoredSettings(const AppSettings& s)
     applyColor(s.foreColor, &AppSettings::foreColor, &MessagePage::setForeColor);
     applyColor(s.backColor, &AppSettings::backColor, &MessagePage::setBackColor);
 
-    for (const StoredPlayer& player : s.players)
-        AddPlayer(fromFile(player.name), fromFile(player.address));
+    std::set<std::string> listed;
+    for (const StoredPlayer& player : s.players) {
+        const QString address = QString::fromStdU16String(m_kept.codePage().decode(player.address));
+        const std::string row = address.toStdString();
+        if (!listed.insert(row).second)
+            continue;  // a later slot of a listed address is skipped; its bytes must not replace the row's
+        shown(m_kept, playerAddressKey(row), player.address);  // remembers the address's own bytes
+        AddPlayer(shown(m_kept, playerNameKey(row), player.name), address);
+    }
 
     // A list root that no longer exists is kept in the file, in case its disk comes back.
-    const QString root = fromFile(s.root);
+    const QString root = shown(m_kept, "LIST_EDIT/ROOT", s.root);
     if (!root.isEmpty() && QDir(root).exists()) {
         m_fileListPage->setDirectory(root);
     } else {
@@ -280,23 +309,25 @@ void TMainConfig::applyStoredSettings(const AppSettings& s)
         if (!root.isEmpty())
             m_unusedStored.emplace_back(&AppSettings::root, s.root);
     }
-    m_fileListPage->setDownUrl(fromFile(s.downUrl));
-    m_fileListPage->setUpUrl(fromFile(s.upUrl));
+    m_fileListPage->setDownUrl(shown(m_kept, "LIST_EDIT/DOWNURL", s.downUrl));
+    m_fileListPage->setUpUrl(shown(m_kept, "LIST_EDIT/UPURL", s.upUrl));
 }
 
 AppSettings TMainConfig::settingsFromWindow() const
 {
     AppSettings s;
     const QFont font = m_messagePage->messageFont();
-    s.fontName = toFile(font.family());
+    s.fontName = stored(m_kept, "FONT/NAME", font.family());
     const int points = font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
     s.fontSize = std::to_string(points);
     s.foreColor = colorToText(valueFromColor(m_messagePage->foreColor()));
     s.backColor = colorToText(valueFromColor(m_messagePage->backColor()));
-    s.root = toFile(QDir::toNativeSeparators(m_fileListPage->directory()));
-    s.downUrl = toFile(m_fileListPage->downUrl());
-    s.upUrl = toFile(m_fileListPage->upUrl());
-    s.players = m_playerList->players();
+    s.root = stored(m_kept, "LIST_EDIT/ROOT", QDir::toNativeSeparators(m_fileListPage->directory()));
+    s.downUrl = stored(m_kept, "LIST_EDIT/DOWNURL", m_fileListPage->downUrl());
+    s.upUrl = stored(m_kept, "LIST_EDIT/UPURL", m_fileListPage->upUrl());
+    for (const StoredPlayer& player : m_playerList->players())
+        s.players.push_back({stored(m_kept, playerNameKey(player.address), QString::fromStdString(player.name)),
+                             stored(m_kept, playerAddressKey(player.address), QString::fromStdString(player.address))});
     return s;
 }
 
@@ -311,15 +342,15 @@ bool TMainConfig::FormClose()
         if (s.*field == m_startupState.*field)
             s.*field = raw;
     try {
-        saveAppSettings(toFile(m_startDir), s);
+        saveAppSettings(fileName(m_startDir), s);
     } catch (const IniError& e) {
-        m_services.dialogs.showError(fromFile(e.what()));
+        m_services.dialogs.showError(systemText(e.what()));
         if (echoWasActive)
             m_pingTimer->start();
         return false;
     }
-    m_store.setFileName(toFile(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
-    deleteTftpFiles(toFile(m_startDir));
+    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    deleteTftpFiles(fileName(m_startDir));
     m_players->shutDown();
     return true;
 }

@@ -3,6 +3,7 @@
 // image buttons and the tray icon. It loads the settings file at start-up and rebuilds it at shut-down.
 
 #include "app/appsettings.h"
+#include "base/codepage.h"
 #include "base/inistore.h"
 #include "app/services.h"
 
@@ -33,6 +34,7 @@ class WaitPanel;
 class TMainConfig : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
     static constexpr int kWideWidth = 775;
     static constexpr int kNarrowWidth = 550;
     static constexpr int kHeight = 610;
@@ -80,6 +82,7 @@ private:
     QString m_startDir;
     QString m_scratchDir;
     IniStore m_store;
+    ByteKeeper m_kept;  // settings file values in the system's 8-bit code page, as read
 
     // Settings that could not be used at start-up are written back unchanged at shut-down,
     // unless the operator has changed that value meanwhile.

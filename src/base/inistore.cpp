@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -30,95 +30,86 @@ bool matchesUpper(std::string_view line, std::string_view text, bool whole)
     return t == text.size();
 }
 
-std::string ioMessage(const char* what, const std::string& path, int err)
-{
-    return std::string(what) + " \"" + path + "\": " + std::strerror(err);
-}
+std::vector<std::string> readLines(const std::string& path) { return splitLines(readTextFile(path)); }
 
-void writeAll(const std::string& path, const std::string& bytes, bool append)
+void appendBytes(const std::string& path, const std::string& bytes)
 {
-    std::FILE* f = std::fopen(path.c_str(), append ? "ab" : "wb");
+    std::FILE* f = std::fopen(path.c_str(), "ab");
     if (!f)
-        throw IniError(ioMessage("Cannot create file", path, errno));
+        throw IniError("Cannot open file \"" + path + "\": " + std::strerror(errno));
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const int err = errno;
     if (std::fclose(f) != 0 || !ok)
-        throw IniError(ioMessage("Cannot write file", path, ok ? errno : err));
+        throw IniError("Cannot write file \"" + path + "\": " + std::strerror(ok ? errno : err));
 }
 
-std::vector<std::string> readLines(const std::string& path) { return iniSplitLines(readFileBytes(path)); }
+// What a header and a key line start with; made once per scan, matched against every line.
+std::string headerText(std::string_view section) { return "[" + std::string(section) + "]"; }
+std::string keyPrefix(std::string_view key) { return std::string(key) + "="; }
 
 }  // namespace
 
-std::vector<std::string> iniSplitLines(std::string_view bytes)
-{
-    if (auto eof = bytes.find('\x1a'); eof != std::string_view::npos)
-        bytes = bytes.substr(0, eof);
-    std::vector<std::string> lines;
-    std::string line;
-    bool open = false;
-    for (char c : bytes) {
-        if (c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-            open = false;
-        } else {
-            open = true;
-            if (c != '\r')
-                line.push_back(c);
-        }
-    }
-    if (open)
-        lines.push_back(std::move(line));
-    return lines;
-}
-
 bool iniIsHeader(std::string_view line, std::string_view section)
 {
-    std::string header;
-    header.reserve(section.size() + 2);
-    header.append("[").append(section).append("]");
-    return matchesUpper(line, header, true);
+    return matchesUpper(line, headerText(section), true);
 }
 
-bool iniIsKeyLine(std::string_view line, std::string_view key)
-{
-    std::string prefix(key);
-    prefix.push_back('=');
-    return matchesUpper(line, prefix, false);
-}
+bool iniIsKeyLine(std::string_view line, std::string_view key) { return matchesUpper(line, keyPrefix(key), false); }
 
-std::string iniReadValue(const std::vector<std::string>& lines, std::string_view section, std::string_view key)
+std::vector<std::string> iniReadValues(const std::vector<std::string>& lines, std::string_view section,
+                                       const std::vector<std::string>& keys)
 {
+    // A line is the line of key K when its text before the first '=' is K (letter case and NULs
+    // aside). Keys still looked for, upper-cased, with the places they fill.
+    std::unordered_map<std::string, std::vector<size_t>> pending;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        std::string upper;
+        for (char c : keys[k])
+            upper.push_back(upperAscii(c));
+        pending[upper].push_back(k);
+    }
+    std::vector<std::string> values(keys.size());
+    const std::string header = headerText(section);
+    std::string lineKey;
     size_t i = 0;
-    while (i < lines.size()) {
-        if (!iniIsHeader(lines[i++], section))
+    while (i < lines.size() && !pending.empty()) {
+        if (!matchesUpper(lines[i++], header, true))
             continue;
-        // Search below the header until an empty line; other headers do not stop it.
-        for (; i < lines.size(); ++i) {
+        // Search below the header until an empty line; other headers do not stop it. A key line
+        // with an empty value does not count.
+        for (; i < lines.size() && !pending.empty(); ++i) {
             const std::string& line = lines[i];
             if (line.empty())
                 break;
-            if (iniIsKeyLine(line, key)) {
-                std::string value = line.substr(line.find('=') + 1);
-                if (!value.empty())
-                    return value;
+            const size_t equals = line.find('=');
+            if (equals == std::string::npos || equals + 1 == line.size())
+                continue;
+            lineKey.clear();
+            for (size_t c = 0; c < equals; ++c)
+                if (line[c] != '\0')
+                    lineKey.push_back(upperAscii(line[c]));
+            if (const auto found = pending.find(lineKey); found != pending.end()) {
+                for (size_t k : found->second)
+                    values[k] = line.substr(equals + 1);
+                pending.erase(found);
             }
         }
         ++i;  // the line that ended the inner search is not tested as a header again
     }
-    return {};
+    return values;
 }
 
 int iniFindKeyLine(const std::vector<std::string>& lines, std::string_view section, std::string_view key)
 {
+    const std::string header = headerText(section);
+    const std::string prefix = keyPrefix(key);
     size_t i = 0;
     while (i < lines.size()) {
-        if (!iniIsHeader(lines[i++], section))
+        if (!matchesUpper(lines[i++], header, true))
             continue;
         for (; i < lines.size(); ++i) {
             const std::string& line = lines[i];
-            if (iniIsKeyLine(line, key))
+            if (matchesUpper(line, prefix, false))
                 return int(i) + 1;
             if (!line.empty() && line.front() == '[')
                 break;
@@ -140,8 +131,9 @@ IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::st
     if (replace) {
         at = size_t(keyLine) - 1;
     } else {
+        const std::string header = headerText(section);
         size_t h = 0;
-        while (h < lines.size() && !iniIsHeader(lines[h], section))
+        while (h < lines.size() && !matchesUpper(lines[h], header, true))
             ++h;
         if (h == lines.size()) {
             std::string tail = "\r\n[";
@@ -167,54 +159,31 @@ IniEdit iniPlanWrite(const std::vector<std::string>& lines, int keyLine, std::st
     return {IniEdit::Kind::Rewrite, std::move(out)};
 }
 
-std::string IniDocument::readValue(std::string_view section, std::string_view key)
+const std::vector<std::string>& IniDocument::lines() const
 {
-    return iniReadValue(iniSplitLines(m_bytes), section, key);
+    if (!m_lines)
+        m_lines = splitLines(m_bytes);
+    return *m_lines;
+}
+
+std::vector<std::string> IniDocument::readValues(std::string_view section, const std::vector<std::string>& keys)
+{
+    return iniReadValues(lines(), section, keys);
 }
 
 int IniDocument::findKeyLine(std::string_view section, std::string_view key) const
 {
-    return iniFindKeyLine(iniSplitLines(m_bytes), section, key);
+    return iniFindKeyLine(lines(), section, key);
 }
 
 void IniDocument::writeValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    const auto lines = iniSplitLines(m_bytes);
-    IniEdit edit = iniPlanWrite(lines, iniFindKeyLine(lines, section, key), section, key, value);
+    IniEdit edit = iniPlanWrite(lines(), findKeyLine(section, key), section, key, value);
     if (edit.kind == IniEdit::Kind::Append)
         m_bytes += edit.bytes;
     else
         m_bytes = std::move(edit.bytes);
-}
-
-std::string readFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw IniError(ioMessage("Cannot open file", path, errno));
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        throw IniError(ioMessage("Cannot open file", path, EISDIR));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw IniError(ioMessage("Cannot read file", path, errno));
-    return bytes;
-}
-
-std::string resolveCaseInsensitive(const std::string& path)
-{
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(path, ec)))
-        return path;
-    const fs::path p(path);
-    const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-    const std::string name = p.filename().string();
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string candidate = it->path().filename().string();
-        if (candidate.size() == name.size() && matchesUpper(candidate, name, true))
-            return p.has_parent_path() ? (dir / candidate).string() : candidate;
-    }
-    return path;
+    m_lines.reset();
 }
 
 std::string IniStore::defaultFileName()
@@ -229,32 +198,21 @@ IniStore::IniStore(std::string fileName, Reporter scanErrorReporter)
 {
 }
 
-std::string IniStore::resolvedPath() const { return resolveCaseInsensitive(m_fileName); }
-
-std::string IniStore::ensureFile()
-{
-    const std::string path = resolvedPath();
-    std::error_code ec;
-    if (!fs::exists(path, ec))
-        writeAll(path, {}, true);
-    return path;
-}
-
-std::string IniStore::readValue(std::string_view section, std::string_view key)
+std::vector<std::string> IniStore::readValues(std::string_view section, const std::vector<std::string>& keys)
 {
     try {
-        return iniReadValue(readLines(ensureFile()), section, key);
+        createFileIfMissing(m_fileName);
+        return iniReadValues(readLines(m_fileName), section, keys);
     } catch (const IniError&) {
-        return {};
+        return std::vector<std::string>(keys.size());
     }
 }
 
 int IniStore::findKeyLine(std::string_view section, std::string_view key)
 {
-    std::string path;
     try {
-        path = ensureFile();
-        return iniFindKeyLine(readLines(path), section, key);
+        createFileIfMissing(m_fileName);
+        return iniFindKeyLine(readLines(m_fileName), section, key);
     } catch (const IniError& e) {
         if (m_report)
             m_report(e.what());
@@ -265,25 +223,14 @@ int IniStore::findKeyLine(std::string_view section, std::string_view key)
 void IniStore::writeValue(std::string_view section, std::string_view key, std::string_view value)
 {
     const int keyLine = findKeyLine(section, key);  // also creates a missing file
-    const std::string path = resolvedPath();
-    const IniEdit edit = iniPlanWrite(readLines(path), keyLine, section, key, value);
+    const IniEdit edit = iniPlanWrite(readLines(m_fileName), keyLine, section, key, value);
     if (edit.kind == IniEdit::Kind::Append) {
-        writeAll(path, edit.bytes, true);
+        appendBytes(m_fileName, edit.bytes);
         return;
     }
-    // Rewrite through the temporary copy; a failed rename leaves the file untouched.
-    const std::string tmp = path + ".tmp";
-    std::error_code ec;
-    fs::remove(tmp, ec);
-    if (std::rename(path.c_str(), tmp.c_str()) != 0)
-        throw IniError(ioMessage("Cannot rename file", path, errno));
-    try {
-        writeAll(path, edit.bytes, false);
-    } catch (const IniError&) {
-        std::rename(tmp.c_str(), path.c_str());  // put the old contents back
-        throw;
-    }
-    fs::remove(tmp, ec);
+    // The store's files are working copies rewritten key by key; whoever puts a finished file in
+    // place syncs it, so the rewrites here skip that.
+    replaceTextFile(m_fileName, edit.bytes, {.refuseReadOnly = false, .sync = false});
 }
 
 }  // namespace q7

@@ -1,13 +1,9 @@
 #include "config/configfile.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
+#include "base/textfile.h"
 
-namespace fs = std::filesystem;
+#include <algorithm>
+#include <charconv>
 
 namespace q7::config {
 namespace {
@@ -17,12 +13,6 @@ FieldValue& field(FieldValues& values, std::string_view name)
     if (auto it = values.find(name); it != values.end())
         return it->second;
     return values.emplace(std::string(name), FieldValue{}).first->second;
-}
-
-std::string replaced(std::string text, char from, char to)
-{
-    std::replace(text.begin(), text.end(), from, to);
-    return text;
 }
 
 // A value is one line of the file: a line break or Ctrl-Z (end of file to every reader) pasted into
@@ -98,12 +88,15 @@ std::string lookUp(IniValues& file, const Setting& setting)
     return value;
 }
 
-void applyValue(const Setting& setting, const std::string& value, FieldValues& values)
+// Carets back to spaces, in the file's code page (a '^' inside a double-byte character stays).
+std::string spaced(const CodePage& codePage, const std::string& value) { return codePage.replaceByte(value, '^', ' '); }
+
+void applyValue(const Setting& setting, const std::string& value, FieldValues& values, const CodePage& codePage)
 {
     switch (setting.kind) {
     case Kind::List:
         if (!value.empty())
-            choose(values, setting.field, replaced(value, '^', ' '));
+            choose(values, setting.field, spaced(codePage, value));
         break;
     case Kind::Text:
         if (!value.empty())
@@ -114,13 +107,13 @@ void applyValue(const Setting& setting, const std::string& value, FieldValues& v
         break;
     case Kind::ShownText: {
         // Any text is shown; the list points at the item it names, if it names one.
-        std::string shown = replaced(value, '^', ' ');
+        std::string shown = spaced(codePage, value);
         const int index = itemIndex(setting.field, shown);
         field(values, setting.field) = {std::move(shown), index};
         break;
     }
     case Kind::Schedule:
-        if (!value.empty() && !choose(values, setting.field, replaced(value, '^', ' '))) {
+        if (!value.empty() && !choose(values, setting.field, spaced(codePage, value))) {
             splitTime(value, setting, values);
             choose(values, setting.field, std::string(fieldSpec(setting.field).items.back()));
         }
@@ -136,68 +129,23 @@ void applyValue(const Setting& setting, const std::string& value, FieldValues& v
     }
 }
 
-std::string ioMessage(const std::string& what, const std::string& path, const std::string& why)
-{
-    return what + " \"" + path + "\": " + why;
-}
-
-void writeFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        throw IniError(ioMessage("Cannot create file", path, std::strerror(errno)));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const int err = errno;
-    if (std::fclose(f) != 0 || !written)
-        throw IniError(ioMessage("Cannot write file", path, std::strerror(written ? errno : err)));
-}
-
 // Every line of `bytes` as the store reads it, with `from` turned into `to`, ended with CR LF.
-std::string convertLines(const std::string& bytes, char from, char to)
+std::string convertLines(const std::string& bytes, char from, char to, const CodePage& codePage)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 16);
-    for (std::string& line : iniSplitLines(bytes))
-        out.append(replaced(std::move(line), from, to)).append("\r\n");
+    for (std::string& line : splitLines(bytes))
+        out.append(codePage.replaceByte(std::move(line), from, to)).append("\r\n");
     return out;
 }
 
 void removeQuietly(const std::string& path)
 {
-    std::error_code ec;
-    fs::remove(path, ec);
-}
-
-// The store would add the new keys to a leftover temporary file, and it finds one of any letter
-// case, so every such file goes before the writers start.
-void removeStaleTemporary(const std::string& temporary)
-{
-    for (;;) {
-        const std::string found = resolveCaseInsensitive(temporary);
-        std::error_code ec;
-        const fs::file_status status = fs::symlink_status(found, ec);
-        if (!fs::exists(status))
-            return;
-        if (fs::is_directory(status))
-            throw IniError(ioMessage("Cannot use the temporary file", found, "a folder is in the way"));
-        if (!fs::remove(found, ec))
-            throw IniError(ioMessage("Cannot delete the old temporary file", found, ec.message()));
+    try {
+        removeWorkingFile(path);
+    } catch (const FileError&) {
+        // a folder of that name is not ours to remove
     }
-}
-
-// Only a regular file of config size is worth reading: a device or pipe could be endless.
-void requireConfigSizedFile(const std::string& path)
-{
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec)
-        throw IniError(ioMessage("Cannot open file", path, ec.message()));
-    if (fs::is_directory(status))
-        throw IniError(ioMessage("Cannot open file", path, "it is a folder"));
-    if (!fs::is_regular_file(status))
-        throw IniError(ioMessage("Cannot open file", path, "it is not a regular file"));
-    if (fs::file_size(path, ec) > kMaxConfigFileBytes && !ec)
-        throw IniError("\"" + path + "\" is not a config file: it is larger than 1 MB.");
 }
 
 // Text that the store could only misread: binary data, or no section of a config file at all
@@ -206,7 +154,7 @@ void requireConfigText(const std::string& path, const std::string& caretForm)
 {
     if (caretForm.find('\0') != std::string::npos)
         throw IniError("\"" + path + "\" is not a config file: it holds binary data (NUL bytes).");
-    const auto lines = iniSplitLines(caretForm);
+    const auto lines = splitLines(caretForm);
     const bool anySection = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
         return std::any_of(kGroups.begin(), kGroups.end(),
                            [&](Group g) { return iniIsHeader(line, sectionName(g)); });
@@ -245,32 +193,37 @@ void writeGroup(Group group, FieldValues& values, IniValues& file)
             file.writeValue(sectionName(group), it->key, oneLine(valueToWrite(*it, values)));
 }
 
-void readGroup(Group group, IniValues& file, FieldValues& values)
+void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage& codePage)
 {
     for (const Setting& setting : settings())
         if (setting.group == group && setting.kind != Kind::Fixed)
-            applyValue(setting, lookUp(file, setting), values);
+            applyValue(setting, lookUp(file, setting), values, codePage);
 }
 
-void copyToCaretForm(const std::string& source)
+void copyToCaretForm(const std::string& source, const CodePage& codePage)
 {
-    writeFileBytes(source + ".tmp", convertLines(readFileBytes(source), ' ', '^'));
+    writeWorkingFile(source + ".tmp", convertLines(readTextFile(source, kMaxConfigFileBytes), ' ', '^', codePage));
 }
 
-void copyFromCaretForm(const std::string& target)
+void copyFromCaretForm(const std::string& target, const CodePage& codePage)
 {
-    writeFileBytes(target, convertLines(readFileBytes(target + ".tmp"), '^', ' '));
+    // The target's own ".tmp" is also the name under which the new target is written beside it:
+    // the caret form is read in full first, and that name is gone once the target is in place.
+    const std::string plain = convertLines(readTextFile(target + ".tmp"), '^', ' ', codePage);
+    replaceTextFile(target, plain, {.refuseReadOnly = true, .sync = true});
 }
 
-void saveConfigFile(IniStore& store, const std::string& target, FieldValues& values)
+void saveConfigFile(IniStore& store, const std::string& target, FieldValues& values, const CodePage& codePage)
 {
+    // The store would add the new keys to a leftover temporary file, so exactly that one goes
+    // first; names that differ only in letter case belong to someone else.
     const std::string temporary = target + ".tmp";
-    removeStaleTemporary(temporary);
+    removeWorkingFile(temporary);
     store.setFileName(temporary);
     try {
         for (Group group : kGroups)
             writeGroup(group, values, store);
-        copyFromCaretForm(target);
+        copyFromCaretForm(target, codePage);
     } catch (const IniError&) {
         removeQuietly(temporary);
         throw;
@@ -278,14 +231,13 @@ void saveConfigFile(IniStore& store, const std::string& target, FieldValues& val
     removeQuietly(temporary);
 }
 
-void openConfigFile(const std::string& source, FieldValues& values)
+void openConfigFile(const std::string& source, FieldValues& values, const CodePage& codePage)
 {
-    requireConfigSizedFile(source);
     const std::string temporary = source + ".tmp";
-    copyToCaretForm(source);  // on failure nothing of ours needs removing: a temporary file is never reused
+    copyToCaretForm(source, codePage);  // refuses what is not a regular config-sized file before writing
     std::string caretForm;
     try {
-        caretForm = readFileBytes(temporary);
+        caretForm = readTextFile(temporary);
     } catch (const IniError&) {
         removeQuietly(temporary);
         throw;
@@ -297,7 +249,7 @@ void openConfigFile(const std::string& source, FieldValues& values)
     IniDocument file(std::move(caretForm));
     FieldValues read = values;
     for (Group group : kGroups)
-        readGroup(group, file, read);
+        readGroup(group, file, read, codePage);
     values = std::move(read);
 }
 

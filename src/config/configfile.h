@@ -2,7 +2,9 @@
 // Writing the settings pages to a player config file and reading one back, on a plain model of
 // the page fields. Section names, keys and text pass through the settings store in caret form
 // (every space written as '^'); the file itself is turned into and out of that form around it.
+// Values are the file's bytes, in the system's 8-bit code page, which the caret form respects.
 
+#include "base/codepage.h"
 #include "base/inistore.h"
 #include "config/settingtable.h"
 
@@ -33,22 +35,23 @@ std::string normaliseTimePart(std::string_view text, int largest);
 // order. The scheduled download time is normalised in `values` first, so the page can show it.
 void writeGroup(Group group, FieldValues& values, IniValues& file);
 // Applies the group's keys found in a caret-form file to `values`.
-void readGroup(Group group, IniValues& file, FieldValues& values);
+void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage& codePage);
 
 // File operations of the caret form; both throw IniError. copyToCaretForm writes source + ".tmp";
-// copyFromCaretForm reads target + ".tmp" and replaces target. Lines are written with CR LF.
-void copyToCaretForm(const std::string& source);
-void copyFromCaretForm(const std::string& target);
+// copyFromCaretForm reads target + ".tmp" and replaces target in one step (a read-only target is
+// refused, a link stays a link). Lines are written with CR LF.
+void copyToCaretForm(const std::string& source, const CodePage& codePage);
+void copyFromCaretForm(const std::string& target, const CodePage& codePage);
 
 // Save Config File: the five groups through `store`, which is left naming target + ".tmp" (a stale
-// copy of that file is removed first, and the file is gone afterwards), then the target in plain
-// form. Throws IniError; the target is only opened once its whole content is known.
-void saveConfigFile(IniStore& store, const std::string& target, FieldValues& values);
+// file of exactly that name is removed first, and the file is gone afterwards), then the target
+// in plain form. Throws IniError; the target is only replaced once its whole content is known.
+void saveConfigFile(IniStore& store, const std::string& target, FieldValues& values, const CodePage& codePage);
 
 // Open Config File: reads the five groups of `source` into `values`. Throws IniError when the
-// file cannot be read or is no config file (a folder, binary data, over 1 MiB, none of the five
-// sections); `values` is then untouched.
-void openConfigFile(const std::string& source, FieldValues& values);
+// file cannot be read or is no config file (not a regular file, binary data, over 1 MiB, none of
+// the five sections); `values` is then untouched.
+void openConfigFile(const std::string& source, FieldValues& values, const CodePage& codePage);
 
 inline constexpr std::size_t kMaxConfigFileBytes = 1 << 20;
 

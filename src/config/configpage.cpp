@@ -3,9 +3,13 @@
 #include "platform/dialogs.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,8 +40,9 @@ constexpr int kBits128 = 2;
 constexpr int kKeyLength64 = 10;
 constexpr int kKeyLength128 = 26;
 
-QString fromFile(const std::string& text) { return QString::fromLocal8Bit(text); }
-std::string toFile(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// File names and error texts are the system's own bytes, not text of the config file.
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString systemText(const char* text) { return QString::fromLocal8Bit(text); }
 
 int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 
@@ -45,23 +50,10 @@ int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 // so the controls take everything and the typing limits live in the key filter.
 void acceptAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
 
-bool refusesTyping(config::Filter filter, int limit, const QLineEdit& field, const QKeyEvent& key)
-{
-    const QString typed = key.text();
-    if (typed.isEmpty())
-        return false;
-    for (char32_t c : typed.toUcs4())
-        if (!typedCharAccepted(filter, c))
-            return true;
-    if (limit <= 0 || !typed.front().isPrint())
-        return false;
-    return field.text().size() - field.selectedText().size() + typed.size() > limit;
-}
-
 }  // namespace
 
-ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_store(store)
+ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePage, QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_store(store), m_kept(codePage)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -373,18 +365,18 @@ FieldValues ConfigPage::fieldValues() const
         QWidget* field = m_fields.value(QLatin1String(def.name.data(), def.name.size()));
         FieldValue& value = values[std::string(def.name)];
         if (auto* box = qobject_cast<QComboBox*>(field))
-            value = {toFile(box->currentText()), box->currentIndex()};
+            value = {m_kept.encode(def.name, box->currentText().toStdU16String()), box->currentIndex()};
         else
-            value.text = toFile(static_cast<QLineEdit*>(field)->text());
+            value.text = m_kept.encode(def.name, static_cast<QLineEdit*>(field)->text().toStdU16String());
     }
-    values[std::string(kVersionLabel)].text = toFile(m_version->text());
+    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_version->text().toStdU16String());
     return values;
 }
 
 void ConfigPage::showValues(const FieldValues& values)
 {
     for (const auto& [name, value] : values) {
-        const QString text = fromFile(value.text);
+        const QString text = QString::fromStdU16String(m_kept.decode(name, value.text));
         if (name == kVersionLabel) {
             m_version->setText(text);
             continue;
@@ -402,15 +394,53 @@ void ConfigPage::showValues(const FieldValues& values)
     }
 }
 
+QString ConfigPage::acceptedText(const Typing& typing, const QLineEdit& field, const QString& incoming)
+{
+    qsizetype room = std::numeric_limits<qsizetype>::max();
+    if (typing.limit > 0)
+        room = typing.limit - (field.text().size() - field.selectedText().size());
+    QString accepted;
+    for (char32_t c : incoming.toUcs4()) {
+        if (!QChar::isPrint(c) || !typedCharAccepted(typing.filter, c))
+            continue;
+        const QString character = QString::fromUcs4(&c, 1);
+        if (accepted.size() + character.size() > room)
+            break;
+        accepted += character;
+    }
+    return accepted;
+}
+
 bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto typing = m_typing.constFind(watched);
+    if (typing == m_typing.cend())
+        return QWidget::eventFilter(watched, event);
+    auto* field = static_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
-        if (const auto it = m_typing.constFind(watched); it != m_typing.cend())
-            if (refusesTyping(it->filter, it->limit, *static_cast<QLineEdit*>(watched),
-                              *static_cast<QKeyEvent*>(event)))
-                return true;  // swallowed
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            field->insert(acceptedText(*typing, *field, QGuiApplication::clipboard()->text()));
+            return true;  // the field's own paste would take the clipboard unfiltered
+        }
+        // Backspace, cursor keys and the like carry no printable text and pass.
+        const QString typed = key->text();
+        if (typed.isEmpty() || !QChar::isPrint(typed.toUcs4().front()))
+            return false;
+        const QString accepted = acceptedText(*typing, *field, typed);
+        if (accepted == typed)
+            return false;
+        if (!accepted.isEmpty())
+            field->insert(accepted);
+        return true;  // swallowed, or only its accepted part inserted
     }
-    return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString accepted = acceptedText(*typing, *field, input->commitString());
+        if (accepted != input->commitString())
+            input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
+    }
+    return false;
 }
 
 // ---- Save and open ----
@@ -428,9 +458,9 @@ bool ConfigPage::saveConfigTo(const QString& path)
     FieldValues values = fieldValues();
     std::optional<QString> error;
     try {
-        saveConfigFile(m_store, toFile(path), values);
+        saveConfigFile(m_store, fileName(path), values, m_kept.codePage());
     } catch (const IniError& e) {
-        error = fromFile(e.what());
+        error = systemText(e.what());
     }
     showValues(values);  // the scheduled time as it was normalised
     if (error)
@@ -450,9 +480,9 @@ bool ConfigPage::loadConfigFrom(const QString& path)
 {
     FieldValues values = fieldValues();
     try {
-        openConfigFile(toFile(path), values);
+        openConfigFile(fileName(path), values, m_kept.codePage());
     } catch (const IniError& e) {
-        m_dialogs.showError(fromFile(e.what()));
+        m_dialogs.showError(systemText(e.what()));
         return false;
     }
     showValues(values);

@@ -2,7 +2,8 @@
 // The "Configuration" tab: firmware version label, the five settings pages and their buttons.
 // The fields come from the setting table (config/settingtable.h); saving and opening go through
 // config/configfile.h on a plain copy of the fields, so this class only moves text in and out of
-// the controls, runs the enabling rules and shows errors.
+// the controls, runs the enabling rules and shows errors. File values are bytes in the system's
+// 8-bit code page; a value shown and left unchanged goes back to a file as the bytes it came from.
 
 #include "config/configfile.h"
 
@@ -24,7 +25,7 @@ class Dialogs;
 class ConfigPage : public QWidget {
     Q_OBJECT
 public:
-    ConfigPage(Dialogs& dialogs, IniStore& store, QWidget* parent = nullptr);
+    ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePage, QWidget* parent = nullptr);
 
     // Buttons.
     void SaveConfigFileClick();
@@ -58,7 +59,8 @@ public:
     void enableBackupRestore();
 
 protected:
-    // The key filters and typing limits of the text fields: they act on typed characters only.
+    // The key filters and typing limits of the text fields, for typed characters, keyboard paste
+    // and input-method commits alike; text placed by the context menu or from a file is not filtered.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -66,6 +68,8 @@ private:
         config::Filter filter;
         int limit;  // 0: no limit
     };
+    // What of `incoming` the field takes, character by character, within its filter and limit.
+    static QString acceptedText(const Typing& typing, const QLineEdit& field, const QString& incoming);
 
     QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
@@ -89,6 +93,7 @@ private:
 
     Dialogs& m_dialogs;
     IniStore& m_store;
+    ByteKeeper m_kept;  // the bytes every shown value was read from
     QLabel* m_version = nullptr;
     QLabel* m_keyLength = nullptr;
     QGroupBox* m_asciiHex = nullptr;

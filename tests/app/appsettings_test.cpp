@@ -2,6 +2,7 @@
 #include "app/colortext.h"
 #include "base/inistore.h"
 #include "app/localechoice.h"
+#include "base/codepage.h"
 #include "app/scratch.h"
 #include "support/tempdir.h"
 

@@ -2,15 +2,18 @@
 #include "app/mainconfig.h"
 #include "app/signalclose.h"
 #include "app/waitpanel.h"
+#include "config/configpage.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTimer>
@@ -21,6 +24,7 @@
 #include <QTreeWidget>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -254,6 +258,180 @@ TEST_F(MainConfigTest, terminationSignalClosesTheWindowAndSaves)
     QTRY_VERIFY(!window->isVisible());
     EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.10"), std::string::npos);
     std::signal(SIGTERM, SIG_DFL);
+}
+
+// The value of the line that starts with `prefix` in a file of CR LF lines.
+std::string lineAfter(const std::string& file, const std::string& prefix)
+{
+    const auto at = file.find("\r\n" + prefix);
+    if (at == std::string::npos)
+        return "(no line " + prefix + ")";
+    const auto begin = at + 2 + prefix.size();
+    return file.substr(begin, file.find("\r\n", begin) - begin);
+}
+
+// Types text the way a keyboard layout delivers it: one key event per character, whatever its script.
+void typeText(QWidget* field, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+TEST_F(MainConfigTest, everyByteReadComesBackUnlessTheOperatorChangedIt)
+{
+    const std::string longUrl(40000, 'u');  // beyond QLineEdit's default limit of 32767 characters
+    const struct {
+        const char* what;
+        const char* locale;
+        std::string stored;   // a value as the settings file and a config file hold it
+        QString typed;        // typed over it into UpEdit and WirelessSSID; null: left alone
+        std::string written;  // the typed text in the system's code page
+    } cases[] = {
+        {"Latin-1", "C", "Caf\xE9", {}, {}},
+        {"bytes 1252 leaves undefined", "de_DE.UTF-8", "\x81\x8D\x8F\x90\x9D\xFF\xFE", {}, {}},
+        {"UTF-8 under 1252", "C.UTF-8", "\xC3\xA9", {}, {}},
+        {"Shift-JIS, '^' as a second byte", "ja_JP.UTF-8", "A \x83\x5E B", {}, {}},
+        {"bytes Shift-JIS cannot decode", "ja_JP.UTF-8", "\xFF\x7F\x83", {}, {}},
+        {"BIG5, '^' as a second byte", "zh_TW.UTF-8", "\xA4\xA4 \xA4\x5E", {}, {}},
+        {"typed under 1252", "C.UTF-8", "\xFF", QStringLiteral("Zoë € あ"), "Zo\xEB \x80 ?"},
+        {"typed under 932", "ja_JP.UTF-8", "\xFF", QStringLiteral("タ é"), "\x83\x5E ?"},
+        {"typed under 936", "zh_CN.UTF-8", "x", QStringLiteral("中文"), "\xD6\xD0\xCE\xC4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir run;
+        FakePlatform fakes{QString::fromStdString(run.path())};
+        fakes.system.locale = QLatin1String(c.locale);
+        writeBytes(run.file(kSettingsReadName), "\r\n[LIST_EDIT]\r\nUPURL=" + c.stored + "\r\nDOWNURL=" + longUrl +
+                                                    c.stored + "\r\n\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=" +
+                                                    c.stored + "\r\n");
+        writeBytes(run.file("in.conf"),
+                   "\r\n[NETWORK SETTING]\r\n[Wireless SSID]=" + c.stored + "\r\n[PC1 Dir]=" + c.stored + "\r\n");
+        {
+            TMainConfig window(fakes.services());
+            fakes.dialogs.fileAnswers = {QString::fromStdString(run.file("in.conf")),
+                                         QString::fromStdString(run.file("out.conf"))};
+            window.configPage()->OpenConfigFileClick();
+            if (!c.typed.isNull())
+                for (const char* name : {"UpEdit", "WirelessSSID"}) {
+                    child<QLineEdit>(&window, name)->clear();
+                    typeText(child<QLineEdit>(&window, name), c.typed);
+                }
+            window.configPage()->SaveConfigFileClick();
+            EXPECT_TRUE(window.close());
+        }
+        EXPECT_TRUE(fakes.dialogs.errors.empty());
+        const std::string expected = c.typed.isNull() ? c.stored : c.written;
+        const std::string settings = readBytes(run.file(kSettingsWriteName));
+        EXPECT_EQ(lineAfter(settings, "UPURL="), expected);
+        EXPECT_EQ(lineAfter(settings, "DOWNURL="), longUrl + c.stored);
+        EXPECT_EQ(lineAfter(settings, "NAME_0="), c.stored);
+        const std::string config = readBytes(run.file("out.conf"));
+        EXPECT_EQ(lineAfter(config, "[Wireless SSID]="), expected);
+        EXPECT_EQ(lineAfter(config, "[PC1 Dir]="), c.stored);
+    }
+}
+
+mode_t modeOf(const std::string& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 0777;
+}
+
+TEST_F(MainConfigTest, strangeSettingsFilesNeverHangStartUpAndKeepTheirLinkAndMode)
+{
+    const std::string onePlayer = "\r\n[Q7_Dev]\r\nIP_0=198.18.0.7\r\nNAME_0=Seven\r\n";
+    using Step = std::function<void(const TempDir& run, const std::string& settings)>;
+    const Step nothingMore = [](const TempDir&, const std::string&) {};
+    const struct {
+        const char* what;
+        Step make;
+        bool usable;  // read as the settings file; otherwise the operator is told and the defaults are used
+        Step after;   // checks after shut-down, beyond the new settings file
+    } cases[] = {
+        {"FIFO", [](const TempDir&, const std::string& s) { ASSERT_EQ(::mkfifo(s.c_str(), 0600), 0); }, false,
+         nothingMore},
+        {"link to /dev/zero", [](const TempDir&, const std::string& s) { fs::create_symlink("/dev/zero", s); }, false,
+         [](const TempDir&, const std::string&) { EXPECT_TRUE(fs::is_character_file("/dev/zero")); }},
+        {"folder", [](const TempDir&, const std::string& s) { fs::create_directories(s + "/inside"); }, false,
+         [](const TempDir&, const std::string& s) { EXPECT_TRUE(fs::is_directory(s + "/inside")); }},
+        {"larger than 16 MB",
+         [&](const TempDir&, const std::string& s) {
+             writeBytes(s, onePlayer);
+             fs::resize_file(s, (16u << 20) + 1);
+         },
+         false, nothingMore},
+        {"link to a regular file",
+         [&](const TempDir& run, const std::string& s) {
+             fs::create_directory(run.file("real"));
+             writeBytes(run.file("real/settings.ini"), onePlayer);
+             ::chmod(run.file("real/settings.ini").c_str(), 0640);
+             fs::create_symlink("real/settings.ini", s);
+         },
+         true,
+         [](const TempDir& run, const std::string&) {
+             EXPECT_TRUE(fs::is_symlink(run.file(kSettingsWriteName)));  // renamed to the written spelling
+             EXPECT_NE(readBytes(run.file("real/settings.ini")).find("NAME_1=Eight"), std::string::npos);
+             EXPECT_EQ(modeOf(run.file("real/settings.ini")), 0640u);
+         }},
+        {"0600 file",
+         [&](const TempDir&, const std::string& s) {
+             writeBytes(s, onePlayer);
+             ::chmod(s.c_str(), 0600);
+         },
+         true, [](const TempDir& run, const std::string&) { EXPECT_EQ(modeOf(run.file(kSettingsWriteName)), 0600u); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir run;
+        FakePlatform fakes{QString::fromStdString(run.path())};
+        const std::string settings = run.file(kSettingsReadName);
+        c.make(run, settings);
+        {
+            TMainConfig window(fakes.services());
+            if (c.usable) {
+                EXPECT_TRUE(fakes.dialogs.errors.empty());
+                EXPECT_EQ(rows(&window, 1), QStringList{"Seven"});
+            } else {
+                ASSERT_EQ(fakes.dialogs.errors.size(), 1u);
+                EXPECT_TRUE(fakes.dialogs.errors[0].contains(QString::fromStdString(settings)))
+                    << fakes.dialogs.errors[0].toStdString();
+                EXPECT_EQ(rows(&window, 1), QStringList());
+            }
+            window.AddPlayer(QStringLiteral("Eight"), QStringLiteral("198.18.0.8"));
+            EXPECT_TRUE(window.close());
+        }
+        EXPECT_EQ(fakes.dialogs.errors.size(), c.usable ? 0u : 1u);
+        EXPECT_NE(readBytes(run.file(kSettingsWriteName)).find("=198.18.0.8\r\n"), std::string::npos);
+        c.after(run, settings);
+    }
+}
+
+// Through the real program: a termination signal while start-up is still under way (here it
+// waits on the message about a FIFO settings file) ends it without writing anything.
+TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
+{
+    const std::string fifo = dir.file(kSettingsReadName);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(dir.file("run"));
+    fs::permissions(dir.file("run"), fs::perms::owner_all);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(dir.file("run")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(QString::fromStdString(dir.path()));
+    tool.start(QStringLiteral(Q7_TOOL_PATH), {});
+    ASSERT_TRUE(tool.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(fileExists(dir.file("run/q7-config-tool/nullCMD.txt")), 60000);  // start-up step 6
+    tool.terminate();
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitStatus(), QProcess::CrashExit);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(fileExists(dir.file(kSettingsWriteName)));
 }
 
 TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)

@@ -163,14 +163,15 @@ TEST_F(IniStoreTest, staleTemporaryFileIsReplaced)
     EXPECT_FALSE(fs::exists(path("test.ini.tmp")));
 }
 
-TEST_F(IniStoreTest, fileIsFoundWithoutRegardToLetterCase)
+TEST_F(IniStoreTest, storeWorksOnExactlyItsNameWhileTheCallerMayResolveLetterCase)
 {
     put("[S]\r\nK=v\r\n", "Settings.INI");
+    EXPECT_EQ(resolveCaseInsensitive(path("settings.ini")), path("Settings.INI"));
     store.setFileName(path("settings.ini"));
-    EXPECT_EQ(store.readValue("S", "K"), "v");
+    EXPECT_EQ(store.readValue("S", "K"), "");  // another file: the store never picks up someone else's
     store.writeValue("S", "K", "w");
-    EXPECT_FALSE(fs::exists(path("settings.ini")));
-    EXPECT_EQ(contents("Settings.INI"), "[S]\r\nK=w\r\n");
+    EXPECT_EQ(contents("settings.ini"), "\r\n[S]\r\nK=w\r\n");
+    EXPECT_EQ(contents("Settings.INI"), "[S]\r\nK=v\r\n");
 }
 
 TEST_F(IniStoreTest, failedRenameRaisesAndKeepsTheFile)

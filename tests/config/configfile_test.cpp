@@ -98,13 +98,13 @@ class ConfigFileTest : public ::testing::Test {
 protected:
     std::string save(FieldValues& values, const std::string& name = "config.conf")
     {
-        saveConfigFile(store, dir.file(name), values);
+        saveConfigFile(store, dir.file(name), values, western);
         return readBytes(dir.file(name));
     }
     FieldValues open(const std::string& bytes, FieldValues values = defaultFieldValues())
     {
         writeBytes(dir.file("in.conf"), bytes);
-        openConfigFile(dir.file("in.conf"), values);
+        openConfigFile(dir.file("in.conf"), values, western);
         EXPECT_FALSE(fileExists(dir.file("in.conf.tmp")));
         return values;
     }
@@ -113,6 +113,7 @@ protected:
 
     TempDir dir;
     IniStore store{"unused.ini"};
+    CodePage western{1252};
     FieldValues values = defaultFieldValues();
 };
 
@@ -235,7 +236,7 @@ TEST_F(ConfigFileTest, roundTripRestoresEveryFieldOfTheFile)
     save(changed);
 
     FieldValues reopened = defaultFieldValues();
-    openConfigFile(dir.file("config.conf"), reopened);
+    openConfigFile(dir.file("config.conf"), reopened, western);
     for (const FieldSpec& def : fieldSpecs()) {
         const std::string name(def.name);
         if (name == "PasswordOfSetupMenu" || name == "NTPServerIP") {
@@ -373,11 +374,14 @@ TEST_F(ConfigFileTest, shownTextIsTakenWhetherOrNotItNamesAnItem)
 
 TEST_F(ConfigFileTest, staleTemporaryFilesNeverLeakIntoAResult)
 {
+    // Exactly T + ".tmp" is the tool's; the same name in another letter case is someone else's file.
     writeBytes(dir.file("config.conf.tmp"), crlf({"[MISC1]", "[Junk]=1", "[Time^Zone]=UTC+3"}));
     writeBytes(dir.file("CONFIG.CONF.TMP"), crlf({"[EXTRA]", "[Junk]=2"}));
+    writeBytes(dir.file("Config.conf.tmp"), "not ours");
     EXPECT_EQ(save(values), defaultFile());
     EXPECT_FALSE(fileExists(dir.file("config.conf.tmp")));
-    EXPECT_FALSE(fileExists(dir.file("CONFIG.CONF.TMP")));
+    EXPECT_EQ(readBytes(dir.file("CONFIG.CONF.TMP")), crlf({"[EXTRA]", "[Junk]=2"}));
+    EXPECT_EQ(readBytes(dir.file("Config.conf.tmp")), "not ours");
 
     // A stale copy beside the file to open is overwritten, not read.
     writeBytes(dir.file("in.conf.tmp"), crlf({"[MISC1]", "[Time^Zone]=UTC+3"}));
@@ -415,15 +419,15 @@ TEST_F(ConfigFileTest, unreadableOrForeignFilesAreRefusedAndChangeNothing)
     for (const Case& c : cases) {
         writeBytes(dir.file("bad.conf"), c.bytes);
         FieldValues v = before;
-        EXPECT_THROW(openConfigFile(dir.file("bad.conf"), v), IniError) << c.what;
+        EXPECT_THROW(openConfigFile(dir.file("bad.conf"), v, western), IniError) << c.what;
         EXPECT_EQ(v, before) << c.what;
         EXPECT_FALSE(fileExists(dir.file("bad.conf.tmp"))) << c.what;
     }
 
     FieldValues v = before;
-    EXPECT_THROW(openConfigFile(dir.file("missing.conf"), v), IniError);
-    EXPECT_THROW(openConfigFile(dir.path(), v), IniError);
-    EXPECT_THROW(openConfigFile("/dev/zero", v), IniError);
+    EXPECT_THROW(openConfigFile(dir.file("missing.conf"), v, western), IniError);
+    EXPECT_THROW(openConfigFile(dir.path(), v, western), IniError);
+    EXPECT_THROW(openConfigFile("/dev/zero", v, western), IniError);
     EXPECT_EQ(v, before);
     EXPECT_FALSE(fileExists(dir.file("missing.conf")));
 }
@@ -434,7 +438,7 @@ TEST_F(ConfigFileTest, fileThatCannotBeReadIsRefused)
         GTEST_SKIP() << "root reads files whatever their permission bits";
     writeBytes(dir.file("locked.conf"), defaultFile());
     fs::permissions(dir.file("locked.conf"), fs::perms::none);
-    EXPECT_THROW(openConfigFile(dir.file("locked.conf"), values), IniError);
+    EXPECT_THROW(openConfigFile(dir.file("locked.conf"), values, western), IniError);
     EXPECT_EQ(values, defaultFieldValues());
 }
 
@@ -467,11 +471,11 @@ TEST_F(ConfigFileTest, readOnlyTargetKeepsItsContent)
 TEST_F(ConfigFileTest, caretCopiesConvertEveryLineAndEndItWithCrLf)
 {
     writeBytes(dir.file("a"), "x y  z\nlast line");
-    copyToCaretForm(dir.file("a"));
+    copyToCaretForm(dir.file("a"), western);
     EXPECT_EQ(readBytes(dir.file("a.tmp")), "x^y^^z\r\nlast^line\r\n");
     writeBytes(dir.file("b.tmp"), "^a^\r\n\r\nb");
     writeBytes(dir.file("b"), "old content that is longer");
-    copyFromCaretForm(dir.file("b"));
+    copyFromCaretForm(dir.file("b"), western);
     EXPECT_EQ(readBytes(dir.file("b")), " a \r\n\r\nb\r\n");
 }
 

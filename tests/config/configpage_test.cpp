@@ -5,17 +5,22 @@
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace fs = std::filesystem;
 using namespace q7;
@@ -145,7 +150,7 @@ protected:
     TempDir dir;
     FakeDialogs dialogs;
     IniStore store{dir.file("settings.ini")};
-    ConfigPage page{dialogs, store};
+    ConfigPage page{dialogs, store, CodePage(1252)};
 };
 
 TEST_F(ConfigPageTest, everyFieldHasItsNameKindItemsDefaultAndLabel)
@@ -385,6 +390,80 @@ TEST_F(ConfigPageTest, keyFiltersSwallowTypedCharactersOnly)
     EXPECT_EQ(get<QLabel>("KeyLengthLabel")->text(), "( 40 character)");
 }
 
+// A refused character is swallowed whichever way the keyboard delivers it; only the context
+// menu's Paste puts text in as it stands.
+TEST_F(ConfigPageTest, filtersHoldForTypingKeyboardPasteAndInputMethods)
+{
+    choose("AutomaticIP", 1);
+    choose("DownloadList", 1);
+    choose("DownloadTime", 4);
+    choose("AutoOnOff", 1);
+    choose("ScrollingText", 1);
+    QTest::mouseClick(radio("64 bit"), Qt::LeftButton);  // the key takes 10 characters
+
+    enum class Way { Typed, CtrlV, ShiftInsert, InputMethod, ContextMenu };
+    const struct {
+        const char* field;
+        Way way;
+        const char* input;
+        const char* shown;
+    } cases[] = {
+        {"IPAddress", Way::Typed, "1a9.-2 .3", "19.2.3"},
+        {"IPAddress", Way::CtrlV, "10.0.x.1\n", "10.0..1"},
+        {"IPAddress", Way::ShiftInsert, "host", ""},
+        {"IPAddress", Way::InputMethod, "\uFF119.2", "9.2"},  // a full-width digit is no digit here
+        {"IPAddress", Way::ContextMenu, "host name", "host name"},
+        {"ScrollingTextSpeed", Way::InputMethod, "4567", ""},
+        {"ScrollingTextSpeed", Way::InputMethod, "4321", "3"},  // one character at most
+        {"ScrollingTextSpeed", Way::ShiftInsert, "123", "1"},
+        {"Volume", Way::CtrlV, "3x45", "34"},
+        {"Volume", Way::ContextMenu, "3x45", "3x45"},
+        {"DownloadTimeHour", Way::InputMethod, "12:30", "12"},
+        {"PowerOnTimeHour", Way::CtrlV, "12345", "12345"},  // digits without a limit
+        {"WirelessKEY", Way::ShiftInsert, "0123456789abcdef", "0123456789"},
+        {"WirelessKEY", Way::InputMethod, "\u9375\u5B57", "\u9375\u5B57"},  // no filter, only the limit
+        {"WirelessSSID", Way::CtrlV, "any ^ text", "any ^ text"},
+    };
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + std::to_string(int(c.way)) + " " + c.input);
+        QLineEdit* field = line(c.field);
+        ASSERT_TRUE(field->isEnabled());
+        field->clear();
+        const QString input = QString::fromUtf8(c.input);
+        switch (c.way) {
+        case Way::Typed:
+            QTest::keyClicks(field, input);
+            break;
+        case Way::CtrlV:
+            clipboard->setText(input);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case Way::ShiftInsert:
+            clipboard->setText(input);
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+            break;
+        case Way::InputMethod: {
+            QInputMethodEvent commit;
+            commit.setCommitString(input);
+            QApplication::sendEvent(field, &commit);
+            break;
+        }
+        case Way::ContextMenu: {
+            clipboard->setText(input);
+            const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+            const QList<QAction*> actions = menu->actions();
+            const auto paste = std::find_if(actions.begin(), actions.end(),
+                                            [](QAction* a) { return a->text().startsWith(QLatin1String("&Paste")); });
+            ASSERT_NE(paste, actions.end());
+            (*paste)->trigger();
+            break;
+        }
+        }
+        EXPECT_EQ(field->text().toStdString(), c.shown);
+    }
+}
+
 TEST_F(ConfigPageTest, saveAsksForTheFileAndWritesThePages)
 {
     type("WirelessSSID", QStringLiteral("Office^Net"));
@@ -458,7 +537,7 @@ TEST_F(ConfigPageTest, roundTripThroughTheControlsRestoresEveryField)
     saveTo("config.conf");
 
     FakeDialogs otherDialogs;
-    ConfigPage fresh(otherDialogs, store);
+    ConfigPage fresh(otherDialogs, store, CodePage(1252));
     otherDialogs.fileAnswers.push_back(qpath("config.conf"));
     fresh.OpenConfigFileClick();
     ASSERT_TRUE(otherDialogs.errors.empty());

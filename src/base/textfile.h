@@ -1,0 +1,58 @@
+#pragma once
+// The 8-bit text files the tool reads and writes (its settings file, config files, list and
+// message files): bounded reading that never blocks, line splitting, and replacing a file in one
+// step. File names are the operating system's bytes; contents are bytes in the file's code page
+// (see base/codepage.h).
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q7 {
+
+// An input/output failure; what() is the text shown to the operator.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// No text file of the tool comes near this; anything longer is not one of its files.
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t(16) << 20;
+
+// The whole content of a regular file (a link to one is followed) of at most maxBytes. A folder,
+// FIFO, device or longer file is refused with FileError without blocking or reading it through.
+std::string readTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
+
+// Splits 8-bit text into lines as every reader of these files does: a line ends at LF, every CR is
+// dropped (the one before LF ends the line, a lone one is simply removed), a Ctrl-Z byte ends the
+// text. None of these bytes occurs inside a double-byte character of the supported code pages.
+std::vector<std::string> splitLines(std::string_view bytes);
+
+struct ReplaceOptions {
+    bool refuseReadOnly = false;  // a file the user may not write keeps its content (FileError)
+    bool sync = true;             // flush the new content to disk before it takes the old one's place
+};
+
+// Replaces the file at `path` with `bytes` in one step: the content is written to the file's name
+// + ".tmp" beside it (a stale file of that name is replaced, a folder there is an error), then
+// renamed over it. A symbolic link to a regular file stays a link: its target is replaced. The new
+// file keeps the old one's permission bits. A FIFO, device or a link to one is replaced as an
+// entry, never written into. On failure the old file is untouched and no temporary file remains.
+void replaceTextFile(const std::string& path, std::string_view bytes, const ReplaceOptions& options = {});
+
+// The tool's own working copy at `path` (such as a ".tmp" file): whatever file or link stands
+// there is removed, never followed, and the file is created afresh. A folder there is an error.
+void writeWorkingFile(const std::string& path, std::string_view bytes);
+// Removes the file or link at `path` without following it; nothing there is fine, a folder is an error.
+void removeWorkingFile(const std::string& path);
+
+// Creates an empty file unless something of that name exists (a link, even a dangling one, counts).
+void createFileIfMissing(const std::string& path);
+
+// The existing entry whose name equals path's file name without regard to letter case; `path`
+// itself when it exists or when there is none.
+std::string resolveCaseInsensitive(const std::string& path);
+
+}  // namespace q7

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     makeFiles(flat.path(), 100000);
 
     test::FakeDialogs dialogs;
-    FileListPage page(dialogs, [] { return QStringLiteral("127.0.0.1"); });
+    FileListPage page(dialogs, CodePage(1252), [] { return QStringLiteral("127.0.0.1"); });
     page.setDirectory(QString::fromStdString(root.path()));
     const double scan = medianMs(9, [&] { page.RefreshSourceList(); });
 

@@ -163,7 +163,7 @@ void TMainConfig::buildLayout()
     m_messagePage = new MessagePage(m_pageControl);
     m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
     m_fileListPage = new FileListPage(
-        m_services.dialogs, [this] { return m_localIPBox->currentText(); }, m_pageControl);
+        m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_pageControl);
     m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
     m_examplePage = new ExamplePage(m_pageControl);
     m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));

@@ -1,5 +1,6 @@
 #include "lists/filelistpage.h"
 
+#include "base/textfile.h"
 #include "lists/listfiles.h"
 #include "platform/dialogs.h"
 
@@ -22,9 +23,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <limits>
 
 namespace q7 {
@@ -35,22 +33,8 @@ constexpr int kOpenTextFilter = 3;
 constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
 constexpr int kSaveListFilter = 3;
 constexpr int kCaptionLimit = 29;  // longer roots show "../" and their last 26 characters
-constexpr qint64 kMaxListingBytes = 16 * 1024 * 1024;
 
 enum Mode { PlayMode, DownloadMode, UploadMode, DeleteMode };
-
-// List files and listings are 8-bit text; local file names are the file system's own bytes.
-QString fromEightBit(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
-std::string toEightBit(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-std::vector<std::string> toEightBit(const QStringList& texts)
-{
-    std::vector<std::string> result;
-    result.reserve(size_t(texts.size()));
-    for (const QString& text : texts)
-        result.push_back(toEightBit(text));
-    return result;
-}
 
 QStringList texts(const QListWidget* list)
 {
@@ -95,8 +79,9 @@ QPushButton* button(const char* name, const QString& caption, const QString& hin
 
 }  // namespace
 
-FileListPage::FileListPage(Dialogs& dialogs, std::function<QString()> localAddress, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_localAddress(std::move(localAddress))
+FileListPage::FileListPage(Dialogs& dialogs, const CodePage& codePage, std::function<QString()> localAddress,
+                           QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_codePage(codePage), m_localAddress(std::move(localAddress))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -369,19 +354,16 @@ void FileListPage::RemoteBtnClick()
     if (m_lastListing.isEmpty() || !QFileInfo(m_lastListing).isFile())
         return;
 
-    QFile file(m_lastListing);
-    if (file.size() > kMaxListingBytes) {
-        m_dialogs.showError(QStringLiteral("%1 is too large to be a file listing.").arg(m_lastListing));
+    std::string bytes;
+    try {
+        bytes = readTextFile(QFile::encodeName(m_lastListing).toStdString());
+    } catch (const FileError& e) {
+        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_dialogs.showError(QStringLiteral("Cannot open file \"%1\". %2").arg(m_lastListing, file.errorString()));
-        return;
-    }
-    const QByteArray bytes = file.read(kMaxListingBytes);
     m_source->clear();
     QStringList entries;
-    for (const std::string& entry : lists::parseListing(std::string_view(bytes.constData(), size_t(bytes.size()))))
+    for (const std::string& entry : lists::parseListing(bytes))
         entries << fromEightBit(entry);
     m_source->addItems(entries);
 }
@@ -468,6 +450,23 @@ void FileListPage::buildServerLines(ServerGroup& group, bool upload)
     m_urlList->addItems(lines);
 }
 
+// List files and listings are 8-bit text; local file names are the file system's own bytes.
+QString FileListPage::fromEightBit(const std::string& bytes) const
+{
+    return QString::fromStdU16String(m_codePage.decode(bytes));
+}
+
+std::string FileListPage::toEightBit(const QString& text) const { return m_codePage.encode(text.toStdU16String()); }
+
+std::vector<std::string> FileListPage::toEightBit(const QStringList& texts) const
+{
+    std::vector<std::string> result;
+    result.reserve(size_t(texts.size()));
+    for (const QString& text : texts)
+        result.push_back(toEightBit(text));
+    return result;
+}
+
 QStringList FileListPage::destinationEntries() const { return texts(m_destination); }
 QStringList FileListPage::scratchLines() const { return texts(m_urlList); }
 
@@ -497,11 +496,11 @@ void FileListPage::writeList(const QString& proposedName, const QStringList& lin
                                                                   QDir(m_directory).filePath(proposedName));
     if (!target)
         return;
-    const std::string bytes = lists::listFileBytes(toEightBit(lines));
-    std::ofstream out(QFile::encodeName(*target).toStdString(), std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(bytes.data(), std::streamsize(bytes.size())) || !out.flush())
-        m_dialogs.showError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(*target), QString::fromLocal8Bit(std::strerror(errno))));
+    try {
+        replaceTextFile(QFile::encodeName(*target).toStdString(), lists::listFileBytes(toEightBit(lines)));
+    } catch (const FileError& e) {
+        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+    }
 }
 
 }  // namespace q7

@@ -4,6 +4,8 @@
 // the destination list is saved as a play, download, upload or delete list under its proper name.
 // The rules live in lists/listfiles.h; this class reads the controls and shows the results.
 
+#include "base/codepage.h"
+
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -28,8 +30,10 @@ class Dialogs;
 class FileListPage : public QWidget {
     Q_OBJECT
 public:
-    // `localAddress` gives the current text of the main window's LocalIPBox.
-    FileListPage(Dialogs& dialogs, std::function<QString()> localAddress, QWidget* parent = nullptr);
+    // `localAddress` gives the current text of the main window's LocalIPBox; list files and
+    // listings are 8-bit text in `codePage`.
+    FileListPage(Dialogs& dialogs, const CodePage& codePage, std::function<QString()> localAddress,
+                 QWidget* parent = nullptr);
 
     // The list root; setting it shows nothing until the operator reloads.
     QString directory() const { return m_directory; }
@@ -79,11 +83,15 @@ private:
     std::optional<QString> serverBase(const ServerGroup& group) const;
     // Drops one trailing "/" from the group's Server URL, then builds the scratch list.
     void buildServerLines(ServerGroup& group, bool upload);
+    QString fromEightBit(const std::string& bytes) const;
+    std::string toEightBit(const QString& text) const;
+    std::vector<std::string> toEightBit(const QStringList& texts) const;
     QStringList destinationEntries() const;
     QStringList scratchLines() const;
     void writeList(const QString& proposedName, const QStringList& lines);
 
     Dialogs& m_dialogs;
+    CodePage m_codePage;
     std::function<QString()> m_localAddress;
     QString m_directory;
     QString m_lastListing;  // the listing Open Q7files read last; a cancelled dialog reloads it

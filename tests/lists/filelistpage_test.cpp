@@ -185,14 +185,17 @@ TEST_F(FileListPageTest, rootCaptionReloadAndCancel)
 
 TEST_F(FileListPageTest, openQ7filesReadsListingsAndRefusesWhatIsNoListing)
 {
+    chooseRoot(media.path());
     const std::string listing = out.file("Q7_0_q7files.txt");
     writeBytes(listing, "/tmp/ccc/HDD:\n-rwxr-xr-x 1 root root 4 Jan 1 00:00 001.mp3\n/tmp/ccc/HDD/music:\n"
-                        "-rwxr-xr-x 1 root root 4 Jan 1 00:00 004.mp3\n");
+                        "-rwxr-xr-x 1 root root 4 Jan 1 00:00 caf\xE9.mp3\n");
     platform.dialogs.fileAnswers.push_back(QString::fromStdString(listing));
     click("RemoteBtn");
     EXPECT_EQ(platform.dialogs.fileRequests.back().filterIndex, 3);
-    EXPECT_EQ(items("PreviewListBox"), (QStringList{"/001.mp3", "/music/004.mp3"}));
+    EXPECT_EQ(items("PreviewListBox"), (QStringList{"/001.mp3", QStringLiteral("/music/caf\u00E9.mp3")}));
     click("AddAllBtn");
+    chooseMode("Delete List");  // 8-bit names go back out as the bytes they came in as
+    EXPECT_EQ(save("delete.lst", "delete.lst"), "/001.mp3\r\n/music/caf\xE9.mp3\r\n");
     platform.dialogs.fileAnswers.push_back(std::nullopt);  // cancel reloads the last listing
     click("RemoteBtn");
     EXPECT_EQ(items("PreviewListBox").size(), 2);

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
 class QProgressBar;
 class QPushButton;
@@ -27,6 +28,8 @@ class FileListPage;
 class MessagePage;
 class PlayerListView;
 class TOKRightDlg;
+class TransferLog;
+class TransferRunner;
 class WaitPanel;
 
 class TMainConfig : public QWidget {
@@ -51,6 +54,14 @@ public:
 
     // Appends a player unless its address is listed or 256 players are; starts the online check.
     void AddPlayer(const QString& name, const QString& address);
+
+    // The TFTP runner: one client per served row (checked and online), row -1 for every row.
+    // Put returns the address of the last served row, get the local name fetched from it
+    // ("Q7_" + row + "_" + suffix); both return empty text when no row was served.
+    QString TftpPutToPlayers(const QString& localPath, const QString& remoteName, int row);
+    QString TftpGetFromPlayers(const QString& remoteName, const QString& suffix, int row);
+    // The six "Send " buttons register here, so the runner disables them while it starts clients.
+    void addSendButton(QAbstractButton* button);
 
     const QString& startDir() const { return m_startDir; }
     const QString& scratchDir() const { return m_scratchDir; }
@@ -91,6 +102,8 @@ private:
     PlayerListView* m_playerList = nullptr;
     QProgressBar* m_searchBar = nullptr;
     QPushButton* m_searchButton = nullptr;
+    TransferLog* m_transferLog = nullptr;
+    TransferRunner* m_transfers = nullptr;
     QTabWidget* m_pageControl = nullptr;
     ConfigPage* m_configPage = nullptr;
     MessagePage* m_messagePage = nullptr;

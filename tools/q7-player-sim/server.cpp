@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <poll.h>
+#include <sys/epoll.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -21,6 +21,9 @@ constexpr int kMaxRetransmissions = 5;
 // in case that ACK was lost.
 constexpr auto kDally = kRetransmitAfter * kMaxRetransmissions;
 constexpr size_t kMaxSessions = 256;
+// Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
+// player slower than a plain TFTP server.
+constexpr size_t kChunk = 64 * 1024;
 
 std::string textOf(const sockaddr_in& address)
 {
@@ -110,8 +113,10 @@ struct Server::Session {
     Request request;
     bool netascii = false;
     int file = -1;         // octet read
-    std::string text;      // netascii read: the whole file converted
+    std::string text;      // netascii read: the whole file converted; octet read: the chunk at textOffset
+    uint64_t textOffset = 0;
     WriteTarget target;    // write
+    std::string pending;   // written bytes not yet on disk
     NetasciiDecoder decoder;
     uint64_t block = 0;    // read: the block last sent; write: the block last acknowledged
     bool finalSent = false;
@@ -129,25 +134,29 @@ struct Server::Session {
         if (file >= 0)
             ::close(file);
     }
-    void send(const std::string& packet)
+    void send(std::string packet)
     {
-        lastPacket = packet;
+        lastPacket = std::move(packet);
         retransmissions = 0;
         deadline = Clock::now() + kRetransmitAfter;
-        sendTo(fd, peer, packet);
+        sendTo(fd, peer, lastPacket);
     }
 };
 
 Server::Server(std::vector<ServedPlayer> players, std::vector<std::string> denied)
-    : m_players(std::move(players)), m_denied(std::move(denied))
+    : m_players(std::move(players)), m_denied(std::move(denied)), m_epoll(::epoll_create1(EPOLL_CLOEXEC))
 {
+    if (m_epoll < 0)
+        throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
 }
 
 Server::~Server()
 {
+    m_sessions.clear();
     for (const ServedPlayer& served : m_players)
         if (served.fd >= 0)
             ::close(served.fd);
+    ::close(m_epoll);
 }
 
 int Server::bind(int port)
@@ -165,6 +174,7 @@ int Server::bind(int port)
         socklen_t length = sizeof address;
         ::getsockname(served.fd, reinterpret_cast<sockaddr*>(&address), &length);
         port = ntohs(address.sin_port);
+        watch(served.fd);
     }
     return port;
 }
@@ -172,42 +182,51 @@ int Server::bind(int port)
 void Server::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask)
 {
     while (!stop) {
-        std::vector<pollfd> fds;
-        for (const ServedPlayer& served : m_players)
-            fds.push_back({served.fd, POLLIN, 0});
-        const size_t sessions = m_sessions.size();
         Clock::time_point nearest = Clock::time_point::max();
-        for (const auto& session : m_sessions) {
-            fds.push_back({session->fd, POLLIN, 0});
+        for (const auto& [fd, session] : m_sessions)
             nearest = std::min(nearest, session->deadline);
-        }
-        timespec timeout{};
+        int timeoutMs = -1;
         if (nearest != Clock::time_point::max()) {
             const auto wait = std::max(Clock::duration::zero(), nearest - Clock::now());
-            const auto nanos = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
-            timeout = {time_t(nanos / 1000000000), long(nanos % 1000000000)};
+            timeoutMs = int(std::chrono::ceil<std::chrono::milliseconds>(wait).count());
         }
-        if (::ppoll(fds.data(), fds.size(), sessions ? &timeout : nullptr, &waitMask) < 0) {
+        epoll_event events[64];
+        const int ready = ::epoll_pwait(m_epoll, events, 64, timeoutMs, &waitMask);
+        if (ready < 0) {
             if (errno == EINTR)
                 continue;
-            throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+            throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
         }
-        for (size_t i = 0; i < m_players.size(); ++i)
-            if (fds[i].revents & POLLIN)
-                receiveRequest(m_players[i]);
-        for (size_t i = 0; i < sessions; ++i)
-            if (fds[m_players.size() + i].revents & POLLIN && !m_sessions[i]->finished)
-                receiveOnSession(*m_sessions[i]);
+        for (int i = 0; i < ready; ++i) {
+            const int fd = events[i].data.fd;
+            if (const auto session = m_sessions.find(fd); session != m_sessions.end()) {
+                if (!session->second->finished)
+                    receiveOnSession(*session->second);
+                continue;
+            }
+            for (ServedPlayer& served : m_players)
+                if (served.fd == fd)
+                    receiveRequest(served);
+        }
         const auto now = Clock::now();
-        for (const auto& session : m_sessions)
+        for (const auto& [fd, session] : m_sessions)
             if (!session->finished && now >= session->deadline)
                 expire(*session);
-        std::erase_if(m_sessions, [](const auto& session) { return session->finished; });
+        std::erase_if(m_sessions, [](const auto& entry) { return entry.second->finished; });
     }
-    for (const auto& session : m_sessions)
+    for (const auto& [fd, session] : m_sessions)
         if (!session->dallying)
             end(*session, "error: stopped");
     m_sessions.clear();
+}
+
+void Server::watch(int fd)
+{
+    epoll_event event{};
+    event.events = EPOLLIN;
+    event.data.fd = fd;
+    if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &event) != 0)
+        throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
 }
 
 void Server::record(ServedPlayer& served, const std::string& peer, const Request& request, uint64_t bytes,
@@ -267,7 +286,7 @@ void Server::receiveRequest(ServedPlayer& served)
         return;
     }
     // A request repeated because our first answer was slow belongs to the transfer already going.
-    for (const auto& session : m_sessions)
+    for (const auto& [fd, session] : m_sessions)
         if (session->served == &served && samePeer(session->peer, peer) && session->request.name == request->name &&
             session->request.write == request->write && !session->finished)
             return;
@@ -316,30 +335,31 @@ void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const R
             served.player->abortWrite(session->target);
         return refuse(served, peer, request, kNotDefined, "Server busy", std::strerror(errno));
     }
+    watch(session->fd);
     if (request.write)
         session->send(ackPacket(0));
     else
         sendNextBlock(*session);
-    m_sessions.push_back(std::move(session));
+    m_sessions.emplace(session->fd, std::move(session));
 }
 
 void Server::sendNextBlock(Session& session)
 {
     ++session.block;
     const uint64_t offset = (session.block - 1) * kBlockSize;
-    std::string payload;
-    if (session.netascii) {
-        if (offset < session.text.size())
-            payload = session.text.substr(offset, kBlockSize);
-    } else {
-        char buffer[kBlockSize];
-        const ssize_t n = ::pread(session.file, buffer, kBlockSize, off_t(offset));
+    if (!session.netascii && (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
+        session.text.resize(kChunk);
+        const ssize_t n = ::pread(session.file, session.text.data(), kChunk, off_t(offset));
         if (n < 0) {
             sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
             return end(session, std::string("error: ") + std::strerror(errno));
         }
-        payload.assign(buffer, size_t(n));
+        session.text.resize(size_t(n));
+        session.textOffset = offset;
     }
+    const uint64_t at = offset - session.textOffset;
+    const std::string_view payload =
+        at < session.text.size() ? std::string_view(session.text).substr(at, kBlockSize) : std::string_view();
     session.finalSent = payload.size() < kBlockSize;
     session.bytes += payload.size();
     session.send(dataPacket(uint16_t(session.block), payload));
@@ -412,15 +432,18 @@ void Server::handleWrite(Session& session, std::string_view packet)
         return end(session, "error: block larger than 512 bytes");
     }
     const bool last = payload.size() < kBlockSize;
-    std::string bytes = session.netascii ? session.decoder.feed(payload) : std::string(payload);
+    session.pending += session.netascii ? session.decoder.feed(payload) : std::string(payload);
     if (last && session.netascii)
-        bytes += session.decoder.finish();
-    if (!bytes.empty() && ::write(session.target.fd, bytes.data(), bytes.size()) != ssize_t(bytes.size())) {
+        session.pending += session.decoder.finish();
+    if ((last || session.pending.size() >= kChunk) && !session.pending.empty() &&
+        ::write(session.target.fd, session.pending.data(), session.pending.size()) != ssize_t(session.pending.size())) {
         const bool full = errno == ENOSPC || errno == EDQUOT;
         sendTo(session.fd, session.peer,
                errorPacket(full ? kDiskFull : kNotDefined, full ? "Disk full or allocation exceeded" : "Write error"));
         return end(session, std::string("error: ") + std::strerror(errno));
     }
+    if (last || session.pending.size() >= kChunk)
+        session.pending.clear();
     session.block += 1;
     session.bytes += payload.size();
     if (!last)

@@ -1,7 +1,7 @@
 #pragma once
 // The TFTP service of every simulated player: one UDP socket per player on ADDRESS:PORT for the
 // requests, and one socket per transfer (a fresh port, as RFC 1350 asks) for its data. A single
-// thread serves every transfer, with retransmission after a second of silence.
+// thread serves every transfer from one epoll set, with retransmission after a second of silence.
 
 #include "player.h"
 #include "tftp.h"
@@ -12,6 +12,7 @@
 #include <memory>
 #include <netinet/in.h>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace q7sim {
@@ -55,6 +56,7 @@ public:
 
 private:
     struct Session;
+    void watch(int fd);
     void receiveRequest(ServedPlayer& served);
     void startSession(ServedPlayer& served, const sockaddr_in& peer, const Request& request);
     void receiveOnSession(Session& session);
@@ -70,7 +72,8 @@ private:
 
     std::vector<ServedPlayer> m_players;
     std::vector<std::string> m_denied;
-    std::vector<std::unique_ptr<Session>> m_sessions;
+    int m_epoll;
+    std::unordered_map<int, std::unique_ptr<Session>> m_sessions;  // by socket
 };
 
 }  // namespace q7sim

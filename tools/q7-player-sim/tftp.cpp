@@ -24,7 +24,14 @@ std::string lower(std::string_view text)
 
 }  // namespace
 
-std::string dataPacket(uint16_t block, std::string_view payload) { return header(DATA, block) + std::string(payload); }
+std::string dataPacket(uint16_t block, std::string_view payload)
+{
+    std::string packet;
+    packet.reserve(4 + payload.size());
+    packet += header(DATA, block);
+    packet += payload;
+    return packet;
+}
 std::string ackPacket(uint16_t block) { return header(ACK, block); }
 
 std::string errorPacket(uint16_t code, std::string_view message)

@@ -16,13 +16,13 @@ TransferLog::TransferLog(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setUniformItemSizes(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TransferLog::addLine(const QString& text, const QString& detail, bool failure)
 {
     auto* item = new QListWidgetItem(QTime::currentTime().toString(QStringLiteral("hh:mm:ss ")) + text);
-    item->setToolTip(detail.isEmpty() ? item->text() : detail);
+    // The list is narrow: the tooltip holds the whole line, and the command line behind it.
+    item->setToolTip(detail.isEmpty() ? item->text() : item->text() + QLatin1Char('\n') + detail);
     if (failure)
         item->setForeground(QColor(0xa0, 0x10, 0x10));
     addItem(item);

@@ -10,7 +10,7 @@ class TransferLog : public QListWidget {
     Q_OBJECT
 public:
     explicit TransferLog(QWidget* parent = nullptr);
-    // Appends "hh:mm:ss text" and keeps it in view; `detail` becomes the line's tooltip.
+    // Appends "hh:mm:ss text" and keeps it in view; its tooltip adds `detail` below the line.
     void addLine(const QString& text, const QString& detail = {}, bool failure = false);
 };
 

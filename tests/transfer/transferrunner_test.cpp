@@ -107,7 +107,8 @@ TEST_F(TransferRunnerTest, startsOneClientPerServedRowWithControlsDisabledMeanwh
                                   "get /config.conf 127.0.0.4 row 2: failed (refused: File not found)",
                                   "get /config.conf: 1 of 2 players done"}));
     auto* widget = window->findChild<QListWidget*>(QStringLiteral("TransferLog"));
-    EXPECT_EQ(widget->item(0)->toolTip(), QStringLiteral("tftp 127.0.0.2 GET /config.conf Q7_0_config.conf"));
+    EXPECT_EQ(widget->item(0)->toolTip(),
+              widget->item(0)->text() + QStringLiteral("\ntftp 127.0.0.2 GET /config.conf Q7_0_config.conf"));
 }
 
 TEST_F(TransferRunnerTest, putsAndRowSelection)

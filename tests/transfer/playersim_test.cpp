@@ -123,14 +123,16 @@ TEST_F(PlayerSimTest, transfersAreByteExactWithEveryClient)
         const char* name;
         std::function<Strings(const std::string&, const std::string&)> put, get;
     } clients[] = {
-        {"tftp octet", [&](auto& l, auto& r) { return Strings{"tftp", "-m", "binary", kPlayer, port, "-c", "put", l, r}; },
+        {"tftp octet",
+         [&](auto& l, auto& r) { return Strings{"tftp", "-m", "binary", kPlayer, port, "-c", "put", l, r}; },
          [&](auto& l, auto& r) { return Strings{"tftp", "-m", "binary", kPlayer, port, "-c", "get", r, l}; }},
         // netascii, the mode of the runner's gets: LF and CR are converted on the wire and back.
         {"tftp netascii", [&](auto& l, auto& r) { return Strings{"tftp", kPlayer, port, "-c", "put", l, r}; },
          [&](auto& l, auto& r) { return Strings{"tftp", kPlayer, port, "-c", "get", r, l}; }},
         {"atftp", [&](auto& l, auto& r) { return Strings{"atftp", "-p", "-l", l, "-r", r, kPlayer, port}; },
          [&](auto& l, auto& r) { return Strings{"atftp", "-g", "-r", r, "-l", l, kPlayer, port}; }},
-        {"curl", [&](auto& l, auto& r) { return Strings{"curl", "-sS", "-m", "30", "-T", l, "tftp://" + host + "/" + r}; },
+        {"curl",
+         [&](auto& l, auto& r) { return Strings{"curl", "-sS", "-m", "30", "-T", l, "tftp://" + host + "/" + r}; },
          [&](auto& l, auto& r) { return Strings{"curl", "-sS", "-m", "30", "-o", l, "tftp://" + host + "/" + r}; }},
     };
     unsigned seed = 1;

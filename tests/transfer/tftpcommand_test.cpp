@@ -41,8 +41,8 @@ TEST(TftpCommandTest, argumentVectorsAndWindowsCommandLines)
 {
     const TftpCommand put = putCommand(2, "127.0.0.3", "/home/op/my lists/play list.lst", "/play.lst", "6969");
     EXPECT_EQ(put.program, "tftp");
-    EXPECT_EQ(put.arguments,
-              (Strings{"-m", "binary", "127.0.0.3", "6969", "-c", "put", "/home/op/my lists/play list.lst", "/play.lst"}));
+    EXPECT_EQ(put.arguments, (Strings{"-m", "binary", "127.0.0.3", "6969", "-c", "put",
+                                      "/home/op/my lists/play list.lst", "/play.lst"}));
     EXPECT_EQ(put.description, "tftp -i 127.0.0.3 PUT \"/home/op/my lists/play list.lst\" /play.lst");
     EXPECT_EQ(put.clientName, "");
 

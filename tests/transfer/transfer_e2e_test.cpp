@@ -87,9 +87,9 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
     // A put arrives byte-exact at the served player only; a local path with blanks is one argument.
     fs::create_directories(dir.file("my files"));
     const std::string message = std::string("Hello\r\nplayers\n\x00\xff", 17);
-    writeBytes(dir.file("my files/message one.txt"), message);
-    EXPECT_EQ(window->TftpPutToPlayers(QString::fromStdString(dir.file("my files/message one.txt")), "/message.txt", -1),
-              QStringLiteral("127.0.0.2"));
+    const QString local = QString::fromStdString(dir.file("my files/message one.txt"));
+    writeBytes(local.toStdString(), message);
+    EXPECT_EQ(window->TftpPutToPlayers(local, "/message.txt", -1), QStringLiteral("127.0.0.2"));
     EXPECT_EQ(waitForSummary("put /message.txt: 1 of 1 player done", 0),
               (QStringList{"put /message.txt 127.0.0.2 row 0: done", "put /message.txt: 1 of 1 player done"}));
     EXPECT_EQ(readBytes(folder(0) + "/message.txt"), message);
@@ -110,7 +110,7 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
     // Refused transfers: no file under a looked-up name, no temporary file left behind.
     from = log().size();
     window->TftpGetFromPlayers("/Q7files", "q7files.txt", 0);
-    window->TftpPutToPlayers(QString::fromStdString(dir.file("my files/message one.txt")), "/reboot", 1);
+    window->TftpPutToPlayers(local, "/reboot", 1);
     waitForSummary("get /Q7files: 0 of 1 player done", from);
     const QStringList refused = waitForSummary("put /reboot: 0 of 1 player done", from);
     EXPECT_TRUE(refused.contains("get /Q7files 127.0.0.2 row 0: failed (refused: File not found)"))

@@ -86,7 +86,8 @@ TEST_F(TransferRunnerTest, startsOneClientPerServedRowWithControlsDisabledMeanwh
         const QStringList args = arguments(i);
         EXPECT_EQ(platform.processes.starts[i].program, QStringLiteral("tftp"));
         EXPECT_EQ(args.mid(0, 5), (QStringList{address, "6969", "-c", "get", "/config.conf"}));
-        EXPECT_TRUE(args[5].startsWith(i == 0 ? "tftp-Q7_0_config.conf-" : "tftp-Q7_2_config.conf-")) << args[5].toStdString();
+        EXPECT_TRUE(args[5].startsWith(i == 0 ? "tftp-Q7_0_config.conf-" : "tftp-Q7_2_config.conf-"))
+            << args[5].toStdString();
         EXPECT_EQ(platform.processes.starts[i].workingDir, platform.startDir);
         EXPECT_EQ(enabledAtStart[i], std::vector<bool>({false, true, false, false, false, false, false, false}));
     }

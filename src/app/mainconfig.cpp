@@ -13,6 +13,8 @@
 #include "players/driversetupdialog.h"
 #include "players/playerlistview.h"
 #include "players/playerpanel.h"
+#include "transfer/transferlog.h"
+#include "transfer/transferrunner.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -143,7 +145,9 @@ void TMainConfig::buildLayout()
     ipLabel->setBuddy(m_localIPBox);
 
     m_playerList = new PlayerListView(this);
-    m_playerList->setGeometry(8, 36, 262, 490);
+    m_playerList->setGeometry(8, 36, 262, 404);
+    m_transferLog = new TransferLog(this);
+    m_transferLog->setGeometry(8, 444, 262, 82);
     m_searchBar = new QProgressBar(this);
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
     m_searchBar->setGeometry(8, 532, 262, 16);
@@ -151,6 +155,7 @@ void TMainConfig::buildLayout()
     m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(8, 554, 262, 30);
+    m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
@@ -226,6 +231,7 @@ void TMainConfig::FormCreate()
     // 4: the settings file always lives in the start folder; its name is made absolute, so later
     // changes of the working directory cannot move it.
     m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
+    m_transfers->setWorkingDir(m_startDir);
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();
@@ -368,6 +374,18 @@ void TMainConfig::closeEvent(QCloseEvent* event)
 }
 
 void TMainConfig::AddPlayer(const QString& name, const QString& address) { m_players->AddPlayer(name, address); }
+
+QString TMainConfig::TftpPutToPlayers(const QString& localPath, const QString& remoteName, int row)
+{
+    return m_transfers->put(m_playerList->entries(), localPath, remoteName, row);
+}
+
+QString TMainConfig::TftpGetFromPlayers(const QString& remoteName, const QString& suffix, int row)
+{
+    return m_transfers->get(m_playerList->entries(), remoteName, suffix, row);
+}
+
+void TMainConfig::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
 
 void TMainConfig::fillCommandDescriptions() {}
 

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
 class QProgressBar;
 class QPushButton;
@@ -29,6 +30,8 @@ class MessagePage;
 class PlayerListView;
 class PlayerPanel;
 class TOKRightDlg;
+class TransferLog;
+class TransferRunner;
 class WaitPanel;
 
 class TMainConfig : public QWidget {
@@ -54,6 +57,14 @@ public:
 
     // Appends a player unless its address is listed or 256 players are; starts the online check.
     void AddPlayer(const QString& name, const QString& address);
+
+    // The TFTP runner: one client per served row (checked and online), row -1 for every row.
+    // Put returns the address of the last served row, get the local name fetched from it
+    // ("Q7_" + row + "_" + suffix); both return empty text when no row was served.
+    QString TftpPutToPlayers(const QString& localPath, const QString& remoteName, int row);
+    QString TftpGetFromPlayers(const QString& remoteName, const QString& suffix, int row);
+    // The six "Send " buttons register here, so the runner disables them while it starts clients.
+    void addSendButton(QAbstractButton* button);
 
     const QString& startDir() const { return m_startDir; }
     const QString& scratchDir() const { return m_scratchDir; }
@@ -94,6 +105,8 @@ private:
     PlayerPanel* m_players = nullptr;
     QProgressBar* m_searchBar = nullptr;
     QPushButton* m_searchButton = nullptr;
+    TransferLog* m_transferLog = nullptr;
+    TransferRunner* m_transfers = nullptr;
     QTabWidget* m_pageControl = nullptr;
     ConfigPage* m_configPage = nullptr;
     MessagePage* m_messagePage = nullptr;

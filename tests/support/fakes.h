@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -70,14 +71,29 @@ public:
         QString program;
         QStringList arguments;
         QString workingDir;
+        ProcessFinished onFinished;  // empty for a detached start
     };
     std::vector<Start> starts;
     bool succeed = true;
+    // Called at each start, so a test can look at the window while the runner is starting.
+    std::function<void(const Start&)> onStart;
 
     bool startDetached(const QString& program, const QStringList& arguments, const QString& workingDir) override
     {
-        starts.push_back({program, arguments, workingDir});
+        starts.push_back({program, arguments, workingDir, {}});
         return succeed;
+    }
+    void start(const QString& program, const QStringList& arguments, const QString& workingDir,
+               ProcessFinished onFinished) override
+    {
+        starts.push_back({program, arguments, workingDir, std::move(onFinished)});
+        if (onStart)
+            onStart(starts.back());
+    }
+    // Reports the end of the watched start `index`, as the event loop would.
+    void finish(size_t index, ProcessExit::How how, int code, const QByteArray& output = {})
+    {
+        starts.at(index).onFinished(ProcessExit{how, code, output});
     }
 };
 

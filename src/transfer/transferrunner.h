@@ -1,0 +1,56 @@
+#pragma once
+// TftpPutToPlayers and TftpGetFromPlayers: one tftp client per served row, started through the
+// process seam and never waited for. While it starts them the runner shows SearchBar full and
+// disables the main window and the "Send " buttons; each client's end is judged later and shown
+// in the transfer log.
+
+#include "players/playerlist.h"
+#include "transfer/tftpcommand.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+class QProgressBar;
+
+namespace q7 {
+
+class ProcessStarter;
+class TransferLog;
+
+class TransferRunner : public QObject {
+    Q_OBJECT
+public:
+    TransferRunner(ProcessStarter& processes, QWidget* window, QProgressBar* bar, TransferLog* log,
+                   QObject* parent = nullptr);
+
+    // The folder clients run in and fetched files land in.
+    void setWorkingDir(const QString& dir) { m_workingDir = dir; }
+    // A button to disable while transfers start (the six "Send " buttons register here).
+    void addSendButton(QAbstractButton* button);
+
+    // The address of the last served row; empty when no row was served.
+    QString put(const std::vector<PlayerEntry>& entries, const QString& localPath, const QString& remoteName,
+                int row);
+    // The local name fetched from the last served row ("Q7_" + row + "_" + suffix); empty when none.
+    QString get(const std::vector<PlayerEntry>& entries, const QString& remoteName, const QString& suffix, int row);
+
+private:
+    struct Call;
+    QString run(TransferDirection direction, const std::vector<PlayerEntry>& entries, const QString& remoteName,
+                const QString& local, int row);
+    void setControlsEnabled(bool enabled);
+
+    ProcessStarter& m_processes;
+    QWidget* m_window;
+    QProgressBar* m_bar;
+    QPointer<TransferLog> m_log;
+    QList<QPointer<QAbstractButton>> m_sendButtons;
+    QString m_workingDir;
+};
+
+}  // namespace q7

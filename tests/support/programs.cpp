@@ -1,0 +1,172 @@
+#include "support/programs.h"
+#include "support/tempdir.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <regex>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace q7::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+pid_t spawnWith(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions)
+{
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
+        return -1;
+    return pid;
+}
+
+// Exit status as RunResult counts it, or nothing while it runs.
+bool reaped(pid_t pid, int* status, bool block)
+{
+    int raw = 0;
+    if (::waitpid(pid, &raw, block ? 0 : WNOHANG) != pid)
+        return false;
+    *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    return true;
+}
+
+}  // namespace
+
+RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir, int timeoutMs)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    if (!workingDir.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
+    const pid_t pid = spawnWith(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    RunResult result;
+    if (pid < 0) {
+        ::close(fds[0]);
+        result.output = "cannot start " + argv[0];
+        return result;
+    }
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            ::kill(pid, SIGKILL);
+            reaped(pid, &result.status, true);
+            result.status = -1;
+            break;
+        }
+        if (::poll(&p, 1, int(left)) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n > 0) {
+            result.output.append(buffer, size_t(n));
+            continue;
+        }
+        reaped(pid, &result.status, true);
+        break;
+    }
+    ::close(fds[0]);
+    return result;
+}
+
+bool eventually(const std::function<bool()>& condition, int timeoutMs)
+{
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (Clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+bool haveProgram(const std::string& program)
+{
+    return runProgram({"sh", "-c", "command -v \"$0\" >/dev/null", program}).status == 0;
+}
+
+PlayerSim::PlayerSim(const std::vector<std::string>& arguments, std::string outputFile)
+    : m_outputFile(std::move(outputFile))
+{
+    std::vector<std::string> argv{Q7_PLAYER_SIM, "--port", "0"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    size_t players = 0;
+    for (const std::string& arg : arguments)
+        players += !arg.starts_with("-") && arg.find('=') != std::string::npos ? 1 : 0;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, m_outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    m_pid = spawnWith(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    if (m_pid < 0)
+        throw std::runtime_error("cannot start the test player");
+
+    static const std::regex listening("listening on [0-9.]+:([0-9]+)");
+    const auto deadline = Clock::now() + 10s;
+    while (Clock::now() < deadline) {
+        const std::string text = output();
+        const auto begin = std::sregex_iterator(text.begin(), text.end(), listening);
+        if (size_t(std::distance(begin, std::sregex_iterator())) == players) {
+            m_port = std::stoi((*begin)[1]);
+            return;
+        }
+        int status = 0;
+        if (reaped(m_pid, &status, false)) {
+            m_pid = -1;
+            throw std::runtime_error("the test player ended at start: " + text);
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    stop();
+    throw std::runtime_error("the test player did not start listening: " + output());
+}
+
+PlayerSim::~PlayerSim() { stop(); }
+
+std::string PlayerSim::output() const { return readBytes(m_outputFile); }
+
+int PlayerSim::stop(int signal)
+{
+    if (m_pid < 0)
+        return -1;
+    ::kill(m_pid, signal);
+    int status = -1;
+    const auto deadline = Clock::now() + 10s;
+    while (!reaped(m_pid, &status, false)) {
+        if (Clock::now() > deadline) {
+            ::kill(m_pid, SIGKILL);
+            reaped(m_pid, &status, true);
+            status = -1;
+            break;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    m_pid = -1;
+    return status;
+}
+
+}  // namespace q7::test

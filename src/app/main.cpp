@@ -4,6 +4,7 @@
 #include "platform/process.h"
 #include "platform/qtdialogs.h"
 #include "platform/system.h"
+#include "platform/viewer.h"
 
 #include <QApplication>
 
@@ -26,7 +27,8 @@ int main(int argc, char** argv)
     q7::QtProcessStarter processes;
     q7::LinuxAddressResolver resolver;
     q7::LinuxEchoProbe echo;
-    q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, QString(), 1.0});
+    q7::QtViewer viewer;
+    q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0});
     dialogs.setParent(&window);
     QObject::connect(&window, &q7::TMainConfig::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     // Only now, with start-up finished: a signal that came earlier kept its default action and

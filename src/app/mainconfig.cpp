@@ -377,12 +377,39 @@ void TMainConfig::AddPlayer(const QString& name, const QString& address) { m_pla
 
 QString TMainConfig::TftpPutToPlayers(const QString& localPath, const QString& remoteName, int row)
 {
-    return m_transfers->put(m_playerList->entries(), localPath, remoteName, row);
+    return put(localPath, remoteName, row);
 }
 
 QString TMainConfig::TftpGetFromPlayers(const QString& remoteName, const QString& suffix, int row)
 {
-    return m_transfers->get(m_playerList->entries(), remoteName, suffix, row);
+    return get(remoteName, suffix, row);
+}
+
+QString TMainConfig::put(const QString& localPath, const QString& remoteName, int row, const QString& caption)
+{
+    return m_transfers->put(m_playerList->entries(), localPath, remoteName, row, caption);
+}
+
+QString TMainConfig::get(const QString& remoteName, const QString& suffix, int row, const QString& caption)
+{
+    return m_transfers->get(m_playerList->entries(), remoteName, suffix, row, caption);
+}
+
+int TMainConfig::rowCount() const { return m_playerList->topLevelItemCount(); }
+
+int TMainConfig::firstCheckedRow() const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    for (size_t row = 0; row < entries.size(); ++row)
+        if (entries[row].checked)
+            return int(row);
+    return -1;
+}
+
+QString TMainConfig::address(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].address) : QString();
 }
 
 void TMainConfig::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }

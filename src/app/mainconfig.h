@@ -6,6 +6,7 @@
 #include "base/codepage.h"
 #include "base/inistore.h"
 #include "app/services.h"
+#include "transfer/playertransfers.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -34,7 +35,7 @@ class TransferLog;
 class TransferRunner;
 class WaitPanel;
 
-class TMainConfig : public QWidget {
+class TMainConfig : public QWidget, public PlayerTransfers {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
@@ -63,6 +64,14 @@ public:
     // ("Q7_" + row + "_" + suffix); both return empty text when no row was served.
     QString TftpPutToPlayers(const QString& localPath, const QString& remoteName, int row);
     QString TftpGetFromPlayers(const QString& remoteName, const QString& suffix, int row);
+    // The runner and the player list as the pages see them.
+    int rowCount() const override;
+    int firstCheckedRow() const override;
+    QString address(int row) const override;
+    QString workingDir() const override { return m_startDir; }
+    QString put(const QString& localPath, const QString& remoteName, int row = -1, const QString& caption = {}) override;
+    QString get(const QString& remoteName, const QString& suffix, int row = -1, const QString& caption = {}) override;
+
     // The six "Send " buttons register here, so the runner disables them while it starts clients.
     void addSendButton(QAbstractButton* button);
 

@@ -10,6 +10,7 @@ class Dialogs;
 class EchoProbe;
 class ProcessStarter;
 class SystemInfo;
+class Viewer;
 
 struct Services {
     Dialogs& dialogs;
@@ -17,6 +18,7 @@ struct Services {
     ProcessStarter& processes;
     AddressResolver& resolver;  // the network search; both outlive the window
     EchoProbe& echo;
+    Viewer& viewer;          // fetched files are shown here
     QString startDir;        // empty: the working directory when the window is created
     double waitScale = 1.0;  // scales every paced wait (tests run them at 0)
 };

@@ -59,15 +59,15 @@ TransferRunner::TransferRunner(ProcessStarter& processes, QWidget* window, QProg
 void TransferRunner::addSendButton(QAbstractButton* button) { m_sendButtons.append(button); }
 
 QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QString& localPath,
-                            const QString& remoteName, int row)
+                            const QString& remoteName, int row, const QString& caption)
 {
-    return run(TransferDirection::Put, entries, remoteName, localPath, row);
+    return run(TransferDirection::Put, entries, remoteName, localPath, row, caption);
 }
 
 QString TransferRunner::get(const std::vector<PlayerEntry>& entries, const QString& remoteName,
-                            const QString& suffix, int row)
+                            const QString& suffix, int row, const QString& caption)
 {
-    return run(TransferDirection::Get, entries, remoteName, suffix, row);
+    return run(TransferDirection::Get, entries, remoteName, suffix, row, caption);
 }
 
 void TransferRunner::setControlsEnabled(bool enabled)
@@ -79,7 +79,7 @@ void TransferRunner::setControlsEnabled(bool enabled)
 }
 
 QString TransferRunner::run(TransferDirection direction, const std::vector<PlayerEntry>& entries,
-                            const QString& remoteName, const QString& local, int row)
+                            const QString& remoteName, const QString& local, int row, const QString& caption)
 {
     m_bar->setValue(m_bar->maximum());
     setControlsEnabled(false);
@@ -87,7 +87,7 @@ QString TransferRunner::run(TransferDirection direction, const std::vector<Playe
     const bool put = direction == TransferDirection::Put;
     auto call = std::make_shared<Call>();
     call->log = m_log;
-    call->label = (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remoteName;
+    call->label = !caption.isEmpty() ? caption : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remoteName;
     const std::vector<int> rows = servedRows(entries, row);
     call->total = int(rows.size());
 

@@ -35,14 +35,15 @@ public:
 
     // The address of the last served row; empty when no row was served.
     QString put(const std::vector<PlayerEntry>& entries, const QString& localPath, const QString& remoteName,
-                int row);
+                int row, const QString& caption = {});
     // The local name fetched from the last served row ("Q7_" + row + "_" + suffix); empty when none.
-    QString get(const std::vector<PlayerEntry>& entries, const QString& remoteName, const QString& suffix, int row);
+    QString get(const std::vector<PlayerEntry>& entries, const QString& remoteName, const QString& suffix, int row,
+                const QString& caption = {});
 
 private:
     struct Call;
     QString run(TransferDirection direction, const std::vector<PlayerEntry>& entries, const QString& remoteName,
-                const QString& local, int row);
+                const QString& local, int row, const QString& caption);
     void setControlsEnabled(bool enabled);
 
     ProcessStarter& m_processes;

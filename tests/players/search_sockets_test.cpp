@@ -27,7 +27,7 @@ struct RealWindow {
     {
         platform.system.addresses = localAddresses;
         window = std::make_unique<TMainConfig>(Services{platform.dialogs, platform.system, platform.processes,
-                                                        resolver, echo, platform.startDir, 0.0});
+                                                        resolver, echo, platform.viewer, platform.startDir, 0.0});
     }
     PlayerListView* list() const { return window->findChild<PlayerListView*>(QStringLiteral("ListView1")); }
     PlayerPanel* panel() const { return window->findChild<PlayerPanel*>(QStringLiteral("PlayerPanel")); }

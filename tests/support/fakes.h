@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/process.h"
 #include "platform/system.h"
+#include "platform/viewer.h"
 #include "support/fakenetwork.h"
 
 #include <QStringList>
@@ -98,19 +99,26 @@ public:
 };
 
 // One set of fakes for a main window that starts in `startDir` with its scratch folder inside it.
+class FakeViewer final : public Viewer {
+public:
+    QStringList opened;
+    void open(const QString& path) override { opened << path; }
+};
+
 struct FakePlatform {
     FakeDialogs dialogs;
     FakeSystem system;
     FakeProcessStarter processes;
     FakeAddressResolver resolver;
     FakeEchoProbe echo;
+    FakeViewer viewer;
 
     explicit FakePlatform(const QString& startDir)
         : startDir(startDir)
     {
         system.scratch = startDir + QStringLiteral("/scratch");
     }
-    Services services() { return Services{dialogs, system, processes, resolver, echo, startDir, 0.0}; }
+    Services services() { return Services{dialogs, system, processes, resolver, echo, viewer, startDir, 0.0}; }
 
     QString startDir;
 };

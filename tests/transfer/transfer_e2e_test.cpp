@@ -30,7 +30,7 @@ protected:
         sim = std::make_unique<PlayerSim>(arguments, dir.file("sim.out"));
         qputenv("Q7_TFTP_PORT", QByteArray::number(sim->port()));
         window = std::make_unique<TMainConfig>(
-            Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, QString::fromStdString(startDir), 0.0});
+            Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, platform.viewer, QString::fromStdString(startDir), 0.0});
         list = window->findChild<PlayerListView*>(QStringLiteral("ListView1"));
         for (int i = 0; i < players; ++i)
             window->AddPlayer(QStringLiteral("Q7"), QString::fromStdString(address(i)));

@@ -23,7 +23,7 @@ TEST(TransferTimeoutTest, silentPlayerShowsAsTimedOut)
     qputenv("Q7_TFTP_PORT", QByteArray::number(sim.port()));
     FakePlatform platform{QString::fromStdString(dir.path())};
     QtProcessStarter processes;
-    TMainConfig window(Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, platform.startDir, 0.0});
+    TMainConfig window(Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, platform.viewer, platform.startDir, 0.0});
     window.AddPlayer("Q7", "127.0.0.2");
     auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
     list->topLevelItem(0)->setCheckState(0, Qt::Checked);

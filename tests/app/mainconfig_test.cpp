@@ -440,10 +440,14 @@ TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)
     auto* bar = child<QProgressBar>(window.get(), "WaitBar");
     std::vector<int> seen;
     QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { seen.push_back(v); });
-    window->waitPanel()->pacedWait(0, 10, 1000);
+    {
+        WaitPanel::Wait wait(*window->waitPanel(), 1000);
+        wait.pace(0, 10, 10);
+        EXPECT_TRUE(window->waitPanel()->isVisibleTo(window.get()));
+    }
     EXPECT_EQ(seen.size(), 11u);
     EXPECT_EQ(bar->value(), 10);
-    EXPECT_FALSE(window->waitPanel()->isVisible());
+    EXPECT_FALSE(window->waitPanel()->isVisibleTo(window.get()));
 }
 
 }  // namespace

@@ -41,8 +41,7 @@ protected:
     {
         for (size_t i = 0; i < served.size(); ++i) {
             window->AddPlayer(QStringLiteral("Q7"), QStringLiteral("198.18.3.%1").arg(i + 1));
-            list->topLevelItem(int(i))->setCheckState(0, served[i] ? Qt::Checked : Qt::Unchecked);
-            list->setOnline(int(i), served[i]);
+            markRow(platform.echo, *list, int(i), served[i], served[i]);
         }
     }
     template <typename T>
@@ -214,8 +213,7 @@ TEST(MessagesEndToEnd, textAndBitmapMessagesReachAPlayerByteExact)
                                 platform.viewer, platform.startDir, 0.0});
     window.AddPlayer(QStringLiteral("Q7"), QStringLiteral("127.0.0.2"));
     auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
-    list->topLevelItem(0)->setCheckState(0, Qt::Checked);
-    list->setOnline(0, true);
+    markRow(platform.echo, *list, 0, true, true);
 
     window.findChild<QComboBox*>(QStringLiteral("CodePageBox"))->setCurrentIndex(3);
     window.findChild<QLineEdit*>(QStringLiteral("MessageTextEdit"))->setText(QStringLiteral("\u65E5\u672C abc"));

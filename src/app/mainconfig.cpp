@@ -133,6 +133,9 @@ TMainConfig::~TMainConfig() = default;
 
 void TMainConfig::buildLayout()
 {
+    // Pages take the wait panel at construction; it raises itself above them while it is shown.
+    m_waitPanel = new WaitPanel(this);
+    m_waitPanel->setTimeScale(m_services.waitScale);
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
@@ -165,7 +168,9 @@ void TMainConfig::buildLayout()
     auto* commands = new QWidget(m_pageControl);
     commands->setObjectName(QStringLiteral("RemoteCommandSheet"));
     m_pageControl->addTab(commands, QStringLiteral("Remote Command"));
-    m_messagePage = new MessagePage(m_pageControl);
+    m_messagePage = new MessagePage({m_services.dialogs, *this, m_services.viewer, *m_waitPanel,
+                                     m_services.system.scratchDir(), m_kept.codePage().number()},
+                                    m_pageControl);
     m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
     m_fileListPage = new FileListPage(
         m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_pageControl);
@@ -189,9 +194,6 @@ void TMainConfig::buildLayout()
     connect(m_image2, &QToolButton::clicked, this, &TMainConfig::Image5Click);
     connect(m_image4, &QToolButton::clicked, this, &TMainConfig::Image4Click);
     connect(m_image6, &QToolButton::clicked, this, &TMainConfig::Image6Click);
-
-    m_waitPanel = new WaitPanel(this);
-    m_waitPanel->setTimeScale(m_services.waitScale);
 
     m_pingTimer = new QTimer(this);
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));

@@ -2,7 +2,7 @@
 
 namespace q7 {
 
-MessagePage::MessagePage(const Context& c, QWidget* parent) : QTabWidget(parent)
+MessagePage::MessagePage(const TextMessageSheet::Context& c, QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("MessagePageControl"));
     m_bitmap = new BitmapMessageSheet({c.dialogs, c.players, c.scratchDir, c.systemCodePage}, this);

@@ -11,16 +11,8 @@ namespace q7 {
 class MessagePage : public QTabWidget {
     Q_OBJECT
 public:
-    struct Context {
-        Dialogs& dialogs;
-        PlayerTransfers& players;
-        Viewer& viewer;
-        WaitPanel& wait;
-        QString scratchDir;
-        int systemCodePage;
-    };
-
-    MessagePage(const Context& context, QWidget* parent = nullptr);
+    // The text sheet needs all of it, the bitmap sheet part of it.
+    MessagePage(const TextMessageSheet::Context& context, QWidget* parent = nullptr);
 
     static QFont defaultFont() { return BitmapMessageSheet::defaultFont(); }
     QFont messageFont() const { return m_bitmap->messageFont(); }

@@ -4,6 +4,7 @@
 #include "config/configpage.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
+#include "benchtools.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -11,25 +12,12 @@
 #include <cstdio>
 #include <vector>
 
-using Clock = std::chrono::steady_clock;
 using namespace q7;
+using q7::bench::medianMs;
 
 namespace {
 
 constexpr int kRuns = 200;
-
-template <typename Operation>
-double medianMs(Operation operation)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto begin = Clock::now();
-        operation();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 }  // namespace
 
@@ -45,11 +33,11 @@ int main(int argc, char** argv)
     page.runUpdateRules();
     const QString file = QString::fromStdString(dir.file("config.conf"));
 
-    const double save = medianMs([&] {
+    const double save = medianMs(kRuns, [&] {
         dialogs.fileAnswers.push_back(file);
         page.SaveConfigFileClick();
     });
-    const double open = medianMs([&] {
+    const double open = medianMs(kRuns, [&] {
         dialogs.fileAnswers.push_back(file);
         page.OpenConfigFileClick();
     });

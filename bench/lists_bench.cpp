@@ -6,6 +6,7 @@
 #include "lists/listfiles.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
+#include "benchtools.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,24 +18,11 @@
 #include <filesystem>
 #include <vector>
 
-using Clock = std::chrono::steady_clock;
 using namespace q7;
+using q7::bench::medianMs;
 namespace fs = std::filesystem;
 
 namespace {
-
-template <typename Operation>
-double medianMs(int runs, Operation operation)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto begin = Clock::now();
-        operation();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void makeFiles(const std::string& folder, int count)
 {

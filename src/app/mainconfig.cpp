@@ -136,6 +136,9 @@ TMainConfig::~TMainConfig() = default;
 
 void TMainConfig::buildLayout()
 {
+    // Pages take the wait panel at construction; it raises itself above them while it is shown.
+    m_waitPanel = new WaitPanel(this);
+    m_waitPanel->setTimeScale(m_services.waitScale);
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
@@ -160,10 +163,6 @@ void TMainConfig::buildLayout()
     m_searchButton->setGeometry(8, 554, 262, 30);
     m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
 
-    // The pages wait for players on the panel; it raises itself above them when shown.
-    m_waitPanel = new WaitPanel(this);
-    m_waitPanel->setTimeScale(m_services.waitScale);
-
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(274, 4, 497, 566);
@@ -176,7 +175,9 @@ void TMainConfig::buildLayout()
     m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
     for (QAbstractButton* button : m_commandPage->sendButtons())
         addSendButton(button);
-    m_messagePage = new MessagePage(m_pageControl);
+    m_messagePage = new MessagePage({m_services.dialogs, *this, m_services.viewer, *m_waitPanel,
+                                     m_services.system.scratchDir(), m_kept.codePage().number()},
+                                    m_pageControl);
     m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
     m_fileListPage = new FileListPage(
         m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_pageControl);

@@ -26,6 +26,8 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     hide();
 }
 
+void WaitPanel::pacedWait(int from, int to, int stepMs) { Wait(*this, stepMs).pace(from, to, to); }
+
 WaitPanel::Wait::Wait(WaitPanel& panel, int stepMs) : m_panel(&panel), m_stepMs(stepMs)
 {
     panel.m_waits.append(this);

@@ -36,6 +36,10 @@ public:
 
     explicit WaitPanel(QWidget* parent = nullptr);
 
+    // A wait on its own: shows the panel, steps the bar from `from` to `to` of `to`, hides it
+    // (unless another wait still runs).
+    void pacedWait(int from, int to, int stepMs);
+
     void setTimeScale(double scale) { m_timeScale = scale; }
 
 signals:

@@ -1,45 +1,35 @@
 #pragma once
-// The "Message Control" tab: the bitmap message (font, two colour swatches, drawing strip) and the
-// text message (code page choice).
+// The "Message Control" tab: the bitmap message and the text message sheets.
 
-#include <QColor>
-#include <QFont>
+#include "messages/bitmapmessagesheet.h"
+#include "messages/textmessagesheet.h"
+
 #include <QTabWidget>
-
-class QComboBox;
-class QFrame;
-class QLabel;
-class QScrollBar;
 
 namespace q7 {
 
 class MessagePage : public QTabWidget {
     Q_OBJECT
 public:
-    explicit MessagePage(QWidget* parent = nullptr);
+    // The text sheet needs all of it, the bitmap sheet part of it.
+    MessagePage(const TextMessageSheet::Context& context, QWidget* parent = nullptr);
 
-    // The initial font of the font dialog: "MS Sans Serif", 8 points (11 pixels at 96 dpi).
-    static QFont defaultFont();
+    static QFont defaultFont() { return BitmapMessageSheet::defaultFont(); }
+    QFont messageFont() const { return m_bitmap->messageFont(); }
+    void setMessageFont(const QFont& font) { m_bitmap->setMessageFont(font); }
+    QColor foreColor() const { return m_bitmap->foreColor(); }
+    void setForeColor(const QColor& color) { m_bitmap->setForeColor(color); }
+    QColor backColor() const { return m_bitmap->backColor(); }
+    void setBackColor(const QColor& color) { m_bitmap->setBackColor(color); }
+    void initScrollRange() { m_bitmap->initScrollRange(); }
+    void setCodePageItem(int index) { m_text->setCodePageItem(index); }
 
-    QFont messageFont() const { return m_font; }
-    void setMessageFont(const QFont& font);
-    QColor foreColor() const;
-    void setForeColor(const QColor& color);
-    QColor backColor() const;
-    void setBackColor(const QColor& color);
-
-    void setCodePageItem(int index);
-    // Scroll range of the drawing strip: its width / 10 - 44.
-    void initScrollRange();
+    BitmapMessageSheet* bitmapSheet() const { return m_bitmap; }
+    TextMessageSheet* textSheet() const { return m_text; }
 
 private:
-    QFont m_font;
-    QLabel* m_fontName = nullptr;
-    QFrame* m_foreSwatch = nullptr;
-    QFrame* m_backSwatch = nullptr;
-    QLabel* m_drawImage = nullptr;
-    QScrollBar* m_scroll = nullptr;
-    QComboBox* m_codePages = nullptr;
+    BitmapMessageSheet* m_bitmap = nullptr;
+    TextMessageSheet* m_text = nullptr;
 };
 
 }  // namespace q7

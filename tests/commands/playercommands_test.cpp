@@ -50,8 +50,7 @@ public:
         auto* list = find<PlayerListView>("ListView1");
         for (size_t r = 0; r < rows.size(); ++r) {
             window->AddPlayer(QStringLiteral("Q7"), QStringLiteral("127.0.0.%1").arg(r + 2));
-            list->topLevelItem(int(r))->setCheckState(0, rows[r].checked ? Qt::Checked : Qt::Unchecked);
-            list->setOnline(int(r), rows[r].online);
+            markRow(platform.echo, *list, int(r), rows[r].checked, rows[r].online);
         }
         bar = find<QProgressBar>("WaitBar");
         platform.processes.onStart = [this](const FakeProcessStarter::Start& start) { started(start); };

@@ -54,13 +54,7 @@ public:
     }
     ~PlayerRig() { qunsetenv("Q7_TFTP_PORT"); }
 
-    // The echo pass, which may run during real waits, keeps finding the row as marked.
-    void mark(int row, bool checked, bool online)
-    {
-        platform.echo.setRoundTrip(address(row), online ? std::optional(1) : std::nullopt);
-        list->topLevelItem(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
-        list->setOnline(row, online);
-    }
+    void mark(int row, bool checked, bool online) { markRow(platform.echo, *list, row, checked, online); }
     template <typename T = QWidget>
     T* find(const char* name) const
     {

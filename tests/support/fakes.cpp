@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "players/playerlistview.h"
+
 #include <gtest/gtest.h>
 
 namespace q7::test {
@@ -38,5 +40,13 @@ std::optional<QString> FakeDialogs::chooseFolder(const QString&, const QString&)
 
 std::optional<QFont> FakeDialogs::chooseFont(const QFont&) { return nextAnswer(fontAnswers, "font"); }
 std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswer(colorAnswers, "colour"); }
+
+void markRow(FakeEchoProbe& echo, PlayerListView& list, int row, bool checked, bool online)
+{
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    echo.setRoundTrip(item->text(2).toStdString(), online ? std::optional(1) : std::nullopt);
+    list.setOnline(row, online);
+}
 
 }  // namespace q7::test

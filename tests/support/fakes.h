@@ -24,6 +24,10 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
     *out << " }";
 }
 
+namespace q7 {
+class PlayerListView;
+}
+
 namespace q7::test {
 
 class FakeDialogs final : public Dialogs {
@@ -104,6 +108,10 @@ public:
     QStringList opened;
     void open(const QString& path) override { opened << path; }
 };
+
+// Sets a row's check mark and online state as the echo pass will keep them: the fake probe answers
+// the row's address exactly when it is online, so a pass that runs meanwhile changes nothing.
+void markRow(FakeEchoProbe& echo, PlayerListView& list, int row, bool checked, bool online);
 
 struct FakePlatform {
     FakeDialogs dialogs;

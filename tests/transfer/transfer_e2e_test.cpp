@@ -36,11 +36,7 @@ protected:
             window->AddPlayer(QStringLiteral("Q7"), QString::fromStdString(address(i)));
     }
     void TearDown() override { qunsetenv("Q7_TFTP_PORT"); }
-    void mark(int row, bool checked, bool online)
-    {
-        list->topLevelItem(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
-        list->setOnline(row, online);
-    }
+    void mark(int row, bool checked, bool online) { markRow(platform.echo, *list, row, checked, online); }
     static std::string address(int i) { return "127.0.0." + std::to_string(i + 2); }
     std::string folder(int i) const { return dir.file("player" + std::to_string(i)); }
     QStringList log() const

@@ -26,8 +26,7 @@ TEST(TransferTimeoutTest, silentPlayerShowsAsTimedOut)
     TMainConfig window(Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, platform.viewer, platform.startDir, 0.0});
     window.AddPlayer("Q7", "127.0.0.2");
     auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
-    list->topLevelItem(0)->setCheckState(0, Qt::Checked);
-    list->setOnline(0, true);
+    markRow(platform.echo, *list, 0, true, true);
 
     window.TftpPutToPlayers(platform.system.scratch + "/nullCMD.txt", "/osd_on", -1);
     auto* log = window.findChild<QListWidget*>(QStringLiteral("TransferLog"));

@@ -34,8 +34,7 @@ protected:
         const bool online[] = {true, false, true, true};
         for (int row = 0; row < 4; ++row) {
             window->AddPlayer(QStringLiteral("Q7-%1").arg(row), QStringLiteral("127.0.0.%1").arg(row + 2));
-            list->topLevelItem(row)->setCheckState(0, checked[row] ? Qt::Checked : Qt::Unchecked);
-            list->setOnline(row, online[row]);
+            markRow(platform.echo, *list, row, checked[row], online[row]);
         }
         for (const char* name : kSendButtons) {
             auto* button = new QPushButton(QStringLiteral("Send "), window.get());

@@ -185,6 +185,7 @@ void RemoteCommandPage::showLines(QPlainTextEdit* memo, const std::vector<std::s
     memo->clear();
     for (std::string_view line : lines)
         memo->appendPlainText(text(line));
+    memo->moveCursor(QTextCursor::Start);  // a description longer than the memo is read from its start
 }
 
 void RemoteCommandPage::fillDescriptions()

@@ -4,6 +4,8 @@
 #include "app/localechoice.h"
 #include "app/scratch.h"
 #include "app/waitpanel.h"
+#include "commands/remotecommandpage.h"
+#include "config/configexchange.h"
 #include "config/configpage.h"
 #include "lists/examplepage.h"
 #include "lists/filelistpage.h"
@@ -110,6 +112,7 @@ TMainConfig::TMainConfig(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_services(services),
+      m_scratchDir(m_services.system.scratchDir()),
       m_kept(CodePage(systemCodePage(m_services.system.localeName().toStdString())))
 {
     setObjectName(QStringLiteral("MainConfig"));
@@ -165,9 +168,13 @@ void TMainConfig::buildLayout()
     m_pageControl->setGeometry(274, 4, 497, 566);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
-    auto* commands = new QWidget(m_pageControl);
-    commands->setObjectName(QStringLiteral("RemoteCommandSheet"));
-    m_pageControl->addTab(commands, QStringLiteral("Remote Command"));
+    const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
+    new ConfigExchange(*m_configPage, *this, *m_waitPanel, m_services.dialogs, commandFile);  // owned by the page
+    m_commandPage = new RemoteCommandPage(*this, m_services.dialogs, m_services.viewer, *m_waitPanel, m_scratchDir,
+                                          m_pageControl);
+    m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
+    for (QAbstractButton* button : m_commandPage->sendButtons())
+        addSendButton(button);
     m_messagePage = new MessagePage({m_services.dialogs, *this, m_services.viewer, *m_waitPanel,
                                      m_services.system.scratchDir(), m_kept.codePage().number()},
                                     m_pageControl);
@@ -246,7 +253,6 @@ void TMainConfig::FormCreate()
 
     // 6: scratch folder and the empty command file. Without them the commands cannot be sent
     // later, but start-up goes on so that no setting is lost.
-    m_scratchDir = m_services.system.scratchDir();
     prepareScratch(fileName(m_scratchDir));
     m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
 
@@ -416,7 +422,7 @@ QString TMainConfig::address(int row) const
 
 void TMainConfig::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
 
-void TMainConfig::fillCommandDescriptions() {}
+void TMainConfig::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }
 
 void TMainConfig::Image4Click()
 {

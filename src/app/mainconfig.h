@@ -30,6 +30,7 @@ class FileListPage;
 class MessagePage;
 class PlayerListView;
 class PlayerPanel;
+class RemoteCommandPage;
 class TOKRightDlg;
 class TransferLog;
 class TransferRunner;
@@ -96,7 +97,7 @@ private:
     bool beginDrag(QMouseEvent* event);
     void applyStoredSettings(const AppSettings& stored);
     AppSettings settingsFromWindow() const;
-    void fillCommandDescriptions();  // the first description of each command group, once commands land
+    void fillCommandDescriptions();  // the first description of each command group
 
     Services m_services;
     QString m_startDir;
@@ -118,6 +119,7 @@ private:
     TransferRunner* m_transfers = nullptr;
     QTabWidget* m_pageControl = nullptr;
     ConfigPage* m_configPage = nullptr;
+    RemoteCommandPage* m_commandPage = nullptr;
     MessagePage* m_messagePage = nullptr;
     FileListPage* m_fileListPage = nullptr;
     ExamplePage* m_examplePage = nullptr;

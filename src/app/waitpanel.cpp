@@ -26,18 +26,38 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     hide();
 }
 
-void WaitPanel::pacedWait(int from, int to, int stepMs)
+void WaitPanel::pacedWait(int from, int to, int stepMs) { Wait(*this, stepMs).pace(from, to, to); }
+
+WaitPanel::Wait::Wait(WaitPanel& panel, int stepMs) : m_panel(&panel), m_stepMs(stepMs)
 {
-    show();
-    raise();
-    const int pause = int(stepMs * m_timeScale);
-    for (int step = from; step <= to; ++step) {
-        m_bar->setValue(step);
+    panel.m_waits.append(this);
+    panel.show();
+    panel.raise();
+}
+
+WaitPanel::Wait::~Wait()
+{
+    if (!m_panel)
+        return;
+    m_panel->m_waits.removeOne(this);
+    if (m_panel->m_waits.isEmpty())
+        m_panel->hide();
+}
+
+void WaitPanel::Wait::pace(int from, int to, int maximum)
+{
+    for (int position = from; position <= to && m_panel; ++position) {
+        if (m_panel->m_waits.last() == this) {
+            m_panel->m_bar->setMaximum(maximum);
+            m_panel->m_bar->setValue(position);
+        }
+        emit m_panel->stepped(position);
+        if (!m_panel)
+            return;
         QEventLoop loop;
-        QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(m_stepMs * m_panel->m_timeScale), &loop, &QEventLoop::quit);
         loop.exec();
     }
-    hide();
 }
 
 }  // namespace q7

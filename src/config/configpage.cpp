@@ -1,16 +1,13 @@
 #include "config/configpage.h"
 
+#include "config/typingfilter.h"
 #include "platform/dialogs.h"
 
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +50,7 @@ void acceptAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<i
 }  // namespace
 
 ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePage, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_store(store), m_kept(codePage)
+    : QWidget(parent), m_dialogs(dialogs), m_store(store), m_kept(codePage), m_typing(new TypingFilter(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -132,10 +129,8 @@ QWidget* ConfigPage::makeField(const char* name, QWidget* parent)
     } else {
         auto* edit = new QLineEdit(QString::fromLatin1(def.defaultText.data(), def.defaultText.size()), parent);
         acceptAnyLength(edit);
-        if (def.filter != Filter::None || def.typingLimit > 0) {
-            m_typing.insert(edit, {def.filter, def.typingLimit});
-            edit->installEventFilter(this);
-        }
+        if (def.filter != Filter::None || def.typingLimit > 0)
+            m_typing->attach(edit, def.filter, def.typingLimit);
         field = edit;
     }
     field->setObjectName(QLatin1String(name));
@@ -394,55 +389,6 @@ void ConfigPage::showValues(const FieldValues& values)
     }
 }
 
-QString ConfigPage::acceptedText(const Typing& typing, const QLineEdit& field, const QString& incoming)
-{
-    qsizetype room = std::numeric_limits<qsizetype>::max();
-    if (typing.limit > 0)
-        room = typing.limit - (field.text().size() - field.selectedText().size());
-    QString accepted;
-    for (char32_t c : incoming.toUcs4()) {
-        if (!QChar::isPrint(c) || !typedCharAccepted(typing.filter, c))
-            continue;
-        const QString character = QString::fromUcs4(&c, 1);
-        if (accepted.size() + character.size() > room)
-            break;
-        accepted += character;
-    }
-    return accepted;
-}
-
-bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto typing = m_typing.constFind(watched);
-    if (typing == m_typing.cend())
-        return QWidget::eventFilter(watched, event);
-    auto* field = static_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) {
-            field->insert(acceptedText(*typing, *field, QGuiApplication::clipboard()->text()));
-            return true;  // the field's own paste would take the clipboard unfiltered
-        }
-        // Backspace, cursor keys and the like carry no printable text and pass.
-        const QString typed = key->text();
-        if (typed.isEmpty() || !QChar::isPrint(typed.toUcs4().front()))
-            return false;
-        const QString accepted = acceptedText(*typing, *field, typed);
-        if (accepted == typed)
-            return false;
-        if (!accepted.isEmpty())
-            field->insert(accepted);
-        return true;  // swallowed, or only its accepted part inserted
-    }
-    if (event->type() == QEvent::InputMethod) {
-        auto* input = static_cast<QInputMethodEvent*>(event);
-        const QString accepted = acceptedText(*typing, *field, input->commitString());
-        if (accepted != input->commitString())
-            input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
-    }
-    return false;
-}
-
 // ---- Save and open ----
 
 void ConfigPage::SaveConfigFileClick()
@@ -510,7 +456,7 @@ void ConfigPage::NetworkSettingsUpdate()
         // Without a bit length there is no key; a new limit never cuts a key already there.
         const int bits = m_bitLengthButtons->checkedId();
         if (bits == kBits64 || bits == kBits128)
-            m_typing[edit("WirelessKEY")].limit = bits == kBits64 ? kKeyLength64 : kKeyLength128;
+            m_typing->setLimit(edit("WirelessKEY"), bits == kBits64 ? kKeyLength64 : kKeyLength128);
         edit("WirelessKEY")->setEnabled(bits == kBits64 || bits == kBits128);
     }
     const bool manualAddress = chosen("AutomaticIP") != 0;

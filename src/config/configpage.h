@@ -21,6 +21,7 @@ class QTabWidget;
 namespace q7 {
 
 class Dialogs;
+class TypingFilter;
 
 class ConfigPage : public QWidget {
     Q_OBJECT
@@ -58,19 +59,7 @@ public:
     // A player answered: backup and restore become possible (and stay so).
     void enableBackupRestore();
 
-protected:
-    // The key filters and typing limits of the text fields, for typed characters, keyboard paste
-    // and input-method commits alike; text placed by the context menu or from a file is not filtered.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    struct Typing {
-        config::Filter filter;
-        int limit;  // 0: no limit
-    };
-    // What of `incoming` the field takes, character by character, within its filter and limit.
-    static QString acceptedText(const Typing& typing, const QLineEdit& field, const QString& incoming);
-
     QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
     QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);
@@ -102,7 +91,7 @@ private:
     QButtonGroup* m_bitLengthButtons = nullptr;
     QHash<QString, QWidget*> m_fields;     // every list and text field by objectName
     QMultiHash<QString, QLabel*> m_labels;  // labels by the field they belong to
-    QHash<QObject*, Typing> m_typing;       // text fields with a filter or a typing limit
+    TypingFilter* m_typing;                 // key filters and typing limits of the text fields
 };
 
 }  // namespace q7

@@ -443,7 +443,20 @@ TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)
     window->waitPanel()->pacedWait(0, 10, 1000);
     EXPECT_EQ(seen.size(), 11u);
     EXPECT_EQ(bar->value(), 10);
-    EXPECT_FALSE(window->waitPanel()->isVisible());
+    EXPECT_FALSE(window->waitPanel()->isVisibleTo(window.get()));
+
+    // The waits of one operation keep the panel up between them.
+    seen.clear();
+    {
+        WaitPanel::Wait wait(*window->waitPanel(), 1000);
+        wait.pace(0, 5, 15);
+        EXPECT_TRUE(window->waitPanel()->isVisibleTo(window.get()));
+        wait.pace(5, 15, 15);
+        EXPECT_TRUE(window->waitPanel()->isVisibleTo(window.get()));
+    }
+    EXPECT_EQ(seen.size(), 16u);  // position 5 twice, one change
+    EXPECT_EQ(bar->maximum(), 15);
+    EXPECT_FALSE(window->waitPanel()->isVisibleTo(window.get()));
 }
 
 }  // namespace

@@ -21,12 +21,8 @@ std::string reason(const TransferOutcome& outcome)
 }  // namespace
 
 Action::Action(Session& session, std::string label, std::vector<Target> targets)
-    : m_session(session),
-      m_label(std::move(label)),
-      m_targets(std::move(targets)),
-      m_players(m_targets.size()),
-      m_port(session.port()),
-      m_start(Clock::now())
+    : m_session(session), m_label(std::move(label)), m_targets(std::move(targets)), m_players(m_targets.size()),
+      m_port(session.port()), m_start(Clock::now())
 {
     m_session.wait(std::chrono::milliseconds(0));  // a bad --wait is refused before anything is sent
 }

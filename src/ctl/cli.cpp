@@ -166,7 +166,8 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
         }
         named.push_back(arg);
         const std::string name = joined(named);
-        const auto exact = std::find_if(table.begin(), table.end(), [&](const Subcommand& s) { return s.name == name; });
+        const auto exact =
+            std::find_if(table.begin(), table.end(), [&](const Subcommand& s) { return s.name == name; });
         if (exact != table.end()) {
             invocation.subcommand = &*exact;
             continue;

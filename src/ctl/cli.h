@@ -33,18 +33,18 @@ class Session;
 
 // Which of the shared options a subcommand takes, beside --json and --help that all take.
 enum Shared : unsigned {
-    kSettings = 1,  // --settings FILE
-    kTargets = 2,   // --player NAME|ADDRESS..., --all
-    kTransfers = 4, // --port PORT, --wait SECONDS
+    kSettings = 1,   // --settings FILE
+    kTargets = 2,    // --player NAME|ADDRESS..., --all
+    kTransfers = 4,  // --port PORT, --wait SECONDS
 };
 
 struct Subcommand {
-    std::string_view name;      // "config get"
-    std::string_view synopsis;  // what follows the name in the usage line
-    std::string_view summary;   // one line for the overview
-    std::string_view help;      // the rest of its --help
+    std::string_view name;                // "config get"
+    std::string_view synopsis;            // what follows the name in the usage line
+    std::string_view summary;             // one line for the overview
+    std::string_view help;                // the rest of its --help
     std::span<const OptionSpec> options;  // its own, beside the shared ones
-    unsigned shared;            // Shared bits
+    unsigned shared;                      // Shared bits
     int (*run)(Session& session);
 };
 

@@ -109,11 +109,11 @@ int runDiff(Session& session)
         }
         if (session.json())
             std::printf("%s\n", JsonObject()
-                                     .add("section", session.text(row.section))
-                                     .add("key", session.text(row.key))
-                                     .add("values", values)
-                                     .text()
-                                     .c_str());
+                                    .add("section", session.text(row.section))
+                                    .add("key", session.text(row.key))
+                                    .add("values", values)
+                                    .text()
+                                    .c_str());
         else
             table.add(std::move(cells));
     }

@@ -94,8 +94,10 @@ int runBuild(Session& session)
         throw UsageError("missing --kind play|down|upload|delete");
     using lists::ListKind;
     const ListKind kind = choice<ListKind>("--kind", *kindText,
-                                           {{"play", ListKind::Play}, {"down", ListKind::Download},
-                                            {"upload", ListKind::Upload}, {"delete", ListKind::Delete}});
+                                           {{"play", ListKind::Play},
+                                            {"down", ListKind::Download},
+                                            {"upload", ListKind::Upload},
+                                            {"delete", ListKind::Delete}});
     const bool play = kind == ListKind::Play;
     const bool server = kind == ListKind::Download || kind == ListKind::Upload;
     for (const char* option : {"--name", "--date", "--start", "--end"})
@@ -104,8 +106,10 @@ int runBuild(Session& session)
 
     using lists::PlayNaming;
     const PlayNaming naming = choice<PlayNaming>("--name", args.value("--name").value_or("single"),
-                                                 {{"single", PlayNaming::Single}, {"date", PlayNaming::Date},
-                                                  {"time", PlayNaming::Time}, {"datetime", PlayNaming::DateAndTime},
+                                                 {{"single", PlayNaming::Single},
+                                                  {"date", PlayNaming::Date},
+                                                  {"time", PlayNaming::Time},
+                                                  {"datetime", PlayNaming::DateAndTime},
                                                   {"title", PlayNaming::Title}});
     lists::PlayWindow when;
     setDate(when, args.value("--date"));
@@ -143,12 +147,12 @@ int runBuild(Session& session)
     }
     if (session.json())
         std::printf("%s\n", JsonObject()
-                                 .add("action", "list build")
-                                 .add("ok", true)
-                                 .add("file", path)
-                                 .add("entries", int(lines.size()))
-                                 .text()
-                                 .c_str());
+                                .add("action", "list build")
+                                .add("ok", true)
+                                .add("file", path)
+                                .add("entries", int(lines.size()))
+                                .text()
+                                .c_str());
     else
         std::printf("%s: %zu entries\n", validUtf8(path).c_str(), lines.size());
     return kExitDone;

@@ -46,10 +46,11 @@ int main(int argc, char** argv)
                 std::fputs(text.c_str(), stdout);
                 return kExitDone;
             }
-            std::fprintf(stderr, "q7ctl: %s\n", invocation.group.empty()
-                                                    ? "missing command (try 'q7ctl --help')"
-                                                    : ("'" + invocation.group + "' needs a command (try 'q7ctl " +
-                                                       invocation.group + " --help')").c_str());
+            std::fprintf(stderr, "q7ctl: %s\n",
+                         invocation.group.empty() ? "missing command (try 'q7ctl --help')"
+                                                  : ("'" + invocation.group + "' needs a command (try 'q7ctl " +
+                                                     invocation.group + " --help')")
+                                                        .c_str());
             return kExitUsage;
         }
         if (invocation.help) {

@@ -26,10 +26,11 @@ std::map<std::string, int> pingAll(const std::vector<Target>& players, const Sto
     std::map<std::string, int> trips;
     LinuxAddressResolver resolver;  // the search needs one; echo passes never use it
     LinuxEchoProbe probe;
-    NetworkSearch search(resolver, probe, [](const FoundPlayer&) {}, [&](const EchoReport& report) {
+    const auto echoed = [&](const EchoReport& report) {
         std::lock_guard lock(mutex);
         trips[report.address] = report.roundTripMs;
-    });
+    };
+    NetworkSearch search(resolver, probe, {}, echoed);
     for (const Target& player : players)
         search.startEchoPass({player.address});
     while (search.busy() && pauseFor(10ms, stop)) {

@@ -32,7 +32,8 @@ size_t sequenceLength(std::string_view text, size_t at)
 
 size_t displayWidth(std::string_view text)
 {
-    return size_t(std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<uint8_t>(c) & 0xC0) != 0x80; }));
+    return size_t(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<uint8_t>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace

@@ -54,9 +54,9 @@ struct Outcome {
     std::string name;
     std::string action;  // "config get"
     bool done = false;
-    std::string text;    // "done" or "failed (reason)"
+    std::string text;  // "done" or "failed (reason)"
     std::chrono::milliseconds duration{0};
-    JsonObject extra;    // what the action adds (the fetched file, a listing)
+    JsonObject extra;  // what the action adds (the fetched file, a listing)
 };
 
 // The outcomes table, or one object per outcome.

@@ -48,10 +48,11 @@ std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
     std::vector<Found> found;
     LinuxAddressResolver resolver;
     LinuxEchoProbe probe;  // the search needs one; a sweep never uses it
-    NetworkSearch search(resolver, probe, [&](const FoundPlayer& player) {
+    const auto onFound = [&](const FoundPlayer& player) {
         std::lock_guard lock(mutex);
         found.push_back({player.address, generatedPlayerName(player.hardware), hardwareAddressText(player.hardware)});
-    }, {});
+    };
+    NetworkSearch search(resolver, probe, onFound, {});
     SweepLaunch launch(address);
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished() && !stop.requested()) {
@@ -63,7 +64,8 @@ std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
     while (search.busy() && std::chrono::steady_clock::now() < deadline && pauseFor(10ms, stop)) {
     }
     search.stop();
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return numeric(a.address) < numeric(b.address); });
+    std::sort(found.begin(), found.end(),
+              [](const Found& a, const Found& b) { return numeric(a.address) < numeric(b.address); });
     return found;
 }
 
@@ -139,12 +141,12 @@ int run(Session& session)
     for (const Found& player : found) {
         if (session.json())
             std::printf("%s\n", JsonObject()
-                                     .add("address", player.address)
-                                     .add("name", player.name)
-                                     .add("hardware", player.hardware)
-                                     .add("result", player.result)
-                                     .text()
-                                     .c_str());
+                                    .add("address", player.address)
+                                    .add("name", player.name)
+                                    .add("hardware", player.hardware)
+                                    .add("result", player.result)
+                                    .text()
+                                    .c_str());
         else
             table.add({player.address, player.name, player.hardware, player.result});
     }

@@ -59,9 +59,7 @@ std::string requireFolder(const std::string& path, std::string_view option)
 }
 
 Session::Session(const Subcommand& subcommand, const Arguments& arguments, const StopEvent& stop)
-    : m_subcommand(subcommand),
-      m_arguments(arguments),
-      m_stop(stop),
+    : m_subcommand(subcommand), m_arguments(arguments), m_stop(stop),
       m_codePage(systemCodePage(environmentLocaleName()))
 {
     if (const auto chosen = arguments.value("--settings")) {
@@ -126,16 +124,19 @@ std::vector<Target> Session::targets()
 
     std::set<int> rows;
     for (const std::string& player : wanted) {
-        const auto byAddress = std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.address == player; });
+        const auto byAddress =
+            std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.address == player; });
         if (byAddress != listed.end()) {
             rows.insert(byAddress->row);
             continue;
         }
-        const auto named = std::count_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
+        const auto named =
+            std::count_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
         if (named > 1)
             throw UsageError("--player " + player + ": " + std::to_string(named) +
                              " players have that name; give an address");
-        const auto byName = std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
+        const auto byName =
+            std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
         if (byName == listed.end())
             throw UsageError("--player " + player + ": no such player in " + m_settingsPath);
         rows.insert(byName->row);

@@ -5,8 +5,11 @@
 namespace q7 {
 namespace {
 
-TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit)
+TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bool stopped)
 {
+    // Ctrl-C at a terminal reaches the clients as well, and some end by it before they are killed.
+    if (stopped && end.how == ProgramEnd::How::Signalled)
+        return {TransferOutcome::Kind::Failed, "interrupted"};
     switch (end.how) {
     case ProgramEnd::How::NotStarted:
         return judgeClientEnd(ClientEnd::NotStarted, end.code, end.output);
@@ -34,7 +37,7 @@ std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& comman
     const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
     std::vector<TransferOutcome> outcomes;
     for (size_t i = 0; i < commands.size(); ++i) {
-        TransferOutcome outcome = judge(ends[i], limit);
+        TransferOutcome outcome = judge(ends[i], limit, stop.requested());
         if (commands[i].direction == TransferDirection::Get)
             outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
         outcomes.push_back(std::move(outcome));

@@ -20,7 +20,6 @@ inline constexpr std::chrono::seconds kTransferLimit{60};
 // client still running at `limit` fails with "no end within N s", one stopped by `stop` with
 // "interrupted"; their fetch files are removed like those of any failed fetch.
 std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
-                                          const StopEvent& stop,
-                                          std::chrono::milliseconds limit = kTransferLimit);
+                                          const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit);
 
 }  // namespace q7

@@ -114,20 +114,21 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
     const std::vector<std::string> objects = lines(json.output);
     ASSERT_EQ(objects.size(), 3u) << json.output;
     for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(std::regex_match(objects[size_t(i)],
-                                     std::regex("\\{\"address\":\"" + std::regex_replace(address(i), std::regex("\\."), "\\.") +
-                                                "\",\"name\":\"P" + std::to_string(i) +
-                                                "\",\"action\":\"config diff\",\"ok\":true,\"outcome\":\"done\","
-                                                "\"duration_ms\":\\d+\\}")))
+        EXPECT_TRUE(
+            std::regex_match(objects[size_t(i)],
+                             std::regex("\\{\"address\":\"" + std::regex_replace(address(i), std::regex("\\."), "\\.") +
+                                        "\",\"name\":\"P" + std::to_string(i) +
+                                        "\",\"action\":\"config diff\",\"ok\":true,\"outcome\":\"done\","
+                                        "\"duration_ms\":\\d+\\}")))
             << objects[size_t(i)];
-    EXPECT_EQ(objects[2],
-              R"({"section":"MISC3","key":"[Volume]","values":{"127.0.0.2":"31","127.0.0.3":"20"}})");
+    EXPECT_EQ(objects[2], R"({"section":"MISC3","key":"[Volume]","values":{"127.0.0.2":"31","127.0.0.3":"20"}})");
 
     // Online state through a real echo on loopback.
     RunResult ping = q7ctl({"players", "--ping", "--json"});
     ASSERT_EQ(ping.status, 0) << ping.output;
-    EXPECT_TRUE(std::regex_match(lines(ping.output)[1],
-                                 std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","online":true,"rtt_ms":\d+\})")))
+    EXPECT_TRUE(
+        std::regex_match(lines(ping.output)[1],
+                         std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","online":true,"rtt_ms":\d+\})")))
         << ping.output;
 }
 
@@ -140,13 +141,15 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
         {{"reboot"}, "q7ctl: unknown command 'reboot'\n"},
         {{"config"}, "q7ctl: 'config' needs a command (try 'q7ctl config --help')\n"},
         {{"config", "get"}, "q7ctl: say which players: --player NAME|ADDRESS (repeatable) or --all\n"},
-        {{"config", "get", "--player", "127.0.0.9"}, "q7ctl: --player 127.0.0.9: no such player in " + work +
-                                                          "/Q7_Configuration_V3.ini\n"},
-        {{"config", "get", "--all", "--wait", "soon"}, "q7ctl: --wait: 'soon' is not a number of seconds (0 to 3600)\n"},
+        {{"config", "get", "--player", "127.0.0.9"},
+         "q7ctl: --player 127.0.0.9: no such player in " + work + "/Q7_Configuration_V3.ini\n"},
+        {{"config", "get", "--all", "--wait", "soon"},
+         "q7ctl: --wait: 'soon' is not a number of seconds (0 to 3600)\n"},
         {{"config", "get", "--all", "--bogus"}, "q7ctl: unknown option --bogus for 'config get'\n"},
         {{"config", "put", "not.conf", "--all"},
-         "q7ctl: \"" + work + "/not.conf\" is not a config file: it has none of the sections [NETWORK SETTING], "
-                              "[MISC1], [MISC2], [MISC3] and [AUDIO & VIDEO].\n"},
+         "q7ctl: \"" + work +
+             "/not.conf\" is not a config file: it has none of the sections [NETWORK SETTING], "
+             "[MISC1], [MISC2], [MISC3] and [AUDIO & VIDEO].\n"},
         {{"files", "--all", "--settings", "missing.ini"},
          "q7ctl: settings file: Cannot open file \"" + work + "/missing.ini\": No such file or directory\n"},
         {{"files", "--all", "--port", "70000"}, "q7ctl: --port: '70000' is not a port number (1 to 65535)\n"},
@@ -160,6 +163,14 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     const RunResult address = runProgram({Q7CTL, "scan", "--address", "198.18.1.256"}, work);
     EXPECT_EQ(address.status, 2);
     EXPECT_EQ(address.output, "q7ctl: --address: '198.18.1.256' is not an IPv4 address (A.B.C.D)\n");
+
+    // Ctrl-C during the wait (or the transfer before it) still reports every player.
+    const RunResult interrupted =
+        runProgram({"sh", "-c", "\"$0\" config get --all & p=$!; sleep 1; kill -INT $p; wait $p", Q7CTL}, work);
+    EXPECT_EQ(interrupted.status, 1);
+    const std::regex failed("127\\.0\\.0\\.3 +P1 +config get +failed \\((put /saveconfig: )?interrupted\\)");
+    EXPECT_TRUE(std::regex_search(interrupted.output, failed)) << interrupted.output;
+    EXPECT_TRUE(interrupted.output.ends_with("q7ctl: interrupted\n")) << interrupted.output;
 
     // A refusal on the second step fails every player, saying which step and why.
     const RunResult refused = q7ctl({"config", "put", "good.conf", "--all", "--wait", "0", "--json"});
@@ -176,7 +187,8 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
                                        "ftp://198.18.1.20/media/", "--json"},
                                       work);
     EXPECT_EQ(list.status, 0);
-    EXPECT_EQ(list.output, "{\"action\":\"list build\",\"ok\":true,\"file\":\"" + work + "/upload.lst\",\"entries\":2}\n");
+    EXPECT_EQ(list.output,
+              "{\"action\":\"list build\",\"ok\":true,\"file\":\"" + work + "/upload.lst\",\"entries\":2}\n");
     EXPECT_EQ(readBytes(work + "/upload.lst"),
               "/001.mp3 ftp://198.18.1.20/media/\r\n/music/004.mp3 ftp://198.18.1.20/media/music/\r\n");
 
@@ -196,7 +208,8 @@ TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)
         const RunResult refused = runProgram({Q7CTL, "scan", "--address", "127.0.0.1", "--add"}, work);
         EXPECT_EQ(refused.status, 1);
         EXPECT_EQ(refused.output, "q7ctl: scan --add refused: the settings file is in use by a running Q7 "
-                                  "Configuration Tool window (lock \"" + work + "/.Q7_Configuration_V3.ini.lock\" is held)\n");
+                                  "Configuration Tool window (lock \"" +
+                                      work + "/.Q7_Configuration_V3.ini.lock\" is held)\n");
     }
     EXPECT_EQ(readBytes(work + "/q7_configuration_v3.ini"), settings);
 
@@ -211,12 +224,12 @@ TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)
     TestNetwork network("198.18.12.1", {{"00:e0:4c:00:00:07", "198.18.12.10"}, {"02:11:22:33:44:55", "198.18.12.40"}});
     if (!network.error().empty())
         GTEST_SKIP() << "network namespaces cannot be made here: " << network.error();
-    const std::vector<std::string> scan = {"ip", "netns", "exec", network.toolNamespace(), Q7CTL,
-                                           "scan", "--address", "198.18.12.1", "--add", "--json"};
+    const std::vector<std::string> scan = {
+        "ip", "netns", "exec", network.toolNamespace(), Q7CTL, "scan", "--address", "198.18.12.1", "--add", "--json"};
     const RunResult added = runProgram(scan, work);
     EXPECT_EQ(added.status, 0);
-    EXPECT_EQ(added.output,
-              "{\"address\":\"198.18.12.10\",\"name\":\"Q7_00007\",\"hardware\":\"00:E0:4C:00:00:07\",\"result\":\"added\"}\n");
+    EXPECT_EQ(added.output, "{\"address\":\"198.18.12.10\",\"name\":\"Q7_00007\",\"hardware\":\"00:E0:4C:00:00:07\","
+                            "\"result\":\"added\"}\n");
     const std::string stored = readBytes(work + "/Q7_Configuration_V3.ini");
     EXPECT_FALSE(fileExists(work + "/q7_configuration_v3.ini"));
     EXPECT_NE(stored.find("IP_0=198.18.12.99\r\n"), std::string::npos) << stored;

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <thread>
 #include <vector>
@@ -48,11 +49,8 @@ Cost measure(const std::vector<std::string>& argv, const std::string& dir)
     const auto begin = Clock::now();
     const RunResult result = runProgram(argv, dir, 120000);
     const Cost cost{std::chrono::duration<double>(Clock::now() - begin).count(), childCpu() - cpu};
-    if (result.status != 0 || (argv.front() == "sh" && !result.output.empty())) {
-        std::fprintf(stderr, "q7ctl bench: %s failed (%d): %s\n", argv.front().c_str(), result.status,
-                     result.output.c_str());
-        std::exit(1);
-    }
+    if (result.status != 0 || (argv.front() == "sh" && !result.output.empty()))
+        throw std::runtime_error(argv.front() + " failed (" + std::to_string(result.status) + "): " + result.output);
     return cost;
 }
 
@@ -111,13 +109,18 @@ int main()
          {},
          {}},
     };
-    for (int run = 0; run < kRuns; ++run)
-        for (Variant& variant : variants) {
-            std::this_thread::sleep_for(kSettle);
-            const Cost cost = measure(variant.argv, work);
-            variant.wall.push_back(cost.wall);
-            variant.cpu.push_back(cost.cpu);
-        }
+    try {
+        for (int run = 0; run < kRuns; ++run)
+            for (Variant& variant : variants) {
+                std::this_thread::sleep_for(kSettle);
+                const Cost cost = measure(variant.argv, work);
+                variant.wall.push_back(cost.wall);
+                variant.cpu.push_back(cost.cpu);
+            }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "q7ctl bench: %s\n", e.what());
+        return 1;  // the test players stop as `sim` goes
+    }
 
     std::printf("q7ctl and a shell loop of plain tftp, %d test players on loopback, two transfers each, %d runs\n",
                 kPlayers, kRuns);

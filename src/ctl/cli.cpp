@@ -141,13 +141,13 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
             const size_t equals = arg.find('=');
             const std::string name = arg.substr(0, equals);
             const std::vector<OptionSpec> allowed = allowedOptions(invocation.subcommand);
-            const OptionSpec* spec = findOption(allowed, name);
-            if (!spec)
+            const OptionSpec* known = findOption(allowed, name);
+            if (!known)
                 throw UsageError("unknown option " + name +
                                  (invocation.subcommand ? " for '" + std::string(invocation.subcommand->name) + "'"
                                                         : std::string()));
             std::string value;
-            if (spec->value.empty()) {
+            if (known->value.empty()) {
                 if (equals != std::string::npos)
                     throw UsageError(name + " takes no value");
             } else if (equals != std::string::npos) {
@@ -155,7 +155,7 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                throw UsageError(name + " needs a value (" + std::string(spec->value) + ")");
+                throw UsageError(name + " needs a value (" + std::string(known->value) + ")");
             }
             invocation.arguments.m_options.emplace_back(name, std::move(value));
             continue;
@@ -184,10 +184,10 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
     if (invocation.subcommand && !invocation.help) {
         const std::vector<OptionSpec> allowed = allowedOptions(invocation.subcommand);
         for (const auto& [name, value] : invocation.arguments.m_options) {
-            const OptionSpec* spec = findOption(allowed, name);
-            if (!spec)
+            const OptionSpec* known = findOption(allowed, name);
+            if (!known)
                 throw UsageError("unknown option " + name + " for '" + std::string(invocation.subcommand->name) + "'");
-            if (!spec->repeatable && invocation.arguments.values(name).size() > 1)
+            if (!known->repeatable && invocation.arguments.values(name).size() > 1)
                 throw UsageError(name + " given more than once");
         }
     }

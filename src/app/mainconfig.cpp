@@ -241,6 +241,9 @@ void TMainConfig::FormCreate()
     // changes of the working directory cannot move it.
     m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
     m_transfers->setWorkingDir(m_startDir);
+    // q7ctl holds the lock only for the moment it writes the file. Should another window of the
+    // same folder keep it, this one runs without it, as before.
+    m_settingsLock = SettingsLock::acquire(fileName(m_startDir), std::chrono::seconds(1));
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();

@@ -3,6 +3,7 @@
 // image buttons and the tray icon. It loads the settings file at start-up and rebuilds it at shut-down.
 
 #include "app/appsettings.h"
+#include "app/settingslock.h"
 #include "base/codepage.h"
 #include "base/inistore.h"
 #include "app/services.h"
@@ -103,6 +104,7 @@ private:
     QString m_startDir;
     QString m_scratchDir;
     IniStore m_store;
+    SettingsLock m_settingsLock;  // held while the window runs: it rebuilds the settings file at shut-down
     ByteKeeper m_kept;  // settings file values in the system's 8-bit code page, as read
 
     // Settings that could not be used at start-up are written back unchanged at shut-down,

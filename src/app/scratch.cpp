@@ -1,6 +1,7 @@
 #include "app/scratch.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fcntl.h>
@@ -10,6 +11,22 @@
 namespace fs = std::filesystem;
 
 namespace q7 {
+
+std::string defaultScratchDir()
+{
+    std::error_code ec;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime && fs::is_directory(runtime, ec))
+        return std::string(runtime) + "/q7-config-tool";
+    std::string cache;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/')
+        cache = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        cache = std::string(home) + "/.cache";
+    else
+        cache = "/.cache";
+    return cache + "/q7-config-tool/Temp";
+}
 
 bool prepareScratch(const std::string& dir, std::string* error)
 {

@@ -1,5 +1,6 @@
 #include "base/codepage.h"
 
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
@@ -162,6 +163,14 @@ int systemCodePage(std::string_view posixLocaleName)
 {
     const int cjk = cjkCodePage(windowsLocaleId(posixLocaleName));
     return cjk != 0 ? cjk : 1252;
+}
+
+std::string environmentLocaleName()
+{
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"})
+        if (const char* value = std::getenv(variable); value && *value)
+            return value;
+    return {};
 }
 
 std::u16string ByteKeeper::decode(const std::string& key, const std::string& bytes)

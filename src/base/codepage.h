@@ -43,6 +43,9 @@ int cjkCodePage(uint32_t localeId);
 // The system's 8-bit code page on Linux, from the locale's name: the locale's double-byte code
 // page, 1252 for every other locale. The text message page starts on the same choice.
 int systemCodePage(std::string_view posixLocaleName);
+// The locale name that decides it: the first of LC_ALL, LC_CTYPE and LANG that is set and not
+// empty; empty when none is.
+std::string environmentLocaleName();
 
 // Values read from an 8-bit file, as the controls show them, and back into bytes. A value whose
 // text is unchanged goes back as the very bytes it was read from, even where the code page could

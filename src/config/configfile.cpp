@@ -253,4 +253,11 @@ void openConfigFile(const std::string& source, FieldValues& values, const CodePa
     values = std::move(read);
 }
 
+std::string readConfigFileBytes(const std::string& path, const CodePage& codePage)
+{
+    std::string bytes = readTextFile(path, kMaxConfigFileBytes);
+    requireConfigText(path, convertLines(bytes, ' ', '^', codePage));
+    return bytes;
+}
+
 }  // namespace q7::config

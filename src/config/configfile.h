@@ -53,6 +53,10 @@ void saveConfigFile(IniStore& store, const std::string& target, FieldValues& val
 // the five sections); `values` is then untouched.
 void openConfigFile(const std::string& source, FieldValues& values, const CodePage& codePage);
 
+// The bytes of `path` when it is a config file by the rules of openConfigFile, without writing
+// anything beside it; throws IniError saying why not.
+std::string readConfigFileBytes(const std::string& path, const CodePage& codePage);
+
 inline constexpr std::size_t kMaxConfigFileBytes = 1 << 20;
 
 }  // namespace q7::config

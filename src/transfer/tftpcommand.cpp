@@ -85,12 +85,18 @@ TftpCommand putCommand(int row, const std::string& address, const std::string& l
 TftpCommand getCommand(int row, const std::string& address, const std::string& remoteName, const std::string& suffix,
                        const std::string& port, const std::string& clientName)
 {
+    return fetchCommand(row, address, remoteName, fetchedFileName(row, suffix), port, clientName);
+}
+
+TftpCommand fetchCommand(int row, const std::string& address, const std::string& remoteName,
+                         const std::string& localName, const std::string& port, const std::string& clientName)
+{
     TftpCommand c;
     c.direction = TransferDirection::Get;
     c.row = row;
     c.address = address;
     c.remoteName = remoteName;
-    c.localName = fetchedFileName(row, suffix);
+    c.localName = localName;
     c.clientName = clientName;
     c.program = "tftp";
     c.arguments = {address, port, "-c", "get", remoteName, clientName};

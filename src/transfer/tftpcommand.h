@@ -42,9 +42,14 @@ std::string tftpPort();
 // put = `tftp -m binary HOST PORT -c put LOCAL REMOTE` (binary, like the Windows client's "-i").
 TftpCommand putCommand(int row, const std::string& address, const std::string& localPath,
                        const std::string& remoteName, const std::string& port);
-// get = `tftp HOST PORT -c get REMOTE CLIENTNAME` in the client's default netascii mode.
+// get = `tftp HOST PORT -c get REMOTE CLIENTNAME` in the client's default netascii mode, for the
+// fetched name "Q7_" + row + "_" + suffix.
 TftpCommand getCommand(int row, const std::string& address, const std::string& remoteName, const std::string& suffix,
                        const std::string& port, const std::string& clientName);
+// The same get for a fetched name of the caller's choosing (the command-line tool names copies by
+// address).
+TftpCommand fetchCommand(int row, const std::string& address, const std::string& remoteName,
+                         const std::string& localName, const std::string& port, const std::string& clientName);
 
 // How a client process ended, as the process seam reports it.
 enum class ClientEnd {

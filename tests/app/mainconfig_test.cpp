@@ -206,6 +206,16 @@ TEST_F(MainConfigTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)
     EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.1"), std::string::npos);
 }
 
+TEST_F(MainConfigTest, windowHoldsTheSettingsLockWhileItRuns)
+{
+    auto window = start();
+    std::string why;
+    EXPECT_FALSE(SettingsLock::acquire(dir.path(), std::chrono::milliseconds(0), &why).held());
+    EXPECT_NE(why.find("in use by a running Q7 Configuration Tool window"), std::string::npos) << why;
+    window.reset();
+    EXPECT_TRUE(SettingsLock::acquire(dir.path(), std::chrono::milliseconds(0)).held());
+}
+
 TEST_F(MainConfigTest, widthToggleAlternatesBetween775And550)
 {
     auto window = start();

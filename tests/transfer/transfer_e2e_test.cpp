@@ -113,8 +113,8 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
         << refused.join('\n').toStdString();
     EXPECT_TRUE(refused.contains("put /reboot 127.0.0.3 row 1: failed (refused: Access violation)"))
         << refused.join('\n').toStdString();
-    EXPECT_EQ(startDirFiles(), (std::vector<std::string>{"Q7_0_config.conf", "Q7_1_config.conf",
-                                                         "Q7_Configuration_v3.ini"}));
+    EXPECT_EQ(startDirFiles(), (std::vector<std::string>{".Q7_Configuration_V3.ini.lock", "Q7_0_config.conf",
+                                                         "Q7_1_config.conf", "Q7_Configuration_v3.ini"}));
 
     // The player's journal saw exactly what reached it.
     EXPECT_NE(readBytes(folder(0) + "/journal.jsonl").find("\"name\":\"/message.txt\",\"mode\":\"octet\",\"bytes\":17"),

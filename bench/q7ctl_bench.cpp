@@ -1,0 +1,136 @@
+// q7ctl against 50 test players on loopback, beside the same transfers as plain tftp commands run
+// in parallel by a shell loop: wall time (median and fastest of several runs, taking turns) and
+// the CPU time of everything each started (user + system). Target: q7ctl within 1.2 x the loop.
+// Each variant does two transfers per player: config get (put /saveconfig, then get /config.conf)
+// and config put (put /config.conf.put, then put /restoreconfig), fixed waits set to 0. The
+// remote commands (send reboot --all) are measured the same way once q7ctl sends them.
+
+#include "support/programs.h"
+#include "support/tempdir.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <sys/resource.h>
+#include <thread>
+#include <vector>
+
+using Clock = std::chrono::steady_clock;
+using namespace q7::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kPlayers = 50;
+constexpr int kRuns = 5;
+// The test player keeps a finished write for 5 s (its last ACK may need resending) and serves at
+// most 256 transfers at once, so every run starts once the previous run's writes are gone.
+constexpr auto kSettle = std::chrono::milliseconds(5200);
+
+struct Cost {
+    double wall;
+    double cpu;
+};
+
+double childCpu()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+Cost measure(const std::vector<std::string>& argv, const std::string& dir)
+{
+    const double cpu = childCpu();
+    const auto begin = Clock::now();
+    const RunResult result = runProgram(argv, dir, 120000);
+    const Cost cost{std::chrono::duration<double>(Clock::now() - begin).count(), childCpu() - cpu};
+    if (result.status != 0 || (argv.front() == "sh" && !result.output.empty()))
+        throw std::runtime_error(argv.front() + " failed (" + std::to_string(result.status) + "): " + result.output);
+    return cost;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main()
+{
+    TempDir dir;
+    const std::string work = dir.file("work");
+    fs::create_directories(work + "/fetched");
+    fs::create_directories(dir.file("runtime"));
+    ::setenv("XDG_RUNTIME_DIR", dir.file("runtime").c_str(), 1);
+
+    std::vector<std::string> arguments;
+    std::string settings = "\r\n[Q7_Dev]\r\n", addresses;
+    for (int i = 0; i < kPlayers; ++i) {
+        const std::string address = "127.0.0." + std::to_string(i + 2);
+        arguments.push_back(address + "=" + dir.file("player" + std::to_string(i)));
+        settings += "IP_" + std::to_string(i) + "=" + address + "\r\nNAME_" + std::to_string(i) + "=P" +
+                    std::to_string(i) + "\r\n";
+        addresses += address + " ";
+    }
+    writeBytes(work + "/Q7_Configuration_V3.ini", settings);
+    PlayerSim sim(arguments, dir.file("sim.out"));
+    const std::string port = sim.portText();
+    ::setenv("Q7_TFTP_PORT", port.c_str(), 1);
+    writeBytes(work + "/nullCMD.txt", "");
+    writeBytes(work + "/config.conf", readBytes(dir.file("player0/config.conf")));
+
+    // The shell loop: per player its two transfers one after the other, all players at once.
+    const auto loop = [&](const std::string& perPlayer) {
+        return std::vector<std::string>{"sh", "-c", "for a in " + addresses + "; do (" + perPlayer + ") & done; wait"};
+    };
+    struct Variant {
+        const char* name;
+        std::vector<std::string> argv;
+        std::vector<double> wall, cpu;
+    };
+    std::vector<Variant> variants{
+        {"q7ctl config get --all", {Q7CTL, "config", "get", "--all", "--wait", "0", "--out", "fetched"}, {}, {}},
+        {"shell loop: put + get",
+         loop("tftp -m binary $a " + port + " -c put nullCMD.txt /saveconfig && tftp $a " + port +
+              " -c get /config.conf fetched/$a.conf"),
+         {},
+         {}},
+        {"q7ctl config put --all", {Q7CTL, "config", "put", "config.conf", "--all", "--wait", "0"}, {}, {}},
+        {"shell loop: put + put",
+         loop("tftp -m binary $a " + port + " -c put config.conf /config.conf.put && tftp -m binary $a " + port +
+              " -c put nullCMD.txt /restoreconfig"),
+         {},
+         {}},
+    };
+    try {
+        for (int run = 0; run < kRuns; ++run)
+            for (Variant& variant : variants) {
+                std::this_thread::sleep_for(kSettle);
+                const Cost cost = measure(variant.argv, work);
+                variant.wall.push_back(cost.wall);
+                variant.cpu.push_back(cost.cpu);
+            }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "q7ctl bench: %s\n", e.what());
+        return 1;  // the test players stop as `sim` goes
+    }
+
+    std::printf("q7ctl and a shell loop of plain tftp, %d test players on loopback, two transfers each, %d runs\n",
+                kPlayers, kRuns);
+    std::printf("  %-26s %24s %8s\n", "", "wall s: median (fastest)", "CPU s");
+    for (const Variant& variant : variants)
+        std::printf("  %-26s %15.3f (%6.3f) %8.3f\n", variant.name, median(variant.wall),
+                    *std::min_element(variant.wall.begin(), variant.wall.end()), median(variant.cpu));
+    for (size_t i = 0; i + 1 < variants.size(); i += 2)
+        std::printf("  %-26s wall %.2f x, CPU %.2f x the shell loop (target: within 1.2 x)\n", variants[i].name,
+                    median(variants[i].wall) / median(variants[i + 1].wall),
+                    median(variants[i].cpu) / median(variants[i + 1].cpu));
+    return 0;
+}

@@ -1,0 +1,71 @@
+# bash completion for q7ctl
+_q7ctl_players()
+{
+    # Names and addresses of the settings file in the current folder (or of --settings FILE).
+    local file="" i
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        [[ ${COMP_WORDS[i]} == --settings ]] && file=${COMP_WORDS[i + 1]}
+    done
+    if [[ -z $file ]]; then
+        file=$(find . -maxdepth 1 -iname 'Q7_Configuration_V3.ini' -print -quit 2>/dev/null)
+    fi
+    [[ -r $file ]] && sed -n 's/\r$//; s/^\(IP\|NAME\)_[0-9]*=//p' "$file"
+}
+
+_q7ctl()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    local commands="players scan config list files"
+    local command="" sub="" i
+    for ((i = 1; i < cword; i++)); do
+        case ${words[i]} in
+            -*) ;;
+            *)
+                if [[ -z $command ]]; then
+                    command=${words[i]}
+                elif [[ ($command == config || $command == list) && -z $sub ]]; then
+                    sub=${words[i]}
+                fi
+                ;;
+        esac
+    done
+
+    case $prev in
+        --settings | --from) _filedir; return ;;
+        --out | --root) _filedir -d; return ;;
+        --player)
+            local IFS=$'\n'
+            COMPREPLY=($(compgen -W "$(_q7ctl_players)" -- "$cur"))
+            return
+            ;;
+        --kind) COMPREPLY=($(compgen -W "play down upload delete" -- "$cur")); return ;;
+        --name) COMPREPLY=($(compgen -W "single date time datetime title" -- "$cur")); return ;;
+        --port | --wait | --address | --date | --start | --end | --server) return ;;
+    esac
+
+    local shared="--settings --player --all --port --wait --json --help"
+    local options=""
+    case "$command $sub" in
+        "players ") options="--ping --settings --player --all --json --help" ;;
+        "scan ") options="--address --add --settings --json --help" ;;
+        "config get" | "files ") options="--out $shared" ;;
+        "config put" | "config diff") options="$shared" ;;
+        "list build") options="--kind --root --from --name --date --start --end --server --out --json --help" ;;
+        "list remote") options="--json --help" ;;
+    esac
+
+    if [[ -z $command ]]; then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+    elif [[ $command == config && -z $sub ]]; then
+        COMPREPLY=($(compgen -W "get put diff" -- "$cur"))
+    elif [[ $command == list && -z $sub ]]; then
+        COMPREPLY=($(compgen -W "build remote" -- "$cur"))
+    elif [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    elif [[ "$command $sub" == "config put" || "$command $sub" == "list remote" ]]; then
+        _filedir
+    fi
+} &&
+    complete -F _q7ctl q7ctl

@@ -1,0 +1,168 @@
+// q7ctl config get|put|diff: a player's config.conf fetched, put back, and compared across players,
+// with the remote names and fixed waits of the window's Backup Config and Restore Config.
+#include "base/textfile.h"
+#include "config/configdrift.h"
+#include "config/configfile.h"
+#include "ctl/action.h"
+#include "ctl/subcommands.h"
+
+#include <filesystem>
+
+namespace q7::ctl {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Backup Config waits 6 s for the player to save its settings before the fetch; Restore Config
+// waits 4 s between the file and the command that adopts it.
+constexpr auto kSaveWait = 6s;
+constexpr auto kRestoreWait = 4s;
+
+constexpr OptionSpec kGetOptions[] = {
+    {"--out", "DIR", "the folder for the fetched files (default: the current folder)"},
+};
+
+void noWords(const Session& session)
+{
+    if (!session.args().words().empty())
+        throw UsageError(std::string(session.subcommand().name) + " takes no words, not '" +
+                         session.args().words().front() + "'");
+}
+
+// "/saveconfig", the wait, then "/config.conf" from every player into `dir` as ADDRESS_config.conf.
+Action fetchConfigs(Session& session, const char* label, const std::vector<Target>& targets, const std::string& dir)
+{
+    Action action(session, label, targets);
+    action.put(session.nullCommandFile(), "/saveconfig");
+    action.pause(kSaveWait, "for the players to save their settings");
+    action.fetch("/config.conf", dir, [](const Target& target) { return target.address + "_config.conf"; });
+    return action;
+}
+
+int runGet(Session& session)
+{
+    noWords(session);
+    const std::string dir = requireFolder(session.args().value("--out").value_or("."), "--out");
+    const std::vector<Target> targets = session.targets();
+    Action action = fetchConfigs(session, "config get", targets, dir);
+    for (size_t i = 0; i < targets.size(); ++i)
+        if (action.going(i))
+            action.extra(i).add("file", action.fetched(i));
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+int runPut(Session& session)
+{
+    const std::string file = std::filesystem::absolute(session.args().word("FILE")).string();
+    try {
+        config::readConfigFileBytes(file, session.codePage());
+    } catch (const FileError& e) {
+        throw UsageError(e.what());
+    }
+    Action action(session, "config put", session.targets());
+    action.put(file, "/config.conf.put");
+    action.pause(kRestoreWait, "for the players to take the file");
+    action.put(session.nullCommandFile(), "/restoreconfig");
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+int runDiff(Session& session)
+{
+    noWords(session);
+    const std::vector<Target> targets = session.targets();
+    if (targets.size() < 2)
+        throw UsageError("config diff compares two players or more");
+    Action action = fetchConfigs(session, "config diff", targets, session.runDir());
+
+    std::vector<std::string> columns;
+    std::vector<std::vector<config::ConfigEntry>> files;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        if (!action.going(i))
+            continue;
+        try {
+            files.push_back(config::configEntries(readTextFile(action.fetched(i), config::kMaxConfigFileBytes)));
+            columns.push_back(targets[i].address);
+        } catch (const FileError& e) {
+            std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        }
+    }
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    const std::vector<config::DriftRow> rows = config::configDrift(files);
+
+    std::vector<std::string> headers{"SETTING"};
+    headers.insert(headers.end(), columns.begin(), columns.end());
+    Table table(headers);
+    for (const config::DriftRow& row : rows) {
+        const std::string setting = session.text(row.section) + " " + session.text(row.key);
+        JsonObject values;
+        std::vector<std::string> cells{setting};
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const std::optional<std::string> value =
+                row.values[c] ? std::optional<std::string>(session.text(*row.values[c])) : std::nullopt;
+            values.add(columns[c], value);
+            cells.push_back(value ? *value : "(missing)");
+        }
+        if (session.json())
+            std::printf("%s\n", JsonObject()
+                                    .add("section", session.text(row.section))
+                                    .add("key", session.text(row.key))
+                                    .add("values", values)
+                                    .text()
+                                    .c_str());
+        else
+            table.add(std::move(cells));
+    }
+    if (!session.json()) {
+        std::printf("\n");
+        if (columns.size() < 2)
+            std::printf("Fewer than two players answered: nothing to compare.\n");
+        else if (rows.empty())
+            std::printf("No setting differs between the %zu players.\n", columns.size());
+        else
+            table.print();
+    }
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+}  // namespace
+
+const Subcommand kConfigGetCommand{
+    "config get",
+    "(--player NAME|ADDRESS... | --all) [--out DIR]",
+    "fetch each player's config.conf as ADDRESS_config.conf",
+    "Each player is told to save its settings (\"/saveconfig\"), given 6 s, and its \"/config.conf\" is\n"
+    "fetched. A file appears only when its fetch succeeded; an earlier copy stays until then.",
+    kGetOptions,
+    kSettings | kTargets | kTransfers,
+    runGet,
+};
+
+const Subcommand kConfigPutCommand{
+    "config put",
+    "FILE (--player NAME|ADDRESS... | --all)",
+    "put a config file on each player and have it adopt it",
+    "FILE goes to each player as \"/config.conf.put\"; 4 s later \"/restoreconfig\" tells the player to\n"
+    "adopt it. A file that is no config file is refused before anything is sent.",
+    {},
+    kSettings | kTargets | kTransfers,
+    runPut,
+};
+
+const Subcommand kConfigDiffCommand{
+    "config diff",
+    "(--player NAME|ADDRESS... | --all)",
+    "fetch every player's config.conf and show the settings that differ between them",
+    "One row per setting that is not the same on every player that answered, one column per player;\n"
+    "\"(missing)\" where a player's file lacks the setting. Players whose fetch failed are left out of\n"
+    "the comparison and make the exit status 1.",
+    {},
+    kSettings | kTargets | kTransfers,
+    runDiff,
+};
+
+}  // namespace q7::ctl

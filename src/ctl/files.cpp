@@ -1,0 +1,74 @@
+// q7ctl files: each player's media index, fetched as the window's "Get HDD List" fetches it.
+#include "base/textfile.h"
+#include "ctl/action.h"
+#include "ctl/subcommands.h"
+#include "lists/listfiles.h"
+
+namespace q7::ctl {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The player builds its file index in the 6 s after "/getfiles".
+constexpr auto kIndexWait = 6s;
+
+constexpr OptionSpec kOptions[] = {
+    {"--out", "DIR", "also keep each listing there as ADDRESS_q7files.txt"},
+};
+
+int run(Session& session)
+{
+    if (!session.args().words().empty())
+        throw UsageError("files takes no words, not '" + session.args().words().front() + "'");
+    const auto out = session.args().value("--out");
+    const std::string dir = out ? requireFolder(*out, "--out") : std::string();
+    const std::vector<Target> targets = session.targets();
+
+    Action action(session, "files", targets);
+    action.put(session.nullCommandFile(), "/getfiles");
+    action.pause(kIndexWait, "for the players to list their disks");
+    action.fetch("/Q7files", dir.empty() ? session.runDir() : dir,
+                 [](const Target& target) { return target.address + "_q7files.txt"; });
+
+    std::vector<std::vector<std::string>> listings(targets.size());
+    for (size_t i = 0; i < targets.size(); ++i) {
+        if (!action.going(i))
+            continue;
+        try {
+            for (const std::string& entry : lists::parseListing(readTextFile(action.fetched(i))))
+                listings[i].push_back(session.text(entry));
+        } catch (const FileError& e) {
+            std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        }
+        if (!dir.empty())
+            action.extra(i).add("file", action.fetched(i));
+        action.extra(i).add("files", listings[i]);
+    }
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    if (!session.json())
+        for (size_t i = 0; i < targets.size(); ++i) {
+            if (!outcomes[i].done)
+                continue;
+            std::printf("\n%s %s: %zu files\n", targets[i].address.c_str(), validUtf8(targets[i].name).c_str(),
+                        listings[i].size());
+            for (const std::string& entry : listings[i])
+                std::printf("  %s\n", validUtf8(entry).c_str());
+        }
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+}  // namespace
+
+const Subcommand kFilesCommand{
+    "files",
+    "(--player NAME|ADDRESS... | --all) [--out DIR]",
+    "fetch each player's media index and list the files on its disk",
+    "Each player is told to list its disk (\"/getfiles\"), given 6 s, and its \"/Q7files\" is fetched\n"
+    "and read as the File List Manager reads a listing: one line per file, \"/\" + folder + name.",
+    kOptions,
+    kSettings | kTargets | kTransfers,
+    run,
+};
+
+}  // namespace q7::ctl

@@ -1,0 +1,208 @@
+// q7ctl list build|remote: the File List Manager's lists without the window.
+#include "base/textfile.h"
+#include "ctl/report.h"
+#include "ctl/session.h"
+#include "ctl/subcommands.h"
+#include "lists/listfiles.h"
+
+#include <charconv>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+namespace q7::ctl {
+namespace {
+
+constexpr OptionSpec kBuildOptions[] = {
+    {"--kind", "KIND", "play, down, upload or delete (required)"},
+    {"--root", "DIR", "the list root: its media files and those of its immediate subfolders"},
+    {"--from", "LISTING", "the files of a player's listing (as fetched by 'files --out') instead of --root"},
+    {"--name", "NAMING", "play lists: single (play.lst), date, time, datetime or title (title.lst)"},
+    {"--date", "YYYY-MM-DD", "play lists named by date (default: today)"},
+    {"--start", "HH:MM", "play lists named by time: start of the time window (default 00:00)"},
+    {"--end", "HH:MM", "play lists named by time: end of the time window (default 00:00)"},
+    {"--server", "URL", "download and upload lists: the server folder that stands for the list root"},
+    {"--out", "DIR", "the folder the list is written to (default: the current folder)"},
+};
+
+template <typename T>
+T choice(const std::string& option, const std::string& given, std::initializer_list<std::pair<const char*, T>> choices)
+{
+    std::string names;
+    for (const auto& [name, value] : choices) {
+        if (given == name)
+            return value;
+        names += (names.empty() ? "" : ", ") + std::string(name);
+    }
+    throw UsageError(option + ": '" + given + "' is not one of " + names);
+}
+
+int number(std::string_view text, int largest, const std::string& option, const std::string& given)
+{
+    int value = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > largest)
+        throw UsageError(option + ": '" + given + "' is not a valid value");
+    return value;
+}
+
+// "HH:MM" into hour and minute.
+std::pair<int, int> clockTime(const std::string& option, const std::string& given)
+{
+    const size_t colon = given.find(':');
+    if (colon == std::string::npos)
+        throw UsageError(option + ": '" + given + "' is not a time (HH:MM)");
+    return {number(std::string_view(given).substr(0, colon), 23, option, given),
+            number(std::string_view(given).substr(colon + 1), 59, option, given)};
+}
+
+void setDate(lists::PlayWindow& when, const std::optional<std::string>& given)
+{
+    if (!given) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        ::localtime_r(&now, &local);
+        when.year = local.tm_year + 1900;
+        when.month = local.tm_mon + 1;
+        when.day = local.tm_mday;
+        return;
+    }
+    const std::string& text = *given;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        throw UsageError("--date: '" + text + "' is not a date (YYYY-MM-DD)");
+    when.year = number(std::string_view(text).substr(0, 4), 9999, "--date", text);
+    when.month = number(std::string_view(text).substr(5, 2), 12, "--date", text);
+    when.day = number(std::string_view(text).substr(8, 2), 31, "--date", text);
+    using namespace std::chrono;
+    if (!year_month_day(year(when.year), month(unsigned(when.month)), day(unsigned(when.day))).ok())
+        throw UsageError("--date: '" + text + "' is not a date (YYYY-MM-DD)");
+}
+
+void requireFor(const Arguments& args, const char* option, bool allowed, const char* lists)
+{
+    if (args.value(option) && !allowed)
+        throw UsageError(std::string(option) + " applies to " + lists + " only");
+}
+
+int runBuild(Session& session)
+{
+    const Arguments& args = session.args();
+    if (!args.words().empty())
+        throw UsageError("list build takes no words, not '" + args.words().front() + "'");
+    const auto kindText = args.value("--kind");
+    if (!kindText)
+        throw UsageError("missing --kind play|down|upload|delete");
+    using lists::ListKind;
+    const ListKind kind = choice<ListKind>("--kind", *kindText,
+                                           {{"play", ListKind::Play},
+                                            {"down", ListKind::Download},
+                                            {"upload", ListKind::Upload},
+                                            {"delete", ListKind::Delete}});
+    const bool play = kind == ListKind::Play;
+    const bool server = kind == ListKind::Download || kind == ListKind::Upload;
+    for (const char* option : {"--name", "--date", "--start", "--end"})
+        requireFor(args, option, play, "play lists");
+    requireFor(args, "--server", server, "download and upload lists");
+
+    using lists::PlayNaming;
+    const PlayNaming naming = choice<PlayNaming>("--name", args.value("--name").value_or("single"),
+                                                 {{"single", PlayNaming::Single},
+                                                  {"date", PlayNaming::Date},
+                                                  {"time", PlayNaming::Time},
+                                                  {"datetime", PlayNaming::DateAndTime},
+                                                  {"title", PlayNaming::Title}});
+    lists::PlayWindow when;
+    setDate(when, args.value("--date"));
+    std::tie(when.startHour, when.startMinute) = clockTime("--start", args.value("--start").value_or("00:00"));
+    std::tie(when.endHour, when.endMinute) = clockTime("--end", args.value("--end").value_or("00:00"));
+
+    // Entries are 8-bit text in the system code page, as the window writes them.
+    std::vector<std::string> entries;
+    const auto root = args.value("--root");
+    const auto listing = args.value("--from");
+    if (root.has_value() == listing.has_value())
+        throw UsageError("give the files with either --root DIR or --from LISTING");
+    if (root) {
+        for (const std::string& name : lists::scanListRoot(requireFolder(*root, "--root")))
+            entries.push_back(session.eightBit(name));  // file names are UTF-8
+    } else {
+        try {
+            entries = lists::parseListing(readTextFile(*listing));
+        } catch (const FileError& e) {
+            throw UsageError(std::string("--from: ") + e.what());
+        }
+    }
+    const std::string dir = requireFolder(args.value("--out").value_or("."), "--out");
+
+    const std::string base = lists::withoutTrailingSlash(session.eightBit(args.value("--server").value_or("")));
+    const std::vector<std::string> lines = kind == ListKind::Download ? lists::downloadLines(entries, base)
+                                           : kind == ListKind::Upload ? lists::uploadLines(entries, base)
+                                                                      : entries;
+    const std::string path = (std::filesystem::path(dir) / lists::listFileName(kind, naming, when)).string();
+    try {
+        replaceTextFile(path, lists::listFileBytes(lines));
+    } catch (const FileError& e) {
+        std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        return kExitFailed;
+    }
+    if (session.json())
+        std::printf("%s\n", JsonObject()
+                                .add("action", "list build")
+                                .add("ok", true)
+                                .add("file", path)
+                                .add("entries", int(lines.size()))
+                                .text()
+                                .c_str());
+    else
+        std::printf("%s: %zu entries\n", validUtf8(path).c_str(), lines.size());
+    return kExitDone;
+}
+
+int runRemote(Session& session)
+{
+    const std::string& listing = session.args().word("LISTING");
+    std::vector<std::string> entries;
+    try {
+        for (const std::string& entry : lists::parseListing(readTextFile(listing)))
+            entries.push_back(session.text(entry));
+    } catch (const FileError& e) {
+        throw UsageError(e.what());
+    }
+    if (session.json()) {
+        std::printf("%s\n", JsonObject().add("listing", listing).add("entries", entries).text().c_str());
+        return kExitDone;
+    }
+    for (const std::string& entry : entries)
+        std::printf("%s\n", validUtf8(entry).c_str());
+    return kExitDone;
+}
+
+}  // namespace
+
+const Subcommand kListBuildCommand{
+    "list build",
+    "--kind KIND (--root DIR | --from LISTING) [--name NAMING] [--date ...] [--start ...] [--end ...]\n"
+    "       [--server URL] [--out DIR]",
+    "write a play, download, upload or delete list under its proper name",
+    "Every media file found goes into the list (the window's \"Add All Files\"), as \"/\" + name or\n"
+    "\"/\" + subfolder + \"/\" + name. Download lines are URL + entry + \" \" + entry, upload lines entry +\n"
+    "\" \" + URL + the entry's folder; a URL loses one trailing \"/\". Names: play.lst, 20080101.lst,\n"
+    "_0830_1200.lst, 20080101_0830_1200.lst, title.lst, down.lst, upload.lst, delete.lst. The list is\n"
+    "written in the system's 8-bit code page with CR LF line ends, as the window writes it; send it\n"
+    "to the players with the list commands of the Remote Command page.",
+    kBuildOptions,
+    0,
+    runBuild,
+};
+
+const Subcommand kListRemoteCommand{
+    "list remote",
+    "LISTING",
+    "the files named in a player's listing (Q7files), one per line",
+    "LISTING is a recursive long-format listing of the player's disk, as 'files --out DIR' keeps it.",
+    {},
+    0,
+    runRemote,
+};
+
+}  // namespace q7::ctl

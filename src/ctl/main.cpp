@@ -1,0 +1,77 @@
+// q7ctl: what the Q7 Configuration Tool does to players, from the command line, for scripts and
+// fleets. Plain C++ on the logic library; no window.
+#include "ctl/cli.h"
+#include "ctl/session.h"
+#include "ctl/subcommands.h"
+#include "platform/programrun.h"
+
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+const q7::StopEvent* g_stop = nullptr;
+
+void requestStop(int) { g_stop->request(); }
+
+// Ctrl-C, hang-up and termination end every wait and transfer at once, and the outcomes are still
+// printed; a second signal has its default effect.
+void catchStopSignals(const q7::StopEvent& stop)
+{
+    g_stop = &stop;
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace q7::ctl;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        const Invocation invocation = Invocation::parse(subcommands(), args);
+        if (invocation.version) {
+            std::printf("q7ctl %s\n", Q7_VERSION);
+            return kExitDone;
+        }
+        if (!invocation.subcommand) {
+            const std::string text = overviewText(subcommands(), invocation.group);
+            if (invocation.help) {
+                std::fputs(text.c_str(), stdout);
+                return kExitDone;
+            }
+            std::fprintf(stderr, "q7ctl: %s\n",
+                         invocation.group.empty() ? "missing command (try 'q7ctl --help')"
+                                                  : ("'" + invocation.group + "' needs a command (try 'q7ctl " +
+                                                     invocation.group + " --help')")
+                                                        .c_str());
+            return kExitUsage;
+        }
+        if (invocation.help) {
+            std::fputs(helpText(*invocation.subcommand).c_str(), stdout);
+            return kExitDone;
+        }
+        q7::StopEvent stop;
+        catchStopSignals(stop);
+        Session session(*invocation.subcommand, invocation.arguments, stop);
+        const int status = invocation.subcommand->run(session);
+        std::fflush(stdout);
+        if (stop.requested()) {
+            std::fprintf(stderr, "q7ctl: interrupted\n");
+            return kExitFailed;
+        }
+        return status;
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        return kExitUsage;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        return kExitFailed;
+    }
+}

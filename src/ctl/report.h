@@ -1,0 +1,70 @@
+#pragma once
+// What q7ctl prints: aligned tables for people, one JSON object per line for scripts (--json).
+// Texts handed in are UTF-8; bytes that are not valid UTF-8 are shown as U+FFFD.
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q7::ctl {
+
+// One JSON object, built field by field.
+class JsonObject {
+public:
+    JsonObject& add(std::string_view name, std::string_view text);
+    JsonObject& add(std::string_view name, const char* text) { return add(name, std::string_view(text)); }
+    JsonObject& add(std::string_view name, const std::string& text) { return add(name, std::string_view(text)); }
+    JsonObject& add(std::string_view name, long long number);
+    JsonObject& add(std::string_view name, int number) { return add(name, static_cast<long long>(number)); }
+    JsonObject& add(std::string_view name, bool value);
+    JsonObject& add(std::string_view name, const std::optional<std::string>& textOrNull);
+    JsonObject& add(std::string_view name, const std::vector<std::string>& texts);
+    JsonObject& add(std::string_view name, const JsonObject& object);
+    // Appends the fields of `other`.
+    JsonObject& merge(const JsonObject& other);
+    std::string text() const { return "{" + m_body + "}"; }
+
+private:
+    JsonObject& raw(std::string_view name, const std::string& json);
+    std::string m_body;
+};
+
+std::string jsonString(std::string_view text);
+// Valid UTF-8, each invalid byte replaced.
+std::string validUtf8(std::string_view text);
+
+// A table printed with every column as wide as its widest cell.
+class Table {
+public:
+    explicit Table(std::vector<std::string> headers) : m_rows{std::move(headers)} {}
+    void add(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
+    bool empty() const { return m_rows.size() == 1; }
+    void print(std::FILE* out = stdout) const;
+
+private:
+    std::vector<std::vector<std::string>> m_rows;
+};
+
+// One player's part in one action.
+struct Outcome {
+    std::string address;
+    std::string name;
+    std::string action;  // "config get"
+    bool done = false;
+    std::string text;  // "done" or "failed (reason)"
+    std::chrono::milliseconds duration{0};
+    JsonObject extra;  // what the action adds (the fetched file, a listing)
+};
+
+// The outcomes table, or one object per outcome.
+void printOutcomes(const std::vector<Outcome>& outcomes, bool json);
+JsonObject outcomeObject(const Outcome& outcome);
+// "6.2 s"
+std::string secondsText(std::chrono::milliseconds duration);
+// Every outcome done.
+bool allDone(const std::vector<Outcome>& outcomes);
+
+}  // namespace q7::ctl

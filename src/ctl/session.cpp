@@ -1,0 +1,208 @@
+#include "ctl/session.h"
+
+#include "app/scratch.h"
+#include "base/inistore.h"
+#include "base/textfile.h"
+#include "transfer/tftpcommand.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+#include <unicode/unistr.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace q7::ctl {
+namespace {
+
+std::string absolute(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path made = fs::absolute(path, ec);
+    return ec ? path : made.lexically_normal().string();
+}
+
+}  // namespace
+
+std::u16string fromUtf8(std::string_view utf8)
+{
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), int32_t(utf8.size())));
+    return std::u16string(text.getBuffer(), size_t(text.length()));
+}
+
+std::string toUtf8(std::u16string_view text)
+{
+    std::string out;
+    icu::UnicodeString(text.data(), int32_t(text.size())).toUTF8String(out);
+    return out;
+}
+
+std::string requireIPv4(const std::string& text, std::string_view option)
+{
+    in_addr address{};
+    if (text.find_first_not_of("0123456789.") != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
+        throw UsageError(std::string(option) + ": '" + text + "' is not an IPv4 address (A.B.C.D)");
+    return text;
+}
+
+std::string requireFolder(const std::string& path, std::string_view option)
+{
+    std::error_code ec;
+    if (!fs::is_directory(path, ec))
+        throw UsageError(std::string(option) + ": '" + path + "' is not a folder");
+    return absolute(path);
+}
+
+Session::Session(const Subcommand& subcommand, const Arguments& arguments, const StopEvent& stop)
+    : m_subcommand(subcommand), m_arguments(arguments), m_stop(stop),
+      m_codePage(systemCodePage(environmentLocaleName()))
+{
+    if (const auto chosen = arguments.value("--settings")) {
+        m_settingsPath = absolute(*chosen);
+        m_settingsChosen = true;
+    } else {
+        m_settingsPath = resolveCaseInsensitive(absolute(kSettingsWriteName));
+    }
+}
+
+Session::~Session()
+{
+    std::error_code ec;
+    if (!m_runDir.empty())
+        fs::remove_all(m_runDir, ec);
+}
+
+std::string Session::settingsDir() const { return fs::path(m_settingsPath).parent_path().string(); }
+
+AppSettings Session::readSettings() const
+{
+    std::error_code ec;
+    if (!m_settingsChosen && !fs::exists(fs::symlink_status(m_settingsPath, ec)))
+        return {};
+    try {
+        IniDocument file(readTextFile(m_settingsPath));
+        return readAppSettings(file);
+    } catch (const FileError& e) {
+        throw UsageError(std::string("settings file: ") + e.what());
+    }
+}
+
+const AppSettings& Session::settings()
+{
+    if (!m_settings)
+        m_settings = readSettings();
+    return *m_settings;
+}
+
+std::vector<Target> Session::listedPlayers()
+{
+    std::vector<Target> players;
+    std::set<std::string> listed;
+    for (const StoredPlayer& stored : settings().players) {
+        Target player{int(players.size()), text(stored.name), text(stored.address)};
+        if (listed.insert(player.address).second)
+            players.push_back(std::move(player));
+    }
+    return players;
+}
+
+std::vector<Target> Session::targets()
+{
+    const std::vector<std::string> wanted = m_arguments.values("--player");
+    if (wanted.empty() && !m_arguments.flag("--all"))
+        throw UsageError("say which players: --player NAME|ADDRESS (repeatable) or --all");
+    const std::vector<Target> listed = listedPlayers();
+    if (listed.empty())
+        throw UsageError("no players are listed in " + m_settingsPath);
+    if (m_arguments.flag("--all"))
+        return listed;
+
+    std::set<int> rows;
+    for (const std::string& player : wanted) {
+        const auto byAddress =
+            std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.address == player; });
+        if (byAddress != listed.end()) {
+            rows.insert(byAddress->row);
+            continue;
+        }
+        const auto named =
+            std::count_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
+        if (named > 1)
+            throw UsageError("--player " + player + ": " + std::to_string(named) +
+                             " players have that name; give an address");
+        const auto byName =
+            std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
+        if (byName == listed.end())
+            throw UsageError("--player " + player + ": no such player in " + m_settingsPath);
+        rows.insert(byName->row);
+    }
+    std::vector<Target> chosen;
+    for (const int row : rows)
+        chosen.push_back(listed[size_t(row)]);
+    return chosen;
+}
+
+std::string Session::port() const
+{
+    const auto given = m_arguments.value("--port");
+    if (!given)
+        return tftpPort();
+    int port = 0;
+    const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), port);
+    if (ec != std::errc() || end != given->data() + given->size() || port < 1 || port > 65535)
+        throw UsageError("--port: '" + *given + "' is not a port number (1 to 65535)");
+    return std::to_string(port);
+}
+
+std::chrono::milliseconds Session::wait(std::chrono::milliseconds fixed) const
+{
+    const auto given = m_arguments.value("--wait");
+    if (!given)
+        return fixed;
+    double seconds = -1;
+    const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), seconds);
+    if (ec != std::errc() || end != given->data() + given->size() || !(seconds >= 0 && seconds <= 3600))
+        throw UsageError("--wait: '" + *given + "' is not a number of seconds (0 to 3600)");
+    return std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
+}
+
+const std::string& Session::runDir()
+{
+    if (!m_runDir.empty())
+        return m_runDir;
+    // The user's scratch folder is checked like the window checks it: private, not a link.
+    const std::string base = defaultScratchDir();
+    std::string error;
+    if (!prepareScratch(base, &error))
+        throw std::runtime_error(error);
+    std::string pattern = base + "/q7ctl-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a folder in \"" + base + "\"");
+    m_runDir = pattern;
+    return m_runDir;
+}
+
+std::string Session::nullCommandFile() { return scratchFile(kNullCommandFile, {}); }
+
+std::string Session::scratchFile(const std::string& name, std::string_view bytes)
+{
+    const std::string path = runDir() + "/" + name;
+    writeWorkingFile(path, bytes);
+    return path;
+}
+
+std::string Session::text(std::string_view eightBit) const { return toUtf8(m_codePage.decode(eightBit)); }
+std::string Session::eightBit(std::string_view utf8) const { return m_codePage.encode(fromUtf8(utf8)); }
+
+void Session::note(const std::string& line) const
+{
+    if (!json() && ::isatty(STDERR_FILENO))
+        std::fprintf(stderr, "q7ctl: %s\n", line.c_str());
+}
+
+}  // namespace q7::ctl

@@ -1,0 +1,57 @@
+#pragma once
+// Runs outside programs (the TFTP client) from argument vectors, never through a shell, and waits
+// for them with a bound: for front ends that may block, such as the command-line tool. A stop
+// request (Ctrl-C) ends the wait at once. Plain C++ for Linux (posix_spawn, poll, waitpid).
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace q7 {
+
+// A stop request that a signal handler may raise and any wait can watch: an eventfd that becomes
+// readable once, and stays so.
+class StopEvent {
+public:
+    StopEvent();
+    ~StopEvent();
+    StopEvent(const StopEvent&) = delete;
+    StopEvent& operator=(const StopEvent&) = delete;
+
+    // Async-signal-safe.
+    void request() const;
+    bool requested() const;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Sleeps for `duration` unless a stop is requested first; false when it was.
+bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop);
+
+struct ProgramRun {
+    std::string program;  // looked up on PATH
+    std::vector<std::string> arguments;
+};
+
+struct ProgramEnd {
+    enum class How {
+        NotStarted,  // `code` is the errno of the failed start
+        Exited,      // `code` is the exit status
+        Signalled,   // `code` is the signal number
+        Overdue,     // still running at the bound: killed
+        Stopped,     // a stop was requested: killed
+    };
+    How how = How::NotStarted;
+    int code = 0;
+    std::string output;  // standard output and error together (the first 64 KiB)
+};
+
+// Starts every program at once in `workingDir`, with its input from /dev/null, and waits until all
+// have ended, at most `limit` for each (counted from the common start) or until `stop` is
+// requested; programs still running then are killed. Ends are in the order of `runs`.
+std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
+                                    std::chrono::milliseconds limit, const StopEvent& stop);
+
+}  // namespace q7

@@ -1,0 +1,242 @@
+// q7ctl end to end: the real program against test players on loopback (and, as root, a player in
+// a network namespace the test builds), with the settings file, lock and scratch folder of a
+// test folder.
+
+#include "app/settingslock.h"
+#include "support/programs.h"
+#include "support/tempdir.h"
+#include "support/testnetwork.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace fs = std::filesystem;
+using namespace q7;
+using namespace q7::test;
+
+namespace {
+
+class Q7ctlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The run folders go into the test's own scratch folder.
+        fs::create_directories(dir.file("runtime"));
+        ::setenv("XDG_RUNTIME_DIR", dir.file("runtime").c_str(), 1);
+        ::unsetenv("Q7_TFTP_PORT");
+        fs::create_directories(work);
+    }
+
+    // Players "P0", "P1", ... at 127.0.0.2, 127.0.0.3, ... listed in the settings file.
+    void startPlayers(int count, const std::vector<std::string>& options = {})
+    {
+        std::vector<std::string> arguments = options;
+        std::string settings = "\r\n[Q7_Dev]\r\n";
+        for (int i = count - 1; i >= 0; --i) {
+            arguments.push_back(address(i) + "=" + folder(i));
+            settings += "IP_" + std::to_string(i) + "=" + address(i) + "\r\nNAME_" + std::to_string(i) + "=P" +
+                        std::to_string(i) + "\r\n";
+        }
+        writeBytes(work + "/Q7_Configuration_V3.ini", settings);
+        sim = std::make_unique<PlayerSim>(arguments, dir.file("sim.out"));
+        ::setenv("Q7_TFTP_PORT", sim->portText().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("Q7_TFTP_PORT"); }
+    static std::string address(int i) { return "127.0.0." + std::to_string(i + 2); }
+    std::string folder(int i) const { return dir.file("player" + std::to_string(i)); }
+    std::string journal(int i) const { return readBytes(folder(i) + "/journal.jsonl"); }
+
+    // q7ctl in the work folder, reaching the test players through Q7_TFTP_PORT.
+    RunResult q7ctl(std::vector<std::string> arguments) const
+    {
+        arguments.insert(arguments.begin(), Q7CTL);
+        return runProgram(arguments, work, 120000);
+    }
+
+    TempDir dir;
+    std::string work = dir.file("work");
+    std::unique_ptr<PlayerSim> sim;
+};
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = text.find('\n', at);
+        out.push_back(text.substr(at, end - at));
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    return out;
+}
+
+// Requests a player saw, as "op name" in order.
+std::vector<std::string> requests(const std::string& journal)
+{
+    static const std::regex request("\"op\":\"(\\w+)\",\"name\":\"([^\"]*)\"");
+    std::vector<std::string> out;
+    for (auto it = std::sregex_iterator(journal.begin(), journal.end(), request); it != std::sregex_iterator(); ++it)
+        out.push_back((*it)[1].str() + " " + (*it)[2].str());
+    return out;
+}
+
+TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
+{
+    startPlayers(2);
+    RunResult got = q7ctl({"config", "get", "--all", "--wait", "0", "--out", "."});
+    ASSERT_EQ(got.status, 0) << got.output;
+    EXPECT_TRUE(std::regex_search(got.output, std::regex("127\\.0\\.0\\.3 +P1 +config get +done +\\d+\\.\\d s")))
+        << got.output;
+    const std::string original = readBytes(work + "/127.0.0.3_config.conf");
+    ASSERT_EQ(original, readBytes(folder(1) + "/config.conf"));
+
+    // The second player takes a changed volume.
+    std::string changed = original;
+    const size_t volume = changed.find("[Volume]=31\r\n");
+    ASSERT_NE(volume, std::string::npos);
+    changed.replace(volume, 13, "[Volume]=20\r\n");
+    writeBytes(work + "/changed.conf", changed);
+    RunResult put = q7ctl({"config", "put", "changed.conf", "--player", "P1", "--wait", "0"});
+    ASSERT_EQ(put.status, 0) << put.output;
+    EXPECT_EQ(requests(journal(1)), (std::vector<std::string>{"write /saveconfig", "read /config.conf",
+                                                              "write /config.conf.put", "write /restoreconfig"}));
+    EXPECT_EQ(requests(journal(0)), (std::vector<std::string>{"write /saveconfig", "read /config.conf"}));
+
+    // The drift report: one row, one column per player, also as JSON lines.
+    RunResult diff = q7ctl({"config", "diff", "--all", "--wait", "0"});
+    ASSERT_EQ(diff.status, 0) << diff.output;
+    EXPECT_TRUE(std::regex_search(diff.output, std::regex("\nSETTING +127\\.0\\.0\\.2 +127\\.0\\.0\\.3\n"
+                                                          "MISC3 \\[Volume\\] +31 +20\n$")))
+        << diff.output;
+    RunResult json = q7ctl({"config", "diff", "--all", "--wait", "0", "--json"});
+    ASSERT_EQ(json.status, 0) << json.output;
+    const std::vector<std::string> objects = lines(json.output);
+    ASSERT_EQ(objects.size(), 3u) << json.output;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(
+            std::regex_match(objects[size_t(i)],
+                             std::regex("\\{\"address\":\"" + std::regex_replace(address(i), std::regex("\\."), "\\.") +
+                                        "\",\"name\":\"P" + std::to_string(i) +
+                                        "\",\"action\":\"config diff\",\"ok\":true,\"outcome\":\"done\","
+                                        "\"duration_ms\":\\d+\\}")))
+            << objects[size_t(i)];
+    EXPECT_EQ(objects[2], R"({"section":"MISC3","key":"[Volume]","values":{"127.0.0.2":"31","127.0.0.3":"20"}})");
+
+    // Online state through a real echo on loopback.
+    RunResult ping = q7ctl({"players", "--ping", "--json"});
+    ASSERT_EQ(ping.status, 0) << ping.output;
+    EXPECT_TRUE(
+        std::regex_match(lines(ping.output)[1],
+                         std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","online":true,"rtt_ms":\d+\})")))
+        << ping.output;
+}
+
+TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
+{
+    startPlayers(2, {"--deny", "/restoreconfig"});
+    writeBytes(work + "/not.conf", "just text\n");
+    writeBytes(work + "/good.conf", readBytes(folder(0) + "/config.conf"));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
+        {{"reboot"}, "q7ctl: unknown command 'reboot'\n"},
+        {{"config"}, "q7ctl: 'config' needs a command (try 'q7ctl config --help')\n"},
+        {{"config", "get"}, "q7ctl: say which players: --player NAME|ADDRESS (repeatable) or --all\n"},
+        {{"config", "get", "--player", "127.0.0.9"},
+         "q7ctl: --player 127.0.0.9: no such player in " + work + "/Q7_Configuration_V3.ini\n"},
+        {{"config", "get", "--all", "--wait", "soon"},
+         "q7ctl: --wait: 'soon' is not a number of seconds (0 to 3600)\n"},
+        {{"config", "get", "--all", "--bogus"}, "q7ctl: unknown option --bogus for 'config get'\n"},
+        {{"config", "put", "not.conf", "--all"},
+         "q7ctl: \"" + work +
+             "/not.conf\" is not a config file: it has none of the sections [NETWORK SETTING], "
+             "[MISC1], [MISC2], [MISC3] and [AUDIO & VIDEO].\n"},
+        {{"files", "--all", "--settings", "missing.ini"},
+         "q7ctl: settings file: Cannot open file \"" + work + "/missing.ini\": No such file or directory\n"},
+        {{"files", "--all", "--port", "70000"}, "q7ctl: --port: '70000' is not a port number (1 to 65535)\n"},
+    };
+    for (const auto& [arguments, message] : usage) {
+        const RunResult result = q7ctl(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.front();
+        EXPECT_EQ(result.output, message);
+    }
+    EXPECT_EQ(journal(0) + journal(1), "");
+    const RunResult address = runProgram({Q7CTL, "scan", "--address", "198.18.1.256"}, work);
+    EXPECT_EQ(address.status, 2);
+    EXPECT_EQ(address.output, "q7ctl: --address: '198.18.1.256' is not an IPv4 address (A.B.C.D)\n");
+
+    // Ctrl-C during the wait (or the transfer before it) still reports every player.
+    const RunResult interrupted =
+        runProgram({"sh", "-c", "\"$0\" config get --all & p=$!; sleep 1; kill -INT $p; wait $p", Q7CTL}, work);
+    EXPECT_EQ(interrupted.status, 1);
+    const std::regex failed("127\\.0\\.0\\.3 +P1 +config get +failed \\((put /saveconfig: )?interrupted\\)");
+    EXPECT_TRUE(std::regex_search(interrupted.output, failed)) << interrupted.output;
+    EXPECT_TRUE(interrupted.output.ends_with("q7ctl: interrupted\n")) << interrupted.output;
+
+    // A refusal on the second step fails every player, saying which step and why.
+    const RunResult refused = q7ctl({"config", "put", "good.conf", "--all", "--wait", "0", "--json"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.output.find(R"x("ok":false,"outcome":"failed (put /restoreconfig: refused: Access violation)")x"),
+              std::string::npos)
+        << refused.output;
+
+    // A list needs no players; it is written as the window writes it.
+    fs::create_directories(work + "/media/music");
+    writeBytes(work + "/media/001.mp3", "");
+    writeBytes(work + "/media/music/004.mp3", "");
+    const RunResult list = runProgram({Q7CTL, "list", "build", "--kind", "upload", "--root", "media", "--server",
+                                       "ftp://198.18.1.20/media/", "--json"},
+                                      work);
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.output,
+              "{\"action\":\"list build\",\"ok\":true,\"file\":\"" + work + "/upload.lst\",\"entries\":2}\n");
+    EXPECT_EQ(readBytes(work + "/upload.lst"),
+              "/001.mp3 ftp://198.18.1.20/media/\r\n/music/004.mp3 ftp://198.18.1.20/media/music/\r\n");
+
+    // The command-line tool is no widget program.
+    const std::string needed = runProgram({"readelf", "-d", Q7CTL}, work).output;
+    EXPECT_NE(needed.find("(NEEDED)"), std::string::npos) << needed;
+    EXPECT_EQ(needed.find("libQt6Widgets"), std::string::npos) << needed;
+}
+
+TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)
+{
+    const std::string settings = "\r\n[Q7_Dev]\r\nIP_0=198.18.12.99\r\nNAME_0=Kept\r\n";
+    writeBytes(work + "/q7_configuration_v3.ini", settings);
+    {
+        const SettingsLock window = SettingsLock::acquire(work, std::chrono::milliseconds(0));
+        ASSERT_TRUE(window.held());
+        const RunResult refused = runProgram({Q7CTL, "scan", "--address", "127.0.0.1", "--add"}, work);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.output, "q7ctl: scan --add refused: the settings file is in use by a running Q7 "
+                                  "Configuration Tool window (lock \"" +
+                                      work + "/.Q7_Configuration_V3.ini.lock\" is held)\n");
+    }
+    EXPECT_EQ(readBytes(work + "/q7_configuration_v3.ini"), settings);
+
+    // Loopback resolves nothing: the sweep ends without players and leaves the file alone.
+    const RunResult loopback = runProgram({Q7CTL, "scan", "--address", "127.0.0.1", "--add"}, work);
+    EXPECT_EQ(loopback.status, 0);
+    EXPECT_EQ(loopback.output, "No players found.\n");
+    EXPECT_EQ(readBytes(work + "/q7_configuration_v3.ini"), settings);
+
+    if (const std::string reason = TestNetwork::unavailableReason(); !reason.empty())
+        GTEST_SKIP() << "network namespace part skipped: " << reason;
+    TestNetwork network("198.18.12.1", {{"00:e0:4c:00:00:07", "198.18.12.10"}, {"02:11:22:33:44:55", "198.18.12.40"}});
+    if (!network.error().empty())
+        GTEST_SKIP() << "network namespaces cannot be made here: " << network.error();
+    const std::vector<std::string> scan = {
+        "ip", "netns", "exec", network.toolNamespace(), Q7CTL, "scan", "--address", "198.18.12.1", "--add", "--json"};
+    const RunResult added = runProgram(scan, work);
+    EXPECT_EQ(added.status, 0);
+    EXPECT_EQ(added.output, "{\"address\":\"198.18.12.10\",\"name\":\"Q7_00007\",\"hardware\":\"00:E0:4C:00:00:07\","
+                            "\"result\":\"added\"}\n");
+    const std::string stored = readBytes(work + "/Q7_Configuration_V3.ini");
+    EXPECT_FALSE(fileExists(work + "/q7_configuration_v3.ini"));
+    EXPECT_NE(stored.find("IP_0=198.18.12.99\r\n"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("IP_1=198.18.12.10\r\nNAME_1=Q7_00007\r\n"), std::string::npos) << stored;
+    const RunResult again = runProgram(scan, work);
+    EXPECT_NE(again.output.find("\"result\":\"already listed\""), std::string::npos) << again.output;
+    EXPECT_EQ(readBytes(work + "/Q7_Configuration_V3.ini"), stored);
+}
+
+}  // namespace

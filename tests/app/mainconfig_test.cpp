@@ -5,6 +5,7 @@
 #include "config/configpage.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -265,7 +266,7 @@ TEST_F(MainConfigTest, terminationSignalClosesTheWindowAndSaves)
     window->show();
     closeOnTerminationSignals(window.get());
     ::raise(SIGTERM);
-    QTRY_VERIFY(!window->isVisible());
+    Q7_WAIT_VERIFY(!window->isVisible());
     EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.10"), std::string::npos);
     std::signal(SIGTERM, SIG_DFL);
 }
@@ -436,7 +437,7 @@ TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
     tool.setWorkingDirectory(QString::fromStdString(dir.path()));
     tool.start(QStringLiteral(Q7_TOOL_PATH), {});
     ASSERT_TRUE(tool.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(fileExists(dir.file("run/q7-config-tool/nullCMD.txt")), 60000);  // start-up step 6
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(fileExists(dir.file("run/q7-config-tool/nullCMD.txt")), 60000);  // start-up step 6
     tool.terminate();
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitStatus(), QProcess::CrashExit);

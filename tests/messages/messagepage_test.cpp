@@ -9,6 +9,7 @@
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -218,7 +219,7 @@ TEST(MessagesEndToEnd, textAndBitmapMessagesReachAPlayerByteExact)
     window.findChild<QComboBox*>(QStringLiteral("CodePageBox"))->setCurrentIndex(3);
     window.findChild<QLineEdit*>(QStringLiteral("MessageTextEdit"))->setText(QStringLiteral("\u65E5\u672C abc"));
     window.findChild<QPushButton*>(QStringLiteral("SendTextButton"))->click();
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(fs::exists(player + "/message.txt") ? readBytes(player + "/message.txt") : ""),
+    Q7_WAIT_COMPARE_WITH_TIMEOUT(QString::fromStdString(fs::exists(player + "/message.txt") ? readBytes(player + "/message.txt") : ""),
                               QString::fromStdString("\x93\xFA\x96\x7B abc\r\n"), 15000);
 
     window.findChild<QLineEdit*>(QStringLiteral("MessageEdit"))->setText(QStringLiteral("Good morning"));
@@ -226,7 +227,7 @@ TEST(MessagesEndToEnd, textAndBitmapMessagesReachAPlayerByteExact)
     window.findChild<QPushButton*>(QStringLiteral("SaveButton"))->click();
     const std::string sent = readBytes(dir.file("start/scratch/message.target"));
     ASSERT_EQ(sent.size(), messages::kSegmentFileBytes);
-    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(player + "/message.target") && readBytes(player + "/message.target") == sent, 15000);
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(fs::exists(player + "/message.target") && readBytes(player + "/message.target") == sent, 15000);
     qunsetenv("Q7_TFTP_PORT");
 }
 

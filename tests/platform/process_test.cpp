@@ -2,6 +2,7 @@
 // missing program told apart, and programs left running when the starter goes away.
 #include "platform/process.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QTest>
 #include <cerrno>
@@ -42,7 +43,7 @@ TEST(ProcessStarterTest, reportsStatusAndOutputLater)
     for (const auto& end : ends)
         EXPECT_FALSE(end.has_value());  // never reported within start()
     for (size_t i = 0; i < std::size(cases); ++i) {
-        QTRY_VERIFY_WITH_TIMEOUT(ends[i].has_value(), 10000);
+        Q7_WAIT_VERIFY_WITH_TIMEOUT(ends[i].has_value(), 10000);
         EXPECT_EQ(ends[i]->how, cases[i].how) << i;
         EXPECT_EQ(ends[i]->code, cases[i].code) << i;
         EXPECT_EQ(ends[i]->output.toStdString(), cases[i].output.toStdString()) << i;
@@ -58,7 +59,7 @@ TEST(ProcessStarterTest, programsOutliveTheStarter)
         starter.start("sh", {"-c", "sleep 0.3; echo finished > out.txt"}, QString::fromStdString(dir.path()),
                       [&](const ProcessExit&) { reported = true; });
     }
-    QTRY_VERIFY_WITH_TIMEOUT(readBytes(dir.file("out.txt")) == "finished\n", 10000);
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(readBytes(dir.file("out.txt")) == "finished\n", 10000);
     EXPECT_FALSE(reported);
 }
 

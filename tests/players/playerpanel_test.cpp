@@ -7,6 +7,7 @@
 #include "players/playerpanel.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ protected:
         click("OKBtn");
     }
 
-    void waitForSearch() const { QTRY_VERIFY_WITH_TIMEOUT(!panel()->searching(), 10000); }
+    void waitForSearch() const { Q7_WAIT_VERIFY_WITH_TIMEOUT(!panel()->searching(), 10000); }
 
     TempDir dir;
     FakePlatform platform{QString::fromStdString(dir.path())};
@@ -222,7 +223,7 @@ TEST_F(PlayerPanelTest, echoTimerPeriodsAndClear)
     panel()->PingTimerTimer();
     EXPECT_TRUE(pingTimer()->isActive());
     EXPECT_EQ(pingTimer()->interval(), 10000);
-    QTRY_COMPARE(platform.echo.probed(), (std::vector<std::string>{"198.18.0.1", "198.18.0.2"}));
+    Q7_WAIT_COMPARE(platform.echo.probed(), (std::vector<std::string>{"198.18.0.1", "198.18.0.2"}));
 
     menu("Clear1");
     EXPECT_EQ(list()->topLevelItemCount(), 0);
@@ -301,8 +302,8 @@ TEST_F(PlayerPanelTest, echoRepliesSetTheStateAndSilenceClearsIt)
     EXPECT_FALSE(backup->isEnabled());
 
     panel()->PingTimerTimer();
-    QTRY_COMPARE(platform.echo.probed().size(), 2u);
-    QTRY_VERIFY(list()->isOnline(0));
+    Q7_WAIT_COMPARE(platform.echo.probed().size(), 2u);
+    Q7_WAIT_VERIFY(list()->isOnline(0));
     EXPECT_FALSE(list()->isOnline(1));
     EXPECT_EQ(rows().first(), QStringLiteral("198.18.0.1|Fast|198.18.0.1|checked|Online"));
     EXPECT_EQ(list()->topLevelItem(0)->data(0, Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Online"));
@@ -316,7 +317,7 @@ TEST_F(PlayerPanelTest, echoRepliesSetTheStateAndSilenceClearsIt)
 
     platform.echo.setRoundTrip("198.18.0.1", std::nullopt);
     panel()->PingTimerTimer();
-    QTRY_VERIFY(!list()->isOnline(0));
+    Q7_WAIT_VERIFY(!list()->isOnline(0));
     EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), QStringLiteral("Offline"));
     EXPECT_TRUE(backup->isEnabled());  // nothing disables them again
 }
@@ -326,7 +327,7 @@ TEST_F(PlayerPanelTest, closingDuringASweepNeitherHangsNorDeliversLate)
     platform.resolver.holdUntilStopped();
     window->findChild<QComboBox*>(QStringLiteral("LocalIPBox"))->setEditText(QStringLiteral("198.18.5.1"));
     QTest::mouseClick(child<QPushButton>("SearchQ7Button"), Qt::LeftButton);
-    QTRY_VERIFY(platform.resolver.asked().size() > 20);
+    Q7_WAIT_VERIFY(platform.resolver.asked().size() > 20);
     window->AddPlayer(QStringLiteral("A"), QStringLiteral("198.18.5.40"));
     panel()->PingTimerTimer();
     EXPECT_TRUE(window->close());
@@ -339,7 +340,7 @@ TEST_F(PlayerPanelTest, destroyingTheWindowStopsRunningWorkers)
 {
     platform.resolver.holdUntilStopped();
     QTest::mouseClick(child<QPushButton>("SearchQ7Button"), Qt::LeftButton);
-    QTRY_VERIFY(platform.resolver.asked().size() > 20);
+    Q7_WAIT_VERIFY(platform.resolver.asked().size() > 20);
     window.reset();
     QCoreApplication::processEvents();
 }

@@ -9,6 +9,7 @@
 #include "support/fakes.h"
 #include "support/tempdir.h"
 #include "support/testnetwork.h"
+#include "support/qtwait.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -35,7 +36,7 @@ struct RealWindow {
     {
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("SearchQ7Button")), Qt::LeftButton);
         // 253 resolutions in parallel, the unanswered ones ending with the kernel's ARP time-out.
-        QTRY_VERIFY_WITH_TIMEOUT(!panel()->searching(), 30000);
+        Q7_WAIT_VERIFY_WITH_TIMEOUT(!panel()->searching(), 30000);
     }
     QStringList rows() const
     {
@@ -60,7 +61,7 @@ TEST(SearchOnSockets, loopbackEntriesGoOnlineAndALoopbackSweepFindsNothing)
     tool.window->AddPlayer(QStringLiteral("Here"), QStringLiteral("127.0.0.2"));
     tool.window->AddPlayer(QStringLiteral("There"), QStringLiteral("127.0.0.3"));
     // The echo timer's first tick comes 100 ms after the list is filled.
-    QTRY_COMPARE_WITH_TIMEOUT(tool.rows(), (QStringList{"127.0.0.2 Here online", "127.0.0.3 There online"}), 5000);
+    Q7_WAIT_COMPARE_WITH_TIMEOUT(tool.rows(), (QStringList{"127.0.0.2 Here online", "127.0.0.3 There online"}), 5000);
 
     tool.sweep();
     EXPECT_EQ(tool.list()->topLevelItemCount(), 2);
@@ -102,17 +103,17 @@ TEST(SearchOnSockets, sweepAndEchoInNamespaces)
     EXPECT_EQ(tool.list()->topLevelItemCount(), 3);
 
     tool.panel()->PingTimerTimer();
-    QTRY_COMPARE_WITH_TIMEOUT(tool.rows(), withState({"online", "online", "online"}), 5000);
+    Q7_WAIT_COMPARE_WITH_TIMEOUT(tool.rows(), withState({"online", "online", "online"}), 5000);
 
     ASSERT_TRUE(network.setDeviceLink(0, false));
     tool.panel()->PingTimerTimer();
-    QTRY_COMPARE_WITH_TIMEOUT(tool.rows(), withState({"offline", "online", "online"}), 5000);
+    Q7_WAIT_COMPARE_WITH_TIMEOUT(tool.rows(), withState({"offline", "online", "online"}), 5000);
 
     // Gone in the middle of a sweep and an echo pass: the waiting workers end, nothing is delivered.
     QTest::mouseClick(tool.window->findChild<QPushButton*>(QStringLiteral("SearchQ7Button")), Qt::LeftButton);
     tool.panel()->PingTimerTimer();
     const auto* bar = tool.window->findChild<QProgressBar*>(QStringLiteral("SearchBar"));
-    QTRY_VERIFY(bar->value() >= 12);  // ten workers and more are waiting for the kernel
+    Q7_WAIT_VERIFY(bar->value() >= 12);  // ten workers and more are waiting for the kernel
     tool.window.reset();
     QCoreApplication::processEvents();
 }

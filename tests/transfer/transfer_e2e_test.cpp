@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -50,7 +51,7 @@ protected:
     // Waits for the summary of a call and returns the lines logged since `from`.
     QStringList waitForSummary(const QString& summary, qsizetype from, int timeoutMs = 20000)
     {
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(log().contains(summary), timeoutMs); }();
+        [&] { Q7_WAIT_VERIFY_WITH_TIMEOUT(log().contains(summary), timeoutMs); }();
         return log().mid(from);
     }
     std::vector<std::string> startDirFiles() const

@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
+#include "support/qtwait.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -30,7 +31,7 @@ TEST(TransferTimeoutTest, silentPlayerShowsAsTimedOut)
 
     window.TftpPutToPlayers(platform.system.scratch + "/nullCMD.txt", "/osd_on", -1);
     auto* log = window.findChild<QListWidget*>(QStringLiteral("TransferLog"));
-    QTRY_COMPARE_WITH_TIMEOUT(log->count(), 2, 60000);
+    Q7_WAIT_COMPARE_WITH_TIMEOUT(log->count(), 2, 60000);
     EXPECT_EQ(log->item(0)->text().mid(9), QStringLiteral("put /osd_on 127.0.0.2 row 0: failed (timed out)"));
     EXPECT_EQ(log->item(1)->text().mid(9), QStringLiteral("put /osd_on: 0 of 1 player done"));
     qunsetenv("Q7_TFTP_PORT");

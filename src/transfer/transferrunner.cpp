@@ -29,6 +29,7 @@ ClientEnd clientEnd(ProcessExit::How how)
 // The transfers of one call, counted as they end so the call's summary follows its last one.
 struct TransferRunner::Call {
     QPointer<TransferLog> log;
+    OutcomeListener listener;
     QString label;  // "put /reboot"
     int total = 0;
     int ended = 0;
@@ -38,6 +39,8 @@ struct TransferRunner::Call {
     {
         ++ended;
         done += outcome.done() ? 1 : 0;
+        if (listener)
+            listener(command.address, label.toStdString() + ": " + outcome.text());
         if (!log)
             return;
         log->addLine(QStringLiteral("%1 %2 row %3: %4")
@@ -87,6 +90,7 @@ QString TransferRunner::run(TransferDirection direction, const std::vector<Playe
     const bool put = direction == TransferDirection::Put;
     auto call = std::make_shared<Call>();
     call->log = m_log;
+    call->listener = m_outcomeListener;
     call->label = !caption.isEmpty() ? caption : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remoteName;
     const std::vector<int> rows = servedRows(entries, row);
     call->total = int(rows.size());

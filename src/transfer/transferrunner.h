@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,10 @@ public:
 
     // The folder clients run in and fetched files land in.
     void setWorkingDir(const QString& dir) { m_workingDir = dir; }
+    // Told of every transfer's end: the player's address and the log's words for it ("Reboot: done").
+    using OutcomeListener = std::function<void(const std::string& address, const std::string& text)>;
+    void setOutcomeListener(OutcomeListener listener) { m_outcomeListener = std::move(listener); }
+
     // A button to disable while transfers start (the six "Send " buttons register here).
     void addSendButton(QAbstractButton* button);
 
@@ -52,6 +57,7 @@ private:
     QPointer<TransferLog> m_log;
     QList<QPointer<QAbstractButton>> m_sendButtons;
     QString m_workingDir;
+    OutcomeListener m_outcomeListener;
 };
 
 }  // namespace q7

@@ -180,6 +180,8 @@ void TMainConfig::buildLayout()
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(8, 554, 262, 30);
     m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
+    connect(m_transferLog, &TransferLog::retryRequested, this,
+            [this](int call) { m_transfers->retryFailed(call, m_playerList->entries()); });
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));

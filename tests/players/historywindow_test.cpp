@@ -5,6 +5,7 @@
 #include "players/playerlistview.h"
 #include "players/playerpanel.h"
 #include "support/fakes.h"
+#include "support/qtwait.h"
 #include "support/tempdir.h"
 
 #include <QAction>
@@ -43,18 +44,18 @@ TEST(HistoryWindow, findsChangesAndTransfersAreKeptAcrossARestart)
         platform.resolver.setDevice("198.18.6.10", {0x00, 0xE0, 0x4C, 0x00, 0x00, 0x07});
         window.findChild<QComboBox*>(QStringLiteral("LocalIPBox"))->setEditText(QStringLiteral("198.18.6.1"));
         window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->click();
-        QTRY_COMPARE(list->topLevelItemCount(), 1);
-        QTRY_VERIFY(!panel->searching());
+        Q7_WAIT_COMPARE(list->topLevelItemCount(), 1);
+        Q7_WAIT_VERIFY(!panel->searching());
 
         platform.echo.setRoundTrip("198.18.6.10", 3);
         panel->PingTimerTimer();
-        QTRY_VERIFY(list->isOnline(0));
+        Q7_WAIT_VERIFY(list->isOnline(0));
         platform.echo.setRoundTrip("198.18.6.10", std::nullopt);
         panel->PingTimerTimer();
-        QTRY_VERIFY(!list->isOnline(0));
+        Q7_WAIT_VERIFY(!list->isOnline(0));
         platform.echo.setRoundTrip("198.18.6.10", 3);
         panel->PingTimerTimer();
-        QTRY_VERIFY(list->isOnline(0));
+        Q7_WAIT_VERIFY(list->isOnline(0));
 
         list->topLevelItem(0)->setCheckState(0, Qt::Checked);
         window.put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/reboot"), -1,
@@ -90,12 +91,12 @@ TEST(HistoryWindow, aDamagedDatabaseIsSaidOnceAndTheWindowWorksOn)
     services.historyPath = QString::fromStdString(dir.file("history.sqlite3"));
     writeBytes(dir.file("history.sqlite3"), std::string(8192, '\x01'));
     TMainConfig window(services);
-    QTRY_COMPARE(platform.dialogs.errors.size(), size_t(1));
+    Q7_WAIT_COMPARE(platform.dialogs.errors.size(), size_t(1));
     window.AddPlayer(QStringLiteral("Q7"), QStringLiteral("198.18.6.11"));
     auto* panel = window.findChild<PlayerPanel*>(QStringLiteral("PlayerPanel"));
     platform.echo.setRoundTrip("198.18.6.11", 3);
     panel->PingTimerTimer();
-    QTRY_VERIFY(window.findChild<PlayerListView*>(QStringLiteral("ListView1"))->isOnline(0));
+    Q7_WAIT_VERIFY(window.findChild<PlayerListView*>(QStringLiteral("ListView1"))->isOnline(0));
     QTest::qWait(50);
     EXPECT_EQ(platform.dialogs.errors.size(), 1u);
     EXPECT_EQ(readBytes(dir.file("history.sqlite3")), std::string(8192, '\x01'));

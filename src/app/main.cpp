@@ -1,6 +1,7 @@
 #include "app/mainconfig.h"
 #include "app/signalclose.h"
 #include "platform/linuxnetwork.h"
+#include "players/history.h"
 #include "platform/process.h"
 #include "platform/qtdialogs.h"
 #include "platform/system.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv)
     q7::LinuxAddressResolver resolver;
     q7::LinuxEchoProbe echo;
     q7::QtViewer viewer;
-    q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0});
+    q7::TMainConfig window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0,
+                                          QString::fromStdString(q7::PlayerHistory::defaultPath())});
     dialogs.setParent(&window);
     QObject::connect(&window, &q7::TMainConfig::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     // Only now, with start-up finished: a signal that came earlier kept its default action and

@@ -14,6 +14,7 @@
 #include "platform/system.h"
 #include "players/driversetupdialog.h"
 #include "players/playerlistview.h"
+#include "players/history.h"
 #include "players/playerpanel.h"
 #include "transfer/transferlog.h"
 #include "transfer/transferrunner.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -129,6 +131,22 @@ TMainConfig::TMainConfig(Services services, QWidget* parent)
                                  m_checkDevTimer, m_driverSetup},
                                 m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
+    if (!m_services.historyPath.isEmpty()) {
+        // A history that cannot be kept is said once, when the window can show it.
+        m_history = std::make_unique<PlayerHistory>(
+            m_services.historyPath.toStdString(), [this](const std::string& text) {
+                QMetaObject::invokeMethod(
+                    this, [this, message = systemText(text)] { m_services.dialogs.showError(message); },
+                    Qt::QueuedConnection);
+            });
+        m_players->setHistory(m_history.get());
+        // Clients may end after the window is gone: then there is nobody to record for.
+        m_transfers->setOutcomeListener([self = QPointer<TMainConfig>(this)](const std::string& address,
+                                                                             const std::string& text) {
+            if (self && self->m_history)
+                self->m_history->transfer(address, text);
+        });
+    }
     FormCreate();
 }
 
@@ -162,6 +180,8 @@ void TMainConfig::buildLayout()
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(8, 554, 262, 30);
     m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
+    connect(m_transferLog, &TransferLog::retryRequested, this,
+            [this](int call) { m_transfers->retryFailed(call, m_playerList->entries()); });
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));

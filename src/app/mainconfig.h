@@ -11,6 +11,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,7 @@ class ExamplePage;
 class FileListPage;
 class MessagePage;
 class PlayerListView;
+class PlayerHistory;
 class PlayerPanel;
 class RemoteCommandPage;
 class TOKRightDlg;
@@ -114,6 +116,7 @@ private:
 
     QComboBox* m_localIPBox = nullptr;
     PlayerListView* m_playerList = nullptr;
+    std::unique_ptr<PlayerHistory> m_history;  // before the panel and runner that record into it
     PlayerPanel* m_players = nullptr;
     QProgressBar* m_searchBar = nullptr;
     QPushButton* m_searchButton = nullptr;

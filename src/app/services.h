@@ -21,6 +21,7 @@ struct Services {
     Viewer& viewer;          // fetched files are shown here
     QString startDir;        // empty: the working directory when the window is created
     double waitScale = 1.0;  // scales every paced wait (tests run them at 0)
+    QString historyPath = {};  // the player history database; empty: no history is kept
 };
 
 }  // namespace q7

@@ -1,6 +1,8 @@
 #include "players/playerlistview.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -94,6 +96,19 @@ void PlayerListView::setOnline(int row, bool online)
     item->setData(0, Qt::AccessibleDescriptionRole, state);
     item->setData(0, Qt::UserRole, index);
     item->setIcon(0, icons[online ? 1 : 0]);
+}
+
+bool PlayerListView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_historyNote) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const QTreeWidgetItem* item = itemAt(help->pos())) {
+            QToolTip::showText(help->globalPos(), item->toolTip(0) + QStringLiteral(": ") + m_historyNote(item->text(2)),
+                               viewport());
+            return true;
+        }
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 int PlayerListView::selectedRow() const

@@ -5,6 +5,7 @@
 #include "players/playerlist.h"
 
 #include <QTreeWidget>
+#include <functional>
 
 class QMenu;
 
@@ -31,6 +32,8 @@ public:
     void setPlayer(int row, const QString& name, const QString& address);
     void removeRow(int row);
     QMenu* popupMenu() const { return m_popup; }
+    // Adds a line about the player at an address to the state shown when hovering a row.
+    void setHistoryNote(std::function<QString(const QString& address)> note) { m_historyNote = std::move(note); }
 
 signals:
     // Any change of an entry: text, icon, check mark or selection (not the removal of rows).
@@ -40,11 +43,13 @@ signals:
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void notifyChange();
 
     QMenu* m_popup = nullptr;
+    std::function<QString(const QString&)> m_historyNote;
     bool m_removing = false;
 };
 

@@ -1,5 +1,8 @@
 #include "players/playerpanel.h"
 
+#include "players/history.h"
+#include "players/historypanel.h"
+
 #include "platform/dialogs.h"
 #include "players/driversetupdialog.h"
 #include "players/playerlistview.h"
@@ -215,6 +218,8 @@ void PlayerPanel::launchStep()
 
 void PlayerPanel::AddFoundPlayer(const FoundPlayer& found)
 {
+    if (m_history)
+        m_history->found(found.address);
     const QString name = QString::fromStdString(generatedPlayerName(found.hardware));
     if (m_ui.list->addPlayer(name, QString::fromStdString(found.address), kMaxPlayers) != AddOutcome::Added)
         return;
@@ -240,9 +245,33 @@ void PlayerPanel::IdIcmpClient1Reply(const EchoReport& report)
     if (!row)
         return;
     const bool online = answeredInTime(report.roundTripMs);
+    if (m_history)
+        m_history->answered(report.address, online, online != m_ui.list->isOnline(int(*row)));
     m_ui.list->setOnline(int(*row), online);
     if (online)
         emit playerOnline();
+}
+
+void PlayerPanel::setHistory(PlayerHistory* history)
+{
+    m_history = history;
+    if (!history)
+        return;
+    m_ui.list->setHistoryNote([history](const QString& address) { return historyNote(*history, address); });
+    QAction* action = m_ui.list->popupMenu()->addAction(QStringLiteral("History"));
+    action->setObjectName(QStringLiteral("History1"));
+    connect(action, &QAction::triggered, this, &PlayerPanel::History1Click);
+}
+
+void PlayerPanel::History1Click()
+{
+    const int row = m_ui.list->selectedRow();
+    if (!m_history || row < 0)
+        return;
+    if (!m_historyPanel)
+        m_historyPanel = new HistoryPanel(*m_history, m_ui.list->window());
+    const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
+    m_historyPanel->showFor(item->text(1), item->text(2));
 }
 
 bool PlayerPanel::searching() const { return m_launch.has_value() || m_search.busy(); }

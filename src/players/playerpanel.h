@@ -17,6 +17,8 @@ class QTimer;
 namespace q7 {
 
 class Dialogs;
+class HistoryPanel;
+class PlayerHistory;
 class PlayerListView;
 class TOKRightDlg;
 
@@ -58,6 +60,11 @@ public:
     void IdIcmpClient1Reply(const EchoReport& report);
     void AddFoundPlayer(const FoundPlayer& found);
 
+    // Records finds and online changes in `history` and offers each player's history from the
+    // pop-up menu ("History"); without it nothing is recorded.
+    void setHistory(PlayerHistory* history);
+    void History1Click();
+
     // A sweep is being launched or workers are still resolving or probing.
     bool searching() const;
     // Stops the sweep launch and every worker; results that come later go nowhere.
@@ -75,6 +82,8 @@ private:
 
     Controls m_ui;
     Dialogs& m_dialogs;
+    PlayerHistory* m_history = nullptr;
+    HistoryPanel* m_historyPanel = nullptr;
     QTimer* m_launchTimer = nullptr;
     std::optional<SweepLaunch> m_launch;
     NetworkSearch m_search;  // last: its workers are joined before the rest goes

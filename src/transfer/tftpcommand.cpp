@@ -39,6 +39,15 @@ std::string pathIn(const std::string& dir, const std::string& name) { return dir
 
 }  // namespace
 
+std::vector<int> rowsAt(const std::vector<PlayerEntry>& entries, const std::set<std::string>& addresses)
+{
+    std::vector<int> rows;
+    for (size_t r = 0; r < entries.size(); ++r)
+        if (addresses.count(entries[r].address))
+            rows.push_back(int(r));
+    return rows;
+}
+
 std::vector<int> servedRows(const std::vector<PlayerEntry>& entries, int row)
 {
     std::vector<int> rows;

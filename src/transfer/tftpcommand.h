@@ -5,6 +5,7 @@
 
 #include "players/playerlist.h"
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,8 @@ struct TftpCommand {
 
 // Rows a call addresses: every served row in ascending order for a negative `row`, else that row
 // alone when it exists and is served.
+// The rows listed at one of `addresses`, served or not: a retry goes to exactly those players.
+std::vector<int> rowsAt(const std::vector<PlayerEntry>& entries, const std::set<std::string>& addresses);
 std::vector<int> servedRows(const std::vector<PlayerEntry>& entries, int row);
 
 // "Q7_" + row in decimal + "_" + suffix; the suffix may be empty.

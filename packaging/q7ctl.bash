@@ -48,7 +48,7 @@ _q7ctl()
     local shared="--settings --player --all --port --wait --json --help"
     local options=""
     case "$command $sub" in
-        "players ") options="--ping --settings --player --all --json --help" ;;
+        "players ") options="--ping --history --settings --player --all --json --help" ;;
         "scan ") options="--address --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
         "config put" | "config diff") options="$shared" ;;

@@ -4,9 +4,12 @@
 #include "ctl/subcommands.h"
 #include "platform/linuxnetwork.h"
 #include "platform/programrun.h"
+#include "players/history.h"
 #include "players/networksearch.h"
 
+#include <ctime>
 #include <map>
+#include <memory>
 #include <mutex>
 
 namespace q7::ctl {
@@ -16,7 +19,20 @@ using namespace std::chrono_literals;
 
 constexpr OptionSpec kOptions[] = {
     {"--ping", "", "send each player one ICMP echo (300 ms limit) and show its online state and round trip"},
+    {"--history", "", "add what the window's player history knows: last seen, first and last found, outages in 7 days"},
 };
+
+std::optional<std::string> timeText(const std::optional<int64_t>& seconds)
+{
+    if (!seconds)
+        return std::nullopt;
+    const std::time_t time = std::time_t(*seconds);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
 
 // Round trips by address, one echo pass per player so that all are probed at once; a player
 // without a reply reports at least the time limit. Players not probed before a stop are missing.
@@ -47,10 +63,19 @@ int run(Session& session)
     const std::vector<Target> players = chosen ? session.targets() : session.listedPlayers();
     const bool ping = session.args().flag("--ping");
     const std::map<std::string, int> trips = ping ? pingAll(players, session.stop()) : std::map<std::string, int>();
+    std::unique_ptr<PlayerHistory> history;
+    if (session.args().flag("--history"))
+        history = std::make_unique<PlayerHistory>(PlayerHistory::defaultPath(), [](const std::string& text) {
+            std::fprintf(stderr, "q7ctl: %s\n", text.c_str());
+        });
 
     bool allOnline = true;
-    Table table(ping ? std::vector<std::string>{"ROW", "NAME", "ADDRESS", "STATE", "ROUND TRIP"}
-                     : std::vector<std::string>{"ROW", "NAME", "ADDRESS"});
+    std::vector<std::string> columns{"ROW", "NAME", "ADDRESS"};
+    if (ping)
+        columns.insert(columns.end(), {"STATE", "ROUND TRIP"});
+    if (history)
+        columns.insert(columns.end(), {"LAST SEEN", "OUTAGES (7 DAYS)"});
+    Table table(columns);
     for (const Target& player : players) {
         JsonObject object;
         object.add("row", player.row).add("name", player.name).add("address", player.address);
@@ -67,6 +92,15 @@ int run(Session& session)
             row.push_back(trip == trips.end() ? "not probed" : online ? "online" : "offline");
             row.push_back(online ? std::to_string(trip->second) + " ms" : "-");
         }
+        if (history) {
+            const PlayerSummary summary = history->summary(player.address);
+            object.add("last_seen", timeText(summary.lastSeen))
+                .add("first_found", timeText(summary.firstFound))
+                .add("last_found", timeText(summary.lastFound))
+                .add("outages_7d", summary.outages);
+            row.push_back(timeText(summary.lastSeen).value_or("never"));
+            row.push_back(std::to_string(summary.outages));
+        }
         if (session.json())
             std::printf("%s\n", object.text().c_str());
         else
@@ -81,11 +115,13 @@ int run(Session& session)
 
 const Subcommand kPlayersCommand{
     "players",
-    "[--ping] [--player NAME|ADDRESS]... [--all]",
+    "[--ping] [--history] [--player NAME|ADDRESS]... [--all]",
     "list the stored players (row, name, address); --ping adds whether each is online",
     "Without --player or --all every listed player is shown. With --ping every shown player gets one\n"
     "ICMP echo at once; a reply within 289 ms counts as online, as in the window. The exit status is 1\n"
-    "when any probed player is offline.",
+    "when any probed player is offline. --history reads the window's player history\n"
+    "($XDG_DATA_HOME/q7-config-tool/history.sqlite3): last seen (found by a sweep or answering an echo),\n"
+    "first and last found by a sweep, and the outages (online-to-offline changes) of the last 7 days.",
     kOptions,
     kSettings | kTargets,
     run,

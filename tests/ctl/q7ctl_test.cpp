@@ -3,6 +3,7 @@
 // test folder.
 
 #include "app/settingslock.h"
+#include "players/history.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
 #include "support/testnetwork.h"
@@ -130,6 +131,22 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
         std::regex_match(lines(ping.output)[1],
                          std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","online":true,"rtt_ms":\d+\})")))
         << ping.output;
+
+    // The window's player history, as the window recorded it.
+    ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+    {
+        PlayerHistory history(PlayerHistory::defaultPath(), {});
+        history.found("127.0.0.3");
+        history.answered("127.0.0.3", true, true);
+        history.answered("127.0.0.3", false, true);
+    }
+    RunResult seen = q7ctl({"players", "--history", "--json", "--player", "P1"});
+    ::unsetenv("XDG_DATA_HOME");
+    ASSERT_EQ(seen.status, 0) << seen.output;
+    EXPECT_TRUE(std::regex_match(lines(seen.output)[0],
+                                 std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","last_seen":"[-0-9]+ [:0-9]+",)"
+                                            R"("first_found":"[-0-9]+ [:0-9]+","last_found":"[-0-9]+ [:0-9]+","outages_7d":1\})")))
+        << seen.output;
 }
 
 TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)

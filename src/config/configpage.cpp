@@ -84,7 +84,7 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     // Backup and restore talk to a player; they stay disabled until one answers.
     addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0)->setEnabled(false);
     addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1)->setEnabled(false);
-    addButton("ComparePlayersButton", QStringLiteral("Compare players"), 2, 0)->setEnabled(false);
+    addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2)->setEnabled(false);
     layout->addLayout(buttons);
 
     connectHandlers();

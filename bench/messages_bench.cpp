@@ -27,6 +27,8 @@ public:
     int rowCount() const override { return 0; }
     int firstCheckedRow() const override { return -1; }
     QString address(int) const override { return {}; }
+    QString name(int) const override { return {}; }
+    bool served(int) const override { return false; }
     QString workingDir() const override { return {}; }
     QString put(const QString&, const QString&, int, const QString&) override { return {}; }
     QString get(const QString&, const QString&, int, const QString&) override { return {}; }

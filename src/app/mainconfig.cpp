@@ -443,6 +443,18 @@ QString TMainConfig::address(int row) const
     return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].address) : QString();
 }
 
+QString TMainConfig::name(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].name) : QString();
+}
+
+bool TMainConfig::served(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() && entries[size_t(row)].served();
+}
+
 void TMainConfig::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
 
 void TMainConfig::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }

@@ -72,6 +72,8 @@ public:
     int rowCount() const override;
     int firstCheckedRow() const override;
     QString address(int row) const override;
+    QString name(int row) const override;
+    bool served(int row) const override;
     QString workingDir() const override { return m_startDir; }
     QString put(const QString& localPath, const QString& remoteName, int row = -1, const QString& caption = {}) override;
     QString get(const QString& remoteName, const QString& suffix, int row = -1, const QString& caption = {}) override;

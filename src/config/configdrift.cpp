@@ -53,23 +53,59 @@ std::vector<ConfigEntry> configEntries(std::string_view bytes)
     return entries;
 }
 
-std::vector<DriftRow> configDrift(const std::vector<std::vector<ConfigEntry>>& files)
+namespace {
+
+// Every setting of the files in the order they first appear; a null file did not answer.
+std::vector<CompareRow> settingRows(const std::vector<const std::vector<ConfigEntry>*>& files)
 {
-    std::vector<DriftRow> rows;
+    std::vector<CompareRow> rows;
     std::map<std::string, size_t> rowOf;  // upper-cased section and key
     for (size_t file = 0; file < files.size(); ++file) {
-        for (const ConfigEntry& entry : files[file]) {
+        if (!files[file])
+            continue;
+        for (const ConfigEntry& entry : *files[file]) {
             const std::string id = upper(entry.section) + '\n' + upper(entry.key);
             auto [it, added] = rowOf.emplace(id, rows.size());
             if (added)
-                rows.push_back({entry.section, entry.key, std::vector<std::optional<std::string>>(files.size())});
+                rows.push_back({entry.section, entry.key, std::vector<std::optional<std::string>>(files.size()), false});
             rows[it->second].values[file] = entry.value;
         }
     }
-    std::erase_if(rows, [](const DriftRow& row) {
-        return std::all_of(row.values.begin(), row.values.end(),
-                           [&](const std::optional<std::string>& value) { return value == row.values.front(); });
-    });
+    for (CompareRow& row : rows) {
+        const std::optional<std::string>* first = nullptr;
+        for (size_t file = 0; file < files.size() && !row.differs; ++file) {
+            if (!files[file])
+                continue;
+            if (!first)
+                first = &row.values[file];
+            else
+                row.differs = row.values[file] != *first;
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<DriftRow> configDrift(const std::vector<std::vector<ConfigEntry>>& files)
+{
+    std::vector<const std::vector<ConfigEntry>*> answered;
+    for (const std::vector<ConfigEntry>& file : files)
+        answered.push_back(&file);
+    std::vector<DriftRow> rows;
+    for (CompareRow& row : settingRows(answered))
+        if (row.differs)
+            rows.push_back({std::move(row.section), std::move(row.key), std::move(row.values)});
+    return rows;
+}
+
+std::vector<CompareRow> compareConfigs(const std::vector<std::optional<std::vector<ConfigEntry>>>& files)
+{
+    std::vector<const std::vector<ConfigEntry>*> answered;
+    for (const std::optional<std::vector<ConfigEntry>>& file : files)
+        answered.push_back(file ? &*file : nullptr);
+    std::vector<CompareRow> rows = settingRows(answered);
+    std::stable_partition(rows.begin(), rows.end(), [](const CompareRow& row) { return row.differs; });
     return rows;
 }
 

@@ -33,4 +33,17 @@ struct DriftRow {
 // its own, in the order they first appear.
 std::vector<DriftRow> configDrift(const std::vector<std::vector<ConfigEntry>>& files);
 
+// One setting of the compare view: its values across the players and whether they differ.
+struct CompareRow {
+    std::string section;
+    std::string key;
+    std::vector<std::optional<std::string>> values;  // one per player; nothing where missing or no answer
+    bool differs = false;
+};
+
+// Every setting of the files that came, nothing standing for a player that did not answer: the
+// settings that differ between the answers (as in configDrift) first, then the ones all answers
+// share, each group in the order they first appear. A player without an answer differs from none.
+std::vector<CompareRow> compareConfigs(const std::vector<std::optional<std::vector<ConfigEntry>>>& files);
+
 }  // namespace q7::config

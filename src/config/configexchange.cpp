@@ -2,6 +2,7 @@
 
 #include "app/waitpanel.h"
 #include "base/textfile.h"
+#include "config/compareplayers.h"
 #include "config/configpage.h"
 #include "platform/dialogs.h"
 #include "transfer/playertransfers.h"
@@ -36,6 +37,8 @@ ConfigExchange::ConfigExchange(ConfigPage& page, PlayerTransfers& players, WaitP
             &ConfigExchange::BackupButtonClick);
     connect(page.findChild<QPushButton*>(QStringLiteral("RestoreButton")), &QPushButton::clicked, this,
             &ConfigExchange::RestoreButtonClick);
+    connect(page.findChild<QPushButton*>(QStringLiteral("ComparePlayersButton")), &QPushButton::clicked, this,
+            &ConfigExchange::ComparePlayersButtonClick);
 }
 
 QString ConfigExchange::localFile(const QString& name) const { return QDir(m_players.workingDir()).filePath(name); }
@@ -51,6 +54,44 @@ bool ConfigExchange::removeStale(const QString& path)
     return true;
 }
 
+std::optional<QString> ConfigExchange::fetchConfig(int row, const QString& suffix, const QString& caption)
+{
+    // A copy left by an earlier fetch may come from another player that stood in that row, and
+    // must never be taken for this player's answer.
+    for (int r = row < 0 ? 0 : row; r < (row < 0 ? m_players.rowCount() : row + 1); ++r)
+        if (!removeStale(localFile(QString::fromStdString(fetchedFileName(r, suffix.toStdString())))))
+            return std::nullopt;
+    const QString served = m_players.put(m_commandFile, QStringLiteral("/saveconfig"), row,
+                                         caption + QStringLiteral(" /saveconfig"));
+    WaitPanel::Wait wait(m_waitPanel, kStepMs);
+    wait.pace(0, 50, 100);
+    m_players.get(QStringLiteral("/config.conf"), suffix, row, caption + QStringLiteral(" /config.conf"));
+    wait.pace(51, 100, 100);
+    return served;
+}
+
+bool ConfigExchange::loadIntoPages(const QString& path)
+{
+    if (QFileInfo(path).isFile() && !m_page.loadConfigFrom(path))
+        return false;
+    m_page.runUpdateRules();
+    return true;
+}
+
+void ConfigExchange::restoreTo(const QList<int>& rows, const QString& caption)
+{
+    for (const int row : rows) {
+        const QString file = localFile(fileSafe(m_players.address(row)) + QStringLiteral("_config.conf"));
+        if (!m_page.saveConfigTo(file))
+            return;
+        m_players.put(file, QStringLiteral("/config.conf.put"), row, caption + QStringLiteral(" /config.conf.put"));
+    }
+    WaitPanel::Wait wait(m_waitPanel, kStepMs);
+    wait.pace(0, 70, 70);
+    for (const int row : rows)
+        m_players.put(m_commandFile, QStringLiteral("/restoreconfig"), row, caption + QStringLiteral(" /restoreconfig"));
+}
+
 void ConfigExchange::BackupButtonClick()
 {
     const int row = m_players.firstCheckedRow();
@@ -58,26 +99,11 @@ void ConfigExchange::BackupButtonClick()
         m_dialogs.showMessage(QStringLiteral("Please select a drive first."));
         return;
     }
-    const QString served = m_players.put(m_commandFile, QStringLiteral("/saveconfig"), row,
-                                         QStringLiteral("Backup /saveconfig"));
-    // The restore file written for this player no longer holds its configuration. A copy left by
-    // an earlier backup of this row goes too: it may come from another player that stood in this
-    // row, and must never be loaded as this player's answer.
-    if (!served.isEmpty() && !removeStale(localFile(fileSafe(served) + QStringLiteral("_config.conf"))))
+    const std::optional<QString> served = fetchConfig(row, {}, QStringLiteral("Backup"));
+    // The restore file written for this player no longer holds its configuration.
+    if (!served || (!served->isEmpty() && !removeStale(localFile(fileSafe(*served) + QStringLiteral("_config.conf")))))
         return;
-    if (!removeStale(localFile(QString::fromStdString(fetchedFileName(row, {})))))
-        return;
-
-    QString fetched;
-    {
-        WaitPanel::Wait wait(m_waitPanel, kStepMs);
-        wait.pace(0, 50, 100);
-        fetched = m_players.get(QStringLiteral("/config.conf"), QString(), row, QStringLiteral("Backup /config.conf"));
-        wait.pace(51, 100, 100);
-    }
-    if (!fetched.isEmpty() && QFileInfo(localFile(fetched)).isFile() && !m_page.loadConfigFrom(localFile(fetched)))
-        return;
-    m_page.runUpdateRules();
+    loadIntoPages(localFile(QString::fromStdString(fetchedFileName(row, {}))));
 }
 
 void ConfigExchange::RestoreButtonClick()
@@ -87,13 +113,16 @@ void ConfigExchange::RestoreButtonClick()
         m_dialogs.showMessage(QStringLiteral("Please select a driver."));
         return;
     }
-    const QString file = localFile(fileSafe(m_players.address(row)) + QStringLiteral("_config.conf"));
-    if (!m_page.saveConfigTo(file))
-        return;
-    m_players.put(file, QStringLiteral("/config.conf.put"), row, QStringLiteral("Restore /config.conf.put"));
-    WaitPanel::Wait wait(m_waitPanel, kStepMs);
-    wait.pace(0, 70, 70);
-    m_players.put(m_commandFile, QStringLiteral("/restoreconfig"), row, QStringLiteral("Restore /restoreconfig"));
+    restoreTo({row}, QStringLiteral("Restore"));
+}
+
+void ConfigExchange::ComparePlayersButtonClick()
+{
+    if (!m_compare)
+        m_compare = new ComparePlayers(*this, m_players, m_dialogs, m_page.codePage(), m_page.window());
+    m_compare->show();
+    m_compare->raise();
+    m_compare->refresh();
 }
 
 }  // namespace q7

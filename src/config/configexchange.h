@@ -3,11 +3,15 @@
 // config file exchanged with the first checked player of the list, through the TFTP runner, with
 // fixed waits for the player on the wait panel.
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <optional>
 
 namespace q7 {
 
+class ComparePlayers;
 class ConfigPage;
 class Dialogs;
 class PlayerTransfers;
@@ -25,10 +29,26 @@ public:
     void BackupButtonClick();
     // Writes the pages to "<address>_config.conf", puts it to the player and has it adopt it.
     void RestoreButtonClick();
+    // Opens the Compare players window (or brings it up) and fetches every served player's
+    // configuration into it.
+    void ComparePlayersButtonClick();
+
+    // The steps the buttons and the compare window share. Asks the players of `row` (-1: every
+    // served row) to save their configuration and fetches it into "Q7_<row>_<suffix>", stale
+    // copies removed first, with the fixed waits on the wait panel; calls are logged as
+    // "<caption> /saveconfig" and "<caption> /config.conf". Returns the address the save went to
+    // last (empty: no row served), nothing when a stale copy stays (the error shown).
+    std::optional<QString> fetchConfig(int row, const QString& suffix, const QString& caption);
+    // Loads `path` into the pages when it exists and runs the page rules; false (the error shown)
+    // when the file could not be read.
+    bool loadIntoPages(const QString& path);
+    // Writes the pages to "<address>_config.conf" for each row, puts it to that player and, after
+    // one wait for all of them, has each adopt it.
+    void restoreTo(const QList<int>& rows, const QString& caption);
+    // The working-folder file of that name.
+    QString localFile(const QString& name) const;
 
 private:
-    // The working-folder file of that name, for an address as the list shows it.
-    QString localFile(const QString& name) const;
     // Removes a stale file; false (the error shown) when it stays.
     bool removeStale(const QString& path);
 
@@ -37,6 +57,7 @@ private:
     WaitPanel& m_waitPanel;
     Dialogs& m_dialogs;
     QString m_commandFile;
+    QPointer<ComparePlayers> m_compare;
 };
 
 }  // namespace q7

@@ -84,6 +84,7 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     // Backup and restore talk to a player; they stay disabled until one answers.
     addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0)->setEnabled(false);
     addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1)->setEnabled(false);
+    addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2)->setEnabled(false);
     layout->addLayout(buttons);
 
     connectHandlers();
@@ -91,7 +92,7 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
 
 void ConfigPage::enableBackupRestore()
 {
-    for (const char* name : {"BackupButton", "RestoreButton"})
+    for (const char* name : {"BackupButton", "RestoreButton", "ComparePlayersButton"})
         findChild<QWidget*>(QLatin1String(name))->setEnabled(true);
 }
 

@@ -56,6 +56,9 @@ public:
     config::FieldValues fieldValues() const;
     void showValues(const config::FieldValues& values);
 
+    // The code page config files are written and read in.
+    const CodePage& codePage() const { return m_kept.codePage(); }
+
     // A player answered: backup and restore become possible (and stay so).
     void enableBackupRestore();
 

@@ -15,6 +15,9 @@ public:
     // The first row from the top that carries a check mark, whatever its online state; -1 for none.
     virtual int firstCheckedRow() const = 0;
     virtual QString address(int row) const = 0;
+    virtual QString name(int row) const = 0;
+    // Checked and online: a row the runner addresses.
+    virtual bool served(int row) const = 0;
     // The folder clients run in and fetched files ("Q7_" + row + "_" + suffix) land in.
     virtual QString workingDir() const = 0;
 

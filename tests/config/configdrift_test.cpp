@@ -23,3 +23,22 @@ TEST(ConfigDrift, rowsForChangedMissingAndAddedSettingsOnly)
     EXPECT_EQ(rows[1].values, (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, "2.0"}));
     EXPECT_TRUE(configDrift({files[0], files[0]}).empty());
 }
+
+TEST(ConfigDrift, compareRowsPutDifferingSettingsFirstAndIgnorePlayersWithoutAnswer)
+{
+    const auto file = [](const char* text) { return std::optional<std::vector<ConfigEntry>>(configEntries(text)); };
+    const std::vector<CompareRow> rows = compareConfigs({
+        file("[A]\n[x]=1\n[y]=2\n[z]=3\n"),
+        std::nullopt,
+        file("[a]\n[X]=1\n[y]=9\n[w]=4\n"),
+    });
+    std::vector<std::string> seen;
+    for (const CompareRow& row : rows)
+        seen.push_back(row.section + " " + row.key + (row.differs ? " differs" : ""));
+    EXPECT_EQ(seen, (std::vector<std::string>{"A [y] differs", "A [z] differs", "a [w] differs", "A [x]"}));
+    EXPECT_EQ(rows[0].values, (std::vector<std::optional<std::string>>{"2", std::nullopt, "9"}));
+    // One answer alone differs from nothing; no answer at all gives no rows.
+    for (const CompareRow& row : compareConfigs({file("[A]\n[x]=1\n"), std::nullopt}))
+        EXPECT_FALSE(row.differs);
+    EXPECT_TRUE(compareConfigs({std::nullopt, std::nullopt}).empty());
+}

@@ -8,7 +8,7 @@ std::span<const Subcommand> subcommands()
 {
     // Built on first use, after every file's subcommand is initialised.
     static const std::vector<Subcommand> table{
-        kPlayersCommand,    kScanCommand,  kConfigGetCommand, kConfigPutCommand,
+        kPlayersCommand,    kScanCommand,  kSendCommand,  kConfigGetCommand, kConfigPutCommand,
         kConfigDiffCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
     };
     return table;

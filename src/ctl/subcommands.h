@@ -11,6 +11,7 @@ namespace q7::ctl {
 
 extern const Subcommand kPlayersCommand;     // players.cpp
 extern const Subcommand kScanCommand;        // scan.cpp
+extern const Subcommand kSendCommand;        // send.cpp
 extern const Subcommand kConfigGetCommand;   // config.cpp
 extern const Subcommand kConfigPutCommand;   // config.cpp
 extern const Subcommand kConfigDiffCommand;  // config.cpp

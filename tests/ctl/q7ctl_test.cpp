@@ -198,6 +198,58 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     EXPECT_EQ(needed.find("libQt6Widgets"), std::string::npos) << needed;
 }
 
+TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
+{
+    startPlayers(2);
+    writeBytes(work + "/delete.lst", "/001.mp3\r\n");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::vector<std::string> requests;  // what the first player saw
+        std::string file;                   // what it holds afterwards, with these bytes
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {{"send", "reboot", "--all"}, {"write /reboot"}, "", ""},
+        {{"send", "volume", "40", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 31"},
+        {{"send", "playmode", "single", "--player", "P0"}, {"write /playmode.txt"}, "playmode.txt", "Signle"},
+        {{"send", "delete-files", "delete.lst", "--yes", "--player", "P0", "--wait", "0"},
+         {"write /delete.lst", "write /delfiles"},
+         "delete.lst",
+         "/001.mp3\r\n"},
+    };
+    for (const Case& c : cases) {
+        const size_t before = requests(journal(0)).size();
+        const RunResult result = q7ctl(c.arguments);
+        ASSERT_EQ(result.status, 0) << result.output;
+        const std::vector<std::string> seen = requests(journal(0));
+        EXPECT_EQ(std::vector<std::string>(seen.begin() + long(before), seen.end()), c.requests) << c.arguments[1];
+        if (!c.file.empty()) {
+            EXPECT_EQ(readBytes(folder(0) + "/" + c.file), c.bytes);
+        }
+    }
+    EXPECT_EQ(requests(journal(1)), std::vector<std::string>{"write /reboot"});
+    EXPECT_TRUE(std::regex_search(q7ctl({"send", "reboot", "--player", "P1"}).output,
+                                  std::regex("127\\.0\\.0\\.3 +P1 +send reboot +done")));
+
+    // Erasing needs --yes; bad words are refused before anything is sent.
+    const std::string sent = journal(0) + journal(1);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
+        {{"send", "erase-hdd", "--all"}, "q7ctl: send erase-hdd removes files on the players: add --yes to confirm\n"},
+        {{"send", "delete-files", "delete.lst", "--all"},
+         "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
+        {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
+        {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
+        {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},
+        {{"send", "reboot", "now", "--all"}, "q7ctl: send reboot takes no more words\n"},
+    };
+    for (const auto& [arguments, message] : usage) {
+        const RunResult result = q7ctl(arguments);
+        EXPECT_EQ(result.status, 2) << arguments[1];
+        EXPECT_EQ(result.output, message);
+    }
+    EXPECT_EQ(journal(0) + journal(1), sent);
+}
+
 TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)
 {
     const std::string settings = "\r\n[Q7_Dev]\r\nIP_0=198.18.12.99\r\nNAME_0=Kept\r\n";

@@ -2,7 +2,10 @@
 // a network namespace the test builds), with the settings file, lock and scratch folder of a
 // test folder.
 
+#include "app/localechoice.h"
 #include "app/settingslock.h"
+#include "base/codepage.h"
+#include "messages/textmessage.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
 #include "support/testnetwork.h"
@@ -248,6 +251,34 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
         EXPECT_EQ(result.output, message);
     }
     EXPECT_EQ(journal(0) + journal(1), sent);
+}
+
+TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
+{
+    startPlayers(1);
+    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F" "e \xE4\xBD\xA0\xE5\xA5\xBD";  // "Grüße 你好"
+    const std::u16string text = u"Gr\u00FC\u00DFe \u4F60\u597D";
+    const int system = systemCodePage(environmentLocaleName());
+    const int startItem = codePageItemForLocale(windowsLocaleId(environmentLocaleName()));
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{}, messages::codePageOfItem(startItem, system)},
+        {{"--codepage", "big5"}, 950},
+        {{"--codepage", "english"}, system},
+    };
+    for (const auto& [options, codePage] : cases) {
+        std::vector<std::string> arguments = {"message", utf8, "--all"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const RunResult result = q7ctl(arguments);
+        ASSERT_EQ(result.status, 0) << result.output;
+        EXPECT_EQ(readBytes(folder(0) + "/message.txt"), messages::messageFileBytes(text, codePage)) << codePage;
+    }
+    const std::string sent = journal(0);
+    const RunResult tooLong = q7ctl({"message", std::string(513, 'x'), "--all"});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_EQ(tooLong.output, "q7ctl: message: the text has 513 characters, more than 512\n");
+    EXPECT_EQ(q7ctl({"message", "hi", "--all", "--codepage", "latin9"}).status, 2);
+    EXPECT_EQ(journal(0), sent);
+    EXPECT_EQ(q7ctl({"message", std::string(512, 'x'), "--all"}).status, 0);
 }
 
 TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)

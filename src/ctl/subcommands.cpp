@@ -9,7 +9,7 @@ std::span<const Subcommand> subcommands()
     // Built on first use, after every file's subcommand is initialised.
     static const std::vector<Subcommand> table{
         kPlayersCommand,    kScanCommand,  kSendCommand,  kConfigGetCommand, kConfigPutCommand,
-        kConfigDiffCommand, kMessageCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
+        kConfigDiffCommand, kMessageCommand, kBitmapCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
     };
     return table;
 }

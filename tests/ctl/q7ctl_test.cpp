@@ -5,6 +5,7 @@
 #include "app/localechoice.h"
 #include "app/settingslock.h"
 #include "base/codepage.h"
+#include "messages/bitmapdrawing.h"
 #include "messages/textmessage.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -12,6 +13,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -27,6 +29,7 @@ protected:
     {
         // The run folders go into the test's own scratch folder.
         fs::create_directories(dir.file("runtime"));
+        fs::permissions(dir.file("runtime"), fs::perms::owner_all);  // private, as a session's own is
         ::setenv("XDG_RUNTIME_DIR", dir.file("runtime").c_str(), 1);
         ::unsetenv("Q7_TFTP_PORT");
         fs::create_directories(work);
@@ -279,6 +282,47 @@ TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
     EXPECT_EQ(q7ctl({"message", "hi", "--all", "--codepage", "latin9"}).status, 2);
     EXPECT_EQ(journal(0), sent);
     EXPECT_EQ(q7ctl({"message", std::string(512, 'x'), "--all"}).status, 0);
+}
+
+TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
+{
+    startPlayers(1);
+    fs::create_directories(work + "/out");
+    const RunResult saved =
+        q7ctl({"bitmap", "Hello Q7 \xE2\x82\xAC", "--size", "40", "--fore", "clRed", "--back", "$00800000", "--save", "out"});
+    ASSERT_EQ(saved.status, 0) << saved.output;
+    const std::string file = readBytes(work + "/out/message.target");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(file.size() % messages::kSegmentFileBytes, 0u);
+    EXPECT_EQ(journal(0), "");
+
+    // The same input through the drawing the window's sheet uses gives the same file.
+    static int argc = 1;
+    static char name[] = "q7ctl_test";
+    static char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    QImage drawing(messages::kStripWidth, messages::kStripHeight, QImage::Format_RGB888);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(40);
+    const int width = messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red,
+                                               QColor(0, 0, 128), systemCodePage(environmentLocaleName()));
+    ASSERT_LE(width, messages::kTextLimit);
+    const std::string here = dir.file("here");
+    fs::create_directories(here);
+    ASSERT_TRUE(messages::renderBitmapMessage(messages::stripFromImage(drawing), here, here).ok());
+    EXPECT_EQ(file, readBytes(here + "/message.target"));
+
+    const RunResult sent = q7ctl({"bitmap", "Hello Q7", "--all"});
+    ASSERT_EQ(sent.status, 0) << sent.output;
+    EXPECT_EQ(requests(journal(0)), std::vector<std::string>{"write /message.target"});
+    EXPECT_EQ(readBytes(folder(0) + "/message.target").size(), messages::kSegmentFileBytes);
+
+    // Too wide for the strip, or a colour that is none: refused, nothing sent.
+    const RunResult wide = q7ctl({"bitmap", std::string(256, 'W'), "--size", "200", "--all"});
+    EXPECT_EQ(wide.status, 2);
+    EXPECT_EQ(wide.output, "q7ctl: Message too long.\n");
+    EXPECT_EQ(q7ctl({"bitmap", "hi", "--fore", "pink", "--all"}).status, 2);
+    EXPECT_EQ(requests(journal(0)).size(), 1u);
 }
 
 TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)

@@ -5,6 +5,7 @@
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -55,7 +56,10 @@ constexpr OptionSpec kOptions[] = {
 };
 
 // The page's wait bar takes one second per step, both ends included.
-std::chrono::milliseconds paced(const commands::Pace& pace) { return std::chrono::seconds(pace.to - pace.from + 1); }
+std::chrono::milliseconds paced(const commands::Pace& pace)
+{
+    return std::chrono::seconds(pace.to - pace.from + 1);
+}
 
 // The named entry the words start with, and how many words its name took; none when unknown.
 std::pair<const Named*, size_t> lookUp(const std::vector<std::string>& words)
@@ -82,8 +86,13 @@ int run(Session& session)
     if (words.empty())
         throw UsageError("send needs a command (try 'q7ctl send --help')");
     const auto [named, nameWords] = lookUp(words);
-    if (!named)
-        throw UsageError("send: unknown command '" + words[0] + (words.size() > 1 ? " " + words[1] : "") + "'");
+    if (!named) {
+        // "playmode" and "put-list" name their choice in the next word.
+        const bool chooses = std::any_of(std::begin(kNamed), std::end(kNamed),
+                                         [&](const Named& n) { return n.name.starts_with(words[0] + " "); });
+        throw UsageError("send: unknown command '" + words[0] + (chooses && words.size() > 1 ? " " + words[1] : "") +
+                         "'");
+    }
     const commands::Command& command = *commands::commandFor(commands::group(named->group), named->index);
     const std::string name(named->name);
 
@@ -91,7 +100,10 @@ int run(Session& session)
     const bool takesFile = command.kind == Kind::ChooseAndPut;
     const bool takesArgument = takesFile || command.withVolume;
     if (words.size() != nameWords + (takesArgument ? 1 : 0))
-        throw UsageError("send " + name + (takesFile ? " takes one FILE" : command.withVolume ? " takes one N" : " takes no more words"));
+        throw UsageError("send " + name +
+                         (takesFile            ? " takes one FILE"
+                          : command.withVolume ? " takes one N"
+                                               : " takes no more words"));
     if (named->confirm && !session.args().flag("--yes"))
         throw UsageError("send " + name + " removes files on the players: add --yes to confirm");
     const std::string argument = takesArgument ? words.back() : std::string();
@@ -125,7 +137,7 @@ int run(Session& session)
         }
         break;
     case Kind::Nothing:
-    case Kind::FetchAndShow:  // the files and config subcommands fetch
+    case Kind::FetchAndShow: // the files and config subcommands fetch
         throw std::logic_error("send names a command that puts nothing");
     }
     const std::vector<Outcome> outcomes = action.finish();

@@ -245,6 +245,7 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
          "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
         {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
         {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
+        {{"send", "shutdown", "now", "--all"}, "q7ctl: send: unknown command 'shutdown'\n"},
         {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},
         {{"send", "reboot", "now", "--all"}, "q7ctl: send reboot takes no more words\n"},
     };

@@ -17,16 +17,19 @@ _q7ctl()
     local cur prev words cword
     _init_completion || return
 
-    local commands="players scan config list files"
-    local command="" sub="" i
+    local commands="players scan send config message bitmap list files"
+    local command="" sub="" arg="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             -*) ;;
             *)
+                [[ ${words[i - 1]} == --@(settings|from|out|root|player|kind|name|port|wait|address|date|start|end|server|codepage|font|size|fore|back|save) ]] && continue
                 if [[ -z $command ]]; then
                     command=${words[i]}
-                elif [[ ($command == config || $command == list) && -z $sub ]]; then
+                elif [[ ($command == config || $command == list || $command == send) && -z $sub ]]; then
                     sub=${words[i]}
+                elif [[ $command == send && -z $arg ]]; then
+                    arg=${words[i]}
                 fi
                 ;;
         esac
@@ -34,7 +37,7 @@ _q7ctl()
 
     case $prev in
         --settings | --from) _filedir; return ;;
-        --out | --root) _filedir -d; return ;;
+        --out | --root | --save) _filedir -d; return ;;
         --player)
             local IFS=$'\n'
             COMPREPLY=($(compgen -W "$(_q7ctl_players)" -- "$cur"))
@@ -42,7 +45,13 @@ _q7ctl()
             ;;
         --kind) COMPREPLY=($(compgen -W "play down upload delete" -- "$cur")); return ;;
         --name) COMPREPLY=($(compgen -W "single date time datetime title" -- "$cur")); return ;;
-        --port | --wait | --address | --date | --start | --end | --server) return ;;
+        --codepage) COMPREPLY=($(compgen -W "english big5 gb2312 shift-jis korean" -- "$cur")); return ;;
+        --fore | --back)
+            COMPREPLY=($(compgen -W "clBlack clMaroon clGreen clOlive clNavy clPurple clTeal clGray clSilver clRed
+                clLime clYellow clBlue clFuchsia clAqua clWhite" -- "$cur"))
+            return
+            ;;
+        --port | --wait | --address | --date | --start | --end | --server | --font | --size) return ;;
     esac
 
     local shared="--settings --player --all --port --wait --json --help"
@@ -52,6 +61,9 @@ _q7ctl()
         "scan ") options="--address --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
         "config put" | "config diff") options="$shared" ;;
+        "message ") options="--codepage $shared" ;;
+        "bitmap ") options="--font --size --fore --back --save $shared" ;;
+        send\ *) options="--yes $shared" ;;
         "list build") options="--kind --root --from --name --date --start --end --server --out --json --help" ;;
         "list remote") options="--json --help" ;;
     esac
@@ -62,9 +74,16 @@ _q7ctl()
         COMPREPLY=($(compgen -W "get put diff" -- "$cur"))
     elif [[ $command == list && -z $sub ]]; then
         COMPREPLY=($(compgen -W "build remote" -- "$cur"))
+    elif [[ $command == send && -z $sub && $cur != -* ]]; then
+        COMPREPLY=($(compgen -W "reboot refresh osd-on osd-off scrolling-on scrolling-off volume mute playmode
+            download-now download-from-server upload-now smb-now erase-hdd put-list delete-files" -- "$cur"))
+    elif [[ $command == send && -z $arg && $cur != -* && ($sub == playmode || $sub == put-list) ]]; then
+        [[ $sub == playmode ]] && COMPREPLY=($(compgen -W "single date time datetime repeat stop" -- "$cur"))
+        [[ $sub == put-list ]] && COMPREPLY=($(compgen -W "down play upload" -- "$cur"))
     elif [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
-    elif [[ "$command $sub" == "config put" || "$command $sub" == "list remote" ]]; then
+    elif [[ "$command $sub" == "config put" || "$command $sub" == "list remote" || "$command $sub" == "send put-list" ||
+        "$command $sub" == "send delete-files" ]]; then
         _filedir
     fi
 } &&

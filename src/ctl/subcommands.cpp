@@ -8,8 +8,8 @@ std::span<const Subcommand> subcommands()
 {
     // Built on first use, after every file's subcommand is initialised.
     static const std::vector<Subcommand> table{
-        kPlayersCommand,    kScanCommand,  kConfigGetCommand, kConfigPutCommand,
-        kConfigDiffCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
+        kPlayersCommand,    kScanCommand,  kSendCommand,  kConfigGetCommand, kConfigPutCommand,
+        kConfigDiffCommand, kMessageCommand, kBitmapCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
     };
     return table;
 }

@@ -11,9 +11,12 @@ namespace q7::ctl {
 
 extern const Subcommand kPlayersCommand;     // players.cpp
 extern const Subcommand kScanCommand;        // scan.cpp
+extern const Subcommand kSendCommand;        // send.cpp
 extern const Subcommand kConfigGetCommand;   // config.cpp
 extern const Subcommand kConfigPutCommand;   // config.cpp
 extern const Subcommand kConfigDiffCommand;  // config.cpp
+extern const Subcommand kMessageCommand;     // message.cpp
+extern const Subcommand kBitmapCommand;      // bitmap.cpp
 extern const Subcommand kFilesCommand;       // files.cpp
 extern const Subcommand kListBuildCommand;   // lists.cpp
 extern const Subcommand kListRemoteCommand;  // lists.cpp

@@ -1,6 +1,6 @@
 #include "messages/bitmapmessagesheet.h"
 
-#include "base/codepage.h"
+#include "messages/bitmapdrawing.h"
 #include "platform/dialogs.h"
 #include "transfer/playertransfers.h"
 
@@ -8,13 +8,11 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -67,15 +65,6 @@ QWidget* stripFrame(const char* boxName, const char* imageName, int width, QLabe
     image->setObjectName(QLatin1String(imageName));
     image->setGeometry(kImageLeft, 0, width, kStripHeight);
     return frame;
-}
-
-Strip stripFromImage(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    Strip strip(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(&strip.rgb[size_t(y) * size_t(strip.width) * 3], rgb.constScanLine(y), size_t(strip.width) * 3);
-    return strip;
 }
 
 QImage imageFromStrip(const Strip& strip)
@@ -244,33 +233,20 @@ void BitmapMessageSheet::ScrollBar2Scroll(int position)
         m_previewBox->move(-10 * position, m_previewBox->y());
 }
 
-void BitmapMessageSheet::ClearDrawImage() { m_drawing.fill(backColor()); }
-
 void BitmapMessageSheet::PreviewButtonClick()
 {
     m_send->setEnabled(false);
     m_saveAs->setEnabled(false);
     m_preview->setEnabled(false);
 
-    // The text is drawn as the system's 8-bit code page holds it: what that page lacks shows as "?".
-    const CodePage codePage(m_context.systemCodePage);
-    const QString text = QString::fromStdU16String(codePage.decode(codePage.encode(m_text->text().toStdU16String())));
-    const QFontMetrics metrics(m_font, &m_drawing);
-    const int width = metrics.horizontalAdvance(text);
+    const int width =
+        drawBitmapText(m_drawing, m_text->text(), m_font, foreColor(), backColor(), m_context.systemCodePage);
     m_gauge->setRange(0, kTextLimit);
     m_gauge->setValue(std::min(width, kTextLimit));
-
-    if (width > kTextLimit) {
+    if (width > kTextLimit)
         m_context.dialogs.showMessage(QStringLiteral("Message too long."));
-    } else {
-        ClearDrawImage();
-        QPainter painter(&m_drawing);
-        painter.setFont(m_font);
-        painter.setPen(foreColor());
-        painter.drawText(kTextLeft, textTop(metrics.height()) + metrics.ascent(), text);
-        painter.end();
+    else
         m_drawImage->setPixmap(QPixmap::fromImage(m_drawing));
-    }
 
     m_preview->setEnabled(true);
     if (m_gauge->value() > 0) {

@@ -49,7 +49,6 @@ public:
     const QImage& drawing() const { return m_drawing; }
 
     void PreviewButtonClick();
-    void ClearDrawImage();
     void FontButtonClick();
     void ForeColorMouseDown();
     void BackColorMouseDown();

@@ -2,7 +2,11 @@
 // a network namespace the test builds), with the settings file, lock and scratch folder of a
 // test folder.
 
+#include "app/localechoice.h"
 #include "app/settingslock.h"
+#include "base/codepage.h"
+#include "messages/bitmapdrawing.h"
+#include "messages/textmessage.h"
 #include "players/history.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -10,6 +14,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -25,6 +30,7 @@ protected:
     {
         // The run folders go into the test's own scratch folder.
         fs::create_directories(dir.file("runtime"));
+        fs::permissions(dir.file("runtime"), fs::perms::owner_all);  // private, as a session's own is
         ::setenv("XDG_RUNTIME_DIR", dir.file("runtime").c_str(), 1);
         ::unsetenv("Q7_TFTP_PORT");
         fs::create_directories(work);
@@ -213,6 +219,128 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     const std::string needed = runProgram({"readelf", "-d", Q7CTL}, work).output;
     EXPECT_NE(needed.find("(NEEDED)"), std::string::npos) << needed;
     EXPECT_EQ(needed.find("libQt6Widgets"), std::string::npos) << needed;
+}
+
+TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
+{
+    startPlayers(2);
+    writeBytes(work + "/delete.lst", "/001.mp3\r\n");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::vector<std::string> requests;  // what the first player saw
+        std::string file;                   // what it holds afterwards, with these bytes
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {{"send", "reboot", "--all"}, {"write /reboot"}, "", ""},
+        {{"send", "volume", "40", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 31"},
+        {{"send", "playmode", "single", "--player", "P0"}, {"write /playmode.txt"}, "playmode.txt", "Signle"},
+        {{"send", "delete-files", "delete.lst", "--yes", "--player", "P0", "--wait", "0"},
+         {"write /delete.lst", "write /delfiles"},
+         "delete.lst",
+         "/001.mp3\r\n"},
+    };
+    for (const Case& c : cases) {
+        const size_t before = requests(journal(0)).size();
+        const RunResult result = q7ctl(c.arguments);
+        ASSERT_EQ(result.status, 0) << result.output;
+        const std::vector<std::string> seen = requests(journal(0));
+        EXPECT_EQ(std::vector<std::string>(seen.begin() + long(before), seen.end()), c.requests) << c.arguments[1];
+        if (!c.file.empty()) {
+            EXPECT_EQ(readBytes(folder(0) + "/" + c.file), c.bytes);
+        }
+    }
+    EXPECT_EQ(requests(journal(1)), std::vector<std::string>{"write /reboot"});
+    EXPECT_TRUE(std::regex_search(q7ctl({"send", "reboot", "--player", "P1"}).output,
+                                  std::regex("127\\.0\\.0\\.3 +P1 +send reboot +done")));
+
+    // Erasing needs --yes; bad words are refused before anything is sent.
+    const std::string sent = journal(0) + journal(1);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
+        {{"send", "erase-hdd", "--all"}, "q7ctl: send erase-hdd removes files on the players: add --yes to confirm\n"},
+        {{"send", "delete-files", "delete.lst", "--all"},
+         "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
+        {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
+        {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
+        {{"send", "shutdown", "now", "--all"}, "q7ctl: send: unknown command 'shutdown'\n"},
+        {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},
+        {{"send", "reboot", "now", "--all"}, "q7ctl: send reboot takes no more words\n"},
+    };
+    for (const auto& [arguments, message] : usage) {
+        const RunResult result = q7ctl(arguments);
+        EXPECT_EQ(result.status, 2) << arguments[1];
+        EXPECT_EQ(result.output, message);
+    }
+    EXPECT_EQ(journal(0) + journal(1), sent);
+}
+
+TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
+{
+    startPlayers(1);
+    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F" "e \xE4\xBD\xA0\xE5\xA5\xBD";  // "Grüße 你好"
+    const std::u16string text = u"Gr\u00FC\u00DFe \u4F60\u597D";
+    const int system = systemCodePage(environmentLocaleName());
+    const int startItem = codePageItemForLocale(windowsLocaleId(environmentLocaleName()));
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{}, messages::codePageOfItem(startItem, system)},
+        {{"--codepage", "big5"}, 950},
+        {{"--codepage", "english"}, system},
+    };
+    for (const auto& [options, codePage] : cases) {
+        std::vector<std::string> arguments = {"message", utf8, "--all"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const RunResult result = q7ctl(arguments);
+        ASSERT_EQ(result.status, 0) << result.output;
+        EXPECT_EQ(readBytes(folder(0) + "/message.txt"), messages::messageFileBytes(text, codePage)) << codePage;
+    }
+    const std::string sent = journal(0);
+    const RunResult tooLong = q7ctl({"message", std::string(513, 'x'), "--all"});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_EQ(tooLong.output, "q7ctl: message: the text has 513 characters, more than 512\n");
+    EXPECT_EQ(q7ctl({"message", "hi", "--all", "--codepage", "latin9"}).status, 2);
+    EXPECT_EQ(journal(0), sent);
+    EXPECT_EQ(q7ctl({"message", std::string(512, 'x'), "--all"}).status, 0);
+}
+
+TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
+{
+    startPlayers(1);
+    fs::create_directories(work + "/out");
+    const RunResult saved =
+        q7ctl({"bitmap", "Hello Q7 \xE2\x82\xAC", "--size", "40", "--fore", "clRed", "--back", "$00800000", "--save", "out"});
+    ASSERT_EQ(saved.status, 0) << saved.output;
+    const std::string file = readBytes(work + "/out/message.target");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(file.size() % messages::kSegmentFileBytes, 0u);
+    EXPECT_EQ(journal(0), "");
+
+    // The same input through the drawing the window's sheet uses gives the same file.
+    static int argc = 1;
+    static char name[] = "q7ctl_test";
+    static char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    QImage drawing(messages::kStripWidth, messages::kStripHeight, QImage::Format_RGB888);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(40);
+    const int width = messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red,
+                                               QColor(0, 0, 128), systemCodePage(environmentLocaleName()));
+    ASSERT_LE(width, messages::kTextLimit);
+    const std::string here = dir.file("here");
+    fs::create_directories(here);
+    ASSERT_TRUE(messages::renderBitmapMessage(messages::stripFromImage(drawing), here, here).ok());
+    EXPECT_EQ(file, readBytes(here + "/message.target"));
+
+    const RunResult sent = q7ctl({"bitmap", "Hello Q7", "--all"});
+    ASSERT_EQ(sent.status, 0) << sent.output;
+    EXPECT_EQ(requests(journal(0)), std::vector<std::string>{"write /message.target"});
+    EXPECT_EQ(readBytes(folder(0) + "/message.target").size(), messages::kSegmentFileBytes);
+
+    // Too wide for the strip, or a colour that is none: refused, nothing sent.
+    const RunResult wide = q7ctl({"bitmap", std::string(256, 'W'), "--size", "200", "--all"});
+    EXPECT_EQ(wide.status, 2);
+    EXPECT_EQ(wide.output, "q7ctl: Message too long.\n");
+    EXPECT_EQ(q7ctl({"bitmap", "hi", "--fore", "pink", "--all"}).status, 2);
+    EXPECT_EQ(requests(journal(0)).size(), 1u);
 }
 
 TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)

@@ -1,6 +1,6 @@
 // The message pages through the real main window: text messages in every code page, Put and Get
 // Message, the bitmap preview rules, Send and Save as; and both messages end to end through the
-// real tftp client to a test player.
+// real tftp client to a test player. The bitmap file equals what q7ctl writes for the same input.
 #include "app/mainconfig.h"
 #include "messages/bitmapfile.h"
 #include "messages/bitmapmessagesheet.h"
@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace q7;
@@ -135,6 +136,25 @@ TEST_F(MessagePageTest, getMessageFetchesFromServedRowsAndOpensWhatArrived)
     EXPECT_FALSE(fs::exists(dir.file("Q7_2_message_old.txt")));
     EXPECT_EQ(platform.viewer.opened, (QStringList{QString::fromStdString(dir.file("Q7_1_message_old.txt")),
                                                    QString::fromStdString(dir.file("Q7_3_message_old.txt"))}));
+}
+
+TEST_F(MessagePageTest, bitmapFileIsWhatQ7ctlWritesForTheSameInput)
+{
+    const std::string text = "Hello Q7, 08:00 - 22:00";
+    preview(QString::fromStdString(text));
+    TempDir window;
+    platform.dialogs.fileAnswers.push_back(QString::fromStdString(window.file("message.target")));
+    click("SaveAsButton");
+    const std::string drawn = readBytes(window.file("message.target"));
+    ASSERT_EQ(drawn.size() % messages::kSegmentFileBytes, 0u);
+
+    TempDir ctl;
+    fs::create_directories(ctl.file("runtime"));
+    ::chmod(ctl.file("runtime").c_str(), 0700);
+    const RunResult saved =
+        runProgram({"env", "XDG_RUNTIME_DIR=" + ctl.file("runtime"), Q7CTL, "bitmap", text, "--save", "."}, ctl.path());
+    ASSERT_EQ(saved.status, 0) << saved.output;
+    EXPECT_EQ(readBytes(ctl.file("message.target")), drawn);
 }
 
 TEST_F(MessagePageTest, bitmapPreviewSendAndSaveAs)

@@ -3,13 +3,15 @@
 // then return from the function, so inside a GoogleTest body a timeout would pass unnoticed; these
 // fail the test instead.
 
+#include <QCoreApplication>
 #include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
 
 namespace q7::test {
 
-// Runs the event loop until `condition` holds or `timeoutMs` have passed; true when it holds.
+// Runs the event loop until `condition` holds or `timeoutMs` have passed; true when it holds. What
+// workers posted before the condition came true is delivered before it returns.
 template <typename Condition>
 bool waitUntil(Condition condition, int timeoutMs = 5000)
 {
@@ -19,6 +21,8 @@ bool waitUntil(Condition condition, int timeoutMs = 5000)
             return false;
         QTest::qWait(10);
     }
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return true;
 }
 

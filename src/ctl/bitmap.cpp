@@ -1,0 +1,138 @@
+// q7ctl bitmap TEXT: the scrolling bitmap message, drawn by the same function as the window's
+// Bitmap Message sheet (offscreen, Qt Gui only), cut into message.target and put as
+// "/message.target", or kept in a folder with --save.
+#include "app/colortext.h"
+#include "ctl/action.h"
+#include "ctl/subcommands.h"
+#include "messages/bitmapdrawing.h"
+
+#include <QGuiApplication>
+#include <charconv>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace q7::ctl {
+namespace {
+
+using namespace messages;
+
+// The sheet's text field holds 256 characters; its font starts as MS Sans Serif, 8 points.
+constexpr size_t kTextLength = 256;
+constexpr const char* kDefaultFamily = "MS Sans Serif";
+constexpr int kDefaultPoints = 8;
+constexpr int kMaxPoints = 200;
+
+constexpr OptionSpec kOptions[] = {
+    {"--font", "FAMILY", "the font family (default: MS Sans Serif, or what the system puts in its place)"},
+    {"--size", "N", "the font size in points, 1 to 200 (default: 8)"},
+    {"--fore", "COLOR", "the text colour: a colour name (clBlack, clRed, ...) or $00BBGGRR (default: clBlack)"},
+    {"--back", "COLOR", "the background colour, as --fore (default: clWhite)"},
+    {"--save", "DIR", "write message.target into DIR and send nothing"},
+};
+
+QColor color(const Session& session, std::string_view option, uint32_t fallback)
+{
+    uint32_t value = fallback;
+    if (const auto given = session.args().value(option)) {
+        const std::optional<uint32_t> parsed = colorFromText(*given);
+        if (!parsed)
+            throw UsageError(std::string(option) + ": '" + *given + "' is not a colour name or $00BBGGRR");
+        value = *parsed;
+    }
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+QFont font(const Session& session)
+{
+    int points = kDefaultPoints;
+    if (const auto given = session.args().value("--size")) {
+        const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), points);
+        if (ec != std::errc() || end != given->data() + given->size() || points < 1 || points > kMaxPoints)
+            throw UsageError("--size: '" + *given + "' is not a size in points (1 to 200)");
+    }
+    QFont chosen(QString::fromStdString(session.args().value("--font").value_or(kDefaultFamily)));
+    chosen.setPointSize(points);
+    return chosen;
+}
+
+// The program draws without a display; one application object gives QPainter its fonts.
+QGuiApplication& application()
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "q7ctl";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    return app;
+}
+
+int run(Session& session)
+{
+    const std::string typed = session.args().word("TEXT");
+    const std::u16string text = fromUtf8(typed);
+    if (text.size() > kTextLength)
+        throw UsageError("bitmap: the text has " + std::to_string(text.size()) + " characters, more than " +
+                         std::to_string(kTextLength));
+    const auto save = session.args().value("--save");
+    const std::string saveDir = save ? requireFolder(*save, "--save") : std::string();
+    const QColor fore = color(session, "--fore", kColorBlack);
+    const QColor back = color(session, "--back", kColorWhite);
+    const std::vector<Target> targets = save ? std::vector<Target>() : session.targets();
+
+    application();
+    QImage drawing(kStripWidth, kStripHeight, QImage::Format_RGB888);
+    drawing.fill(Qt::white);
+    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back,
+                                     session.codePage().number());
+    if (width > kTextLimit)
+        throw UsageError("Message too long.");
+    if (width == 0)
+        throw UsageError("bitmap: nothing to draw");
+
+    const std::string targetDir = save ? saveDir : session.runDir();
+    const RenderOutcome outcome = renderBitmapMessage(stripFromImage(drawing), session.runDir(), targetDir);
+    if (!outcome.ok())
+        throw std::runtime_error(outcome.error);
+    const std::string target = targetDir + "/" + kTargetName;
+    if (!scrollingFileLooksRight(target, session.runDir() + "/" + segmentFileName(0), outcome.segments)) {
+        std::remove(target.c_str());
+        throw std::runtime_error("Draw bitmap message fail.");
+    }
+    if (save) {
+        if (session.json())
+            std::printf("%s\n", JsonObject()
+                                    .add("action", "bitmap")
+                                    .add("ok", true)
+                                    .add("file", target)
+                                    .add("segments", outcome.segments)
+                                    .text()
+                                    .c_str());
+        else
+            std::printf("Wrote %s (%d segments of 1080 x 90).\n", target.c_str(), outcome.segments);
+        return kExitDone;
+    }
+
+    Action action(session, "bitmap", targets);
+    action.put(target, "/message.target");
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+}  // namespace
+
+const Subcommand kBitmapCommand{
+    "bitmap",
+    "TEXT (--player NAME|ADDRESS... | --all | --save DIR) [--font FAMILY] [--size N] [--fore COLOR] [--back COLOR]",
+    "send a scrolling bitmap message",
+    "TEXT (at most 256 characters) is drawn as the window's Bitmap Message sheet draws it, in the system's\n"
+    "8-bit code page, on a strip 5400 x 90 pixels; the strip is cut after its last used column into one\n"
+    "to five 1080 x 90 bitmaps, and message.target (those bitmaps one after another) goes to each player\n"
+    "as \"/message.target\". A text wider than 5380 pixels is refused (\"Message too long.\").",
+    kOptions,
+    kSettings | kTargets | kTransfers,
+    run,
+};
+
+}  // namespace q7::ctl

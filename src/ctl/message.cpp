@@ -1,0 +1,65 @@
+// q7ctl message TEXT: the scrolling text message, written as the window's Text Message sheet writes
+// it (the text in the chosen code page, then CR LF) and put as "/message.txt".
+#include "app/localechoice.h"
+#include "ctl/action.h"
+#include "ctl/subcommands.h"
+#include "messages/textmessage.h"
+
+namespace q7::ctl {
+namespace {
+
+// The sheet's text field holds 512 characters (UTF-16 units, as the field counts them).
+constexpr size_t kMessageLimit = 512;
+
+// The code page items of the sheet's choice, in its order.
+constexpr std::string_view kCodePageNames[messages::kCodePageItems] = {"english", "big5", "gb2312", "shift-jis",
+                                                                       "korean"};
+
+constexpr OptionSpec kOptions[] = {
+    {"--codepage", "english|big5|gb2312|shift-jis|korean",
+     "the code page of the message file (default: the one the window starts on for this locale; english is "
+     "the system's own 8-bit code page)"},
+};
+
+int codePageItem(const Session& session)
+{
+    const auto chosen = session.args().value("--codepage");
+    if (!chosen)
+        return codePageItemForLocale(windowsLocaleId(environmentLocaleName()));
+    for (int item = 0; item < messages::kCodePageItems; ++item)
+        if (*chosen == kCodePageNames[item])
+            return item;
+    throw UsageError("--codepage: '" + *chosen + "' is not english, big5, gb2312, shift-jis or korean");
+}
+
+int run(Session& session)
+{
+    const std::u16string text = fromUtf8(session.args().word("TEXT"));
+    if (text.size() > kMessageLimit)
+        throw UsageError("message: the text has " + std::to_string(text.size()) + " characters, more than " +
+                         std::to_string(kMessageLimit));
+    const int codePage = messages::codePageOfItem(codePageItem(session), session.codePage().number());
+    const std::vector<Target> targets = session.targets();
+
+    Action action(session, "message", targets);
+    action.put(session.scratchFile("message.txt", messages::messageFileBytes(text, codePage)), "/message.txt");
+    const std::vector<Outcome> outcomes = action.finish();
+    printOutcomes(outcomes, session.json());
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+}  // namespace
+
+const Subcommand kMessageCommand{
+    "message",
+    "TEXT (--player NAME|ADDRESS... | --all) [--codepage english|big5|gb2312|shift-jis|korean]",
+    "send a scrolling text message",
+    "TEXT (at most 512 characters) goes to each player as \"/message.txt\": the text in the chosen code\n"
+    "page followed by CR LF, byte for byte what the window's Text Message sheet sends. Characters the\n"
+    "code page cannot hold become \"?\".",
+    kOptions,
+    kSettings | kTargets | kTransfers,
+    run,
+};
+
+}  // namespace q7::ctl

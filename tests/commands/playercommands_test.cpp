@@ -80,14 +80,7 @@ public:
             names << QString::fromStdString(relative(p));
         return names;
     }
-    QStringList log() const
-    {
-        QStringList lines;
-        auto* widget = find<QListWidget>("TransferLog");
-        for (int i = 0; i < widget->count(); ++i)
-            lines << widget->item(i)->text().mid(9);
-        return lines;
-    }
+    QStringList log() const { return transferLogLines(*window); }
 
     // The trace, one line per transfer call with the rows it reached ("put /reboot
     // scratch/nullCMD.txt '' @0,1"), per run of wait steps ("wait 0..5/15") and per hiding ("hide").

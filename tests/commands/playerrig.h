@@ -9,6 +9,7 @@
 #include "platform/process.h"
 #include "players/playerlistview.h"
 #include "support/fakes.h"
+#include "support/qtwait.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
 
@@ -67,27 +68,9 @@ public:
     std::string inStart(const std::string& name) const { return startDir + "/" + name; }
     std::string journal(int i) const { return readBytes(folder(i) + "/journal.jsonl"); }
 
-    // The transfer log without its time stamps.
-    QStringList log() const
-    {
-        QStringList lines;
-        auto* widget = find<QListWidget>("TransferLog");
-        for (int i = 0; i < widget->count(); ++i)
-            lines << widget->item(i)->text().mid(9);
-        return lines;
-    }
+    QStringList log() const { return transferLogLines(*window); }
     // Handles the window's events until `line` is in the log (false after 20 s).
-    bool logged(const QString& line) const
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!log().contains(line)) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
-    }
+    bool logged(const QString& line) const { return waitUntil([&] { return log().contains(line); }, 20000); }
 
     TempDir dir;
     std::string startDir = dir.file("start");

@@ -2,6 +2,8 @@
 
 #include "players/playerlistview.h"
 
+#include <QListWidget>
+
 #include <gtest/gtest.h>
 
 namespace q7::test {
@@ -40,6 +42,15 @@ std::optional<QString> FakeDialogs::chooseFolder(const QString&, const QString&)
 
 std::optional<QFont> FakeDialogs::chooseFont(const QFont&) { return nextAnswer(fontAnswers, "font"); }
 std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswer(colorAnswers, "colour"); }
+
+QStringList transferLogLines(const QWidget& window)
+{
+    QStringList lines;
+    const auto* log = window.findChild<const QListWidget*>(QStringLiteral("TransferLog"));
+    for (int i = 0; log && i < log->count(); ++i)
+        lines << log->item(i)->text().mid(9);  // "hh:mm:ss " first
+    return lines;
+}
 
 void markRow(FakeEchoProbe& echo, PlayerListView& list, int row, bool checked, bool online)
 {

@@ -109,6 +109,9 @@ public:
     void open(const QString& path) override { opened << path; }
 };
 
+// The lines of the window's transfer log without their time stamps.
+QStringList transferLogLines(const QWidget& window);
+
 // Sets a row's check mark and online state as the echo pass will keep them: the fake probe answers
 // the row's address exactly when it is online, so a pass that runs meanwhile changes nothing.
 void markRow(FakeEchoProbe& echo, PlayerListView& list, int row, bool checked, bool online);

@@ -20,13 +20,7 @@ using namespace q7::test;
 
 namespace {
 
-QStringList lines(const TransferLog* log)
-{
-    QStringList out;
-    for (int i = 0; i < log->count(); ++i)
-        out << log->item(i)->text().mid(9);  // without the time
-    return out;
-}
+QStringList lines(const TransferLog* log) { return transferLogLines(*log->window()); }
 
 int count(const std::string& journal, const std::string& text)
 {

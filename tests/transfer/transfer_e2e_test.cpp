@@ -40,14 +40,7 @@ protected:
     void mark(int row, bool checked, bool online) { markRow(platform.echo, *list, row, checked, online); }
     static std::string address(int i) { return "127.0.0." + std::to_string(i + 2); }
     std::string folder(int i) const { return dir.file("player" + std::to_string(i)); }
-    QStringList log() const
-    {
-        QStringList lines;
-        auto* widget = window->findChild<QListWidget*>(QStringLiteral("TransferLog"));
-        for (int i = 0; i < widget->count(); ++i)
-            lines << widget->item(i)->text().mid(9);
-        return lines;
-    }
+    QStringList log() const { return transferLogLines(*window); }
     // Waits for the summary of a call and returns the lines logged since `from`.
     QStringList waitForSummary(const QString& summary, qsizetype from, int timeoutMs = 20000)
     {

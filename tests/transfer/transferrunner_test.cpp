@@ -46,15 +46,7 @@ protected:
     }
     void TearDown() override { ::unsetenv("Q7_TFTP_PORT"); }
 
-    // The log lines without their time stamps.
-    QStringList log() const
-    {
-        QStringList lines;
-        auto* widget = window->findChild<QListWidget*>(QStringLiteral("TransferLog"));
-        for (int i = 0; i < widget->count(); ++i)
-            lines << widget->item(i)->text().mid(9);
-        return lines;
-    }
+    QStringList log() const { return transferLogLines(*window); }
     QStringList arguments(size_t start) const { return platform.processes.starts.at(start).arguments; }
 
     TempDir dir;

@@ -1,7 +1,7 @@
 // Save Config File and Open Config File on the real Configuration tab (dialog answered in advance):
 // time per operation, median of many runs. Target: well under 10 ms each.
 
-#include "config/configpage.h"
+#include "gui/config/configpage.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
 #include "benchtools.h"
@@ -35,11 +35,11 @@ int main(int argc, char** argv)
 
     const double save = medianMs(kRuns, [&] {
         dialogs.fileAnswers.push_back(file);
-        page.SaveConfigFileClick();
+        page.saveToChosenFile();
     });
     const double open = medianMs(kRuns, [&] {
         dialogs.fileAnswers.push_back(file);
-        page.OpenConfigFileClick();
+        page.openChosenFile();
     });
     if (!dialogs.errors.empty()) {
         std::fprintf(stderr, "config bench: %s\n", dialogs.errors.front().toLocal8Bit().constData());

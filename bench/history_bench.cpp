@@ -1,7 +1,7 @@
 // Player history: 100 000 events of one player among others, then that player's summary and its
 // newest 1 000 and all 100 000 events read back. Target: each query under 50 ms.
 
-#include "players/history.h"
+#include "core/players/history.h"
 #include "support/tempdir.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Bitmap message: draw a full-width text, cut it into five segments and write message.target,
 // through the real sheet; median time and the process's peak memory. Target: under 50 ms.
 
-#include "messages/bitmapmessagesheet.h"
-#include "transfer/playertransfers.h"
+#include "gui/messages/bitmapmessagesheet.h"
+#include "gui/transfer/playertransfers.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
@@ -59,8 +59,8 @@ int main(int argc, char** argv)
     std::vector<double> times;
     for (int i = 0; i < 21; ++i) {
         const auto begin = Clock::now();
-        sheet.PreviewButtonClick();
-        sheet.SaveButtonClick();
+        sheet.showPreview();
+        sheet.saveSegments();
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
     }
     std::sort(times.begin(), times.end());

@@ -5,8 +5,8 @@
 // the 2.53 s launch plus one kernel ARP time-out (about 5.7 s), uses under 0.5 s of CPU and finds
 // exactly what arp-scan finds.
 
-#include "platform/linuxnetwork.h"
-#include "players/networksearch.h"
+#include "core/platform/linuxnetwork.h"
+#include "core/players/networksearch.h"
 #include "support/testnetwork.h"
 
 #include <cctype>

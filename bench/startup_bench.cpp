@@ -1,9 +1,9 @@
 // Start-up to an idle event loop with 129 stored players, and the shut-down rebuild of the settings
 // file with 257 players. Prints times and peak memory; targets: start-up < 300 ms, shut-down < 100 ms.
 
-#include "app/appsettings.h"
-#include "app/mainconfig.h"
-#include "players/playerlistview.h"
+#include "core/settings/appsettings.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/players/playerlistview.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
@@ -40,7 +40,7 @@ std::string settingsWithPlayers(int count)
 double startOnce(test::FakePlatform& platform)
 {
     const auto begin = Clock::now();
-    TMainConfig window(platform.services());
+    MainWindow window(platform.services());
     window.show();
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
@@ -67,12 +67,12 @@ int main(int argc, char** argv)
 
     std::vector<double> shutdowns;
     for (int i = 0; i < 20; ++i) {
-        TMainConfig window(platform.services());
+        MainWindow window(platform.services());
         auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
         for (int n = list->topLevelItemCount(); n < int(kMaxPlayers); ++n)
             list->addPlayer(QStringLiteral("Q7_%1").arg(20000 + n), QStringLiteral("198.18.2.%1").arg(n), kMaxPlayers);
         const auto begin = Clock::now();
-        if (!window.FormClose())
+        if (!window.saveAtClose())
             return 1;
         shutdowns.push_back(ms(Clock::now() - begin));
         test::writeBytes(dir.file(kSettingsReadName), settingsWithPlayers(129));

@@ -4,11 +4,11 @@
 // same file. Targets: the runner adds nothing measurable beyond the client; the test player is no
 // slower than in.tftpd.
 
-#include "platform/process.h"
+#include "gui/platform/process.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
-#include "transfer/transferlog.h"
-#include "transfer/transferrunner.h"
+#include "gui/transfer/transferlog.h"
+#include "gui/transfer/transferrunner.h"
 
 #include <QApplication>
 #include <QProgressBar>

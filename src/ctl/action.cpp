@@ -1,7 +1,7 @@
 #include "ctl/action.h"
 
-#include "platform/programrun.h"
-#include "transfer/transferbatch.h"
+#include "core/platform/programrun.h"
+#include "core/transfer/transferbatch.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // q7ctl bitmap TEXT: the scrolling bitmap message, drawn by the same function as the window's
 // Bitmap Message sheet (offscreen, Qt Gui only), cut into message.target and put as
 // "/message.target", or kept in a folder with --save.
-#include "app/colortext.h"
+#include "core/settings/colortext.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
-#include "messages/bitmapdrawing.h"
+#include "draw/bitmapdrawing.h"
 
 #include <QGuiApplication>
 #include <charconv>

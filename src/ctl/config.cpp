@@ -1,8 +1,8 @@
 // q7ctl config get|put|diff: a player's config.conf fetched, put back, and compared across players,
 // with the remote names and fixed waits of the window's Backup Config and Restore Config.
-#include "base/textfile.h"
-#include "config/configdrift.h"
-#include "config/configfile.h"
+#include "core/base/textfile.h"
+#include "core/config/configdrift.h"
+#include "core/config/configfile.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 

@@ -1,8 +1,8 @@
 // q7ctl files: each player's media index, fetched as the window's "Get HDD List" fetches it.
-#include "base/textfile.h"
+#include "core/base/textfile.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
-#include "lists/listfiles.h"
+#include "core/lists/listfiles.h"
 
 namespace q7::ctl {
 namespace {

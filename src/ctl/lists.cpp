@@ -1,9 +1,9 @@
 // q7ctl list build|remote: the File List Manager's lists without the window.
-#include "base/textfile.h"
+#include "core/base/textfile.h"
 #include "ctl/report.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "lists/listfiles.h"
+#include "core/lists/listfiles.h"
 
 #include <charconv>
 #include <chrono>

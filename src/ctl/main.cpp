@@ -3,7 +3,7 @@
 #include "ctl/cli.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "platform/programrun.h"
+#include "core/platform/programrun.h"
 
 #include <csignal>
 #include <cstdio>

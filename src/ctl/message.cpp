@@ -1,9 +1,9 @@
 // q7ctl message TEXT: the scrolling text message, written as the window's Text Message sheet writes
 // it (the text in the chosen code page, then CR LF) and put as "/message.txt".
-#include "app/localechoice.h"
+#include "core/settings/localechoice.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
-#include "messages/textmessage.h"
+#include "core/messages/textmessage.h"
 
 namespace q7::ctl {
 namespace {

@@ -2,10 +2,10 @@
 #include "ctl/report.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "platform/linuxnetwork.h"
-#include "platform/programrun.h"
-#include "players/history.h"
-#include "players/networksearch.h"
+#include "core/platform/linuxnetwork.h"
+#include "core/platform/programrun.h"
+#include "core/players/history.h"
+#include "core/players/networksearch.h"
 
 #include <ctime>
 #include <map>

@@ -1,14 +1,14 @@
 // q7ctl scan --address A.B.C.D [--add]: the window's address sweep of that /24, and storing the
 // players found.
-#include "app/settingslock.h"
-#include "base/textfile.h"
+#include "core/settings/settingslock.h"
+#include "core/base/textfile.h"
 #include "ctl/report.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "platform/linuxnetwork.h"
-#include "platform/programrun.h"
-#include "players/networksearch.h"
-#include "players/playerlist.h"
+#include "core/platform/linuxnetwork.h"
+#include "core/platform/programrun.h"
+#include "core/players/networksearch.h"
+#include "core/players/playerlist.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

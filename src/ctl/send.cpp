@@ -1,7 +1,7 @@
 // q7ctl send COMMAND: every command of the Remote Command page by a stable name. What each one
 // puts, under which remote names, with which bytes and waits, comes from the page's own command
 // table; this file only names its entries.
-#include "commands/commandtable.h"
+#include "core/commands/commandtable.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 

@@ -1,9 +1,9 @@
 #include "ctl/session.h"
 
-#include "app/scratch.h"
-#include "base/inistore.h"
-#include "base/textfile.h"
-#include "transfer/tftpcommand.h"
+#include "core/settings/scratch.h"
+#include "core/base/inistore.h"
+#include "core/base/textfile.h"
+#include "core/transfer/tftpcommand.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

@@ -3,8 +3,8 @@
 // chosen targets, the TFTP port and waits, a private scratch folder for the files it puts, the
 // system's 8-bit code page, and the stop request of Ctrl-C.
 
-#include "app/appsettings.h"
-#include "base/codepage.h"
+#include "core/settings/appsettings.h"
+#include "core/base/codepage.h"
 #include "ctl/cli.h"
 
 #include <chrono>

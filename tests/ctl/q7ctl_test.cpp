@@ -2,12 +2,12 @@
 // a network namespace the test builds), with the settings file, lock and scratch folder of a
 // test folder.
 
-#include "app/localechoice.h"
-#include "app/settingslock.h"
-#include "base/codepage.h"
-#include "messages/bitmapdrawing.h"
-#include "messages/textmessage.h"
-#include "players/history.h"
+#include "core/settings/localechoice.h"
+#include "core/settings/settingslock.h"
+#include "core/base/codepage.h"
+#include "draw/bitmapdrawing.h"
+#include "core/messages/textmessage.h"
+#include "core/players/history.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
 #include "support/testnetwork.h"

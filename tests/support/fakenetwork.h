@@ -2,8 +2,8 @@
 // Fakes for the network seams: a resolver that knows a fixed set of devices and an echo probe with
 // fixed round trips. Both are called from worker threads and record what they were asked.
 
-#include "platform/addressresolver.h"
-#include "platform/echoprobe.h"
+#include "core/platform/addressresolver.h"
+#include "core/platform/echoprobe.h"
 
 #include <condition_variable>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "support/fakes.h"
 
-#include "players/playerlistview.h"
+#include "gui/players/playerlistview.h"
 
 #include <QListWidget>
 

@@ -1,11 +1,11 @@
 #pragma once
 // Fakes for the platform seams: dialogs answered in advance, a fixed system, recorded processes.
 
-#include "app/services.h"
-#include "platform/dialogs.h"
-#include "platform/process.h"
-#include "platform/system.h"
-#include "platform/viewer.h"
+#include "gui/mainwindow/services.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/process.h"
+#include "gui/platform/system.h"
+#include "gui/platform/viewer.h"
 #include "support/fakenetwork.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "player.h"
 
-#include "base/codepage.h"
-#include "base/inistore.h"
-#include "config/configfile.h"
+#include "core/base/codepage.h"
+#include "core/base/inistore.h"
+#include "core/config/configfile.h"
 #include "tftp.h"
 
 #include <algorithm>

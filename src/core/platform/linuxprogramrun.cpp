@@ -1,0 +1,192 @@
+#include "core/platform/programrun.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/eventfd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace q7 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr size_t kMaxOutput = 64 * 1024;
+
+struct Child {
+    pid_t pid = -1;
+    int output = -1;  // read end of the program's standard output and error; -1 once closed
+    bool reaped = false;
+    ProgramEnd end;
+};
+
+void closeOutput(Child& child)
+{
+    if (child.output >= 0)
+        ::close(child.output);
+    child.output = -1;
+}
+
+void start(Child& child, const ProgramRun& run, const std::string& workingDir)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        child.end = {ProgramEnd::How::NotStarted, errno, {}};
+        child.reaped = true;
+        return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    if (!workingDir.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
+    std::vector<char*> argv{const_cast<char*>(run.program.c_str())};
+    for (const std::string& argument : run.arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    const int failed = ::posix_spawnp(&child.pid, run.program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (failed != 0) {
+        ::close(fds[0]);
+        child.end = {ProgramEnd::How::NotStarted, failed, {}};
+        child.reaped = true;
+        return;
+    }
+    ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+    child.output = fds[0];
+}
+
+void readOutput(Child& child)
+{
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(child.output, buffer, sizeof buffer);
+        if (n > 0) {
+            const size_t room = kMaxOutput - std::min(kMaxOutput, child.end.output.size());
+            child.end.output.append(buffer, std::min(size_t(n), room));
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        closeOutput(child);  // end of output: the program has closed it, normally by ending
+        return;
+    }
+}
+
+bool reap(Child& child, bool block)
+{
+    int status = 0;
+    pid_t got;
+    do
+        got = ::waitpid(child.pid, &status, block ? 0 : WNOHANG);
+    while (got < 0 && errno == EINTR);
+    if (got != child.pid)
+        return false;
+    child.reaped = true;
+    const bool exited = WIFEXITED(status);
+    child.end.how = exited ? ProgramEnd::How::Exited : ProgramEnd::How::Signalled;
+    child.end.code = exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    return true;
+}
+
+void kill(Child& child, ProgramEnd::How how)
+{
+    ::kill(child.pid, SIGKILL);
+    reap(child, true);
+    closeOutput(child);
+    child.end.how = how;
+    child.end.code = 0;
+}
+
+}  // namespace
+
+StopEvent::StopEvent() : m_fd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+StopEvent::~StopEvent()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void StopEvent::request() const
+{
+    const uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(m_fd, &one, sizeof one);
+}
+
+bool StopEvent::requested() const
+{
+    pollfd p{m_fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
+
+bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
+{
+    const auto deadline = Clock::now() + duration;
+    for (;;) {
+        if (stop.requested())
+            return false;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0)
+            return true;
+        pollfd p{stop.fd(), POLLIN, 0};
+        ::poll(&p, 1, int(std::min<long long>(left, 1000)));
+    }
+}
+
+std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
+                                    std::chrono::milliseconds limit, const StopEvent& stop)
+{
+    std::vector<Child> children(runs.size());
+    const auto deadline = Clock::now() + limit;
+    for (size_t i = 0; i < runs.size(); ++i)
+        start(children[i], runs[i], workingDir);
+
+    for (;;) {
+        std::vector<pollfd> watched{{stop.fd(), POLLIN, 0}};
+        std::vector<Child*> reading;
+        bool closedButRunning = false;
+        for (Child& child : children) {
+            if (child.output >= 0) {
+                watched.push_back({child.output, POLLIN, 0});
+                reading.push_back(&child);
+            } else if (!child.reaped && !reap(child, false)) {
+                closedButRunning = true;  // ends any moment; looked at again shortly
+            }
+        }
+        if (reading.empty() && !closedButRunning)
+            break;
+        const bool stopped = stop.requested();
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (stopped || left <= 0) {
+            for (Child& child : children)
+                if (!child.reaped)
+                    kill(child, stopped ? ProgramEnd::How::Stopped : ProgramEnd::How::Overdue);
+            break;
+        }
+        const int timeout = int(std::min<long long>(left, closedButRunning ? 5 : 1000));
+        if (::poll(watched.data(), watched.size(), timeout) <= 0)
+            continue;
+        for (size_t i = 0; i < reading.size(); ++i)
+            if (watched[i + 1].revents != 0)
+                readOutput(*reading[i]);
+    }
+    // Output that came after a reap, and pipes of killed programs, are closed by now or here.
+    std::vector<ProgramEnd> ends;
+    for (Child& child : children) {
+        closeOutput(child);
+        ends.push_back(std::move(child.end));
+    }
+    return ends;
+}
+
+}  // namespace q7

@@ -1,0 +1,47 @@
+#pragma once
+// Rules of the player list and of the Driver Setup dialog that do not depend on the widgets.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace q7 {
+
+inline constexpr size_t kMaxPlayers = 257;          // one echo probe slot per entry
+inline constexpr size_t kMaxOperatorPlayers = 256;  // the dialog and the start-up load stop here
+
+// One row of the player list as the logic sees it. A served player is checked and online: the only
+// rows file transfers address.
+struct PlayerEntry {
+    std::string name;
+    std::string address;
+    bool checked = false;
+    bool online = false;
+    bool served() const { return checked && online; }
+};
+
+enum class AddOutcome { AlreadyListed, ListFull, Added };
+
+// Addresses identify entries and are compared as exact text.
+AddOutcome checkAddPlayer(const std::vector<std::string>& listedAddresses, const std::string& address, size_t limit);
+std::optional<size_t> rowOfAddress(const std::vector<std::string>& listedAddresses, const std::string& address);
+
+// The Driver Setup dialog's "no answer" marker: one space. A name that is exactly one space
+// therefore reads as no answer.
+inline constexpr const char* kNoAnswer = " ";
+
+enum class DialogOutcome {
+    Pending,  // the operator has not answered yet
+    Add,      // addPlayer with the answer
+    Update,   // UpdateSelectedPlayer with the answer
+    Nothing,  // cancelled, or an address shorter than two characters
+};
+
+// What an answer of the dialog does. Texts are UTF-8.
+DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool answered, bool editMode);
+
+// The address field's key filter: digits, "." and backspace reach it, nothing else.
+bool addressKeyAccepted(char32_t typed);
+
+}  // namespace q7

@@ -1,0 +1,190 @@
+#include "core/transfer/tftpcommand.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace q7 {
+namespace {
+
+constexpr size_t kMaxReasonLength = 160;
+
+// The first line of the client's output that holds any text, without control characters.
+std::string firstLine(std::string_view output)
+{
+    while (!output.empty()) {
+        const size_t end = output.find_first_of("\r\n");
+        std::string line;
+        for (char c : output.substr(0, end))
+            if (static_cast<unsigned char>(c) >= 0x20)
+                line += c;
+        const size_t first = line.find_first_not_of(' ');
+        if (first != std::string::npos) {
+            line = line.substr(first, kMaxReasonLength);
+            return line.substr(0, line.find_last_not_of(' ') + 1);
+        }
+        if (end == std::string_view::npos)
+            break;
+        output.remove_prefix(end + 1);
+    }
+    return {};
+}
+
+TransferOutcome failed(std::string reason) { return {TransferOutcome::Kind::Failed, std::move(reason)}; }
+
+std::string pathIn(const std::string& dir, const std::string& name) { return dir.empty() ? name : dir + "/" + name; }
+
+}  // namespace
+
+std::vector<int> rowsAt(const std::vector<PlayerEntry>& entries, const std::set<std::string>& addresses)
+{
+    std::vector<int> rows;
+    for (size_t r = 0; r < entries.size(); ++r)
+        if (addresses.count(entries[r].address))
+            rows.push_back(int(r));
+    return rows;
+}
+
+std::vector<int> servedRows(const std::vector<PlayerEntry>& entries, int row)
+{
+    std::vector<int> rows;
+    const int count = int(entries.size());
+    for (int r = row < 0 ? 0 : row; r < (row < 0 ? count : std::min(row + 1, count)); ++r)
+        if (entries[size_t(r)].served())
+            rows.push_back(r);
+    return rows;
+}
+
+std::string fetchedFileName(int row, std::string_view suffix)
+{
+    return "Q7_" + std::to_string(row) + "_" + std::string(suffix);
+}
+
+std::string tftpPort()
+{
+    const char* text = std::getenv("Q7_TFTP_PORT");
+    if (!text)
+        return "69";
+    const std::string_view value(text);
+    int port = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), port);
+    if (ec != std::errc() || end != value.data() + value.size() || port < 1 || port > 65535)
+        return "69";
+    return std::to_string(port);
+}
+
+TftpCommand putCommand(int row, const std::string& address, const std::string& localPath,
+                       const std::string& remoteName, const std::string& port)
+{
+    TftpCommand c;
+    c.direction = TransferDirection::Put;
+    c.row = row;
+    c.address = address;
+    c.remoteName = remoteName;
+    c.localName = localPath;
+    c.program = "tftp";
+    c.arguments = {"-m", "binary", address, port, "-c", "put", localPath, remoteName};
+    c.description = "tftp -i " + address + " PUT \"" + localPath + "\" " + remoteName;
+    return c;
+}
+
+TftpCommand getCommand(int row, const std::string& address, const std::string& remoteName, const std::string& suffix,
+                       const std::string& port, const std::string& clientName)
+{
+    return fetchCommand(row, address, remoteName, fetchedFileName(row, suffix), port, clientName);
+}
+
+TftpCommand fetchCommand(int row, const std::string& address, const std::string& remoteName,
+                         const std::string& localName, const std::string& port, const std::string& clientName)
+{
+    TftpCommand c;
+    c.direction = TransferDirection::Get;
+    c.row = row;
+    c.address = address;
+    c.remoteName = remoteName;
+    c.localName = localName;
+    c.clientName = clientName;
+    c.program = "tftp";
+    c.arguments = {address, port, "-c", "get", remoteName, clientName};
+    c.description = "tftp " + address + " GET " + remoteName + " " + c.localName;
+    return c;
+}
+
+std::string TransferOutcome::text() const
+{
+    switch (kind) {
+    case Kind::Done:
+        return "done";
+    case Kind::ClientNotFound:
+        return "client not found";
+    case Kind::Failed:
+        break;
+    }
+    return "failed (" + reason + ")";
+}
+
+TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
+{
+    switch (end) {
+    case ClientEnd::NotStarted:
+        if (code == ENOENT)
+            return {TransferOutcome::Kind::ClientNotFound, {}};
+        return failed(std::string("cannot start the client: ") + std::strerror(code));
+    case ClientEnd::Signalled:
+        return failed("client ended by signal " + std::to_string(code));
+    case ClientEnd::Exited:
+        break;
+    }
+    if (output.find("Transfer timed out") != std::string_view::npos)
+        return failed("timed out");
+    constexpr std::string_view kRefusal = "Error code ";
+    if (const size_t at = output.find(kRefusal); at != std::string_view::npos) {
+        const std::string line = firstLine(output.substr(at + kRefusal.size()));
+        const size_t colon = line.find(": ");
+        return failed("refused: " + (colon == std::string::npos ? line : line.substr(colon + 2)));
+    }
+    if (std::string line = firstLine(output); !line.empty())
+        return failed(std::move(line));
+    if (code != 0)
+        return failed("client exit status " + std::to_string(code));
+    return {TransferOutcome::Kind::Done, {}};
+}
+
+std::string createFetchFile(const std::string& dir, const std::string& fetchedName, std::string* error)
+{
+    std::string pattern = pathIn(dir, "tftp-" + fetchedName + "-XXXXXX");
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) {
+        if (error)
+            *error = "cannot create a file in \"" + dir + "\": " + std::strerror(errno);
+        return {};
+    }
+    ::close(fd);
+    return pattern.substr(pattern.size() - (fetchedName.size() + 12));
+}
+
+TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
+                            TransferOutcome outcome)
+{
+    const std::string client = pathIn(dir, clientName);
+    if (!outcome.done()) {
+        ::unlink(client.c_str());
+        return outcome;
+    }
+    if (::rename(client.c_str(), pathIn(dir, fetchedName).c_str()) != 0) {
+        const int err = errno;
+        ::unlink(client.c_str());
+        return failed("cannot store " + fetchedName + ": " + std::strerror(err));
+    }
+    return outcome;
+}
+
+std::string summaryText(int done, int total)
+{
+    return std::to_string(done) + " of " + std::to_string(total) + (total == 1 ? " player done" : " players done");
+}
+
+}  // namespace q7

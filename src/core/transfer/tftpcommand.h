@@ -1,0 +1,93 @@
+#pragma once
+// What the TFTP runner decides without any widget: which rows a call serves, the client's argument
+// vector and the Windows command line it stands for, how a finished client is judged, and how a
+// fetched file reaches its name only when the fetch succeeded. A command-line front end reuses it.
+
+#include "core/players/playerlist.h"
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q7 {
+
+enum class TransferDirection { Put, Get };
+
+// One client start of a runner call (tftp-hpa's `tftp`).
+struct TftpCommand {
+    TransferDirection direction = TransferDirection::Put;
+    int row = 0;
+    std::string address;
+    std::string remoteName;
+    // Put: the local path sent. Get: the name callers look for, "Q7_" + row + "_" + suffix.
+    std::string localName;
+    // Get: the temporary name the client writes into, in the same folder; empty for a put.
+    std::string clientName;
+    std::string program;
+    std::vector<std::string> arguments;
+    // The command line of the Windows client this start stands for, shown to the operator.
+    std::string description;
+};
+
+// Rows a call addresses: every served row in ascending order for a negative `row`, else that row
+// alone when it exists and is served.
+// The rows listed at one of `addresses`, served or not: a retry goes to exactly those players.
+std::vector<int> rowsAt(const std::vector<PlayerEntry>& entries, const std::set<std::string>& addresses);
+std::vector<int> servedRows(const std::vector<PlayerEntry>& entries, int row);
+
+// "Q7_" + row in decimal + "_" + suffix; the suffix may be empty.
+std::string fetchedFileName(int row, std::string_view suffix);
+
+// The players' TFTP port: Q7_TFTP_PORT when it holds a port number (1 to 65535), else "69".
+std::string tftpPort();
+
+// put = `tftp -m binary HOST PORT -c put LOCAL REMOTE` (binary, like the Windows client's "-i").
+TftpCommand putCommand(int row, const std::string& address, const std::string& localPath,
+                       const std::string& remoteName, const std::string& port);
+// get = `tftp HOST PORT -c get REMOTE CLIENTNAME` in the client's default netascii mode, for the
+// fetched name "Q7_" + row + "_" + suffix.
+TftpCommand getCommand(int row, const std::string& address, const std::string& remoteName, const std::string& suffix,
+                       const std::string& port, const std::string& clientName);
+// The same get for a fetched name of the caller's choosing (the command-line tool names copies by
+// address).
+TftpCommand fetchCommand(int row, const std::string& address, const std::string& remoteName,
+                         const std::string& localName, const std::string& port, const std::string& clientName);
+
+// How a client process ended, as the process seam reports it.
+enum class ClientEnd {
+    NotStarted,  // `code` is the errno of the failed start
+    Exited,      // `code` is the exit status
+    Signalled,   // `code` is the signal number
+};
+
+struct TransferOutcome {
+    enum class Kind { Done, Failed, ClientNotFound };
+    Kind kind = Kind::Failed;
+    std::string reason;  // for Failed
+
+    // "done", "failed (reason)" or "client not found".
+    std::string text() const;
+    bool done() const { return kind == Kind::Done; }
+};
+
+// tftp-hpa exits 0 when the server refuses ("Error code N: ..." on its output) and when the local
+// file cannot be read (a message on its error output); only a timeout gives a non-zero status.
+// So a transfer is done only when the client exited 0 and said nothing.
+TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output);
+
+// Creates an empty, uniquely named file for a fetch in `dir`, named "tftp-" + fetched name + a
+// random tail, so that callers looking for the fetched name never see a partial file and the
+// shut-down clean-up of "tftp*" files removes one left behind. Returns its name without the
+// folder; empty with `error` set when it cannot be created.
+std::string createFetchFile(const std::string& dir, const std::string& fetchedName, std::string* error);
+
+// Ends a fetch: when `outcome` is done the client's file is renamed to the fetched name (replacing
+// an older copy), otherwise it is removed. A failed rename turns the outcome into a failure.
+TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
+                            TransferOutcome outcome);
+
+// "3 of 4 players done".
+std::string summaryText(int done, int total);
+
+}  // namespace q7

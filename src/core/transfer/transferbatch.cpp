@@ -1,0 +1,48 @@
+#include "core/transfer/transferbatch.h"
+
+#include "core/platform/programrun.h"
+
+namespace q7 {
+namespace {
+
+TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bool stopped)
+{
+    // Ctrl-C at a terminal reaches the clients as well, and some end by it before they are killed.
+    if (stopped && end.how == ProgramEnd::How::Signalled)
+        return {TransferOutcome::Kind::Failed, "interrupted"};
+    switch (end.how) {
+    case ProgramEnd::How::NotStarted:
+        return judgeClientEnd(ClientEnd::NotStarted, end.code, end.output);
+    case ProgramEnd::How::Exited:
+        return judgeClientEnd(ClientEnd::Exited, end.code, end.output);
+    case ProgramEnd::How::Signalled:
+        return judgeClientEnd(ClientEnd::Signalled, end.code, end.output);
+    case ProgramEnd::How::Overdue:
+        return {TransferOutcome::Kind::Failed,
+                "no end within " + std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) + " s"};
+    case ProgramEnd::How::Stopped:
+        break;
+    }
+    return {TransferOutcome::Kind::Failed, "interrupted"};
+}
+
+}  // namespace
+
+std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
+                                          const StopEvent& stop, std::chrono::milliseconds limit)
+{
+    std::vector<ProgramRun> runs;
+    for (const TftpCommand& command : commands)
+        runs.push_back({command.program, command.arguments});
+    const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
+    std::vector<TransferOutcome> outcomes;
+    for (size_t i = 0; i < commands.size(); ++i) {
+        TransferOutcome outcome = judge(ends[i], limit, stop.requested());
+        if (commands[i].direction == TransferDirection::Get)
+            outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
+        outcomes.push_back(std::move(outcome));
+    }
+    return outcomes;
+}
+
+}  // namespace q7

@@ -1,0 +1,25 @@
+#pragma once
+// The clients of one runner call run to their end and judged, for front ends that may block (the
+// command-line tool): every client starts at once, each is bounded, a stop request ends them all,
+// and a fetch reaches its name only when it succeeded (see tftpcommand.h).
+
+#include "core/transfer/tftpcommand.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace q7 {
+
+class StopEvent;
+
+// tftp-hpa gives up by itself after 25 s of silence; the bound only catches a client that hangs.
+inline constexpr std::chrono::seconds kTransferLimit{60};
+
+// Runs `commands` in `dir` (where fetches land) and returns their outcomes in the same order. A
+// client still running at `limit` fails with "no end within N s", one stopped by `stop` with
+// "interrupted"; their fetch files are removed like those of any failed fetch.
+std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
+                                          const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit);
+
+}  // namespace q7

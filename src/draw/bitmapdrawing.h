@@ -1,0 +1,24 @@
+#pragma once
+// The drawing step of the bitmap message, shared by the window's Bitmap Message sheet and q7ctl so
+// that both send the same bytes for the same input: Qt Gui only (QImage, QPainter), no widgets.
+
+#include "core/messages/bitmapfile.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+namespace q7::messages {
+
+// Measures `typed` as the system's 8-bit code page holds it (what that page lacks shows as "?") in
+// `font` and returns its width. When the width is kTextLimit or less, `drawing` (kStripWidth x
+// kStripHeight) is filled with `back` and the text drawn on it in `fore`, kTextLeft from the left
+// edge and centred in height; a wider text leaves `drawing` as it was.
+int drawBitmapText(QImage& drawing, const QString& typed, const QFont& font, const QColor& fore, const QColor& back,
+                   int systemCodePage);
+
+// The drawing as the strip the message file is cut from.
+Strip stripFromImage(const QImage& image);
+
+}  // namespace q7::messages

@@ -1,0 +1,284 @@
+#include "gui/commands/remotecommandpage.h"
+
+#include "core/settings/scratch.h"
+#include "gui/widgets/waitpanel.h"
+#include "core/base/textfile.h"
+#include "gui/widgets/typingfilter.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/viewer.h"
+#include "gui/transfer/playertransfers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <stdexcept>
+
+namespace q7 {
+namespace {
+
+using namespace commands;
+
+// Players get one second per step of the wait bar.
+constexpr int kStepMs = 1000;
+const QString kOpenFilter = QStringLiteral("Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
+constexpr int kBoxWidth = 145;
+constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
+
+QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+bool choosesVolume(const Group& group, int index)
+{
+    const Command* command = commandFor(group, index);
+    return command && command->withVolume;
+}
+
+}  // namespace
+
+RemoteCommandPage::RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs, Viewer& viewer,
+                                     WaitPanel& waitPanel, QString scratchDir, QWidget* parent)
+    : QWidget(parent),
+      m_players(players),
+      m_dialogs(dialogs),
+      m_viewer(viewer),
+      m_waitPanel(waitPanel),
+      m_scratchDir(std::move(scratchDir))
+{
+    setObjectName(QStringLiteral("RemoteCommandSheet"));
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    int position = 0;
+    for (const Group& group : groups()) {
+        buildGroup(layout, group, position / 2, position % 2);
+        ++position;
+    }
+    layout->setRowStretch(3, 1);
+}
+
+void RemoteCommandPage::buildGroup(QGridLayout* layout, const Group& group, int row, int column)
+{
+    auto* frame = new QGroupBox(text(group.caption), this);
+    frame->setFixedSize(238, 172);
+    layout->addWidget(frame, row, column, Qt::AlignTop);
+
+    auto* box = new QComboBox(frame);
+    box->setObjectName(text(group.box));
+    box->setAccessibleName(text(group.caption));
+    box->setEditable(true);  // typed text is allowed, but only a chosen item is sent
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (const Command& command : group.commands)
+        box->addItem(text(command.item));
+    box->setCurrentIndex(group.initialIndex);
+    if (group.initialIndex < 0)
+        box->setEditText(text(group.commands.front().item));
+    box->setGeometry(8, 20, kBoxWidth, 22);
+
+    auto* button = new QPushButton(QStringLiteral("Send "), frame);
+    button->setObjectName(text(group.button));
+    button->setAccessibleDescription(text(group.caption));
+    button->setGeometry(160, 19, 70, 24);
+
+    auto* memo = new QPlainTextEdit(frame);
+    memo->setObjectName(text(group.memo));
+    memo->setReadOnly(true);
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setWordWrapMode(QTextOption::WordWrap);
+    QPalette colours = memo->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    colours.setColor(QPalette::Text, QColor(0, 128, 0));
+    memo->setPalette(colours);
+    QFont face(QStringLiteral("MS Sans Serif"));
+    face.setPixelSize(11);
+    memo->setFont(face);
+    memo->setGeometry(8, 48, 222, 118);
+
+    m_groups.append({&group, box, button, memo});
+    if (group.id == GroupId::Osd)
+        buildVolumeField(frame);
+
+    connect(button, &QPushButton::clicked, this, [this, id = group.id] { send(id); });
+    connect(box, &QComboBox::currentIndexChanged, this, [this, id = group.id] { boxChange(id); });
+    // Typing makes the box's selection "none", as its description then says.
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box, id = group.id] {
+        if (box->currentIndex() >= 0) {
+            QLineEdit* line = box->lineEdit();
+            const QString typed = line->text();
+            const int cursor = line->cursorPosition();
+            {
+                const QSignalBlocker quiet(box);
+                box->setCurrentIndex(-1);
+            }
+            line->setText(typed);
+            line->setCursorPosition(cursor);
+        }
+        boxChange(id);
+    });
+}
+
+void RemoteCommandPage::buildVolumeField(QWidget* osdGroup)
+{
+    m_volume = new QLineEdit(QStringLiteral("31"), osdGroup);
+    m_volume->setObjectName(QStringLiteral("Edit2"));
+    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_volume->setMaxLength(2);
+    (new TypingFilter(this))->attach(m_volume, config::Filter::Digit, 2);
+    m_volume->setGeometry(8 + kVolumeBoxWidth + 4, 20, 30, 22);
+    m_volume->hide();
+
+    m_volumeRange = new QLabel(QStringLiteral("( 0~31 )"), osdGroup);
+    m_volumeRange->setObjectName(QStringLiteral("Label59"));
+    QPalette blue = m_volumeRange->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_volumeRange->setPalette(blue);
+    m_volumeRange->setGeometry(8 + kVolumeBoxWidth + 38, 20, 46, 22);
+    m_volumeRange->hide();
+}
+
+RemoteCommandPage::Controls& RemoteCommandPage::controls(GroupId id)
+{
+    for (Controls& c : m_groups)
+        if (c.group->id == id)
+            return c;
+    throw std::logic_error("unknown command group");
+}
+
+QList<QAbstractButton*> RemoteCommandPage::sendButtons() const
+{
+    QList<QAbstractButton*> buttons;
+    for (const Controls& c : m_groups)
+        buttons.append(c.button);
+    return buttons;
+}
+
+void RemoteCommandPage::showLines(QPlainTextEdit* memo, const std::vector<std::string_view>& lines)
+{
+    memo->clear();
+    for (std::string_view line : lines)
+        memo->appendPlainText(text(line));
+    memo->moveCursor(QTextCursor::Start);  // a description longer than the memo is read from its start
+}
+
+void RemoteCommandPage::fillDescriptions()
+{
+    for (const Controls& c : m_groups)
+        showLines(c.memo, startupDescription(*c.group));
+}
+
+void RemoteCommandPage::boxChange(GroupId id)
+{
+    const Controls& c = controls(id);
+    const int index = c.box->currentIndex();
+    if (id == GroupId::Osd) {
+        const bool volume = choosesVolume(*c.group, index);
+        c.box->setFixedWidth(volume ? kVolumeBoxWidth : kBoxWidth);
+        m_volume->setVisible(volume);
+        m_volumeRange->setVisible(volume);
+    }
+    if (const auto lines = descriptionFor(*c.group, index))
+        showLines(c.memo, *lines);
+}
+
+void RemoteCommandPage::send(GroupId id)
+{
+    if (m_players.firstCheckedRow() < 0) {
+        m_dialogs.showMessage(QStringLiteral("Please select at least one driver before sending the command!"));
+        return;
+    }
+    const Controls& c = controls(id);
+    if (const Command* command = commandFor(*c.group, c.box->currentIndex()))
+        run(*command);
+}
+
+QString RemoteCommandPage::commandFile() const { return QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile)); }
+
+QString RemoteCommandPage::put(const Command& command, const QString& localPath, std::string_view remote)
+{
+    return m_players.put(localPath, text(remote), -1, QString::fromStdString(transferCaption(command, remote)));
+}
+
+std::optional<std::string> RemoteCommandPage::takeVolume()
+{
+    const QString typed = m_volume->text();
+    std::optional<std::string> volume = volumeText(typed.toStdString());
+    if (!volume) {
+        m_dialogs.showError(text(kNotAnInteger).replace(QStringLiteral("%s"), typed));
+        return std::nullopt;
+    }
+    if (typed != text(*volume))
+        m_volume->setText(text(*volume));
+    return volume;
+}
+
+void RemoteCommandPage::run(const Command& command)
+{
+    switch (command.kind) {
+    case Kind::Nothing:
+        return;
+    case Kind::PutCommandFile:
+        put(command, commandFile(), command.remote);
+        return;
+    case Kind::ChooseAndPut: {
+        const std::optional<QString> chosen = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
+        if (!chosen || chosen->isEmpty())
+            return;
+        put(command, *chosen, command.remote);
+        if (command.then.empty())
+            return;
+        WaitPanel::Wait wait(m_waitPanel, kStepMs);
+        wait.pace(command.wait.from, command.wait.to, command.wait.maximum);
+        put(command, commandFile(), command.then);
+        return;
+    }
+    case Kind::WriteThenPut: {
+        std::string volume;
+        if (command.withVolume) {
+            const std::optional<std::string> taken = takeVolume();
+            if (!taken)
+                return;
+            volume = *taken;
+        }
+        const QString path = QDir(m_scratchDir).filePath(text(command.scratchFile));
+        try {
+            writeWorkingFile(fileName(path), scratchContent(command, volume));
+        } catch (const FileError& e) {
+            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            return;
+        }
+        put(command, path, command.remote);
+        return;
+    }
+    case Kind::FetchAndShow: {
+        put(command, commandFile(), command.remote);
+        const std::string dir = fileName(m_players.workingDir());
+        try {
+            removeFetchedCopies(dir, m_players.rowCount(), command.suffix);
+        } catch (const FileError& e) {
+            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            return;
+        }
+        {
+            WaitPanel::Wait wait(m_waitPanel, kStepMs);
+            wait.pace(command.wait.from, command.wait.to, command.wait.maximum);
+            m_players.get(text(command.then), text(command.suffix), -1,
+                          QString::fromStdString(transferCaption(command, command.then)));
+            wait.pace(command.wait2.from, command.wait2.to, command.wait2.maximum);
+        }
+        for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), command.suffix))
+            m_viewer.open(QFile::decodeName(QByteArray::fromStdString(copy)));
+        return;
+    }
+    }
+}
+
+}  // namespace q7

@@ -1,0 +1,162 @@
+#include "gui/config/compareplayers.h"
+
+#include "core/base/codepage.h"
+#include "core/base/textfile.h"
+#include "core/config/configdrift.h"
+#include "gui/config/configexchange.h"
+#include "core/config/configfile.h"
+#include "gui/platform/dialogs.h"
+#include "gui/transfer/playertransfers.h"
+#include "core/transfer/tftpcommand.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace q7 {
+namespace {
+
+// Kept apart from Backup's "Q7_<row>_" copies, which the pages may still be loaded from.
+const QString kSuffix = QStringLiteral("compare.conf");
+
+}  // namespace
+
+ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& players, Dialogs& dialogs,
+                               const CodePage& codePage, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_exchange(exchange),
+      m_players(players),
+      m_dialogs(dialogs),
+      m_codePage(codePage)
+{
+    setObjectName(QStringLiteral("ComparePlayers"));
+    setWindowTitle(QStringLiteral("Compare players"));
+    resize(640, 480);
+
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(this);
+    m_table->setObjectName(QStringLiteral("CompareTable"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_table, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [&](const char* name, const QString& caption, void (ComparePlayers::*handler)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+    };
+    addButton("LoadIntoPagesButton", QStringLiteral("Load into pages"), &ComparePlayers::loadColumnIntoPages);
+    addButton("PutPagesButton", QStringLiteral("Put pages to selected"), &ComparePlayers::putPagesToSelected);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+void ComparePlayers::refresh()
+{
+    m_columns.clear();
+    m_table->clear();
+    m_table->setRowCount(0);
+    m_table->setColumnCount(0);
+    if (!m_exchange.fetchConfig(-1, kSuffix, QStringLiteral("Compare")))
+        return;
+
+    std::vector<std::optional<std::vector<config::ConfigEntry>>> files;
+    QStringList headers;
+    for (int row = 0; row < m_players.rowCount(); ++row) {
+        if (!m_players.served(row))
+            continue;
+        Column column{row, m_players.address(row),
+                      m_exchange.localFile(QString::fromStdString(fetchedFileName(row, kSuffix.toStdString())))};
+        std::optional<std::vector<config::ConfigEntry>> entries;
+        if (QFileInfo(column.file).isFile()) {
+            try {
+                entries = config::configEntries(
+                    readTextFile(QFile::encodeName(column.file).toStdString(), config::kMaxConfigFileBytes));
+            } catch (const FileError& e) {
+                m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            }
+        }
+        if (!entries)
+            column.file.clear();
+        headers << m_players.name(row) + QLatin1Char('\n') + column.address +
+                       (entries ? QString() : QStringLiteral("\n(no answer)"));
+        files.push_back(std::move(entries));
+        m_columns << column;
+    }
+
+    const auto text = [this](const std::string& bytes) {
+        const std::u16string decoded = m_codePage.decode(bytes);
+        return QString::fromStdU16String(decoded);
+    };
+    const std::vector<config::CompareRow> rows = config::compareConfigs(files);
+    m_table->setColumnCount(int(m_columns.size()));
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setRowCount(int(rows.size()));
+    QStringList settings;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const config::CompareRow& row = rows[r];
+        // The marker says in words what the bold type and the colour show.
+        settings << (row.differs ? QStringLiteral("differs: ") : QString()) + text(row.section) + QLatin1Char(' ') +
+                        text(row.key);
+        for (size_t c = 0; c < row.values.size(); ++c) {
+            auto* cell = new QTableWidgetItem(row.values[c] ? text(*row.values[c]) : QString());
+            if (row.differs) {
+                QFont font = cell->font();
+                font.setBold(true);
+                cell->setFont(font);
+                cell->setBackground(QColor(255, 230, 200));
+            }
+            m_table->setItem(int(r), int(c), cell);
+        }
+    }
+    m_table->setVerticalHeaderLabels(settings);
+    m_table->resizeColumnsToContents();
+}
+
+QList<ComparePlayers::Column> ComparePlayers::selectedColumns() const
+{
+    QSet<int> chosen;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedIndexes())
+        chosen.insert(index.column());
+    if (chosen.isEmpty() && m_table->currentColumn() >= 0)
+        chosen.insert(m_table->currentColumn());
+    QList<Column> columns;
+    for (int c = 0; c < m_columns.size(); ++c) {
+        // The list may have changed since the fetch: a row holding another player is left alone.
+        if (chosen.contains(c) && m_players.address(m_columns[c].row) == m_columns[c].address)
+            columns << m_columns[c];
+    }
+    return columns;
+}
+
+void ComparePlayers::loadColumnIntoPages()
+{
+    const QList<Column> columns = selectedColumns();
+    if (columns.size() != 1 || columns.front().file.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Please select one player that answered."));
+        return;
+    }
+    m_exchange.loadIntoPages(columns.front().file);
+}
+
+void ComparePlayers::putPagesToSelected()
+{
+    QList<int> rows;
+    for (const Column& column : selectedColumns())
+        rows << column.row;
+    if (rows.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Please select a player."));
+        return;
+    }
+    m_exchange.restoreTo(rows, QStringLiteral("Compare"));
+}
+
+}  // namespace q7

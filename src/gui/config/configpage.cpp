@@ -1,0 +1,500 @@
+#include "gui/config/configpage.h"
+
+#include "gui/widgets/typingfilter.h"
+#include "gui/platform/dialogs.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <limits>
+#include <optional>
+
+namespace q7 {
+namespace {
+
+using namespace config;
+
+const QString kSaveFilter = QStringLiteral("All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target");
+constexpr int kSaveFilterIndex = 2;  // Config
+const QString kOpenFilter = QStringLiteral("Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
+constexpr int kOpenFilterIndex = 1;  // Config
+
+// The Misc3 settings that only some players honour carry this note.
+const QString kEditionNote = QStringLiteral("(not honoured by every player edition)");
+
+// Bit length choices: "None", "64 bit", "128 bit", and the key lengths the last two allow.
+constexpr int kBits64 = 1;
+constexpr int kBits128 = 2;
+constexpr int kKeyLength64 = 10;
+constexpr int kKeyLength128 = 26;
+
+// File names and error texts are the system's own bytes, not text of the config file.
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString systemText(const char* text) { return QString::fromLocal8Bit(text); }
+
+int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
+
+// Qt cuts text longer than maxLength even when a program sets it, and a file may hold any length,
+// so the controls take everything and the typing limits live in the key filter.
+void acceptAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
+
+}  // namespace
+
+ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePage, QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_store(store), m_kept(codePage), m_typing(new TypingFilter(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+
+    m_version = new QLabel(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()), this);
+    m_version->setObjectName(QLatin1String(kVersionLabel.data(), kVersionLabel.size()));
+    layout->addWidget(m_version);
+
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("ConfigPageControl"));
+    buildNetworkPage(pages);
+    buildMisc1Page(pages);
+    buildMisc2Page(pages);
+    buildMisc3Page(pages);
+    buildAudioVideoPage(pages);
+    layout->addWidget(pages, 1);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    const auto addButton = [&](const char* name, const QString& caption, int row, int column) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        buttons->addWidget(button, row, column);
+        return button;
+    };
+    connect(addButton("SaveConfigFile", QStringLiteral("Save Config File"), 0, 0), &QPushButton::clicked, this,
+            &ConfigPage::saveToChosenFile);
+    connect(addButton("OpenConfigFile", QStringLiteral("Open Config File"), 0, 1), &QPushButton::clicked, this,
+            &ConfigPage::openChosenFile);
+    // Backup and restore talk to a player; they stay disabled until one answers.
+    addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0)->setEnabled(false);
+    addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1)->setEnabled(false);
+    addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2)->setEnabled(false);
+    layout->addLayout(buttons);
+
+    connectHandlers();
+}
+
+void ConfigPage::enableBackupRestore()
+{
+    for (const char* name : {"BackupButton", "RestoreButton", "ComparePlayersButton"})
+        findChild<QWidget*>(QLatin1String(name))->setEnabled(true);
+}
+
+// ---- Building the pages ----
+
+QGridLayout* ConfigPage::addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption)
+{
+    auto* sheet = new QWidget(pages);
+    auto* outer = new QVBoxLayout(sheet);
+    outer->setContentsMargins(4, 4, 4, 4);
+    auto* group = new QGroupBox(groupCaption, sheet);
+    outer->addWidget(group);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(3);
+    grid->setColumnStretch(2, 1);
+    pages->addTab(sheet, caption);
+    return grid;
+}
+
+QWidget* ConfigPage::makeField(const char* name, QWidget* parent)
+{
+    const FieldSpec& def = fieldSpec(name);
+    QWidget* field = nullptr;
+    if (def.isList()) {
+        // Editable: the player takes whatever text the list shows, typed or chosen.
+        auto* box = new QComboBox(parent);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        for (std::string_view item : def.items)
+            box->addItem(QString::fromLatin1(item.data(), item.size()));
+        box->setCurrentIndex(def.defaultItem());
+        acceptAnyLength(box->lineEdit());
+        field = box;
+    } else {
+        auto* edit = new QLineEdit(QString::fromLatin1(def.defaultText.data(), def.defaultText.size()), parent);
+        acceptAnyLength(edit);
+        if (def.filter != Filter::None || def.typingLimit > 0)
+            m_typing->attach(edit, def.filter, def.typingLimit);
+        field = edit;
+    }
+    field->setObjectName(QLatin1String(name));
+    m_fields.insert(field->objectName(), field);
+    return field;
+}
+
+QLabel* ConfigPage::makeLabel(const QString& text, const char* field, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    m_labels.insert(QLatin1String(field), label);
+    return label;
+}
+
+void ConfigPage::addRow(QGridLayout* grid, const QString& label, const char* field, QWidget* extra)
+{
+    QWidget* parent = grid->parentWidget();
+    QWidget* control = m_fields.contains(QLatin1String(field)) ? m_fields.value(QLatin1String(field))
+                                                               : makeField(field, parent);
+    QLabel* caption = makeLabel(label, field, parent);
+    caption->setBuddy(control);
+    control->setAccessibleName(label);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    // A field built inside a time pair brings the whole pair into the row.
+    grid->addWidget(control->parentWidget() == parent ? control : control->parentWidget(), row, 1);
+    if (extra)
+        grid->addWidget(extra, row, 2);
+}
+
+// Hour and minute side by side; the separator belongs to the minute field, the row label to the hour.
+QWidget* ConfigPage::timePair(const char* hour, const QString& separator, const char* minute, QWidget* parent)
+{
+    auto* pair = new QWidget(parent);
+    auto* row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    for (const char* name : {hour, minute}) {
+        QWidget* field = makeField(name, pair);
+        field->setFixedWidth(40);
+        if (name == minute)
+            row->addWidget(makeLabel(separator, minute, pair));
+        row->addWidget(field);
+    }
+    row->addStretch();
+    return pair;
+}
+
+QGroupBox* ConfigPage::choiceGroup(const char* name, const QString& accessibleName, const QStringList& choices,
+                                   QButtonGroup*& buttons, QWidget* parent)
+{
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QLatin1String(name));
+    group->setAccessibleName(accessibleName);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 2);
+    buttons = new QButtonGroup(group);
+    for (int i = 0; i < choices.size(); ++i) {
+        auto* button = new QRadioButton(choices[i], group);
+        button->setChecked(i == 0);
+        buttons->addButton(button, i);
+        row->addWidget(button);
+    }
+    return group;
+}
+
+void ConfigPage::buildNetworkPage(QTabWidget* pages)
+{
+    QGridLayout* grid = addPage(pages, QStringLiteral("Network Settings"), QStringLiteral("NETWORK Settings"));
+    QWidget* group = grid->parentWidget();
+    addRow(grid, QStringLiteral("NetWork Type :"), "NetWorkType");
+    addRow(grid, QStringLiteral("Automatic IP :"), "AutomaticIP");
+    addRow(grid, QStringLiteral("IP Address :"), "IPAddress");
+    addRow(grid, QStringLiteral("IP Mask :"), "IPMask");
+    addRow(grid, QStringLiteral("IP Gateway :"), "IPGateway");
+    addRow(grid, QStringLiteral("IP Primary DNS :"), "IPPrimaryDNS");
+    addRow(grid, QStringLiteral("IP Secondary DNS :"), "IPSecondaryDNS");
+
+    auto* choices = new QHBoxLayout;
+    m_asciiHex = choiceGroup("Ascii_Hex_RadioGroup", QStringLiteral("Key type"),
+                             {QStringLiteral("Ascii"), QStringLiteral("Hex")}, m_asciiHexButtons, group);
+    m_bitLength = choiceGroup("BitLengthRadioGroup", QStringLiteral("Bit length"),
+                              {QStringLiteral("None"), QStringLiteral("64 bit"), QStringLiteral("128 bit")},
+                              m_bitLengthButtons, group);
+    choices->addWidget(m_asciiHex, 2);
+    choices->addWidget(m_bitLength, 3);
+    grid->addLayout(choices, grid->rowCount(), 0, 1, 3);
+
+    addRow(grid, QStringLiteral("Wireless SSID :"), "WirelessSSID");
+    addRow(grid, QStringLiteral("Wireless KEY :"), "WirelessKEY");
+    m_keyLength = new QLabel(QStringLiteral("(0 character)"), group);
+    m_keyLength->setObjectName(QStringLiteral("KeyLengthLabel"));
+    m_keyLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_keyLength, grid->rowCount(), 1);
+
+    addRow(grid, QStringLiteral("PC1 IP Address :"), "PC1Address");
+    addRow(grid, QStringLiteral("PC1 Directory : "), "PC1Dir");
+    addRow(grid, QStringLiteral("PC2 IP Address :"), "PC2Address");
+    addRow(grid, QStringLiteral("PC2 Directory : "), "PC2Dir");
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+void ConfigPage::buildMisc1Page(QTabWidget* pages)
+{
+    QGridLayout* grid = addPage(pages, QStringLiteral("Misc1 Settings"), QStringLiteral("MISC1 Settings"));
+    QWidget* group = grid->parentWidget();
+    addRow(grid, QStringLiteral("Time Zone :"), "TimeZone");
+    QWidget* ntpAddress = makeField("NTPServerIP", group);
+    ntpAddress->setAccessibleName(QStringLiteral("NTP Server address"));
+    addRow(grid, QStringLiteral("NTP Server :"), "NTPServer", ntpAddress);
+    addRow(grid, QStringLiteral("Play List :"), "PlayList");
+    addRow(grid, QStringLiteral("Play List Path :"), "PlayListPath");
+    addRow(grid, QStringLiteral("Download List :"), "DownloadList");
+    const QString timeLabel = QStringLiteral("Download List Time :");
+    QWidget* time = timePair("DownloadTimeHour", QStringLiteral(":"), "DownloadTimeMin", group);
+    addRow(grid, timeLabel, "DownloadTime", time);
+    m_fields.value(QStringLiteral("DownloadTimeHour"))->setAccessibleName(timeLabel + QStringLiteral(" hour"));
+    m_fields.value(QStringLiteral("DownloadTimeMin"))->setAccessibleName(timeLabel + QStringLiteral(" minute"));
+    addRow(grid, QStringLiteral("Download List Path :"), "DownloadPath");
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+void ConfigPage::buildMisc2Page(QTabWidget* pages)
+{
+    QGridLayout* grid = addPage(pages, QStringLiteral("Misc2 Settings"), QStringLiteral("MISC2 Settings"));
+    QWidget* group = grid->parentWidget();
+    addRow(grid, QStringLiteral("Play mode :"), "PlayMode");
+    addRow(grid, QStringLiteral("Remote Command Path :"), "RemoteCommandPath");
+    addRow(grid, QStringLiteral("Auto On/Off :"), "AutoOnOff");
+    const struct {
+        const char* label;
+        const char* hour;
+        const char* minute;
+    } powerTimes[] = {{"Power On Time :", "PowerOnTimeHour", "PowerOnTimeMin"},
+                      {"Power Off Time :", "PowerOffTimeHour", "PowerOffTimeMin"}};
+    for (const auto& power : powerTimes) {
+        const QString label = QLatin1String(power.label);
+        timePair(power.hour, QStringLiteral(" :"), power.minute, group);
+        addRow(grid, label, power.hour);
+        m_fields.value(QLatin1String(power.minute))->setAccessibleName(label + QStringLiteral(" minute"));
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+void ConfigPage::buildMisc3Page(QTabWidget* pages)
+{
+    QGridLayout* grid = addPage(pages, QStringLiteral("Misc3 Settings"), QStringLiteral("MISC3 Settings"));
+    QWidget* group = grid->parentWidget();
+    const auto note = [&](const QString& text, const char* field) {
+        QLabel* label = field ? makeLabel(text, field, group) : new QLabel(text, group);
+        label->setWordWrap(true);
+        return label;
+    };
+    addRow(grid, QStringLiteral("OSD :"), "OSDOnOff");
+    addRow(grid, QStringLiteral("Scrolling Text :"), "ScrollingText");
+    addRow(grid, QStringLiteral("Scrolling Color :"), "ScrollingTextColor", note(kEditionNote, nullptr));
+    makeField("ScrollingTextSpeed", group)->setMaximumWidth(40);
+    addRow(grid, QStringLiteral("Scrolling Speed :"), "ScrollingTextSpeed",
+           note(QStringLiteral("( 1~ 3 )"), "ScrollingTextSpeed"));
+    makeField("Volume", group)->setMaximumWidth(40);
+    addRow(grid, QStringLiteral("Volume :"), "Volume", note(QStringLiteral("( 0~31 )"), "Volume"));
+    addRow(grid, QStringLiteral("Password of Setup Menu :"), "PasswordOfSetupMenu");
+    addRow(grid, QStringLiteral("High Quality JPEG :"), "HighQualityJPEG", note(kEditionNote, nullptr));
+    addRow(grid, QStringLiteral("Select screen mode : "), "ScreenMode", note(kEditionNote, nullptr));
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+void ConfigPage::buildAudioVideoPage(QTabWidget* pages)
+{
+    QGridLayout* grid =
+        addPage(pages, QStringLiteral("Audio/Video Settings"), QStringLiteral("AUDIO/VIDEO Settings"));
+    addRow(grid, QStringLiteral("SPDIF Out :"), "SPDIFOut");
+    addRow(grid, QStringLiteral("Speakers Out :"), "SpeakersOut");
+    addRow(grid, QStringLiteral("TV Type : "), "TVType");
+    addRow(grid, QStringLiteral("YPbPr Standard :"), "YPbPrStandard");
+    addRow(grid, QStringLiteral("TV Standard :"), "TVStandard");
+    addRow(grid, QStringLiteral("Video Connector :"), "VideoConnector");
+    addRow(grid, QStringLiteral("VGA Standard :"), "VGAStandard");
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+// The handlers follow the operator's choices; showValues blocks the lists' signals, so a file
+// that is opened moves no rule until the update operations run.
+void ConfigPage::connectHandlers()
+{
+    const auto onChange = [this](std::initializer_list<const char*> names, void (ConfigPage::*handler)()) {
+        for (const char* name : names)
+            connect(list(name), &QComboBox::currentIndexChanged, this, handler);
+    };
+    onChange({"NetWorkType", "AutomaticIP"}, &ConfigPage::NetworkSettingsUpdate);
+    onChange({"NTPServer", "PlayList", "DownloadList", "DownloadTime"}, &ConfigPage::Misc1SettingsUpdate);
+    onChange({"AutoOnOff"}, &ConfigPage::Misc2SettingsUpdate);
+    onChange({"ScrollingText"}, &ConfigPage::Misc3SettingsUpdate);
+    for (QButtonGroup* group : {m_asciiHexButtons, m_bitLengthButtons})
+        connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+            if (checked)
+                NetworkSettingsUpdate();
+        });
+    connect(edit("WirelessKEY"), &QLineEdit::textChanged, this, &ConfigPage::wirelessKeyChanged);
+}
+
+// ---- Fields ----
+
+QComboBox* ConfigPage::list(const char* name) const
+{
+    return static_cast<QComboBox*>(m_fields.value(QLatin1String(name)));
+}
+
+QLineEdit* ConfigPage::edit(const char* name) const
+{
+    return static_cast<QLineEdit*>(m_fields.value(QLatin1String(name)));
+}
+
+int ConfigPage::chosen(const char* name) const { return list(name)->currentIndex(); }
+
+void ConfigPage::setFieldEnabled(const char* name, bool enabled)
+{
+    m_fields.value(QLatin1String(name))->setEnabled(enabled);
+    for (QLabel* label : m_labels.values(QLatin1String(name)))
+        label->setEnabled(enabled);
+}
+
+FieldValues ConfigPage::fieldValues() const
+{
+    FieldValues values;
+    for (const FieldSpec& def : fieldSpecs()) {
+        QWidget* field = m_fields.value(QLatin1String(def.name.data(), def.name.size()));
+        FieldValue& value = values[std::string(def.name)];
+        if (auto* box = qobject_cast<QComboBox*>(field))
+            value = {m_kept.encode(def.name, box->currentText().toStdU16String()), box->currentIndex()};
+        else
+            value.text = m_kept.encode(def.name, static_cast<QLineEdit*>(field)->text().toStdU16String());
+    }
+    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_version->text().toStdU16String());
+    return values;
+}
+
+void ConfigPage::showValues(const FieldValues& values)
+{
+    for (const auto& [name, value] : values) {
+        const QString text = QString::fromStdU16String(m_kept.decode(name, value.text));
+        if (name == kVersionLabel) {
+            m_version->setText(text);
+            continue;
+        }
+        QWidget* field = m_fields.value(QString::fromStdString(name));
+        if (auto* box = qobject_cast<QComboBox*>(field)) {
+            const QSignalBlocker quiet(box);
+            if (box->currentIndex() != value.chosen)
+                box->setCurrentIndex(value.chosen);
+            if (box->currentText() != text)
+                box->setEditText(text);
+        } else if (auto* line = qobject_cast<QLineEdit*>(field); line && line->text() != text) {
+            line->setText(text);  // the wireless key's length label follows
+        }
+    }
+}
+
+// ---- Save and open ----
+
+void ConfigPage::saveToChosenFile()
+{
+    const std::optional<QString> target =
+        m_dialogs.saveFileName(kSaveFilter, kSaveFilterIndex, QStringLiteral("config.conf"));
+    if (target && !target->isEmpty())
+        saveConfigTo(*target);
+}
+
+bool ConfigPage::saveConfigTo(const QString& path)
+{
+    FieldValues values = fieldValues();
+    std::optional<QString> error;
+    try {
+        saveConfigFile(m_store, fileName(path), values, m_kept.codePage());
+    } catch (const IniError& e) {
+        error = systemText(e.what());
+    }
+    showValues(values);  // the scheduled time as it was normalised
+    if (error)
+        m_dialogs.showError(*error);
+    return !error;
+}
+
+void ConfigPage::openChosenFile()
+{
+    const std::optional<QString> source = m_dialogs.openFileName(kOpenFilter, kOpenFilterIndex, QString());
+    if (source && !source->isEmpty() && !loadConfigFrom(*source))
+        return;  // nothing was changed, so the enabled states still fit
+    runUpdateRules();
+}
+
+bool ConfigPage::loadConfigFrom(const QString& path)
+{
+    FieldValues values = fieldValues();
+    try {
+        openConfigFile(fileName(path), values, m_kept.codePage());
+    } catch (const IniError& e) {
+        m_dialogs.showError(systemText(e.what()));
+        return false;
+    }
+    showValues(values);
+    return true;
+}
+
+// ---- Rules ----
+
+void ConfigPage::runUpdateRules()
+{
+    NetworkSettingsUpdate();
+    Misc1SettingsUpdate();
+    Misc2SettingsUpdate();
+    Misc3SettingsUpdate();
+}
+
+void ConfigPage::NetworkSettingsUpdate()
+{
+    const bool networkOn = chosen("NetWorkType") != 0;
+    m_asciiHex->setEnabled(false);  // the key type is never offered
+    m_bitLength->setEnabled(networkOn);
+    setFieldEnabled("WirelessSSID", networkOn);
+    setFieldEnabled("WirelessKEY", networkOn);
+    if (networkOn) {
+        // Without a bit length there is no key; a new limit never cuts a key already there.
+        const int bits = m_bitLengthButtons->checkedId();
+        if (bits == kBits64 || bits == kBits128)
+            m_typing->setLimit(edit("WirelessKEY"), bits == kBits64 ? kKeyLength64 : kKeyLength128);
+        edit("WirelessKEY")->setEnabled(bits == kBits64 || bits == kBits128);
+    }
+    const bool manualAddress = chosen("AutomaticIP") != 0;
+    setFieldEnabled("IPAddress", manualAddress);
+    setFieldEnabled("IPMask", manualAddress);
+}
+
+void ConfigPage::Misc1SettingsUpdate()
+{
+    edit("NTPServerIP")->setEnabled(chosen("NTPServer") == lastItem("NTPServer"));  // "Others"
+    setFieldEnabled("PlayListPath", chosen("PlayList") != 0);
+    const bool downloads = chosen("DownloadList") != 0;
+    setFieldEnabled("DownloadTime", downloads);
+    setFieldEnabled("DownloadPath", downloads);
+    // Follows the "Schedule" choice even while the list itself is disabled.
+    const bool scheduled = chosen("DownloadTime") == lastItem("DownloadTime");
+    setFieldEnabled("DownloadTimeHour", scheduled);
+    setFieldEnabled("DownloadTimeMin", scheduled);
+}
+
+void ConfigPage::Misc2SettingsUpdate()
+{
+    const bool automatic = chosen("AutoOnOff") != 0;
+    for (const char* name : {"PowerOnTimeHour", "PowerOnTimeMin", "PowerOffTimeHour", "PowerOffTimeMin"})
+        setFieldEnabled(name, automatic);
+}
+
+void ConfigPage::Misc3SettingsUpdate()
+{
+    const bool scrolling = chosen("ScrollingText") != 0;
+    setFieldEnabled("ScrollingTextColor", scrolling);
+    setFieldEnabled("ScrollingTextSpeed", scrolling);
+}
+
+void ConfigPage::wirelessKeyChanged()
+{
+    m_keyLength->setText(QStringLiteral("( %1 character)").arg(edit("WirelessKEY")->text().size()));
+}
+
+}  // namespace q7

@@ -1,0 +1,96 @@
+#pragma once
+// The "Configuration" tab: firmware version label, the five settings pages and their buttons.
+// The fields come from the setting table (config/settingtable.h); saving and opening go through
+// config/configfile.h on a plain copy of the fields, so this class only moves text in and out of
+// the controls, runs the enabling rules and shows errors. File values are bytes in the system's
+// 8-bit code page; a value shown and left unchanged goes back to a file as the bytes it came from.
+
+#include "core/config/configfile.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace q7 {
+
+class Dialogs;
+class TypingFilter;
+
+class ConfigPage : public QWidget {
+    Q_OBJECT
+public:
+    ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePage, QWidget* parent = nullptr);
+
+    // Buttons.
+    void saveToChosenFile();
+    void openChosenFile();
+
+    // Writes the pages to `path`, or reads `path` into them (no rules run); on failure the error is
+    // shown, the pages keep their state and the result is false.
+    bool saveConfigTo(const QString& path);
+    bool loadConfigFrom(const QString& path);
+
+    // The update operations, and all four in their order (start-up, after opening a file).
+    void NetworkSettingsUpdate();
+    void Misc1SettingsUpdate();
+    void Misc2SettingsUpdate();
+    void Misc3SettingsUpdate();
+    void runUpdateRules();
+
+    // Change handlers.
+    void wirelessKeyChanged();
+
+    // The fields as the config file sees them, and back into the controls. Setting a list's choice
+    // this way runs no change handler.
+    config::FieldValues fieldValues() const;
+    void showValues(const config::FieldValues& values);
+
+    // The code page config files are written and read in.
+    const CodePage& codePage() const { return m_kept.codePage(); }
+
+    // A player answered: backup and restore become possible (and stay so).
+    void enableBackupRestore();
+
+private:
+    QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
+    QWidget* makeField(const char* name, QWidget* parent);
+    QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);
+    void addRow(QGridLayout* grid, const QString& label, const char* field, QWidget* extra = nullptr);
+    QWidget* timePair(const char* hour, const QString& separator, const char* minute, QWidget* parent);
+    QGroupBox* choiceGroup(const char* name, const QString& accessibleName, const QStringList& choices,
+                           QButtonGroup*& buttons, QWidget* parent);
+    void buildNetworkPage(QTabWidget* pages);
+    void buildMisc1Page(QTabWidget* pages);
+    void buildMisc2Page(QTabWidget* pages);
+    void buildMisc3Page(QTabWidget* pages);
+    void buildAudioVideoPage(QTabWidget* pages);
+    void connectHandlers();
+
+    QComboBox* list(const char* name) const;
+    QLineEdit* edit(const char* name) const;
+    int chosen(const char* name) const;
+    // Enables or disables a field together with the labels that belong to it.
+    void setFieldEnabled(const char* name, bool enabled);
+
+    Dialogs& m_dialogs;
+    IniStore& m_store;
+    ByteKeeper m_kept;  // the bytes every shown value was read from
+    QLabel* m_version = nullptr;
+    QLabel* m_keyLength = nullptr;
+    QGroupBox* m_asciiHex = nullptr;
+    QGroupBox* m_bitLength = nullptr;
+    QButtonGroup* m_asciiHexButtons = nullptr;
+    QButtonGroup* m_bitLengthButtons = nullptr;
+    QHash<QString, QWidget*> m_fields;     // every list and text field by objectName
+    QMultiHash<QString, QLabel*> m_labels;  // labels by the field they belong to
+    TypingFilter* m_typing;                 // key filters and typing limits of the text fields
+};
+
+}  // namespace q7

@@ -1,0 +1,506 @@
+#include "gui/lists/filelistpage.h"
+
+#include "core/base/textfile.h"
+#include "core/lists/listfiles.h"
+#include "gui/platform/dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+namespace q7 {
+namespace {
+
+constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
+constexpr int kOpenTextFilter = 3;
+constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
+constexpr int kSaveListFilter = 3;
+constexpr int kCaptionLimit = 29;  // longer roots show "../" and their last 26 characters
+
+enum Mode { PlayMode, DownloadMode, UploadMode, DeleteMode };
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList result;
+    result.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row)
+        result << list->item(row)->text();
+    return result;
+}
+
+QButtonGroup* radioColumn(QGroupBox* box, const QStringList& captions, int columns)
+{
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    auto* group = new QButtonGroup(box);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* button = new QRadioButton(captions[i], box);
+        button->setChecked(i == 0);
+        group->addButton(button, i);
+        grid->addWidget(button, i / columns, i % columns);
+    }
+    return group;
+}
+
+QSpinBox* timeField(const char* name, int maximum, const QString& accessibleName, QWidget* parent)
+{
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setRange(0, maximum);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+QPushButton* button(const char* name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hint);
+    return b;
+}
+
+}  // namespace
+
+FileListPage::FileListPage(Dialogs& dialogs, const CodePage& codePage, std::function<QString()> localAddress,
+                           QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_codePage(codePage), m_localAddress(std::move(localAddress))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    buildUpperHalf();
+    buildLowerHalf();
+}
+
+void FileListPage::buildUpperHalf()
+{
+    auto* top = new QGridLayout;
+    top->setVerticalSpacing(2);
+    m_rootButton = button("SetRootBtn", QStringLiteral("Root Path"), QStringLiteral("Reload local file"), this);
+    auto* remote = button("RemoteBtn", QStringLiteral("Open Q7files"), QStringLiteral("Reload remote file"), this);
+    top->addWidget(m_rootButton, 0, 0);
+    top->addWidget(remote, 0, 2);
+
+    auto makeList = [this](const char* name, const QString& caption) {
+        auto* list = new QListWidget(this);
+        list->setObjectName(QLatin1String(name));
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setUniformItemSizes(true);
+        list->setAccessibleName(caption.trimmed());
+        return list;
+    };
+    m_source = makeList("PreviewListBox", QStringLiteral("Source List : "));
+    m_destination = makeList("CreatListBox", QStringLiteral("Destination List :  "));
+    top->addWidget(new QLabel(QStringLiteral("Source List : "), this), 1, 0);
+    top->addWidget(new QLabel(QStringLiteral("Destination List :  "), this), 1, 2);
+    top->addWidget(m_source, 2, 0, 2, 1);
+    top->addWidget(m_destination, 2, 2);
+
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    for (const auto& [name, caption, hint, handler] :
+         {std::tuple{"AddFileBtn", "Add File(s)", "Add to list", &FileListPage::addChosenFiles},
+          {"DelBtn", "Delete File(s)", "Delete from list", &FileListPage::removeChosenEntries},
+          {"AddAllBtn", "Add All Files", "Add all file to list", &FileListPage::addAllFiles},
+          {"DelAllBtn", "Delete All Files", "Delete all file from list", &FileListPage::removeAllEntries}}) {
+        QPushButton* b = button(name, QLatin1String(caption), QLatin1String(hint), this);
+        connect(b, &QPushButton::clicked, this, handler);
+        moves->addWidget(b);
+    }
+    moves->addStretch();
+    top->addLayout(moves, 2, 1, 2, 1);
+
+    auto* modifyRow = new QHBoxLayout;
+    m_modifyEdit = new QLineEdit(this);
+    m_modifyEdit->setObjectName(QStringLiteral("ModifyEdit"));
+    m_modifyEdit->setAccessibleName(QStringLiteral("Destination entry"));
+    m_modifyEdit->setMaxLength(std::numeric_limits<int>::max());
+    m_modifyButton = button("ModifyButton", QStringLiteral("Modify"), QString(), this);
+    m_modifyButton->setEnabled(false);
+    modifyRow->addWidget(m_modifyEdit, 1);
+    modifyRow->addWidget(m_modifyButton);
+    top->addLayout(modifyRow, 3, 2);
+    top->setColumnStretch(0, 1);
+    top->setColumnStretch(2, 1);
+    static_cast<QVBoxLayout*>(layout())->addLayout(top, 1);
+
+    // Hidden helpers: the media endings and the list root as a one-line folder list.
+    auto* endings = new QComboBox(this);
+    endings->setObjectName(QStringLiteral("FileNameListbox"));
+    for (const std::string& ending : lists::mediaExtensions())
+        endings->addItem(QString::fromStdString(ending));
+    endings->hide();
+    m_rootList = new QListWidget(this);
+    m_rootList->setObjectName(QStringLiteral("SelectDirListBox"));
+    m_rootList->hide();
+
+    connect(m_rootButton, &QPushButton::clicked, this, &FileListPage::chooseRoot);
+    connect(remote, &QPushButton::clicked, this, &FileListPage::openRemoteListing);
+    connect(m_destination, &QListWidget::itemClicked, this, &FileListPage::editChosenEntry);
+    connect(m_modifyButton, &QPushButton::clicked, this, &FileListPage::modifyEntry);
+}
+
+FileListPage::ServerGroup FileListPage::buildServerGroup(const char* prefix, const QString& caption)
+{
+    const QString p = QLatin1String(prefix);
+    ServerGroup g;
+    g.box = new QGroupBox(caption, this);
+    g.box->setObjectName(p + QStringLiteral("GroupBox"));
+    auto* grid = new QGridLayout(g.box);
+    grid->setContentsMargins(6, 2, 6, 2);
+    g.useLocal = new QCheckBox(QStringLiteral("Use Local IP Address   "), g.box);
+    g.useLocal->setObjectName(p + QStringLiteral("DefinationCheck"));
+    g.http = new QRadioButton(QStringLiteral("HTTP"), g.box);
+    g.http->setObjectName(p + QStringLiteral("HTTPSelect"));
+    g.http->setChecked(true);
+    g.ftp = new QRadioButton(QStringLiteral("FTP"), g.box);
+    g.ftp->setObjectName(p + QStringLiteral("FTPSelect"));
+    g.http->setEnabled(false);
+    g.ftp->setEnabled(false);
+    g.urlLabel = new QLabel(QStringLiteral("Server URL :"), g.box);
+    g.url = new QLineEdit(g.box);
+    g.url->setObjectName(p + QStringLiteral("Edit"));
+    g.url->setMaxLength(std::numeric_limits<int>::max());  // a stored address is kept whole
+    g.urlLabel->setBuddy(g.url);
+    g.url->setAccessibleName(QStringLiteral("Server URL :"));
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(g.http, 1);
+    choices->addWidget(g.ftp, 1);
+    grid->addWidget(g.useLocal, 0, 0, 1, 2);
+    grid->addLayout(choices, 1, 0, 1, 2);
+    grid->addWidget(g.urlLabel, 2, 0);
+    grid->addWidget(g.url, 2, 1);
+    g.box->hide();
+    connect(g.useLocal, &QCheckBox::clicked, this, &FileListPage::definitionToggled);
+    return g;
+}
+
+void FileListPage::buildLowerHalf()
+{
+    // A fixed height keeps the lists still while the setup groups take turns.
+    auto* lowerHalf = new QWidget(this);
+    lowerHalf->setFixedHeight(150);
+    auto* lower = new QGridLayout(lowerHalf);
+    lower->setContentsMargins(0, 0, 0, 0);
+    lower->setVerticalSpacing(2);
+    auto* modeBox = new QGroupBox(lowerHalf);
+    modeBox->setObjectName(QStringLiteral("ListModeGroup"));
+    modeBox->setAccessibleName(QStringLiteral("List kind"));
+    m_listMode = radioColumn(modeBox, {QStringLiteral("Play List"), QStringLiteral("Download List"),
+                                       QStringLiteral("Upload List"), QStringLiteral("Delete List")}, 1);
+    lower->addWidget(modeBox, 0, 0);
+
+    m_playBox = new QGroupBox(QStringLiteral("Play List SETUP"), lowerHalf);
+    m_playBox->setObjectName(QStringLiteral("PlayListGroupBox"));
+    auto* play = new QGridLayout(m_playBox);
+    play->setContentsMargins(6, 2, 6, 2);
+    play->setVerticalSpacing(2);
+    m_playNamingBox = new QGroupBox(m_playBox);
+    m_playNamingBox->setObjectName(QStringLiteral("PlayListGroup"));
+    m_playNamingBox->setAccessibleName(QStringLiteral("Play list naming"));
+    m_playNaming = radioColumn(m_playNamingBox,
+                               {QStringLiteral("Single"), QStringLiteral("Date"), QStringLiteral("Time"),
+                                QStringLiteral("Date and Time"), QStringLiteral("Title List")}, 3);
+    play->addWidget(m_playNamingBox, 0, 0, 1, 6);
+    m_date = new QDateTimeEdit(m_playBox);
+    m_date->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    m_date->setCalendarPopup(true);
+    m_date->setAccessibleName(QStringLiteral("Play list date"));
+    play->addWidget(m_date, 1, 0, 1, 6);
+    auto timeRow = [&](int row, const QString& caption, QSpinBox*& hour, const char* hourName, QSpinBox*& minute,
+                       const char* minuteName) {
+        auto* label = new QLabel(caption, m_playBox);
+        hour = timeField(hourName, 23, caption + QStringLiteral(" hour"), m_playBox);
+        minute = timeField(minuteName, 59, caption + QStringLiteral(" minute"), m_playBox);
+        label->setBuddy(hour);
+        auto* colon = new QLabel(QStringLiteral(":"), m_playBox);
+        colon->setStyleSheet(QStringLiteral("color: red;"));
+        play->addWidget(label, row, 0);
+        play->addWidget(hour, row, 1);
+        play->addWidget(colon, row, 2);
+        play->addWidget(minute, row, 3);
+    };
+    timeRow(2, QStringLiteral("Start Time :"), m_startHour, "StartHour", m_startMin, "StartMin");
+    timeRow(3, QStringLiteral("End Time :"), m_endHour, "EndHour", m_endMin, "EndMin");
+    play->setColumnStretch(5, 1);
+    lower->addWidget(m_playBox, 0, 1, 2, 1);
+
+    m_down = buildServerGroup("Down", QStringLiteral("Down List SETUP"));
+    m_up = buildServerGroup("Up", QStringLiteral("Upload List SETUP"));
+    lower->addWidget(m_down.box, 0, 1, 2, 1);
+    lower->addWidget(m_up.box, 0, 1, 2, 1);
+
+    m_saveButton =
+        button("SaveListBtn", QStringLiteral("play.lst"), QStringLiteral("Save play list to Disk"), lowerHalf);
+    lower->addWidget(m_saveButton, 1, 0);
+    lower->setColumnStretch(1, 1);
+    layout()->addWidget(lowerHalf);
+
+    m_urlList = new QListWidget(this);
+    m_urlList->setObjectName(QStringLiteral("URLListBox"));
+    m_urlList->hide();
+
+    connect(m_listMode, &QButtonGroup::idClicked, this, &FileListPage::listModeChanged);
+    connect(m_playNaming, &QButtonGroup::idClicked, this, &FileListPage::playListNamingChanged);
+    connect(m_date, &QDateTimeEdit::dateChanged, this, &FileListPage::playListDateChanged);
+    connect(m_saveButton, &QPushButton::clicked, this, &FileListPage::saveList);
+}
+
+void FileListPage::setDirectory(const QString& path)
+{
+    m_directory = path;
+    m_rootList->clear();
+    m_rootList->addItem(path);
+}
+
+QString FileListPage::downUrl() const { return m_down.url->text(); }
+void FileListPage::setDownUrl(const QString& text) { m_down.url->setText(text); }
+QString FileListPage::upUrl() const { return m_up.url->text(); }
+void FileListPage::setUpUrl(const QString& text) { m_up.url->setText(text); }
+void FileListPage::setPlayListDate(const QDateTime& when)
+{
+    const QSignalBlocker quiet(m_date);  // setting the date is no operator change
+    m_date->setDateTime(when);
+}
+
+void FileListPage::chooseRoot()
+{
+    if (const std::optional<QString> folder = m_dialogs.chooseFolder(QStringLiteral("Root Path"), m_directory)) {
+        setDirectory(QDir::cleanPath(*folder));
+        m_rootButton->setText(m_directory.size() <= kCaptionLimit
+                                  ? m_directory
+                                  : QStringLiteral("../") + m_directory.right(kCaptionLimit - 3));
+    }
+    RefreshSourceList();
+}
+
+void FileListPage::RefreshSourceList()
+{
+    m_source->clear();
+    m_destination->clear();
+    QStringList entries;
+    for (const std::string& entry : lists::scanListRoot(QFile::encodeName(m_directory).toStdString()))
+        entries << QFile::decodeName(QByteArray::fromStdString(entry));
+    m_source->addItems(entries);
+}
+
+void FileListPage::moveSelected(QListWidget* from, QListWidget* to)
+{
+    QList<QListWidgetItem*> selected = from->selectedItems();
+    std::sort(selected.begin(), selected.end(),
+              [from](QListWidgetItem* a, QListWidgetItem* b) { return from->row(a) < from->row(b); });
+    for (QListWidgetItem* item : selected)
+        to->addItem(item->text());
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        delete from->takeItem(from->row(*it));
+}
+
+void FileListPage::addChosenFiles() { moveSelected(m_source, m_destination); }
+void FileListPage::removeChosenEntries() { moveSelected(m_destination, m_source); }
+
+void FileListPage::addAllFiles()
+{
+    m_source->selectAll();
+    moveSelected(m_source, m_destination);
+}
+
+void FileListPage::removeAllEntries()
+{
+    m_destination->selectAll();
+    moveSelected(m_destination, m_source);
+}
+
+void FileListPage::editChosenEntry()
+{
+    if (const QListWidgetItem* item = m_destination->currentItem()) {
+        m_modifyEdit->setText(item->text());
+        m_modifyButton->setEnabled(true);
+    }
+}
+
+void FileListPage::modifyEntry()
+{
+    if (QListWidgetItem* item = m_destination->currentItem()) {
+        item->setText(m_modifyEdit->text());
+        m_modifyButton->setEnabled(false);
+    }
+    m_modifyEdit->clear();
+}
+
+void FileListPage::openRemoteListing()
+{
+    if (const std::optional<QString> chosen = m_dialogs.openFileName(QLatin1String(kOpenFilter), kOpenTextFilter,
+                                                                      m_lastListing))
+        m_lastListing = *chosen;
+    if (m_lastListing.isEmpty() || !QFileInfo(m_lastListing).isFile())
+        return;
+
+    std::string bytes;
+    try {
+        bytes = readTextFile(QFile::encodeName(m_lastListing).toStdString());
+    } catch (const FileError& e) {
+        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    m_source->clear();
+    QStringList entries;
+    for (const std::string& entry : lists::parseListing(bytes))
+        entries << fromEightBit(entry);
+    m_source->addItems(entries);
+}
+
+QString FileListPage::currentPlayListName() const
+{
+    const QDate day = m_date->date();
+    const lists::PlayWindow when{day.year(),         day.month(),         day.day(),          m_startHour->value(),
+                                 m_startMin->value(), m_endHour->value(), m_endMin->value()};
+    return QString::fromStdString(lists::playListName(lists::PlayNaming(m_playNaming->checkedId()), when));
+}
+
+void FileListPage::listModeChanged()
+{
+    const int mode = m_listMode->checkedId();
+    m_playBox->setVisible(mode == PlayMode || mode == DeleteMode);
+    m_down.box->setVisible(mode == DownloadMode);
+    m_up.box->setVisible(mode == UploadMode);
+    switch (mode) {
+    case PlayMode:
+        m_playNamingBox->setEnabled(true);
+        playListNamingChanged();
+        break;
+    case DownloadMode:
+    case UploadMode: {
+        // The local address enters the captions now; a later choice counts from the next mode switch.
+        ServerGroup& group = mode == DownloadMode ? m_down : m_up;
+        group.http->setText(QStringLiteral("http://") + m_localAddress());
+        group.ftp->setText(QStringLiteral("ftp://") + m_localAddress());
+        m_saveButton->setText(QLatin1String(mode == DownloadMode ? "down.lst" : "upload.lst"));
+        break;
+    }
+    case DeleteMode:
+        m_playNamingBox->setEnabled(false);
+        m_saveButton->setText(QStringLiteral("delete.lst"));
+        break;
+    }
+}
+
+void FileListPage::playListNamingChanged() { m_saveButton->setText(currentPlayListName()); }
+
+void FileListPage::playListDateChanged()
+{
+    const QString path = QDir(m_directory).filePath(currentPlayListName());
+    m_saveButton->setText(QFileInfo(path).fileName());
+    m_saveButton->setToolTip(path);
+}
+
+void FileListPage::definitionToggled()
+{
+    for (ServerGroup* g : {&m_down, &m_up}) {
+        const bool local = g->useLocal->isChecked();
+        g->url->setEnabled(!local);
+        g->urlLabel->setEnabled(!local);
+        g->http->setEnabled(local);
+        g->ftp->setEnabled(local);
+    }
+}
+
+std::optional<QString> FileListPage::serverBase(const ServerGroup& group) const
+{
+    if (!group.useLocal->isChecked())
+        return group.url->text();
+    if (group.http->isChecked())
+        return group.http->text();
+    if (group.ftp->isChecked())
+        return group.ftp->text();
+    return std::nullopt;
+}
+
+void FileListPage::buildServerLines(ServerGroup& group, bool upload)
+{
+    group.url->setText(QString::fromStdString(lists::withoutTrailingSlash(group.url->text().toStdString())));
+    m_urlList->clear();
+    const std::optional<QString> base = serverBase(group);
+    if (!base)
+        return;
+    const std::vector<std::string> entries = toEightBit(destinationEntries());
+    const std::string baseBytes = toEightBit(*base);
+    QStringList lines;
+    for (const std::string& line :
+         upload ? lists::uploadLines(entries, baseBytes) : lists::downloadLines(entries, baseBytes))
+        lines << fromEightBit(line);
+    m_urlList->addItems(lines);
+}
+
+// List files and listings are 8-bit text; local file names are the file system's own bytes.
+QString FileListPage::fromEightBit(const std::string& bytes) const
+{
+    return QString::fromStdU16String(m_codePage.decode(bytes));
+}
+
+std::string FileListPage::toEightBit(const QString& text) const { return m_codePage.encode(text.toStdU16String()); }
+
+std::vector<std::string> FileListPage::toEightBit(const QStringList& texts) const
+{
+    std::vector<std::string> result;
+    result.reserve(size_t(texts.size()));
+    for (const QString& text : texts)
+        result.push_back(toEightBit(text));
+    return result;
+}
+
+QStringList FileListPage::destinationEntries() const { return texts(m_destination); }
+QStringList FileListPage::scratchLines() const { return texts(m_urlList); }
+
+void FileListPage::saveList()
+{
+    switch (m_listMode->checkedId()) {
+    case PlayMode:
+        writeList(currentPlayListName(), destinationEntries());
+        break;
+    case DownloadMode:
+        buildServerLines(m_down, false);
+        writeList(QStringLiteral("down.lst"), scratchLines());
+        break;
+    case UploadMode:
+        buildServerLines(m_up, true);
+        writeList(QStringLiteral("upload.lst"), scratchLines());
+        break;
+    case DeleteMode:
+        writeList(QStringLiteral("delete.lst"), destinationEntries());
+        break;
+    }
+}
+
+void FileListPage::writeList(const QString& proposedName, const QStringList& lines)
+{
+    const std::optional<QString> target = m_dialogs.saveFileName(QLatin1String(kSaveFilter), kSaveListFilter,
+                                                                  QDir(m_directory).filePath(proposedName));
+    if (!target)
+        return;
+    try {
+        replaceTextFile(QFile::encodeName(*target).toStdString(), lists::listFileBytes(toEightBit(lines)));
+    } catch (const FileError& e) {
+        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+}  // namespace q7

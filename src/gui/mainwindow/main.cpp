@@ -1,0 +1,41 @@
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/signalclose.h"
+#include "core/platform/linuxnetwork.h"
+#include "core/players/history.h"
+#include "gui/platform/process.h"
+#include "gui/platform/qtdialogs.h"
+#include "gui/platform/system.h"
+#include "gui/platform/viewer.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("q7-config-tool"));
+    // Qt adds the display name to every window title that does not already end with it, so the
+    // caption itself is the display name: the main window shows it once, dialogs carry it too.
+    QApplication::setApplicationDisplayName(QLatin1String(q7::MainWindow::kCaption));
+    // The window may sit in the tray with nothing visible; only closing it ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The fixed-size window is laid out for a compact 8-point face.
+    QFont compact = QApplication::font();
+    compact.setPointSize(8);
+    QApplication::setFont(compact);
+
+    q7::QtDialogs dialogs;
+    q7::QtSystemInfo system;
+    q7::QtProcessStarter processes;
+    q7::LinuxAddressResolver resolver;
+    q7::LinuxEchoProbe echo;
+    q7::QtViewer viewer;
+    q7::MainWindow window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0,
+                                          QString::fromStdString(q7::PlayerHistory::defaultPath())});
+    dialogs.setParent(&window);
+    QObject::connect(&window, &q7::MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Only now, with start-up finished: a signal that came earlier kept its default action and
+    // ended the program without writing anything over the stored settings.
+    q7::closeOnTerminationSignals(&window);
+    window.show();
+    return app.exec();
+}

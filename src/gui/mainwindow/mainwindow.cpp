@@ -1,0 +1,518 @@
+#include "gui/mainwindow/mainwindow.h"
+
+#include "core/settings/colortext.h"
+#include "core/settings/localechoice.h"
+#include "core/settings/scratch.h"
+#include "gui/widgets/waitpanel.h"
+#include "gui/commands/remotecommandpage.h"
+#include "gui/config/configexchange.h"
+#include "gui/config/configpage.h"
+#include "gui/lists/examplepage.h"
+#include "gui/lists/filelistpage.h"
+#include "gui/messages/messagepage.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/system.h"
+#include "gui/players/playerdialog.h"
+#include "gui/players/playerlistview.h"
+#include "core/players/history.h"
+#include "gui/players/playerpanel.h"
+#include "gui/transfer/transferlog.h"
+#include "gui/transfer/transferrunner.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <charconv>
+#include <set>
+
+namespace q7 {
+namespace {
+
+
+// Settings file values are text in the system's 8-bit code page; file names and error texts are
+// the system's own bytes.
+QString shown(ByteKeeper& kept, const std::string& key, const std::string& bytes)
+{
+    return QString::fromStdU16String(kept.decode(key, bytes));
+}
+std::string stored(const ByteKeeper& kept, const std::string& key, const QString& text)
+{
+    return kept.encode(key, text.toStdU16String());
+}
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString systemText(const std::string& text) { return QString::fromLocal8Bit(text); }
+
+// Players are rows known by their address text.
+std::string playerNameKey(const std::string& address) { return "Q7_Dev/NAME " + address; }
+std::string playerAddressKey(const std::string& address) { return "Q7_Dev/IP " + address; }
+
+// 0x00BBGGRR <-> QColor
+QColor colorFromValue(uint32_t v) { return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)); }
+uint32_t valueFromColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
+
+std::optional<int> wholeNumber(const std::string& text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+QIcon trayPicture()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x1a, 0x4b, 0x8c));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(1, 1, 30, 30, 6, 6);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(15);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Q7"));
+    return QIcon(pixmap);
+}
+
+QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setFixedSize(26, 26);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services),
+      m_scratchDir(m_services.system.scratchDir()),
+      m_kept(CodePage(systemCodePage(m_services.system.localeName().toStdString())))
+{
+    setObjectName(QStringLiteral("MainConfig"));
+    // Five captions must fit side by side on each tab row.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));
+    m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(systemText(text)); });
+    buildLayout();
+    buildTray();
+    m_driverSetup = new PlayerDialog(this);
+    auto* ipList = new QListWidget(this);
+    ipList->setObjectName(QStringLiteral("IPList"));
+    ipList->hide();
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, ipList, m_searchBar, m_searchButton, m_pingTimer,
+                                 m_checkDevTimer, m_driverSetup},
+                                m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
+    connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
+    if (!m_services.historyPath.isEmpty()) {
+        // A history that cannot be kept is said once, when the window can show it.
+        m_history = std::make_unique<PlayerHistory>(
+            m_services.historyPath.toStdString(), [this](const std::string& text) {
+                QMetaObject::invokeMethod(
+                    this, [this, message = systemText(text)] { m_services.dialogs.showError(message); },
+                    Qt::QueuedConnection);
+            });
+        m_players->setHistory(m_history.get());
+        // Clients may end after the window is gone: then there is nobody to record for.
+        m_transfers->setOutcomeListener([self = QPointer<MainWindow>(this)](const std::string& address,
+                                                                             const std::string& text) {
+            if (self && self->m_history)
+                self->m_history->transfer(address, text);
+        });
+    }
+    loadAtStart();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildLayout()
+{
+    // Pages take the wait panel at construction; it raises itself above them while it is shown.
+    m_waitPanel = new WaitPanel(this);
+    m_waitPanel->setTimeScale(m_services.waitScale);
+    setFixedSize(kWideWidth, kHeight);
+
+    auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
+    ipLabel->setGeometry(8, 8, 104, 20);
+    m_localIPBox = new QComboBox(this);
+    m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
+    m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
+    m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
+    m_localIPBox->setGeometry(114, 5, 156, 24);
+    ipLabel->setBuddy(m_localIPBox);
+
+    m_playerList = new PlayerListView(this);
+    m_playerList->setGeometry(8, 36, 262, 404);
+    m_transferLog = new TransferLog(this);
+    m_transferLog->setGeometry(8, 444, 262, 82);
+    m_searchBar = new QProgressBar(this);
+    m_searchBar->setObjectName(QStringLiteral("SearchBar"));
+    m_searchBar->setGeometry(8, 532, 262, 16);
+    m_searchBar->setTextVisible(false);
+    m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
+    m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
+    m_searchButton->setGeometry(8, 554, 262, 30);
+    m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
+    connect(m_transferLog, &TransferLog::retryRequested, this,
+            [this](int call) { m_transfers->retryFailed(call, m_playerList->entries()); });
+
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setGeometry(274, 4, 497, 566);
+    m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
+    m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
+    const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
+    new ConfigExchange(*m_configPage, *this, *m_waitPanel, m_services.dialogs, commandFile);  // owned by the page
+    m_commandPage = new RemoteCommandPage(*this, m_services.dialogs, m_services.viewer, *m_waitPanel, m_scratchDir,
+                                          m_pageControl);
+    m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
+    for (QAbstractButton* button : m_commandPage->sendButtons())
+        addSendButton(button);
+    m_messagePage = new MessagePage({m_services.dialogs, *this, m_services.viewer, *m_waitPanel,
+                                     m_services.system.scratchDir(), m_kept.codePage().number()},
+                                    m_pageControl);
+    m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
+    m_fileListPage = new FileListPage(
+        m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_pageControl);
+    m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
+    m_examplePage = new ExamplePage(m_pageControl);
+    m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));
+    for (const char* picture : {"Image1", "Image3"})
+        m_examplePage->findChild<QWidget*>(QLatin1String(picture))->installEventFilter(this);
+
+    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
+    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), this);
+    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"), this);
+    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), this);
+    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"), this);
+    m_image5->move(458, 576);
+    m_image2->move(458, 576);
+    m_image4->move(488, 576);
+    m_image6->move(518, 576);
+    m_image5->hide();
+    connect(m_image5, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_image2, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_image4, &QToolButton::clicked, this, &MainWindow::hideToTray);
+    connect(m_image6, &QToolButton::clicked, this, &QWidget::close);
+
+    m_pingTimer = new QTimer(this);
+    m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
+    m_checkDevTimer = new QTimer(this);
+    m_checkDevTimer->setObjectName(QStringLiteral("CheckDevTimer"));
+}
+
+void MainWindow::buildTray()
+{
+    m_tray = new QSystemTrayIcon(trayPicture(), this);
+    m_tray->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    m_tray->setToolTip(QLatin1String(kCaption));
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenu2"));
+    QAction* open = menu->addAction(QStringLiteral("Open Configuration Tools"));
+    open->setObjectName(QStringLiteral("Open1"));
+    QAction* exit = menu->addAction(QStringLiteral("Exit "));
+    exit->setObjectName(QStringLiteral("Exit1"));
+    connect(open, &QAction::triggered, this, &MainWindow::showFromTray);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_tray->setContextMenu(menu);
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            showFromTray();
+    });
+}
+
+void MainWindow::loadAtStart()
+{
+    // 1-3: centre the wait panel, caption, centre the window on the screen.
+    m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+    setWindowTitle(QLatin1String(kCaption));
+    m_examplePage->showPictures();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
+
+    // 4: the settings file always lives in the start folder; its name is made absolute, so later
+    // changes of the working directory cannot move it.
+    m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
+    m_transfers->setWorkingDir(m_startDir);
+    // q7ctl holds the lock only for the moment it writes the file. Should another window of the
+    // same folder keep it, this one runs without it, as before.
+    m_settingsLock = SettingsLock::acquire(fileName(m_startDir), std::chrono::seconds(1));
+
+    // 5: local addresses for the network search; the last one is selected.
+    const QStringList localAddresses = m_services.system.localIPv4Addresses();
+    auto* ipMemo = new QPlainTextEdit(localAddresses.join(QLatin1Char('\n')), this);
+    ipMemo->setObjectName(QStringLiteral("IPMemo"));
+    ipMemo->hide();
+    m_localIPBox->addItem(QStringLiteral("127.0.0.1"));
+    m_localIPBox->addItems(localAddresses);
+    m_localIPBox->setCurrentIndex(m_localIPBox->count() - 1);
+
+    // 6: scratch folder and the empty command file. Without them the commands cannot be sent
+    // later, but start-up goes on so that no setting is lost.
+    prepareScratch(fileName(m_scratchDir));
+    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
+
+    // A settings file that cannot be used (a FIFO, a device, a folder, far too large) is never
+    // waited on or read through: the tool starts with its defaults and says why.
+    std::string problem;
+    const AppSettings stored = loadAppSettings(fileName(m_startDir), problem);
+    if (!problem.empty())
+        m_services.dialogs.showError(systemText(problem) +
+                                     QStringLiteral("\n\nThe tool starts with its default settings."));
+
+    // 7-8: message font and colours, drawing strip scroll range.
+    m_messagePage->initScrollRange();
+
+    // 9-11: command descriptions, page rules, code page from the locale.
+    fillCommandDescriptions();
+    m_configPage->runUpdateRules();
+    m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString())));
+
+    // 12: players, 13-14: list root and server addresses, with the font and colours of step 7.
+    applyStoredSettings(stored);
+
+    // 15: play-list date.
+    m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
+
+    m_startupState = settingsFromWindow();
+}
+
+void MainWindow::applyStoredSettings(const AppSettings& s)
+{
+    QFont font = m_messagePage->messageFont();
+    if (s.fontName.size() > 1)
+        font.setFamily(shown(m_kept, "FONT/NAME", s.fontName));
+    if (!s.fontSize.empty()) {
+        if (const auto size = wholeNumber(s.fontSize); size && *size > 0 && *size <= 1638)
+            font.setPointSize(*size);
+        else
+            m_unusedStored.emplace_back(&AppSettings::fontSize, s.fontSize);
+    }
+    m_messagePage->setMessageFont(font);
+    auto applyColor = [this](const std::string& text, std::string AppSettings::*field, auto setter) {
+        if (text.size() <= 1)
+            return;
+        if (const auto value = colorFromText(text))
+            (m_messagePage->*setter)(colorFromValue(*value));
+        else
+            m_unusedStored.emplace_back(field, text);
+    };
+    applyColor(s.foreColor, &AppSettings::foreColor, &MessagePage::setForeColor);
+    applyColor(s.backColor, &AppSettings::backColor, &MessagePage::setBackColor);
+
+    std::set<std::string> listed;
+    for (const StoredPlayer& player : s.players) {
+        const QString address = QString::fromStdU16String(m_kept.codePage().decode(player.address));
+        const std::string row = address.toStdString();
+        if (!listed.insert(row).second)
+            continue;  // a later slot of a listed address is skipped; its bytes must not replace the row's
+        shown(m_kept, playerAddressKey(row), player.address);  // remembers the address's own bytes
+        addPlayer(shown(m_kept, playerNameKey(row), player.name), address);
+    }
+
+    // A list root that no longer exists is kept in the file, in case its disk comes back.
+    const QString root = shown(m_kept, "LIST_EDIT/ROOT", s.root);
+    if (!root.isEmpty() && QDir(root).exists()) {
+        m_fileListPage->setDirectory(root);
+    } else {
+        m_fileListPage->setDirectory(QDir::homePath());
+        if (!root.isEmpty())
+            m_unusedStored.emplace_back(&AppSettings::root, s.root);
+    }
+    m_fileListPage->setDownUrl(shown(m_kept, "LIST_EDIT/DOWNURL", s.downUrl));
+    m_fileListPage->setUpUrl(shown(m_kept, "LIST_EDIT/UPURL", s.upUrl));
+}
+
+AppSettings MainWindow::settingsFromWindow() const
+{
+    AppSettings s;
+    const QFont font = m_messagePage->messageFont();
+    s.fontName = stored(m_kept, "FONT/NAME", font.family());
+    const int points = font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
+    s.fontSize = std::to_string(points);
+    s.foreColor = colorToText(valueFromColor(m_messagePage->foreColor()));
+    s.backColor = colorToText(valueFromColor(m_messagePage->backColor()));
+    s.root = stored(m_kept, "LIST_EDIT/ROOT", QDir::toNativeSeparators(m_fileListPage->directory()));
+    s.downUrl = stored(m_kept, "LIST_EDIT/DOWNURL", m_fileListPage->downUrl());
+    s.upUrl = stored(m_kept, "LIST_EDIT/UPURL", m_fileListPage->upUrl());
+    for (const StoredPlayer& player : m_playerList->players())
+        s.players.push_back({stored(m_kept, playerNameKey(player.address), QString::fromStdString(player.name)),
+                             stored(m_kept, playerAddressKey(player.address), QString::fromStdString(player.address))});
+    return s;
+}
+
+bool MainWindow::saveAtClose()
+{
+    const bool echoWasActive = m_pingTimer->isActive();
+    m_checkDevTimer->stop();
+    m_pingTimer->stop();
+
+    AppSettings s = settingsFromWindow();
+    for (const auto& [field, raw] : m_unusedStored)
+        if (s.*field == m_startupState.*field)
+            s.*field = raw;
+    try {
+        saveAppSettings(fileName(m_startDir), s);
+    } catch (const IniError& e) {
+        m_services.dialogs.showError(systemText(e.what()));
+        if (echoWasActive)
+            m_pingTimer->start();
+        return false;
+    }
+    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    deleteTftpFiles(fileName(m_startDir));
+    m_players->shutDown();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed && !saveAtClose()) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    m_tray->hide();
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::addPlayer(const QString& name, const QString& address) { m_players->addPlayer(name, address); }
+
+QString MainWindow::put(const QString& localPath, const QString& remoteName, int row, const QString& caption)
+{
+    return m_transfers->put(m_playerList->entries(), localPath, remoteName, row, caption);
+}
+
+QString MainWindow::get(const QString& remoteName, const QString& suffix, int row, const QString& caption)
+{
+    return m_transfers->get(m_playerList->entries(), remoteName, suffix, row, caption);
+}
+
+int MainWindow::rowCount() const { return m_playerList->topLevelItemCount(); }
+
+int MainWindow::firstCheckedRow() const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    for (size_t row = 0; row < entries.size(); ++row)
+        if (entries[row].checked)
+            return int(row);
+    return -1;
+}
+
+QString MainWindow::address(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].address) : QString();
+}
+
+QString MainWindow::name(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].name) : QString();
+}
+
+bool MainWindow::served(int row) const
+{
+    const std::vector<PlayerEntry> entries = m_playerList->entries();
+    return row >= 0 && size_t(row) < entries.size() && entries[size_t(row)].served();
+}
+
+void MainWindow::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
+
+void MainWindow::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }
+
+void MainWindow::hideToTray()
+{
+    // Without a tray the window could never come back, so it is only minimised then.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        showMinimized();
+        return;
+    }
+    m_tray->show();
+    hide();
+}
+
+void MainWindow::showFromTray()
+{
+    m_tray->hide();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+
+void MainWindow::toggleWidth()
+{
+    const bool narrow = width() == kWideWidth;
+    setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
+    m_image5->setVisible(narrow);
+    m_image2->setVisible(!narrow);
+}
+
+bool MainWindow::beginDrag(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return true;
+    m_dragging = true;  // no window manager move: follow the mouse ourselves
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    return true;
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (!beginDrag(event))
+        QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    m_dragging = false;
+    QWidget::mouseMoveEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && beginDrag(static_cast<QMouseEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::MouseMove && m_dragging) {
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace q7

@@ -1,0 +1,139 @@
+#pragma once
+// The main window: player list on the left, the page control on the right, the wait panel, the
+// image buttons and the tray icon. It loads the settings file at start-up and rebuilds it at shut-down.
+
+#include "core/settings/appsettings.h"
+#include "core/settings/settingslock.h"
+#include "core/base/codepage.h"
+#include "core/base/inistore.h"
+#include "gui/mainwindow/services.h"
+#include "gui/transfer/playertransfers.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+
+namespace q7 {
+
+class ConfigPage;
+class ExamplePage;
+class FileListPage;
+class MessagePage;
+class PlayerListView;
+class PlayerHistory;
+class PlayerPanel;
+class RemoteCommandPage;
+class PlayerDialog;
+class TransferLog;
+class TransferRunner;
+class WaitPanel;
+
+class MainWindow : public QWidget, public PlayerTransfers {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
+    static constexpr int kWideWidth = 775;
+    static constexpr int kNarrowWidth = 550;
+    static constexpr int kHeight = 610;
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Window events.
+    void loadAtStart();
+    bool saveAtClose();  // false when the settings could not be saved: the window then stays open
+    void hideToTray();
+    void showFromTray();
+    void toggleWidth();
+
+    // Appends a player unless its address is listed or 256 players are; starts the online check.
+    void addPlayer(const QString& name, const QString& address);
+
+    // The runner and the player list as the pages see them.
+    int rowCount() const override;
+    int firstCheckedRow() const override;
+    QString address(int row) const override;
+    QString name(int row) const override;
+    bool served(int row) const override;
+    QString workingDir() const override { return m_startDir; }
+    QString put(const QString& localPath, const QString& remoteName, int row = -1, const QString& caption = {}) override;
+    QString get(const QString& remoteName, const QString& suffix, int row = -1, const QString& caption = {}) override;
+
+    // The six "Send " buttons register here, so the runner disables them while it starts clients.
+    void addSendButton(QAbstractButton* button);
+
+    const QString& startDir() const { return m_startDir; }
+    const QString& scratchDir() const { return m_scratchDir; }
+    WaitPanel* waitPanel() const { return m_waitPanel; }
+    ConfigPage* configPage() const { return m_configPage; }
+    Services& services() { return m_services; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildTray();
+    bool beginDrag(QMouseEvent* event);
+    void applyStoredSettings(const AppSettings& stored);
+    AppSettings settingsFromWindow() const;
+    void fillCommandDescriptions();  // the first description of each command group
+
+    Services m_services;
+    QString m_startDir;
+    QString m_scratchDir;
+    IniStore m_store;
+    SettingsLock m_settingsLock;  // held while the window runs: it rebuilds the settings file at shut-down
+    ByteKeeper m_kept;  // settings file values in the system's 8-bit code page, as read
+
+    // Settings that could not be used at start-up are written back unchanged at shut-down,
+    // unless the operator has changed that value meanwhile.
+    std::vector<std::pair<std::string AppSettings::*, std::string>> m_unusedStored;
+    AppSettings m_startupState;
+
+    QComboBox* m_localIPBox = nullptr;
+    PlayerListView* m_playerList = nullptr;
+    std::unique_ptr<PlayerHistory> m_history;  // before the panel and runner that record into it
+    PlayerPanel* m_players = nullptr;
+    QProgressBar* m_searchBar = nullptr;
+    QPushButton* m_searchButton = nullptr;
+    TransferLog* m_transferLog = nullptr;
+    TransferRunner* m_transfers = nullptr;
+    QTabWidget* m_pageControl = nullptr;
+    ConfigPage* m_configPage = nullptr;
+    RemoteCommandPage* m_commandPage = nullptr;
+    MessagePage* m_messagePage = nullptr;
+    FileListPage* m_fileListPage = nullptr;
+    ExamplePage* m_examplePage = nullptr;
+    WaitPanel* m_waitPanel = nullptr;
+    QToolButton* m_image6 = nullptr;
+    QToolButton* m_image4 = nullptr;
+    QToolButton* m_image5 = nullptr;
+    QToolButton* m_image2 = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QTimer* m_pingTimer = nullptr;
+    QTimer* m_checkDevTimer = nullptr;
+    PlayerDialog* m_driverSetup = nullptr;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_closed = false;
+};
+
+}  // namespace q7

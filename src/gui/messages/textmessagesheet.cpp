@@ -1,0 +1,165 @@
+#include "gui/messages/textmessagesheet.h"
+
+#include "gui/widgets/waitpanel.h"
+#include "core/base/textfile.h"
+#include "core/messages/textmessage.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/viewer.h"
+#include "gui/transfer/playertransfers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace q7 {
+namespace {
+
+constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
+constexpr int kOpenTextFilter = 3;
+constexpr int kMessageLimit = 512;
+constexpr const char* kDeviceMessage = "Please select at least one device before sending the command!";
+constexpr const char* kDriverMessage = "Please select at least one driver before sending the command!";
+
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QFont messageFace()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(19);
+    return font;
+}
+
+}  // namespace
+
+TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("TextMessageSheet"));
+    auto* grid = new QGridLayout(this);
+
+    auto* pageLabel = new QLabel(QStringLiteral("Code Page :"), this);
+    m_codePages = new QComboBox(this);
+    m_codePages->setObjectName(QStringLiteral("CodePageBox"));
+    m_codePages->addItems({QStringLiteral("English (United States)"), QStringLiteral("Chinese (BIG5)"),
+                           QStringLiteral("Chinese (GB2312)"), QStringLiteral("Japanese (Shift-JIS)"),
+                           QStringLiteral("Korean")});
+    m_codePages->setStyleSheet(QStringLiteral("QComboBox { background: palette(button); }"));
+    pageLabel->setBuddy(m_codePages);
+    grid->addWidget(pageLabel, 0, 0);
+    grid->addWidget(m_codePages, 0, 1, 1, 2);
+
+    auto* textLabel = new QLabel(QStringLiteral("Message :"), this);
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("MessageTextEdit"));
+    m_text->setFont(messageFace());
+    m_text->setMaxLength(kMessageLimit);
+    textLabel->setBuddy(m_text);
+    grid->addWidget(textLabel, 1, 0);
+    grid->addWidget(m_text, 2, 0, 1, 3);
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("MessageMemo"));
+    m_memo->setReadOnly(true);
+    m_memo->setFont(messageFace());
+    m_memo->setStyleSheet(QStringLiteral("QPlainTextEdit { color: blue; }"));
+    m_memo->setAccessibleName(QStringLiteral("Message sent"));
+    grid->addWidget(m_memo, 3, 0, 1, 3);
+
+    auto* note = new QLabel(QStringLiteral("Text messages are shown by Q7 players whose firmware scrolls text."), this);
+    note->setStyleSheet(QStringLiteral("color: red;"));
+    note->setWordWrap(true);
+    grid->addWidget(note, 4, 0, 1, 3);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        void (TextMessageSheet::*handler)();
+    } buttons[] = {{"PutTextButton", "Put Message", &TextMessageSheet::putTextFile},
+                   {"GetTextButton", "Get Message", &TextMessageSheet::getOldMessage},
+                   {"SendTextButton", "Send Message", &TextMessageSheet::sendText}};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QPushButton(QLatin1String(buttons[i].caption), this);
+        button->setObjectName(QLatin1String(buttons[i].name));
+        connect(button, &QPushButton::clicked, this, buttons[i].handler);
+        grid->addWidget(button, 5, i);
+    }
+    grid->setRowStretch(3, 1);
+}
+
+void TextMessageSheet::setCodePageItem(int index) { m_codePages->setCurrentIndex(index); }
+
+bool TextMessageSheet::anyChecked(const char* message)
+{
+    if (m_context.players.firstCheckedRow() >= 0)
+        return true;
+    m_context.dialogs.showMessage(QLatin1String(message));
+    return false;
+}
+
+void TextMessageSheet::loadMemo(const QString& path)
+{
+    try {
+        const std::string bytes = readTextFile(fileName(path));
+        m_memo->setPlainText(QString::fromStdU16String(messages::messageFileText(bytes, m_context.systemCodePage)));
+    } catch (const FileError& e) {
+        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TextMessageSheet::sendText()
+{
+    if (!anyChecked(kDeviceMessage))
+        return;
+    const QDir scratch(m_context.scratchDir);
+    const QString message = scratch.filePath(QStringLiteral("message.txt"));
+    const std::u16string text = m_text->text().toStdU16String();
+    const int item = m_codePages->currentIndex();
+    try {
+        writeWorkingFile(fileName(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
+                         messages::messageFileBytes(text, m_context.systemCodePage));
+        // With no code page chosen the message file stays empty, and is still sent.
+        writeWorkingFile(fileName(message),
+                         item < 0 ? std::string()
+                                  : messages::messageFileBytes(text, messages::codePageOfItem(item, m_context.systemCodePage)));
+    } catch (const FileError& e) {
+        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    m_context.players.put(message, QStringLiteral("/message.txt"), -1, QStringLiteral("Text message"));
+    loadMemo(message);
+}
+
+void TextMessageSheet::putTextFile()
+{
+    if (!anyChecked(kDriverMessage))
+        return;
+    const std::optional<QString> chosen =
+        m_context.dialogs.openFileName(QLatin1String(kOpenFilter), kOpenTextFilter, QString());
+    if (!chosen)
+        return;
+    loadMemo(*chosen);
+    m_context.players.put(*chosen, QStringLiteral("/message.txt"), -1, QStringLiteral("Put Message"));
+}
+
+void TextMessageSheet::getOldMessage()
+{
+    if (!anyChecked(kDriverMessage))
+        return;
+    const QDir working(m_context.players.workingDir());
+    const int rows = m_context.players.rowCount();
+    auto fetched = [&](int row) { return working.filePath(QStringLiteral("Q7_%1_message_old.txt").arg(row)); };
+    for (int row = 0; row < rows; ++row)
+        QFile::remove(fetched(row));
+    m_context.players.get(QStringLiteral("/message_old.txt"), QStringLiteral("message_old.txt"), -1,
+                          QStringLiteral("Get Message"));
+    m_context.wait.pacedWait(0, 3, 1000);
+    for (int row = 0; row < rows; ++row)
+        if (QFile::exists(fetched(row)))
+            m_context.viewer.open(fetched(row));
+}
+
+}  // namespace q7

@@ -1,0 +1,56 @@
+#pragma once
+// The player list ListView1: check box, state icon and caption, then name and address.
+
+#include "core/settings/appsettings.h"
+#include "core/players/playerlist.h"
+
+#include <QTreeWidget>
+#include <functional>
+
+class QMenu;
+
+namespace q7 {
+
+class PlayerListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit PlayerListView(QWidget* parent = nullptr);
+    ~PlayerListView() override;
+
+    // Appends an entry unless its address is listed or `limit` entries are listed.
+    AddOutcome addPlayer(const QString& name, const QString& address, size_t limit = kMaxOperatorPlayers);
+    std::vector<StoredPlayer> players() const;
+    std::vector<std::string> addresses() const;
+    // Every row in order, with its check mark and online state.
+    std::vector<PlayerEntry> entries() const;
+    bool isOnline(int row) const;
+    void setOnline(int row, bool online);
+
+    int selectedRow() const;  // -1 when nothing is selected
+    void selectRow(int row);
+    // Name and address change; the caption, check mark and state stay.
+    void setPlayer(int row, const QString& name, const QString& address);
+    void removeRow(int row);
+    QMenu* popupMenu() const { return m_popup; }
+    // Adds a line about the player at an address to the state shown when hovering a row.
+    void setHistoryNote(std::function<QString(const QString& address)> note) { m_historyNote = std::move(note); }
+
+signals:
+    // Any change of an entry: text, icon, check mark or selection (not the removal of rows).
+    void changed();
+    // The Delete key (or the keypad's decimal key) was released.
+    void deleteKeyReleased();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void notifyChange();
+
+    QMenu* m_popup = nullptr;
+    std::function<QString(const QString&)> m_historyNote;
+    bool m_removing = false;
+};
+
+}  // namespace q7

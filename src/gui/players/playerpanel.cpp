@@ -1,0 +1,282 @@
+#include "gui/players/playerpanel.h"
+
+#include "core/players/history.h"
+#include "gui/players/historypanel.h"
+
+#include "gui/platform/dialogs.h"
+#include "gui/players/playerdialog.h"
+#include "gui/players/playerlistview.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace q7 {
+namespace {
+
+constexpr int kDialogWatchMs = 1000;
+constexpr int kSearchBarMin = 2;
+constexpr int kSearchBarMax = 252;
+const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
+
+}  // namespace
+
+PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressResolver& resolver, EchoProbe& probe,
+                         double waitScale, QObject* parent)
+    : QObject(parent),
+      m_ui(controls),
+      m_dialogs(dialogs),
+      m_launchTimer(new QTimer(this)),
+      m_search(
+          resolver, probe,
+          // Workers run on their own threads: their results are queued to this object, and dropped
+          // by Qt if it is gone by then.
+          [this](const FoundPlayer& found) {
+              QMetaObject::invokeMethod(this, [this, found] { AddFoundPlayer(found); }, Qt::QueuedConnection);
+          },
+          [this](const EchoReport& report) {
+              QMetaObject::invokeMethod(this, [this, report] { applyEchoReport(report); }, Qt::QueuedConnection);
+          })
+{
+    setObjectName(QStringLiteral("PlayerPanel"));
+    m_launchTimer->setTimerType(Qt::PreciseTimer);
+    m_launchTimer->setInterval(int(std::chrono::milliseconds(kSweepSpacing).count() * waitScale));
+    connect(m_launchTimer, &QTimer::timeout, this, &PlayerPanel::launchStep);
+
+    m_ui.pingTimer->setInterval(kEchoFirstTickMs);
+    connect(m_ui.pingTimer, &QTimer::timeout, this, &PlayerPanel::echoTick);
+    m_ui.checkDevTimer->setInterval(kDialogWatchMs);
+    connect(m_ui.checkDevTimer, &QTimer::timeout, this, &PlayerPanel::checkDialogAnswer);
+    // The answer is applied as soon as the operator gives it, in the order the watch would apply it.
+    connect(m_ui.dialog, &PlayerDialog::answered, this, [this] {
+        if (m_ui.checkDevTimer->isActive())
+            checkDialogAnswer();
+    });
+
+    const QMenu* menu = m_ui.list->popupMenu();
+    const std::pair<const char*, void (PlayerPanel::*)()> items[] = {
+        {"ADD1", &PlayerPanel::addFromMenu},
+        {"Modify1", &PlayerPanel::modifySelected},
+        {"Delete1", &PlayerPanel::deleteSelected},
+        {"Clear1", &PlayerPanel::clearPlayers},
+    };
+    for (const auto& [name, handler] : items)
+        connect(menu->findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, handler);
+    connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::startEchoTimer);
+    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::DeleteSelectedPlayer);
+    connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::startSearch);
+}
+
+PlayerPanel::~PlayerPanel() { m_search.stop(); }
+
+// ---- The list and the dialog ----
+
+void PlayerPanel::addPlayer(const QString& name, const QString& address)
+{
+    if (m_ui.list->addPlayer(name, address) != AddOutcome::AlreadyListed)
+        startEchoTimer();
+}
+
+void PlayerPanel::UpdateSelectedPlayer(const QString& name, const QString& address)
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0)
+        return;
+    m_ui.list->setPlayer(row, name, address);
+    startEchoTimer();
+}
+
+void PlayerPanel::DeleteSelectedPlayer()
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0)
+        return;
+    m_ui.list->removeRow(row);
+    rowsRemoved();
+}
+
+void PlayerPanel::rowsRemoved() { m_search.setListedRows(size_t(m_ui.list->topLevelItemCount())); }
+
+// Started only when stopped, so the period stays: 100 ms until a tick has run, 10 s after.
+void PlayerPanel::startEchoTimer()
+{
+    if (!m_ui.pingTimer->isActive())
+        m_ui.pingTimer->start();
+}
+
+void PlayerPanel::openDialog()
+{
+    PlayerDialog& dialog = *m_ui.dialog;
+    // An open dialog is filled again for the new purpose.
+    if (dialog.isVisible())
+        dialog.fillFields();
+    else
+        dialog.show();
+    dialog.PlayerName = PlayerDialog::kNoResult;
+    dialog.PlayerAddress = PlayerDialog::kNoResult;
+    dialog.raise();
+    dialog.activateWindow();
+    m_ui.checkDevTimer->start(kDialogWatchMs);
+}
+
+void PlayerPanel::addFromMenu()
+{
+    m_ui.pingTimer->stop();
+    m_ui.dialog->Answered = false;
+    m_ui.dialog->EditMode = false;
+    openDialog();
+}
+
+void PlayerPanel::modifySelected()
+{
+    const int row = m_ui.list->selectedRow();
+    if (row < 0) {
+        m_dialogs.showMessage(kSelectDriver);
+        return;
+    }
+    m_ui.pingTimer->stop();
+    const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
+    m_ui.dialog->PlayerName = item->text(1);
+    m_ui.dialog->PlayerAddress = item->text(2);
+    m_ui.dialog->EditMode = true;
+    m_ui.dialog->Answered = false;
+    openDialog();
+}
+
+void PlayerPanel::deleteSelected()
+{
+    if (m_ui.list->selectedRow() < 0) {
+        m_dialogs.showMessage(kSelectDriver);
+        return;
+    }
+    m_ui.pingTimer->stop();
+    DeleteSelectedPlayer();
+}
+
+void PlayerPanel::clearPlayers()
+{
+    for (int row = m_ui.list->topLevelItemCount() - 1; row >= 0; --row)
+        m_ui.list->removeRow(row);
+    rowsRemoved();
+}
+
+void PlayerPanel::checkDialogAnswer()
+{
+    const PlayerDialog& dialog = *m_ui.dialog;
+    switch (dialogOutcome(dialog.PlayerName.toStdString(), dialog.PlayerAddress.toStdString(), dialog.Answered,
+                          dialog.EditMode)) {
+    case DialogOutcome::Pending:
+        return;
+    case DialogOutcome::Update:
+        UpdateSelectedPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        break;
+    case DialogOutcome::Add:
+        addPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        break;
+    case DialogOutcome::Nothing:
+        break;
+    }
+    m_ui.checkDevTimer->stop();
+}
+
+// ---- Network search ----
+
+void PlayerPanel::startSearch()
+{
+    m_ui.searchButton->setEnabled(false);
+    m_launch.emplace(m_ui.localIPBox->currentText().toStdString());
+    m_ui.ipList->clear();
+    for (const std::string& address : m_launch->addresses())
+        m_ui.ipList->addItem(QString::fromStdString(address));
+    m_ui.searchBar->setRange(kSearchBarMin, kSearchBarMax);
+    m_ui.searchBar->reset();
+    launchStep();
+    m_launchTimer->start();
+}
+
+// One worker per step, one step per spacing; the step after the last start ends the launch.
+void PlayerPanel::launchStep()
+{
+    if (m_launch->finished()) {
+        m_launchTimer->stop();
+        m_launch.reset();
+        m_ui.searchButton->setEnabled(true);
+        m_ui.searchBar->reset();
+        return;
+    }
+    m_launch->launchNext(m_search);
+    m_ui.searchBar->setValue(std::min(kSearchBarMin + int(m_launch->launched()), kSearchBarMax));
+}
+
+void PlayerPanel::AddFoundPlayer(const FoundPlayer& found)
+{
+    if (m_history)
+        m_history->found(found.address);
+    const QString name = QString::fromStdString(generatedPlayerName(found.hardware));
+    if (m_ui.list->addPlayer(name, QString::fromStdString(found.address), kMaxPlayers) != AddOutcome::Added)
+        return;
+    m_ui.list->selectRow(m_ui.list->topLevelItemCount() - 1);
+}
+
+void PlayerPanel::echoTick()
+{
+    std::vector<std::string> addresses = m_ui.list->addresses();
+    const bool empty = addresses.empty();
+    m_search.startEchoPass(std::move(addresses));
+    if (empty) {
+        m_ui.pingTimer->stop();
+        m_ui.pingTimer->setInterval(kEchoFirstTickMs);
+    } else {
+        m_ui.pingTimer->setInterval(kEchoIntervalMs);
+    }
+}
+
+void PlayerPanel::applyEchoReport(const EchoReport& report)
+{
+    const std::optional<size_t> row = rowOfAddress(m_ui.list->addresses(), report.address);
+    if (!row)
+        return;
+    const bool online = answeredInTime(report.roundTripMs);
+    if (m_history)
+        m_history->answered(report.address, online, online != m_ui.list->isOnline(int(*row)));
+    m_ui.list->setOnline(int(*row), online);
+    if (online)
+        emit playerOnline();
+}
+
+void PlayerPanel::setHistory(PlayerHistory* history)
+{
+    m_history = history;
+    if (!history)
+        return;
+    m_ui.list->setHistoryNote([history](const QString& address) { return historyNote(*history, address); });
+    QAction* action = m_ui.list->popupMenu()->addAction(QStringLiteral("History"));
+    action->setObjectName(QStringLiteral("History1"));
+    connect(action, &QAction::triggered, this, &PlayerPanel::showHistory);
+}
+
+void PlayerPanel::showHistory()
+{
+    const int row = m_ui.list->selectedRow();
+    if (!m_history || row < 0)
+        return;
+    if (!m_historyPanel)
+        m_historyPanel = new HistoryPanel(*m_history, m_ui.list->window());
+    const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
+    m_historyPanel->showFor(item->text(1), item->text(2));
+}
+
+bool PlayerPanel::searching() const { return m_launch.has_value() || m_search.busy(); }
+
+void PlayerPanel::shutDown()
+{
+    m_launchTimer->stop();
+    m_launch.reset();
+    m_search.stop();
+}
+
+}  // namespace q7

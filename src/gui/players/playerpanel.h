@@ -1,0 +1,90 @@
+#pragma once
+// The player side of the main window: the handlers of the player list, its pop-up menu and the
+// Driver Setup dialog, the address sweep and the echo timer. The search runs in NetworkSearch
+// (plain C++); its workers' results are posted to this object's thread, which alone changes the list.
+
+#include "core/players/networksearch.h"
+
+#include <QObject>
+#include <optional>
+
+class QComboBox;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace q7 {
+
+class Dialogs;
+class HistoryPanel;
+class PlayerHistory;
+class PlayerListView;
+class PlayerDialog;
+
+class PlayerPanel : public QObject {
+    Q_OBJECT
+public:
+    // The main window's controls this panel drives.
+    struct Controls {
+        PlayerListView* list;
+        QComboBox* localIPBox;
+        QListWidget* ipList;  // the hidden sweep list
+        QProgressBar* searchBar;
+        QPushButton* searchButton;
+        QTimer* pingTimer;
+        QTimer* checkDevTimer;
+        PlayerDialog* dialog;
+    };
+
+    // `waitScale` scales the spacing of sweep workers (tests run it at 0).
+    PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressResolver& resolver, EchoProbe& probe,
+                double waitScale, QObject* parent);
+    ~PlayerPanel() override;
+
+    // Appends a player unless its address is listed or 256 players are; starts the echo timer.
+    void addPlayer(const QString& name, const QString& address);
+    void UpdateSelectedPlayer(const QString& name, const QString& address);
+    void DeleteSelectedPlayer();
+
+    void addFromMenu();
+    void modifySelected();
+    void deleteSelected();
+    void clearPlayers();
+    void checkDialogAnswer();
+
+    void startSearch();
+    void echoTick();
+    void applyEchoReport(const EchoReport& report);
+    void AddFoundPlayer(const FoundPlayer& found);
+
+    // Records finds and online changes in `history` and offers each player's history from the
+    // pop-up menu ("History"); without it nothing is recorded.
+    void setHistory(PlayerHistory* history);
+    void showHistory();
+
+    // A sweep is being launched or workers are still resolving or probing.
+    bool searching() const;
+    // Stops the sweep launch and every worker; results that come later go nowhere.
+    void shutDown();
+
+signals:
+    // An echo reply set an entry online.
+    void playerOnline();
+
+private:
+    void startEchoTimer();
+    void openDialog();
+    void launchStep();
+    void rowsRemoved();
+
+    Controls m_ui;
+    Dialogs& m_dialogs;
+    PlayerHistory* m_history = nullptr;
+    HistoryPanel* m_historyPanel = nullptr;
+    QTimer* m_launchTimer = nullptr;
+    std::optional<SweepLaunch> m_launch;
+    NetworkSearch m_search;  // last: its workers are joined before the rest goes
+};
+
+}  // namespace q7

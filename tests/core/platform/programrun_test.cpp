@@ -1,0 +1,41 @@
+// The blocking program runner of front ends without an event loop: how each program ended, its
+// output, the bound and the stop request.
+#include "core/platform/programrun.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace q7;
+using namespace std::chrono_literals;
+
+TEST(ProgramRun, endsOutputsBoundAndStop)
+{
+    StopEvent stop;
+    const std::vector<ProgramEnd> ends = runPrograms({{"sh", {"-c", "echo out; echo err >&2; exit 3"}},
+                                                      {"sh", {"-c", "kill -TERM $$"}},
+                                                      {"q7-no-such-program", {}},
+                                                      {"sh", {"-c", "pwd"}},
+                                                      {"sleep", {"30"}}},
+                                                     "/", 500ms, stop);
+    ASSERT_EQ(ends.size(), 5u);
+    EXPECT_EQ(ends[0].how, ProgramEnd::How::Exited);
+    EXPECT_EQ(ends[0].code, 3);
+    EXPECT_EQ(ends[0].output, "out\nerr\n");
+    EXPECT_EQ(ends[1].how, ProgramEnd::How::Signalled);
+    EXPECT_EQ(ends[1].code, 15);
+    EXPECT_EQ(ends[2].how, ProgramEnd::How::NotStarted);
+    EXPECT_EQ(ends[2].code, ENOENT);
+    EXPECT_EQ(ends[3].output, "/\n");
+    EXPECT_EQ(ends[4].how, ProgramEnd::How::Overdue);
+    EXPECT_FALSE(stop.requested());
+
+    // A stop request ends the wait and every program still running; it stays requested.
+    std::jthread stopper([&] {
+        std::this_thread::sleep_for(100ms);
+        stop.request();
+    });
+    const std::vector<ProgramEnd> stopped = runPrograms({{"sleep", {"30"}}}, {}, 60s, stop);
+    EXPECT_EQ(stopped.front().how, ProgramEnd::How::Stopped);
+    EXPECT_TRUE(stop.requested());
+    EXPECT_FALSE(pauseFor(10s, stop));
+}

@@ -1,0 +1,244 @@
+// The player list rules, the dialog's answer rules, the search's naming and online rules, and the
+// search workers driven through fake network seams.
+
+#include "core/players/networksearch.h"
+#include "core/players/playerlist.h"
+#include "support/fakenetwork.h"
+
+#include <algorithm>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <mutex>
+
+using namespace q7;
+using namespace q7::test;
+
+namespace {
+
+std::vector<std::string> numberedAddresses(size_t count)
+{
+    std::vector<std::string> addresses;
+    for (size_t i = 0; i < count; ++i)
+        addresses.push_back("198.18." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1));
+    return addresses;
+}
+
+TEST(PlayerListRules, duplicatesAndLimits)
+{
+    const std::vector<std::string> two = {"198.18.0.1", "198.18.0.2"};
+    EXPECT_EQ(checkAddPlayer(two, "198.18.0.2", kMaxOperatorPlayers), AddOutcome::AlreadyListed);
+    EXPECT_EQ(checkAddPlayer(two, "198.18.0.3", kMaxOperatorPlayers), AddOutcome::Added);
+    // Exact text: a leading zero makes another entry.
+    EXPECT_EQ(checkAddPlayer(two, "198.18.0.02", kMaxOperatorPlayers), AddOutcome::Added);
+    EXPECT_EQ(rowOfAddress(two, "198.18.0.2"), 1u);
+    EXPECT_EQ(rowOfAddress(two, "198.18.0.20"), std::nullopt);
+
+    // 256 entries: the dialog's add is refused, the search's add is not; 257 refuse both.
+    const auto full = numberedAddresses(256);
+    EXPECT_EQ(checkAddPlayer(full, "198.18.9.9", kMaxOperatorPlayers), AddOutcome::ListFull);
+    EXPECT_EQ(checkAddPlayer(full, "198.18.9.9", kMaxPlayers), AddOutcome::Added);
+    EXPECT_EQ(checkAddPlayer(full, full.back(), kMaxPlayers), AddOutcome::AlreadyListed);
+    EXPECT_EQ(checkAddPlayer(numberedAddresses(257), "198.18.9.9", kMaxPlayers), AddOutcome::ListFull);
+
+    EXPECT_TRUE((PlayerEntry{"a", "198.18.0.1", true, true}.served()));
+    EXPECT_FALSE((PlayerEntry{"a", "198.18.0.1", true, false}.served()));
+    EXPECT_FALSE((PlayerEntry{"a", "198.18.0.1", false, true}.served()));
+}
+
+TEST(PlayerListRules, dialogAnswers)
+{
+    struct Case {
+        const char* name;
+        const char* address;
+        bool answered;
+        bool editMode;
+        DialogOutcome outcome;
+    };
+    const Case cases[] = {
+        {" ", " ", false, false, DialogOutcome::Pending},           // still open
+        {" ", " ", false, true, DialogOutcome::Pending},            // still open for Modify
+        {"Hall", "198.18.0.9", true, false, DialogOutcome::Add},     // OK after Add
+        {"Hall", "198.18.0.9", true, true, DialogOutcome::Update},   // OK after Modify
+        {"", "12", true, false, DialogOutcome::Add},                 // empty name, two characters
+        {"Hall", "1", true, false, DialogOutcome::Nothing},          // address too short
+        {"Hall", "", true, true, DialogOutcome::Nothing},
+        {" ", "198.18.0.9", true, false, DialogOutcome::Nothing},    // a name of one space is no answer
+        {" ", " ", true, true, DialogOutcome::Nothing},              // Cancel
+        {"Hall", "\xC3\xA9", true, false, DialogOutcome::Nothing},   // one character in two bytes
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(dialogOutcome(c.name, c.address, c.answered, c.editMode), c.outcome)
+            << '"' << c.name << "\" \"" << c.address << '"';
+}
+
+TEST(PlayerListRules, addressKeyFilter)
+{
+    for (char32_t c : std::u32string(U"0123456789.\b"))
+        EXPECT_TRUE(addressKeyAccepted(c)) << int(c);
+    for (char32_t c : std::u32string(U"aZ ,:-/\u0661\u00E9"))
+        EXPECT_FALSE(addressKeyAccepted(c)) << int(c);
+}
+
+TEST(SearchRules, hardwareAddressesAndNames)
+{
+    struct Case {
+        HardwareAddress hardware;
+        const char* text;
+        bool player;
+        const char* name;
+    };
+    const Case cases[] = {
+        {{0x00, 0xE0, 0x4C, 0x00, 0x00, 0x07}, "00:E0:4C:00:00:07", true, "Q7_00007"},
+        {{0x00, 0x19, 0xE0, 0xAB, 0x01, 0x02}, "00:19:E0:AB:01:02", true, "Q7_00258"},
+        {{0x00, 0x1D, 0x0F, 0x12, 0xFF, 0xFF}, "00:1D:0F:12:FF:FF", true, "Q7_65535"},
+        // Whatever the fourth byte.
+        {{0x00, 0x01, 0xD2, 0x7F, 0x00, 0x00}, "00:01:D2:7F:00:00", true, "Q7_00000"},
+        {{0x00, 0x01, 0xD2, 0x80, 0x30, 0x39}, "00:01:D2:80:30:39", true, "Q7_12345"},
+        {{0x00, 0x01, 0xD3, 0x80, 0x30, 0x39}, "00:01:D3:80:30:39", false, "Q7_12345"},
+        {{0x02, 0xE0, 0x4C, 0x00, 0x00, 0x07}, "02:E0:4C:00:00:07", false, "Q7_00007"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(hardwareAddressText(c.hardware), c.text);
+        EXPECT_EQ(isPlayerHardwareAddress(c.text), c.player) << c.text;
+        EXPECT_EQ(generatedPlayerName(c.hardware), c.name) << c.text;
+    }
+    EXPECT_TRUE(isPlayerHardwareAddress("00:e0:4c:aa:bb:cc"));  // letter case ignored
+    EXPECT_FALSE(isPlayerHardwareAddress(" "));                 // the failed-resolution text
+    EXPECT_FALSE(isPlayerHardwareAddress("00:E0:4"));
+}
+
+TEST(SearchRules, roundTripRule)
+{
+    EXPECT_TRUE(answeredInTime(0));
+    EXPECT_TRUE(answeredInTime(289));
+    EXPECT_FALSE(answeredInTime(290));
+    EXPECT_FALSE(answeredInTime(300));
+    EXPECT_TRUE(answeredInTime(89, 100));
+    EXPECT_FALSE(answeredInTime(90, 100));
+}
+
+TEST(SearchRules, sweepAddresses)
+{
+    const auto swept = sweepAddresses("192.168.5.17");
+    ASSERT_EQ(swept.size(), 253u);
+    EXPECT_EQ(swept.front(), "192.168.5.2");
+    EXPECT_EQ(swept[1], "192.168.5.3");
+    EXPECT_EQ(swept.back(), "192.168.5.254");
+    EXPECT_EQ(sweepAddresses("127.0.0.1").front(), "127.0.0.2");
+    EXPECT_EQ(sweepAddresses("10.1").back(), "10.254");        // up to the last "."
+    EXPECT_EQ(sweepAddresses("host").front(), "host2");        // no "." at all: the whole text
+    EXPECT_EQ(sweepAddresses("198.18.7.").front(), "198.18.7.2");
+}
+
+// The search through its fakes: found players and echo reports are collected as the workers
+// deliver them.
+class NetworkSearchTest : public ::testing::Test {
+protected:
+    std::vector<FoundPlayer> found() const
+    {
+        const std::lock_guard lock(mutex);
+        return m_found;
+    }
+    std::vector<EchoReport> reports() const
+    {
+        const std::lock_guard lock(mutex);
+        return m_reports;
+    }
+
+    FakeAddressResolver resolver;
+    FakeEchoProbe probe;
+    mutable std::mutex mutex;
+    std::vector<FoundPlayer> m_found;
+    std::vector<EchoReport> m_reports;
+    NetworkSearch search{resolver, probe,
+                         [this](const FoundPlayer& player) {
+                             const std::lock_guard lock(mutex);
+                             m_found.push_back(player);
+                         },
+                         [this](const EchoReport& report) {
+                             const std::lock_guard lock(mutex);
+                             m_reports.push_back(report);
+                         }};
+};
+
+TEST_F(NetworkSearchTest, sweepResolvesEveryHostFromTheTopAndReportsOnlyPlayers)
+{
+    resolver.setDevice("198.18.7.10", {0x00, 0xE0, 0x4C, 0x00, 0x00, 0x07});
+    resolver.setDevice("198.18.7.20", {0x00, 0x01, 0xD2, 0x01, 0x02, 0x03});
+    resolver.setDevice("198.18.7.30", {0x02, 0x11, 0x22, 0x33, 0x44, 0x55});  // another maker
+
+    SweepLaunch launch("198.18.7.1");
+    std::vector<std::string> order;
+    for (size_t step = 0; !launch.finished(); ++step) {
+        launch.launchNext(search);
+        EXPECT_EQ(launch.launched(), step + 1);
+        search.waitIdle();  // one at a time, so the order of resolutions is the order of starts
+        order.push_back(resolver.asked().back());
+    }
+    ASSERT_EQ(order.size(), 253u);
+    EXPECT_EQ(order.front(), "198.18.7.254");
+    EXPECT_EQ(order.back(), "198.18.7.2");
+
+    auto players = found();
+    std::sort(players.begin(), players.end(), [](auto& a, auto& b) { return a.address < b.address; });
+    ASSERT_EQ(players.size(), 2u);
+    EXPECT_EQ(players[0].address, "198.18.7.10");
+    EXPECT_EQ(generatedPlayerName(players[0].hardware), "Q7_00007");
+    EXPECT_EQ(players[1].address, "198.18.7.20");
+    EXPECT_FALSE(search.busy());
+}
+
+TEST_F(NetworkSearchTest, blockingLaunchEndsWithAllWorkersStarted)
+{
+    launchSweep(search, "127.0.0.1", std::chrono::milliseconds(0));
+    search.waitIdle();
+    EXPECT_EQ(resolver.asked().size(), 253u);
+    EXPECT_TRUE(found().empty());
+}
+
+TEST_F(NetworkSearchTest, echoPassProbesInOrderAndReportsSilenceAsTimeout)
+{
+    probe.setRoundTrip("198.18.7.10", 4);
+    probe.setRoundTrip("198.18.7.30", 295);
+    search.startEchoPass({"198.18.7.10", "198.18.7.20", "198.18.7.30"});
+    search.waitIdle();
+    EXPECT_EQ(probe.probed(), (std::vector<std::string>{"198.18.7.10", "198.18.7.20", "198.18.7.30"}));
+    const auto got = reports();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].address, "198.18.7.10");
+    EXPECT_EQ(got[0].roundTripMs, 4);
+    EXPECT_EQ(got[1].address, "198.18.7.20");  // the probed address, not "0.0.0.0": it goes offline
+    EXPECT_GE(got[1].roundTripMs, kEchoTimeoutMs);
+    EXPECT_EQ(got[2].roundTripMs, 295);
+
+    search.startEchoPass({});
+    EXPECT_FALSE(search.busy());  // nothing to probe, no worker
+}
+
+TEST_F(NetworkSearchTest, echoPassStopsAtTheFirstRowThatIsGone)
+{
+    // Two rows are deleted while the first probe is out.
+    probe.onProbe = [this](const std::string&) { search.setListedRows(1); };
+    search.startEchoPass({"198.18.7.10", "198.18.7.20", "198.18.7.30"});
+    search.waitIdle();
+    EXPECT_EQ(probe.probed(), std::vector<std::string>{"198.18.7.10"});
+    EXPECT_EQ(reports().size(), 1u);
+}
+
+TEST_F(NetworkSearchTest, stopEndsBlockedWorkersAtOnceAndDeliversNothingAfterwards)
+{
+    resolver.holdUntilStopped();
+    resolver.setDevice("198.18.7.10", {0x00, 0xE0, 0x4C, 0x00, 0x00, 0x07});
+    launchSweep(search, "198.18.7.1", std::chrono::milliseconds(0));
+    EXPECT_TRUE(search.busy());
+    search.stop();  // returns although every resolution still waits
+    EXPECT_FALSE(search.busy());
+    EXPECT_TRUE(found().empty());
+
+    search.startResolve("198.18.7.10");  // a stopped search starts nothing
+    search.startEchoPass({"198.18.7.10"});
+    EXPECT_FALSE(search.busy());
+    EXPECT_TRUE(reports().empty());
+}
+
+}  // namespace

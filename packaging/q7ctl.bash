@@ -76,14 +76,14 @@ _q7ctl()
         COMPREPLY=($(compgen -W "build remote" -- "$cur"))
     elif [[ $command == send && -z $sub && $cur != -* ]]; then
         COMPREPLY=($(compgen -W "reboot refresh osd-on osd-off scrolling-on scrolling-off volume mute playmode
-            download-now download-from-server upload-now smb-now erase-hdd put-list delete-files" -- "$cur"))
+            download-now download-from-server upload-now smb-now erase-hdd put-list delete-files restore-config" -- "$cur"))
     elif [[ $command == send && -z $arg && $cur != -* && ($sub == playmode || $sub == put-list) ]]; then
         [[ $sub == playmode ]] && COMPREPLY=($(compgen -W "single date time datetime repeat stop" -- "$cur"))
         [[ $sub == put-list ]] && COMPREPLY=($(compgen -W "down play upload" -- "$cur"))
     elif [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
     elif [[ "$command $sub" == "config put" || "$command $sub" == "list remote" || "$command $sub" == "send put-list" ||
-        "$command $sub" == "send delete-files" ]]; then
+        "$command $sub" == "send delete-files" || "$command $sub" == "send restore-config" ]]; then
         _filedir
     fi
 } &&

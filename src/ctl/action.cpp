@@ -3,123 +3,89 @@
 #include "core/platform/programrun.h"
 #include "core/transfer/transferbatch.h"
 
-#include <algorithm>
-#include <filesystem>
+#include <stdexcept>
 
 namespace q7::ctl {
 
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-// What went wrong, without the "failed" that the outcome adds around it.
-std::string reason(const TransferOutcome& outcome)
-{
-    return outcome.kind == TransferOutcome::Kind::Failed ? outcome.reason : outcome.text();
-}
-
-}  // namespace
+using commands::Sequence;
 
 Action::Action(Session& session, std::string label, std::vector<Target> targets)
-    : m_session(session), m_label(std::move(label)), m_targets(std::move(targets)), m_players(m_targets.size()),
-      m_port(session.port()), m_start(Clock::now())
+    : m_session(session), m_label(std::move(label)), m_targets(std::move(targets)), m_extra(m_targets.size()),
+      m_start(std::chrono::steady_clock::now())
 {
     m_session.wait(std::chrono::milliseconds(0));  // a bad --wait is refused before anything is sent
 }
 
-void Action::fail(size_t target, std::string reason)
+void Action::run(const commands::Command& command, commands::SequenceFiles files)
 {
-    Player& player = m_players[target];
-    player.going = false;
-    player.failure = std::move(reason);
-    player.end = Clock::now();
-}
-
-void Action::interruptIfStopped()
-{
-    if (!m_session.stop().requested())
-        return;
-    for (size_t i = 0; i < m_players.size(); ++i)
-        if (m_players[i].going)
-            fail(i, "interrupted");
-}
-
-void Action::put(const std::string& localPath, const std::string& remoteName)
-{
-    interruptIfStopped();
-    std::vector<size_t> who;
-    std::vector<TftpCommand> commands;
-    for (size_t i = 0; i < m_targets.size(); ++i)
-        if (m_players[i].going) {
-            who.push_back(i);
-            commands.push_back(putCommand(m_targets[i].row, m_targets[i].address, localPath, remoteName, m_port));
+    files.commandFile = m_session.nullCommandFile();
+    if (files.fetchDir.empty())
+        files.fetchDir = m_session.runDir();
+    files.port = m_session.port();
+    const std::string fetchDir = files.fetchDir;
+    Sequence& sequence = m_sequence.emplace(command, m_targets, std::move(files));
+    const StopEvent& stop = m_session.stop();
+    for (;;) {
+        if (stop.requested())
+            sequence.stop("interrupted");
+        Sequence::Next next = sequence.next();
+        switch (next.kind) {
+        case Sequence::Next::Kind::Start: {
+            std::vector<TftpCommand> commands;
+            for (const Sequence::Transfer& transfer : next.transfers)
+                commands.push_back(transfer.command);
+            // Fetches land in the fetch folder; puts run in the run folder, their files named in full.
+            const bool fetch = commands.front().direction == TransferDirection::Get;
+            const std::vector<TransferOutcome> outcomes =
+                runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop);
+            for (size_t k = 0; k < outcomes.size(); ++k)
+                sequence.transferEnded(next.transfers[k].player, outcomes[k]);
+            break;
         }
-    if (commands.empty())
-        return;
-    const std::vector<TransferOutcome> outcomes = runTransfers(commands, m_session.runDir(), m_session.stop());
-    for (size_t k = 0; k < who.size(); ++k) {
-        if (outcomes[k].done())
-            m_players[who[k]].end = Clock::now();
-        else
-            fail(who[k], "put " + remoteName + ": " + reason(outcomes[k]));
-    }
-}
-
-void Action::fetch(const std::string& remoteName, const std::string& dir,
-                   const std::function<std::string(const Target&)>& localName)
-{
-    interruptIfStopped();
-    std::vector<size_t> who;
-    std::vector<TftpCommand> commands;
-    for (size_t i = 0; i < m_targets.size(); ++i) {
-        if (!m_players[i].going)
-            continue;
-        const std::string name = localName(m_targets[i]);
-        std::string error;
-        const std::string clientName = createFetchFile(dir, name, &error);
-        if (clientName.empty()) {
-            fail(i, "get " + remoteName + ": " + error);
-            continue;
+        case Sequence::Next::Kind::Wait: {
+            if (next.pace.forFetch) {
+                sequence.waitEnded();
+                break;
+            }
+            const std::chrono::milliseconds wait = m_session.wait(std::chrono::milliseconds(next.pace.durationMs()));
+            if (wait.count() > 0)
+                m_session.note("waiting " + secondsText(wait) + " " + std::string(next.pace.why));
+            if (pauseFor(wait, stop))
+                sequence.waitEnded();
+            break;
         }
-        who.push_back(i);
-        commands.push_back(fetchCommand(m_targets[i].row, m_targets[i].address, remoteName, name, m_port, clientName));
-    }
-    if (commands.empty())
-        return;
-    const std::vector<TransferOutcome> outcomes = runTransfers(commands, dir, m_session.stop());
-    for (size_t k = 0; k < who.size(); ++k) {
-        Player& player = m_players[who[k]];
-        if (outcomes[k].done()) {
-            player.end = Clock::now();
-            player.fetched = (std::filesystem::path(dir) / commands[k].localName).string();
-        } else {
-            fail(who[k], "get " + remoteName + ": " + reason(outcomes[k]));
+        case Sequence::Next::Kind::Pending:
+            // Every transfer handed out has ended before the next question.
+            throw std::logic_error("the sequence waits for nothing");
+        case Sequence::Next::Kind::Finished:
+            return;
         }
     }
 }
 
-void Action::pause(std::chrono::milliseconds fixed, const std::string& why)
+bool Action::going(size_t target) const { return !m_sequence || m_sequence->done(target); }
+
+const std::string& Action::fetched(size_t target) const
 {
-    interruptIfStopped();
-    if (std::none_of(m_players.begin(), m_players.end(), [](const Player& p) { return p.going; }))
-        return;
-    const std::chrono::milliseconds wait = m_session.wait(fixed);
-    if (wait.count() > 0)
-        m_session.note("waiting " + secondsText(wait) + " " + why);
-    if (!pauseFor(wait, m_session.stop()))
-        interruptIfStopped();
+    static const std::string none;
+    return m_sequence ? m_sequence->players()[target].fetched : none;
 }
 
-std::vector<Outcome> Action::finish()
+std::vector<Outcome> Action::finish() const
 {
-    interruptIfStopped();
     std::vector<Outcome> outcomes;
     for (size_t i = 0; i < m_targets.size(); ++i) {
-        const Player& player = m_players[i];
-        const auto end = player.end == Clock::time_point() ? m_start : player.end;
-        outcomes.push_back({m_targets[i].address, m_targets[i].name, m_label, player.going,
-                            player.going ? "done" : "failed (" + player.failure + ")",
-                            std::chrono::duration_cast<std::chrono::milliseconds>(end - m_start), player.extra});
+        const bool done = going(i);
+        auto end = m_start;
+        std::string text = "done";
+        if (m_sequence) {
+            const Sequence::Player& player = m_sequence->players()[i];
+            if (player.end != Sequence::Clock::time_point())
+                end = player.end;
+            text = m_sequence->outcomeText(i);
+        }
+        outcomes.push_back({m_targets[i].address, m_targets[i].name, m_label, done, text,
+                            std::chrono::duration_cast<std::chrono::milliseconds>(end - m_start), m_extra[i]});
     }
     return outcomes;
 }

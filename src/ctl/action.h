@@ -1,15 +1,17 @@
 #pragma once
-// One action against the chosen players, as the window's command handlers run it: transfers to or
-// from every player still going, and the fixed waits between them. Unlike the window, each step
-// waits for its transfers and judges them: a player whose transfer failed takes no further step,
-// and its outcome says which step failed and why. A stop request (Ctrl-C) fails every player still
-// going as "interrupted".
+// One command of the command table against the chosen players, run by the sequencer the window
+// uses, blocking: each step's transfers run to their end and are judged before the next step, so
+// a player whose transfer failed takes no further step, and its outcome says which step failed
+// and why. Fixed waits (or --wait) come between the steps; a wait that only lets fetches arrive
+// is skipped, since the fetches have ended by then. A stop request (Ctrl-C) fails every player
+// still going as "interrupted".
 
+#include "core/commands/sequence.h"
 #include "ctl/report.h"
 #include "ctl/session.h"
 
 #include <chrono>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,40 +21,25 @@ class Action {
 public:
     Action(Session& session, std::string label, std::vector<Target> targets);
 
-    // Puts `localPath` as `remoteName` to every player still going.
-    void put(const std::string& localPath, const std::string& remoteName);
-    // Fetches `remoteName` from every player still going into `dir`, under `localName(target)`;
-    // the file appears under that name only when the fetch succeeded.
-    void fetch(const std::string& remoteName, const std::string& dir,
-               const std::function<std::string(const Target&)>& localName);
-    // The fixed time the players are given to act (or --wait), when anybody is still going.
-    void pause(std::chrono::milliseconds fixed, const std::string& why);
+    // Runs `command` for every target. `files` names what the command's puts send; the empty
+    // command file, the fetch folder (the run folder unless set) and the port are filled in.
+    void run(const commands::Command& command, commands::SequenceFiles files);
 
     const std::vector<Target>& targets() const { return m_targets; }
-    bool going(size_t target) const { return m_players[target].going; }
-    // The path fetched from a player by the last fetch that succeeded for it.
-    const std::string& fetched(size_t target) const { return m_players[target].fetched; }
-    JsonObject& extra(size_t target) { return m_players[target].extra; }
+    bool going(size_t target) const;
+    // The path fetched from a player by the command's fetch.
+    const std::string& fetched(size_t target) const;
+    JsonObject& extra(size_t target) { return m_extra[target]; }
 
     // Every player's outcome: "done" when it went through every step.
-    std::vector<Outcome> finish();
+    std::vector<Outcome> finish() const;
 
 private:
-    struct Player {
-        bool going = true;
-        std::string failure;
-        std::string fetched;
-        std::chrono::steady_clock::time_point end;
-        JsonObject extra;
-    };
-    void fail(size_t target, std::string reason);
-    void interruptIfStopped();
-
     Session& m_session;
     std::string m_label;
     std::vector<Target> m_targets;
-    std::vector<Player> m_players;
-    std::string m_port;
+    std::vector<JsonObject> m_extra;
+    std::optional<commands::Sequence> m_sequence;
     std::chrono::steady_clock::time_point m_start;
 };
 

@@ -114,7 +114,7 @@ int run(Session& session)
     }
 
     Action action(session, "bitmap", targets);
-    action.put(target, "/message.target");
+    action.run(commands::bitmapMessageCommand(), {.message = target});
     const std::vector<Outcome> outcomes = action.finish();
     printOutcomes(outcomes, session.json());
     return allDone(outcomes) ? kExitDone : kExitFailed;

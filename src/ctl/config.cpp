@@ -11,13 +11,6 @@
 namespace q7::ctl {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Backup Config waits 6 s for the player to save its settings before the fetch; Restore Config
-// waits 4 s between the file and the command that adopts it.
-constexpr auto kSaveWait = 6s;
-constexpr auto kRestoreWait = 4s;
-
 constexpr OptionSpec kGetOptions[] = {
     {"--out", "DIR", "the folder for the fetched files (default: the current folder)"},
 };
@@ -33,9 +26,10 @@ void noWords(const Session& session)
 Action fetchConfigs(Session& session, const char* label, const std::vector<Target>& targets, const std::string& dir)
 {
     Action action(session, label, targets);
-    action.put(session.nullCommandFile(), "/saveconfig");
-    action.pause(kSaveWait, "for the players to save their settings");
-    action.fetch("/config.conf", dir, [](const Target& target) { return target.address + "_config.conf"; });
+    action.run(*commands::commandNamed("backup-config"),
+               {.fetchDir = dir, .fetchName = [](const Target& target, std::string_view) {
+                    return target.address + "_config.conf";
+                }});
     return action;
 }
 
@@ -62,9 +56,7 @@ int runPut(Session& session)
         throw UsageError(e.what());
     }
     Action action(session, "config put", session.targets());
-    action.put(file, "/config.conf.put");
-    action.pause(kRestoreWait, "for the players to take the file");
-    action.put(session.nullCommandFile(), "/restoreconfig");
+    action.run(*commands::commandNamed("restore-config"), {.chosen = file});
     const std::vector<Outcome> outcomes = action.finish();
     printOutcomes(outcomes, session.json());
     return allDone(outcomes) ? kExitDone : kExitFailed;

@@ -7,11 +7,6 @@
 namespace q7::ctl {
 namespace {
 
-using namespace std::chrono_literals;
-
-// The player builds its file index in the 6 s after "/getfiles".
-constexpr auto kIndexWait = 6s;
-
 constexpr OptionSpec kOptions[] = {
     {"--out", "DIR", "also keep each listing there as ADDRESS_q7files.txt"},
 };
@@ -25,10 +20,10 @@ int run(Session& session)
     const std::vector<Target> targets = session.targets();
 
     Action action(session, "files", targets);
-    action.put(session.nullCommandFile(), "/getfiles");
-    action.pause(kIndexWait, "for the players to list their disks");
-    action.fetch("/Q7files", dir.empty() ? session.runDir() : dir,
-                 [](const Target& target) { return target.address + "_q7files.txt"; });
+    action.run(*commands::commandNamed("hdd-list"),
+               {.fetchDir = dir, .fetchName = [](const Target& target, std::string_view) {
+                    return target.address + "_q7files.txt";
+                }});
 
     std::vector<std::vector<std::string>> listings(targets.size());
     for (size_t i = 0; i < targets.size(); ++i) {

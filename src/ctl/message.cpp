@@ -42,7 +42,8 @@ int run(Session& session)
     const std::vector<Target> targets = session.targets();
 
     Action action(session, "message", targets);
-    action.put(session.scratchFile("message.txt", messages::messageFileBytes(text, codePage)), "/message.txt");
+    action.run(commands::textMessageCommand(),
+               {.message = session.scratchFile("message.txt", messages::messageFileBytes(text, codePage))});
     const std::vector<Outcome> outcomes = action.finish();
     printOutcomes(outcomes, session.json());
     return allDone(outcomes) ? kExitDone : kExitFailed;

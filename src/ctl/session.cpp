@@ -104,7 +104,7 @@ std::vector<Target> Session::listedPlayers()
     std::vector<Target> players;
     std::set<std::string> listed;
     for (const StoredPlayer& stored : settings().players) {
-        Target player{int(players.size()), text(stored.name), text(stored.address)};
+        Target player{.row = int(players.size()), .address = text(stored.address), .name = text(stored.name)};
         if (listed.insert(player.address).second)
             players.push_back(std::move(player));
     }

@@ -5,6 +5,7 @@
 
 #include "core/settings/appsettings.h"
 #include "core/base/codepage.h"
+#include "core/commands/sequence.h"
 #include "ctl/cli.h"
 
 #include <chrono>
@@ -20,11 +21,7 @@ class StopEvent;
 namespace q7::ctl {
 
 // A listed player, texts in UTF-8.
-struct Target {
-    int row = 0;
-    std::string name;
-    std::string address;
-};
+using Target = commands::Target;
 
 class Session {
 public:

@@ -15,136 +15,181 @@ constexpr int kListFilter = 2;
 constexpr std::string_view kOneLineCommandFile = "multicmd.txt";
 constexpr std::string_view kPlayModeFile = "playmode.txt";
 
-constexpr Command putCommandFile(std::string_view item, std::string_view remote,
+constexpr int kExchangeStepMs = 100;  // Backup and Restore move the bar every 100 ms
+
+constexpr Step put(std::string_view remote, Source source = Source::CommandFile)
+{
+    return {.kind = Step::Kind::Put, .source = source, .remote = remote};
+}
+constexpr Step get(std::string_view remote, std::string_view suffix)
+{
+    return {.kind = Step::Kind::Get, .remote = remote, .suffix = suffix};
+}
+constexpr Step wait(Pace pace) { return {.kind = Step::Kind::Wait, .pace = pace}; }
+
+constexpr std::string_view kTakeFile = "for the players to take the file";
+
+constexpr Command putCommandFile(std::string_view name, std::string_view item, std::string_view remote,
                                  std::array<std::string_view, 2> description = {})
 {
-    return {.item = item, .kind = Kind::PutCommandFile, .remote = remote, .description = description};
+    return {.name = name, .item = item, .steps = {put(remote)}, .description = description};
 }
 
-constexpr Command chooseAndPut(std::string_view item, int filterIndex, std::string_view remote,
-                               std::array<std::string_view, 2> description)
+constexpr Command chooseAndPut(std::string_view name, std::string_view item, int filterIndex,
+                               std::string_view remote, std::array<std::string_view, 2> description)
 {
-    return {.item = item, .kind = Kind::ChooseAndPut, .remote = remote, .filterIndex = filterIndex,
+    return {.name = name, .item = item, .steps = {put(remote, Source::Chosen)}, .filterIndex = filterIndex,
             .description = description};
 }
 
-constexpr Command playMode(std::string_view item, std::string_view word)
+constexpr Command playMode(std::string_view name, std::string_view item, std::string_view word)
 {
-    return {.item = item, .kind = Kind::WriteThenPut, .remote = "/playmode.txt", .scratchFile = kPlayModeFile,
+    return {.name = name, .item = item, .steps = {put("/playmode.txt", Source::Scratch)}, .scratchFile = kPlayModeFile,
             .text = word};
 }
 
+// Put the command file, give the players `prepare` to make the file, fetch it, and give the
+// fetch the rest of the bar.
+constexpr Steps prepareAndFetch(std::string_view command, std::string_view remote, std::string_view suffix,
+                                Pace prepare, Pace fetch)
+{
+    fetch.forFetch = true;
+    return {put(command), wait(prepare), get(remote, suffix), wait(fetch)};
+}
+
 constexpr Command download[] = {
-    chooseAndPut("Put Down.lst", kListFilter, "/down.lst",
+    chooseAndPut("put-list down", "Put Down.lst", kListFilter, "/down.lst",
                  {"Prompts for and uploads the download list. Before pressing this button, the \"down.lst\" file "
                   "has to be created."}),
-    putCommandFile("Download Now", "/downnow",
+    putCommandFile("download-now", "Download Now", "/downnow",
                    {"Downloads files according to the down.lst. The down.lst file has to be stored on the local hard "
                     "drive first, or this function will not work. The download path in the setup menu will not be "
                     "used for this command."}),
-    putCommandFile("Download From Server", "/downfromserver",
+    putCommandFile("download-from-server", "Download From Server", "/downfromserver",
                    {"Starts the download function but only if the path has previously been set and the schedule is "
                     "set to OFF or a particular time. When set to download every xx minutes, this command will not "
                     "work. Refer to the Q7 user guide for",
                     "further details about this function."}),
-    chooseAndPut("Put Play.lst", kListFilter, "/play.lst",
+    chooseAndPut("put-list play", "Put Play.lst", kListFilter, "/play.lst",
                  {"Prompts for and uploads the play list. Before pressing this button, the \"play.lst\" file has to "
                   "be created."}),
-    chooseAndPut("Put Upload.lst", kListFilter, "/upload.lst", {"Put upload.lst."}),
-    putCommandFile("Upload Now", "/upload", {"Put upload command."}),
-    putCommandFile("SMB Now", "/smbnow"),
+    chooseAndPut("put-list upload", "Put Upload.lst", kListFilter, "/upload.lst", {"Put upload.lst."}),
+    putCommandFile("upload-now", "Upload Now", "/upload", {"Put upload command."}),
+    putCommandFile("smb-now", "SMB Now", "/smbnow"),
 };
 
 constexpr Command erase[] = {
-    putCommandFile("Erase HDD", "/eraseHDD", {"Erases all files stored on the local drive or CF card."}),
-    {.item = "Delete Files",
-     .kind = Kind::ChooseAndPut,
-     .remote = "/delete.lst",
-     .then = "/delfiles",
+    {.name = "erase-hdd",
+     .item = "Erase HDD",
+     .steps = {put("/eraseHDD")},
+     .confirm = true,
+     .description = {"Erases all files stored on the local drive or CF card."}},
+    {.name = "delete-files",
+     .item = "Delete Files",
+     .steps = {put("/delete.lst", Source::Chosen), wait({.from = 0, .to = 5, .maximum = 5, .why = kTakeFile}),
+               put("/delfiles")},
      .filterIndex = kListFilter,
-     .wait = {0, 5, 5},
+     .confirm = true,
      .description = {"Prompts for and uploads the \"delete.lst\" and then starts the delfiles process. Before "
                      "pressing this button, the \"delete.lst\" file has to be created."}},
 };
 
 constexpr Command fileList[] = {
-    {.item = "Get HDD List",
-     .kind = Kind::FetchAndShow,
-     .remote = "/getfiles",
-     .then = "/Q7files",
-     .suffix = "q7files.txt",
-     .wait = {0, 5, 15},
-     .wait2 = {5, 15, 15},
+    {.name = "hdd-list",
+     .item = "Get HDD List",
+     .steps = prepareAndFetch("/getfiles", "/Q7files", "q7files.txt",
+                              {.from = 0, .to = 5, .maximum = 15, .why = "for the players to list their disks"},
+                              {.from = 5, .to = 15, .maximum = 15}),
+     .showCopies = true,
      .description = {"Creates a file index of the current media files on the Q7 and downloads the list to your "
                      "computer. This will take a couple of seconds. Once the list has been downloaded,",
                      "it can be opened and viewed in any standard text editor."}},
 };
 
 constexpr Command configuration[] = {
-    {.item = "Restore Config",
-     .kind = Kind::ChooseAndPut,
-     .remote = "/config.conf.put",
-     .then = "/restoreconfig",
+    {.name = "restore-config",
+     .item = "Restore Config",
+     .steps = {put("/config.conf.put", Source::Chosen), wait({.from = 0, .to = 3, .maximum = 3, .why = kTakeFile}),
+               put("/restoreconfig")},
      .filterIndex = kConfigFilter,
-     .wait = {0, 3, 3},
      .description = {"Uploads the config.conf file and starts the restoreconfig process. Before pressing this button, "
                      "use the configuration tool and adjust the settings to your requirements. ",
                      "Save them to a text file with the file name config.conf. You are now ready to upload the file "
                      "and update the settings."}},
-    {.item = "Backup Config",
-     .kind = Kind::FetchAndShow,
-     .remote = "/saveconfig",
-     .then = "/config.conf",
-     .suffix = "config.conf",
-     .wait = {0, 5, 15},
-     .wait2 = {5, 15, 15},
+    {.name = "backup-config",
+     .item = "Backup Config",
+     .steps = prepareAndFetch("/saveconfig", "/config.conf", "config.conf",
+                              {.from = 0, .to = 5, .maximum = 15, .why = "for the players to save their settings"},
+                              {.from = 5, .to = 15, .maximum = 15}),
+     .showCopies = true,
      .description = {"Saves current settings and downloads the config.conf file to your computer. Once the file has "
                      "been downloaded, you can edit it with the configuration tool or any standard text editor."}},
 };
 
 constexpr Command osd[] = {
-    putCommandFile("OSD ON", "/osd_on",
+    putCommandFile("osd-on", "OSD ON", "/osd_on",
                    {"Turns the OSD (on-screen display) menu ON. This can be used to turn on the OSD during playback, "
                     "instead of stopping playback and accessing the setup menu to change it."}),
-    putCommandFile("OSD OFF", "/osd_off",
+    putCommandFile("osd-off", "OSD OFF", "/osd_off",
                    {"Turns the OSD (on-screen display) menu OFF. This can be used to turn off the OSD during "
                     "playback, instead of stopping playback and accessing the setup menu to change it."}),
-    putCommandFile("Scrolling ON", "/scrolling_on",
+    putCommandFile("scrolling-on", "Scrolling ON", "/scrolling_on",
                    {"Turns the scrolling text message ON. This can be used to turn on the scrolling text message "
                     "during playback, instead of stopping playback and accessing the setup menu to change it. ",
                     "To display the message, the message.txt file has to be stored on the HDD first."}),
-    putCommandFile("Scrolling OFF", "/scrolling_off",
+    putCommandFile("scrolling-off", "Scrolling OFF", "/scrolling_off",
                    {"Turns the scrolling text message OFF. This can be used to turn off the scrolling text message "
                     "during playback, instead of stopping playback and accessing the setup menu to change it. ",
                     "Once the command has been sent, the scrolling text message will stop and as soon as the next "
                     "file is loaded, the message will disappear."}),
-    {.item = "Volume",
-     .kind = Kind::WriteThenPut,
-     .remote = "/multicmd.txt",
+    {.name = "volume",
+     .item = "Volume",
+     .steps = {put("/multicmd.txt", Source::Scratch)},
      .scratchFile = kOneLineCommandFile,
      .text = "Volume ",
      .withVolume = true},
-    {.item = "MUTE",
-     .kind = Kind::WriteThenPut,
-     .remote = "/multicmd.txt",
+    {.name = "mute",
+     .item = "MUTE",
+     .steps = {put("/multicmd.txt", Source::Scratch)},
      .scratchFile = kOneLineCommandFile,
      .text = "MUTE 0"},
 };
 
 constexpr Command systemCommands[] = {
-    putCommandFile("Reboot", "/reboot", {"Reboots the device immediately."}),
-    putCommandFile("Refresh Content", "/refreshcontent",
+    putCommandFile("reboot", "Reboot", "/reboot", {"Reboots the device immediately."}),
+    putCommandFile("refresh", "Refresh Content", "/refreshcontent",
                    {"Reloads the playlist and repeat list. Press this button if you have updated the playlist but not "
                     "rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, ",
                     "but have not rebooted the unit yet, you can also press this button to refresh the list."}),
-    playMode("Play List by Single", "Signle"),  // the players expect this spelling
-    playMode("Play List by Date", "Date"),
-    playMode("Play List by Time", "Time"),
-    playMode("Play List by Date/Time", "DateTime"),
-    playMode("Repeat Mode", "Repeat"),
-    playMode("Stop Auto Play", "Stop"),
+    playMode("playmode single", "Play List by Single", "Signle"),  // the players expect this spelling
+    playMode("playmode date", "Play List by Date", "Date"),
+    playMode("playmode time", "Play List by Time", "Time"),
+    playMode("playmode datetime", "Play List by Date/Time", "DateTime"),
+    playMode("playmode repeat", "Repeat Mode", "Repeat"),
+    playMode("playmode stop", "Stop Auto Play", "Stop"),
     {.item = ""},
 };
+
+constexpr Pace kSavePace{.from = 0, .to = 50, .maximum = 100, .stepMs = kExchangeStepMs,
+                         .why = "for the player to save its settings"};
+constexpr Pace kFetchPace{.from = 51, .to = 100, .maximum = 100, .stepMs = kExchangeStepMs};
+
+constexpr Command kBackup{.item = "Backup", .steps = prepareAndFetch("/saveconfig", "/config.conf", "", kSavePace, kFetchPace)};
+constexpr Command kCompare{.item = "Compare",
+                           .steps = prepareAndFetch("/saveconfig", "/config.conf", "compare.conf", kSavePace, kFetchPace)};
+constexpr Command kRestore{
+    .item = "Restore",
+    .steps = {put("/config.conf.put", Source::PerPlayer),
+              wait({.from = 0, .to = 70, .maximum = 70, .stepMs = kExchangeStepMs, .why = kTakeFile}),
+              put("/restoreconfig")}};
+constexpr Command kTextMessage{.name = "message", .item = "Text message", .steps = {put("/message.txt", Source::Message)}};
+constexpr Command kPutMessage{.item = "Put Message", .steps = {put("/message.txt", Source::Chosen)}};
+constexpr Command kGetMessage{
+    .item = "Get Message",
+    .steps = {get("/message_old.txt", "message_old.txt"), wait({.from = 0, .to = 3, .maximum = 3, .forFetch = true})},
+    .showCopies = true};
+constexpr Command kBitmapMessage{.name = "bitmap", .item = "Bitmap message",
+                                 .steps = {put("/message.target", Source::Message)}};
 
 constexpr Group kGroups[] = {
     {GroupId::Download, "Download Command", "DownloadBox", "DownloadButton", "DownloadMemo", -1, false,
@@ -168,25 +213,64 @@ std::vector<std::string_view> lines(const Command& command)
     return out;
 }
 
-int transfers(const Command& command)
-{
-    switch (command.kind) {
-    case Kind::Nothing:
-        return 0;
-    case Kind::PutCommandFile:
-    case Kind::WriteThenPut:
-        return 1;
-    case Kind::ChooseAndPut:
-        return command.then.empty() ? 1 : 2;
-    case Kind::FetchAndShow:
-        return 2;
-    }
-    return 0;
-}
-
 }  // namespace
 
+bool Command::takes(Source source) const
+{
+    for (const Step& step : stepList())
+        if (step.kind == Step::Kind::Put && step.source == source)
+            return true;
+    return false;
+}
+
+const Step* Command::fetch() const
+{
+    for (const Step& step : stepList())
+        if (step.kind == Step::Kind::Get)
+            return &step;
+    return nullptr;
+}
+
+int Command::transfers() const
+{
+    int count = 0;
+    for (const Step& step : stepList())
+        count += step.kind == Step::Kind::Wait ? 0 : 1;
+    return count;
+}
+
 std::span<const Group> groups() { return kGroups; }
+
+const Command& backupCommand() { return kBackup; }
+const Command& restoreCommand() { return kRestore; }
+const Command& compareCommand() { return kCompare; }
+const Command& textMessageCommand() { return kTextMessage; }
+const Command& putMessageCommand() { return kPutMessage; }
+const Command& getMessageCommand() { return kGetMessage; }
+const Command& bitmapMessageCommand() { return kBitmapMessage; }
+
+std::vector<const Command*> namedPageCommands()
+{
+    std::vector<const Command*> named;
+    for (const Group& g : kGroups)
+        for (const Command& command : g.commands)
+            if (!command.name.empty())
+                named.push_back(&command);
+    return named;
+}
+
+const Command* commandNamed(std::string_view name)
+{
+    if (name.empty())
+        return nullptr;
+    for (const Command* command : namedPageCommands())
+        if (command->name == name)
+            return command;
+    for (const Command* command : {&kTextMessage, &kBitmapMessage})
+        if (command->name == name)
+            return command;
+    return nullptr;
+}
 
 const Group& group(GroupId id)
 {
@@ -242,7 +326,7 @@ std::string scratchContent(const Command& command, std::string_view volume)
 std::string transferCaption(const Command& command, std::string_view remote)
 {
     std::string caption(command.item);
-    if (transfers(command) > 1)
+    if (command.transfers() > 1)
         caption.append(" ").append(remote);
     return caption;
 }

@@ -1,10 +1,13 @@
 #pragma once
-// The remote commands as data: the six groups of the Remote Command page, each command's item
-// text, what sending it does (which files go to the players under which reserved names, what is
-// fetched back, how long the players are given) and its description. The page and any other
-// front end read this one table rather than hand-written switch statements.
+// The remote commands as data: the six groups of the Remote Command page and the commands the
+// other pages send (Backup, Restore, Compare players, the messages). Each command is described
+// completely: its stable command-line name, its item text, its steps (which files go to the
+// players under which reserved names, what is fetched back, how long the players are given) and
+// its description. The page, the other pages and q7ctl read this one table and run the steps
+// through one sequencer (commands/sequence.h).
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,44 +18,74 @@ namespace q7::commands {
 
 enum class GroupId { Download, Erase, FileList, Configuration, Osd, System };
 
-// What sending a command does. Every put and get goes to every served player (row -1).
-enum class Kind {
-    Nothing,
-    // put the empty command file as `remote`
-    PutCommandFile,
-    // open dialog with `filterIndex` (cancelled: nothing at all happens); put the chosen file as
-    // `remote`; with `then`: paced wait `wait`, put the command file as `then`, hide the panel
-    ChooseAndPut,
-    // write `text` (followed by the Volume field when `withVolume`) to the scratch file
-    // `scratchFile`, 8-bit and without line end; put it as `remote`
-    WriteThenPut,
-    // put the command file as `remote`; remove every row's copy "Q7_" + row + "_" + `suffix`;
-    // paced wait `wait`; get `then` into those copies; paced wait `wait2`; hide the panel; open
-    // each copy that arrived in a viewer window of its own
-    FetchAndShow,
+// Where a put takes its file from. The front end prepares each before the command starts.
+enum class Source {
+    CommandFile,  // the empty command file "nullCMD.txt"
+    Chosen,       // a file the operator chose (open dialog with the command's filter, or a FILE argument)
+    Scratch,      // the one-line file the command writes: `text`, then the Volume field when `withVolume`
+    PerPlayer,    // a file written for each player (the pages as that player's configuration)
+    Message,      // the message file the message sheets make
 };
 
-// Positions of the wait bar: from..to with the bar's maximum, one step per second.
+// Positions of the wait bar, from..to with the bar's maximum, one step per `stepMs`.
 struct Pace {
     int from = 0;
     int to = 0;
     int maximum = 0;
+    int stepMs = 1000;
+    // The wait only gives the fetches of the step before it time to arrive: a front end that
+    // waits for its transfers to end has nothing left to wait for.
+    bool forFetch = false;
+    std::string_view why = {};  // "for the players to save their settings"
+
+    constexpr int steps() const { return to - from + 1; }
+    constexpr int durationMs() const { return steps() * stepMs; }
+};
+
+// One step of a command: a put to, or a get from, every player still going, or a wait.
+struct Step {
+    enum class Kind { Put, Get, Wait };
+    Kind kind = Kind::Put;
+    Source source = Source::CommandFile;  // Put
+    std::string_view remote = {};         // Put, Get: the reserved remote name
+    std::string_view suffix = {};         // Get: the copy is "Q7_" + row + "_" + suffix
+    Pace pace = {};                       // Wait
+};
+
+// A command's steps, held in the table itself.
+struct Steps {
+    static constexpr size_t kMax = 5;
+    std::array<Step, kMax> list{};
+    size_t count = 0;
+
+    constexpr Steps() = default;
+    constexpr Steps(std::initializer_list<Step> steps)
+    {
+        for (const Step& step : steps)
+            list[count++] = step;
+    }
+    constexpr std::span<const Step> view() const { return {list.data(), count}; }
 };
 
 struct Command {
-    std::string_view item;  // the combo box item
-    Kind kind = Kind::Nothing;
-    std::string_view remote = {};
-    std::string_view then = {};
-    int filterIndex = 0;  // 1 Config, 2 List
-    std::string_view scratchFile = {};
+    std::string_view name = {};  // stable command-line name ("reboot", "playmode single"); empty: none
+    std::string_view item = {};  // the combo box item; the transfer log names the command by it
+    Steps steps = {};
+    int filterIndex = 0;                // Source::Chosen in the window: open dialog filter, 1 Config, 2 List
+    std::string_view scratchFile = {};  // Source::Scratch
     std::string_view text = {};
     bool withVolume = false;
-    std::string_view suffix = {};
-    Pace wait = {};
-    Pace wait2 = {};
+    bool showCopies = false;  // each fetched copy opens in a viewer window of its own
+    bool confirm = false;     // removes files on the players: q7ctl sends it only with --yes
     // One or two description lines; an empty first line leaves the memo empty.
     std::array<std::string_view, 2> description = {};
+
+    std::span<const Step> stepList() const { return steps.view(); }
+    bool takes(Source source) const;
+    // The get step, if the command fetches.
+    const Step* fetch() const;
+    // Puts and gets.
+    int transfers() const;
 };
 
 // What a group's memo shows while no item is selected (typed text, or the Download box at start).
@@ -74,6 +107,20 @@ struct Group {
 std::span<const Group> groups();
 const Group& group(GroupId id);
 
+// The commands of the other pages.
+const Command& backupCommand();   // "Backup config.conf from Q7": into "Q7_<row>_", loaded into the pages
+const Command& restoreCommand();  // "Restore config.conf to Q7": the pages as each player's file
+const Command& compareCommand();  // Compare players: Backup's steps into "Q7_<row>_compare.conf"
+const Command& textMessageCommand();
+const Command& putMessageCommand();
+const Command& getMessageCommand();
+const Command& bitmapMessageCommand();
+
+// A command by its command-line name, among the page's commands and the others; none when unknown.
+const Command* commandNamed(std::string_view name);
+// Every named command of the page, in page order (for help texts and completion).
+std::vector<const Command*> namedPageCommands();
+
 // The command the group's button sends for the selected index; none for -1 (unless the group
 // ignores its selection) or an index past the items.
 const Command* commandFor(const Group& group, int index);
@@ -89,7 +136,7 @@ std::optional<std::string> volumeText(std::string_view field);
 inline constexpr std::string_view kNotAnInteger = "'%s' is not a valid integer value";
 inline constexpr int kMaxVolume = 31;
 
-// The bytes a WriteThenPut command writes, given the Volume field's text as it is sent.
+// The bytes a Source::Scratch command writes, given the Volume field's text as it is sent.
 std::string scratchContent(const Command& command, std::string_view volume);
 
 // How the transfer log names one transfer of a command: the item text ("Reboot"), followed by

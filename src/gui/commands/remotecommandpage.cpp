@@ -222,25 +222,17 @@ std::optional<std::string> RemoteCommandPage::takeVolume()
 
 void RemoteCommandPage::run(const Command& command)
 {
-    switch (command.kind) {
-    case Kind::Nothing:
+    if (command.stepList().empty())
         return;
-    case Kind::PutCommandFile:
-        put(command, commandFile(), command.remote);
-        return;
-    case Kind::ChooseAndPut: {
-        const std::optional<QString> chosen = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
-        if (!chosen || chosen->isEmpty())
+    QString chosen;
+    if (command.takes(Source::Chosen)) {
+        const std::optional<QString> picked = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
+        if (!picked || picked->isEmpty())
             return;
-        put(command, *chosen, command.remote);
-        if (command.then.empty())
-            return;
-        WaitPanel::Wait wait(m_waitPanel, kStepMs);
-        wait.pace(command.wait.from, command.wait.to, command.wait.maximum);
-        put(command, commandFile(), command.then);
-        return;
+        chosen = *picked;
     }
-    case Kind::WriteThenPut: {
+    QString scratch;
+    if (command.takes(Source::Scratch)) {
         std::string volume;
         if (command.withVolume) {
             const std::optional<std::string> taken = takeVolume();
@@ -248,37 +240,46 @@ void RemoteCommandPage::run(const Command& command)
                 return;
             volume = *taken;
         }
-        const QString path = QDir(m_scratchDir).filePath(text(command.scratchFile));
+        scratch = QDir(m_scratchDir).filePath(text(command.scratchFile));
         try {
-            writeWorkingFile(fileName(path), scratchContent(command, volume));
+            writeWorkingFile(fileName(scratch), scratchContent(command, volume));
         } catch (const FileError& e) {
             m_dialogs.showError(QString::fromLocal8Bit(e.what()));
             return;
         }
-        put(command, path, command.remote);
-        return;
     }
-    case Kind::FetchAndShow: {
-        put(command, commandFile(), command.remote);
-        const std::string dir = fileName(m_players.workingDir());
+    const std::string dir = fileName(m_players.workingDir());
+    const Step* fetch = command.fetch();
+    if (fetch) {
         try {
-            removeFetchedCopies(dir, m_players.rowCount(), command.suffix);
+            removeFetchedCopies(dir, m_players.rowCount(), fetch->suffix);
         } catch (const FileError& e) {
             m_dialogs.showError(QString::fromLocal8Bit(e.what()));
             return;
         }
-        {
-            WaitPanel::Wait wait(m_waitPanel, kStepMs);
-            wait.pace(command.wait.from, command.wait.to, command.wait.maximum);
-            m_players.get(text(command.then), text(command.suffix), -1,
-                          QString::fromStdString(transferCaption(command, command.then)));
-            wait.pace(command.wait2.from, command.wait2.to, command.wait2.maximum);
+    }
+    std::optional<WaitPanel::Wait> wait;
+    for (const Step& step : command.stepList()) {
+        switch (step.kind) {
+        case Step::Kind::Put:
+            put(command, step.source == Source::Chosen ? chosen : step.source == Source::Scratch ? scratch : commandFile(),
+                step.remote);
+            break;
+        case Step::Kind::Get:
+            m_players.get(text(step.remote), text(step.suffix), -1,
+                          QString::fromStdString(transferCaption(command, step.remote)));
+            break;
+        case Step::Kind::Wait:
+            if (!wait)
+                wait.emplace(m_waitPanel, step.pace.stepMs);
+            wait->pace(step.pace.from, step.pace.to, step.pace.maximum);
+            break;
         }
-        for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), command.suffix))
+    }
+    wait.reset();
+    if (command.showCopies && fetch)
+        for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), fetch->suffix))
             m_viewer.open(QFile::decodeName(QByteArray::fromStdString(copy)));
-        return;
-    }
-    }
 }
 
 }  // namespace q7

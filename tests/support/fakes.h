@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 // Readable Qt strings in test failure messages.
@@ -77,8 +78,9 @@ public:
         QStringList arguments;
         QString workingDir;
         ProcessFinished onFinished;  // empty for a detached start
+        bool stopped = false;        // ended through stop(): its report is dropped
     };
-    std::vector<Start> starts;
+    std::vector<Start> starts;  // a watched start's handle is its index + 1
     bool succeed = true;
     // Called at each start, so a test can look at the window while the runner is starting.
     std::function<void(const Start&)> onStart;
@@ -88,17 +90,30 @@ public:
         starts.push_back({program, arguments, workingDir, {}});
         return succeed;
     }
-    void start(const QString& program, const QStringList& arguments, const QString& workingDir,
-               ProcessFinished onFinished) override
+    ProcessHandle start(const QString& program, const QStringList& arguments, const QString& workingDir,
+                        ProcessFinished onFinished) override
     {
         starts.push_back({program, arguments, workingDir, std::move(onFinished)});
+        const ProcessHandle handle = starts.size();
         if (onStart)
             onStart(starts.back());
+        return handle;
     }
-    // Reports the end of the watched start `index`, as the event loop would.
+    void stop(ProcessHandle handle) override
+    {
+        Start& start = starts.at(size_t(handle - 1));
+        if (!start.onFinished)
+            return;  // it has reported already
+        start.stopped = true;
+        start.onFinished = nullptr;
+    }
+    // Reports the end of the watched start `index`, as the event loop would; nothing for a start
+    // that was stopped or has reported already.
     void finish(size_t index, ProcessExit::How how, int code, const QByteArray& output = {})
     {
-        starts.at(index).onFinished(ProcessExit{how, code, output});
+        const ProcessFinished onFinished = std::exchange(starts.at(index).onFinished, nullptr);
+        if (onFinished)
+            onFinished(ProcessExit{how, code, output});
     }
 };
 

@@ -57,7 +57,8 @@ int spawn(const QString& program, const QStringList& arguments, const QString& w
 }  // namespace
 
 // Collects one program's output until it closes it, then collects its exit status without
-// blocking. Dropping a watch closes the pipe and leaves the program running.
+// blocking. Dropping a watch closes the pipe and leaves the program running. A start that failed
+// has a watch too, which only reports the failure from the event loop.
 class QtProcessStarter::Watch final : public QObject {
 public:
     Watch(pid_t pid, int fd, ProcessFinished onFinished, QObject* parent)
@@ -66,13 +67,39 @@ public:
         m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &Watch::readOutput);
     }
+    Watch(int error, ProcessFinished onFinished, QObject* parent)
+        : QObject(parent), m_pid(-1), m_fd(-1), m_onFinished(std::move(onFinished))
+    {
+        QTimer::singleShot(0, this, [this, error] { report(ProcessExit{ProcessExit::How::NotStarted, error, {}}); });
+    }
     ~Watch() override
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
 
+    // Kills the program and collects it at once; nothing is reported.
+    void kill()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            while (::waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+            m_pid = -1;
+        }
+        m_onFinished = nullptr;
+        delete this;
+    }
+
 private:
+    void report(const ProcessExit& exit)
+    {
+        const ProcessFinished onFinished = std::move(m_onFinished);
+        deleteLater();
+        if (onFinished)
+            onFinished(exit);
+    }
+
     void readOutput()
     {
         char buffer[4096];
@@ -115,9 +142,8 @@ private:
             exit.how = ProcessExit::How::Exited;
             exit.code = result == m_pid ? WEXITSTATUS(status) : 0;
         }
-        const ProcessFinished onFinished = std::move(m_onFinished);
-        deleteLater();
-        onFinished(exit);
+        m_pid = -1;
+        report(exit);
     }
 
     pid_t m_pid;
@@ -142,29 +168,41 @@ bool QtProcessStarter::startDetached(const QString& program, const QStringList& 
     return process.startDetached();
 }
 
-void QtProcessStarter::start(const QString& program, const QStringList& arguments, const QString& workingDir,
-                             ProcessFinished onFinished)
+ProcessHandle QtProcessStarter::start(const QString& program, const QStringList& arguments,
+                                      const QString& workingDir, ProcessFinished onFinished)
 {
-    auto notStarted = [&](int error) {
-        QTimer::singleShot(0, m_watches.get(), [onFinished = std::move(onFinished), error] {
-            onFinished(ProcessExit{ProcessExit::How::NotStarted, error, {}});
-        });
-    };
-    // A missing folder would fail like a missing program (ENOENT); tell the two apart.
-    if (!QFileInfo(workingDir).isDir())
-        return notStarted(ENOTDIR);
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return notStarted(errno);
-    pid_t pid = 0;
-    const int error = spawn(program, arguments, workingDir, fds[1], &pid);
-    ::close(fds[1]);
-    if (error != 0) {
-        ::close(fds[0]);
-        return notStarted(error);
-    }
-    ::fcntl(fds[0], F_SETFL, ::fcntl(fds[0], F_GETFL) | O_NONBLOCK);
-    new Watch(pid, fds[0], std::move(onFinished), m_watches.get());
+    // Watches that have reported are gone; forget their handles.
+    std::erase_if(m_byHandle, [](const auto& entry) { return entry.second.isNull(); });
+    const ProcessHandle handle = ++m_lastHandle;
+    auto watch = [&]() -> Watch* {
+        // A missing folder would fail like a missing program (ENOENT); tell the two apart.
+        if (!QFileInfo(workingDir).isDir())
+            return new Watch(ENOTDIR, std::move(onFinished), m_watches.get());
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return new Watch(errno, std::move(onFinished), m_watches.get());
+        pid_t pid = 0;
+        const int error = spawn(program, arguments, workingDir, fds[1], &pid);
+        ::close(fds[1]);
+        if (error != 0) {
+            ::close(fds[0]);
+            return new Watch(error, std::move(onFinished), m_watches.get());
+        }
+        ::fcntl(fds[0], F_SETFL, ::fcntl(fds[0], F_GETFL) | O_NONBLOCK);
+        return new Watch(pid, fds[0], std::move(onFinished), m_watches.get());
+    }();
+    m_byHandle.emplace(handle, watch);
+    return handle;
+}
+
+void QtProcessStarter::stop(ProcessHandle handle)
+{
+    const auto found = m_byHandle.find(handle);
+    if (found == m_byHandle.end())
+        return;
+    if (QObject* watch = found->second.data())
+        static_cast<Watch*>(watch)->kill();
+    m_byHandle.erase(found);
 }
 
 }  // namespace q7

@@ -1,5 +1,6 @@
 // The Linux process starter: ends reported later from the event loop with status and output, a
-// missing program told apart, and programs left running when the starter goes away.
+// missing program told apart, programs left running when the starter goes away, and a program
+// stopped early.
 #include "gui/platform/process.h"
 #include "support/tempdir.h"
 #include "support/qtwait.h"
@@ -60,6 +61,26 @@ TEST(ProcessStarterTest, programsOutliveTheStarter)
                       [&](const ProcessExit&) { reported = true; });
     }
     Q7_WAIT_VERIFY_WITH_TIMEOUT(readBytes(dir.file("out.txt")) == "finished\n", 10000);
+    EXPECT_FALSE(reported);
+}
+
+// A stopped program is killed and collected before stop() returns (not even a zombie is left),
+// and its end is never reported.
+TEST(ProcessStarterTest, stopEndsAProgramAtOnceAndDropsItsReport)
+{
+    TempDir dir;
+    QtProcessStarter starter;
+    bool reported = false;
+    const ProcessHandle handle = starter.start("sh", {"-c", "echo $$ > pid; exec sleep 30"},
+                                               QString::fromStdString(dir.path()),
+                                               [&](const ProcessExit&) { reported = true; });
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(readBytes(dir.file("pid")).ends_with("\n"), 10000);
+    const pid_t pid = std::stoi(readBytes(dir.file("pid")));
+    starter.stop(handle);
+    EXPECT_EQ(::kill(pid, 0), -1);
+    EXPECT_EQ(errno, ESRCH);
+    starter.stop(handle);  // once more: nothing left to stop
+    QTest::qWait(100);
     EXPECT_FALSE(reported);
 }
 

@@ -43,6 +43,18 @@ std::optional<QString> FakeDialogs::chooseFolder(const QString&, const QString&)
 std::optional<QFont> FakeDialogs::chooseFont(const QFont&) { return nextAnswer(fontAnswers, "font"); }
 std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswer(colorAnswers, "colour"); }
 
+Dialogs::StillRunningAnswer FakeDialogs::askStillRunning(const QString& text)
+{
+    stillRunningQuestions.push_back(text);
+    if (stillRunningAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return StillRunningAnswer::Wait;
+    }
+    const StillRunningAnswer answer = stillRunningAnswers.front();
+    stillRunningAnswers.pop_front();
+    return answer;
+}
+
 QStringList transferLogLines(const QWidget& window)
 {
     QStringList lines;

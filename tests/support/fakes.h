@@ -47,9 +47,14 @@ public:
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
 
+    // Answers for the question asked when the window closes while commands still run; with none
+    // queued the test fails and the answer is "Wait".
+    std::deque<StillRunningAnswer> stillRunningAnswers;
+
     std::vector<QString> messages;
     std::vector<QString> errors;
     std::vector<FileRequest> fileRequests;
+    std::vector<QString> stillRunningQuestions;
 
     void showMessage(const QString& text) override { messages.push_back(text); }
     void showError(const QString& text) override { errors.push_back(text); }
@@ -58,6 +63,7 @@ public:
     std::optional<QString> chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    StillRunningAnswer askStillRunning(const QString& text) override;
 };
 
 class FakeSystem final : public SystemInfo {

@@ -27,6 +27,11 @@ public:
 
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+    // Closing while commands still run: `text` with the buttons "Wait" (close once they have
+    // finished) and "Stop them". Dismissing the box waits: nothing is stopped unasked.
+    enum class StillRunningAnswer { Wait, Stop };
+    virtual StillRunningAnswer askStillRunning(const QString& text) = 0;
 };
 
 // Turns "Config|*.conf|All|*.*" into Qt's name filters ("Config (*.conf)", "All (*.*)").

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace q7 {
 
@@ -72,6 +73,18 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)
 {
     const QColor color = QColorDialog::getColor(initial, m_parent);
     return color.isValid() ? std::optional<QColor>(color) : std::nullopt;
+}
+
+Dialogs::StillRunningAnswer QtDialogs::askStillRunning(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    m_parent);
+    QPushButton* wait = box.addButton(QStringLiteral("Wait"), QMessageBox::RejectRole);
+    QPushButton* stop = box.addButton(QStringLiteral("Stop them"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(wait);
+    box.setEscapeButton(wait);
+    box.exec();
+    return box.clickedButton() == stop ? StillRunningAnswer::Stop : StillRunningAnswer::Wait;
 }
 
 }  // namespace q7

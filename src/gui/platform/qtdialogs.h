@@ -17,6 +17,7 @@ public:
     std::optional<QString> chooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    StillRunningAnswer askStillRunning(const QString& text) override;
 
 private:
     std::optional<QString> runFileDialog(bool save, const QString& filter, int filterIndex, const QString& fileName);

@@ -177,11 +177,11 @@ constexpr Pace kFetchPace{.from = 51, .to = 100, .maximum = 100, .stepMs = kExch
 constexpr Command kBackup{.item = "Backup", .steps = prepareAndFetch("/saveconfig", "/config.conf", "", kSavePace, kFetchPace)};
 constexpr Command kCompare{.item = "Compare",
                            .steps = prepareAndFetch("/saveconfig", "/config.conf", "compare.conf", kSavePace, kFetchPace)};
-constexpr Command kRestore{
-    .item = "Restore",
-    .steps = {put("/config.conf.put", Source::PerPlayer),
-              wait({.from = 0, .to = 70, .maximum = 70, .stepMs = kExchangeStepMs, .why = kTakeFile}),
-              put("/restoreconfig")}};
+constexpr Steps kRestoreSteps{put("/config.conf.put", Source::PerPlayer),
+                              wait({.from = 0, .to = 70, .maximum = 70, .stepMs = kExchangeStepMs, .why = kTakeFile}),
+                              put("/restoreconfig")};
+constexpr Command kRestore{.item = "Restore", .steps = kRestoreSteps};
+constexpr Command kComparePut{.item = "Compare", .steps = kRestoreSteps};
 constexpr Command kTextMessage{.name = "message", .item = "Text message", .steps = {put("/message.txt", Source::Message)}};
 constexpr Command kPutMessage{.item = "Put Message", .steps = {put("/message.txt", Source::Chosen)}};
 constexpr Command kGetMessage{
@@ -244,6 +244,7 @@ std::span<const Group> groups() { return kGroups; }
 const Command& backupCommand() { return kBackup; }
 const Command& restoreCommand() { return kRestore; }
 const Command& compareCommand() { return kCompare; }
+const Command& comparePutCommand() { return kComparePut; }
 const Command& textMessageCommand() { return kTextMessage; }
 const Command& putMessageCommand() { return kPutMessage; }
 const Command& getMessageCommand() { return kGetMessage; }

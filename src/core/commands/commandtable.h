@@ -111,6 +111,7 @@ const Group& group(GroupId id);
 const Command& backupCommand();   // "Backup config.conf from Q7": into "Q7_<row>_", loaded into the pages
 const Command& restoreCommand();  // "Restore config.conf to Q7": the pages as each player's file
 const Command& compareCommand();  // Compare players: Backup's steps into "Q7_<row>_compare.conf"
+const Command& comparePutCommand();  // Compare players' "Put pages to selected": Restore's steps
 const Command& textMessageCommand();
 const Command& putMessageCommand();
 const Command& getMessageCommand();

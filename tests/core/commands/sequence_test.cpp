@@ -99,6 +99,9 @@ TEST(Sequence, eachCommandRunsItsStepsInOrderWithItsPacedWaits)
         {&restoreCommand(),
          {"put /config.conf.put <- 127.0.0.2_config.conf @127.0.0.2", "wait 0-70/70 7100 ms",
           "put /restoreconfig <- E @127.0.0.2"}},
+        {&comparePutCommand(),
+         {"put /config.conf.put <- 127.0.0.2_config.conf @127.0.0.2", "wait 0-70/70 7100 ms",
+          "put /restoreconfig <- E @127.0.0.2"}},
         {&getMessageCommand(), {"get /message_old.txt -> Q7_0_message_old.txt @127.0.0.2", "wait 0-3/3 4000 ms for the fetch"}},
         {&bitmapMessageCommand(), {"put /message.target <- M @127.0.0.2"}},
         {commandFor(group(GroupId::System), 8), {}},  // the empty item sends nothing

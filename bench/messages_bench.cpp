@@ -30,8 +30,11 @@ public:
     QString name(int) const override { return {}; }
     bool served(int) const override { return false; }
     QString workingDir() const override { return {}; }
-    QString put(const QString&, const QString&, int, const QString&) override { return {}; }
-    QString get(const QString&, const QString&, int, const QString&) override { return {}; }
+    std::vector<commands::Target> targets(int) const override { return {}; }
+    void run(const commands::Command&, std::vector<commands::Target>, commands::SequenceFiles, const QObject*,
+             Ended) override
+    {
+    }
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "gui/config/configpage.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "support/fakes.h"
 #include "support/qtwait.h"
 #include "support/programs.h"
@@ -71,6 +72,12 @@ public:
     QStringList log() const { return transferLogLines(*window); }
     // Handles the window's events until `line` is in the log (false after 20 s).
     bool logged(const QString& line) const { return waitUntil([&] { return log().contains(line); }, 20000); }
+    // Handles the window's events until every command has ended and no fetch of one is still
+    // being written (false after `timeoutMs`).
+    bool settled(int timeoutMs = 30000) const
+    {
+        return waitUntil([&] { return window->transfers()->busyCommands() == 0; }, timeoutMs);
+    }
 
     TempDir dir;
     std::string startDir = dir.file("start");
@@ -119,6 +126,7 @@ inline void backupAndRestoreRoundTrip(double waitScale, bool hold)
     if (hold)
         holdAt(rig, {{50, "Backup /saveconfig: 1 of 1 player done"}, {100, "Backup /config.conf: 1 of 1 player done"}});
     rig.click("BackupButton");
+    ASSERT_TRUE(rig.settled()) << rig.log().join('\n').toStdString();
     EXPECT_EQ(page->fieldValues().at("Volume").text, "17");
     EXPECT_EQ(page->fieldValues().at("ScrollingText").chosen, 1);
     EXPECT_EQ(rig.find<QLabel>("FWVersion")->text(), QStringLiteral("Version : Q7-SIM^3.8.9"));  // as the label shows it

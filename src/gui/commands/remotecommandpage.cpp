@@ -1,12 +1,9 @@
 #include "gui/commands/remotecommandpage.h"
 
-#include "core/settings/scratch.h"
-#include "gui/widgets/waitpanel.h"
 #include "core/base/textfile.h"
-#include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
-#include "gui/platform/viewer.h"
 #include "gui/transfer/playertransfers.h"
+#include "gui/widgets/typingfilter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,8 +22,6 @@ namespace {
 
 using namespace commands;
 
-// Players get one second per step of the wait bar.
-constexpr int kStepMs = 1000;
 const QString kOpenFilter = QStringLiteral("Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
 constexpr int kBoxWidth = 145;
 constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
@@ -42,14 +37,9 @@ bool choosesVolume(const Group& group, int index)
 
 }  // namespace
 
-RemoteCommandPage::RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs, Viewer& viewer,
-                                     WaitPanel& waitPanel, QString scratchDir, QWidget* parent)
-    : QWidget(parent),
-      m_players(players),
-      m_dialogs(dialogs),
-      m_viewer(viewer),
-      m_waitPanel(waitPanel),
-      m_scratchDir(std::move(scratchDir))
+RemoteCommandPage::RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs, QString scratchDir,
+                                     QWidget* parent)
+    : QWidget(parent), m_players(players), m_dialogs(dialogs), m_scratchDir(std::move(scratchDir))
 {
     setObjectName(QStringLiteral("RemoteCommandSheet"));
     auto* layout = new QGridLayout(this);
@@ -200,13 +190,6 @@ void RemoteCommandPage::send(GroupId id)
         run(*command);
 }
 
-QString RemoteCommandPage::commandFile() const { return QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile)); }
-
-QString RemoteCommandPage::put(const Command& command, const QString& localPath, std::string_view remote)
-{
-    return m_players.put(localPath, text(remote), -1, QString::fromStdString(transferCaption(command, remote)));
-}
-
 std::optional<std::string> RemoteCommandPage::takeVolume()
 {
     const QString typed = m_volume->text();
@@ -224,14 +207,14 @@ void RemoteCommandPage::run(const Command& command)
 {
     if (command.stepList().empty())
         return;
-    QString chosen;
+    // Everything the command sends is ready before anything is sent.
+    SequenceFiles files;
     if (command.takes(Source::Chosen)) {
         const std::optional<QString> picked = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
         if (!picked || picked->isEmpty())
             return;
-        chosen = *picked;
+        files.chosen = fileName(*picked);
     }
-    QString scratch;
     if (command.takes(Source::Scratch)) {
         std::string volume;
         if (command.withVolume) {
@@ -240,46 +223,24 @@ void RemoteCommandPage::run(const Command& command)
                 return;
             volume = *taken;
         }
-        scratch = QDir(m_scratchDir).filePath(text(command.scratchFile));
+        files.scratch = fileName(QDir(m_scratchDir).filePath(text(command.scratchFile)));
         try {
-            writeWorkingFile(fileName(scratch), scratchContent(command, volume));
+            writeWorkingFile(files.scratch, scratchContent(command, volume));
         } catch (const FileError& e) {
             m_dialogs.showError(QString::fromLocal8Bit(e.what()));
             return;
         }
     }
-    const std::string dir = fileName(m_players.workingDir());
-    const Step* fetch = command.fetch();
-    if (fetch) {
+    // A copy left by an earlier fetch must never be opened as this one's answer.
+    if (const Step* fetch = command.fetch()) {
         try {
-            removeFetchedCopies(dir, m_players.rowCount(), fetch->suffix);
+            removeFetchedCopies(fileName(m_players.workingDir()), m_players.rowCount(), fetch->suffix);
         } catch (const FileError& e) {
             m_dialogs.showError(QString::fromLocal8Bit(e.what()));
             return;
         }
     }
-    std::optional<WaitPanel::Wait> wait;
-    for (const Step& step : command.stepList()) {
-        switch (step.kind) {
-        case Step::Kind::Put:
-            put(command, step.source == Source::Chosen ? chosen : step.source == Source::Scratch ? scratch : commandFile(),
-                step.remote);
-            break;
-        case Step::Kind::Get:
-            m_players.get(text(step.remote), text(step.suffix), -1,
-                          QString::fromStdString(transferCaption(command, step.remote)));
-            break;
-        case Step::Kind::Wait:
-            if (!wait)
-                wait.emplace(m_waitPanel, step.pace.stepMs);
-            wait->pace(step.pace.from, step.pace.to, step.pace.maximum);
-            break;
-        }
-    }
-    wait.reset();
-    if (command.showCopies && fetch)
-        for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), fetch->suffix))
-            m_viewer.open(QFile::decodeName(QByteArray::fromStdString(copy)));
+    m_players.run(command, m_players.targets(-1), std::move(files));
 }
 
 }  // namespace q7

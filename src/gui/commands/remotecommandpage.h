@@ -1,8 +1,9 @@
 #pragma once
 // The "Remote Command" tab: six groups, each a combo box of commands, a "Send " button and a
 // memo describing the chosen command. What each command sends comes from the command table
-// (commands/commandtable.h); this page reads its controls, runs the table's steps through the
-// TFTP runner, the open dialog, the wait panel and the viewer, and shows what went wrong.
+// (commands/commandtable.h); this page reads its controls, prepares the files the command sends
+// (the open dialog, the one-line command files, no stale fetched copies), starts the command and
+// shows what went wrong. The command runs on by itself: its waits, fetches and viewer windows.
 
 #include "core/commands/commandtable.h"
 
@@ -23,15 +24,12 @@ namespace q7 {
 
 class Dialogs;
 class PlayerTransfers;
-class Viewer;
-class WaitPanel;
 
 class RemoteCommandPage : public QWidget {
     Q_OBJECT
 public:
     // `scratchDir` holds the empty command file and the one-line command files written here.
-    RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs, Viewer& viewer, WaitPanel& waitPanel,
-                      QString scratchDir, QWidget* parent = nullptr);
+    RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs, QString scratchDir, QWidget* parent = nullptr);
 
     // Start-up: each memo shows its group's first description.
     void fillDescriptions();
@@ -56,13 +54,9 @@ private:
     void run(const commands::Command& command);
     // The Volume field's text as sent (adjusted in the field too); empty with the error shown.
     std::optional<std::string> takeVolume();
-    QString put(const commands::Command& command, const QString& localPath, std::string_view remote);
-    QString commandFile() const;
 
     PlayerTransfers& m_players;
     Dialogs& m_dialogs;
-    Viewer& m_viewer;
-    WaitPanel& m_waitPanel;
     QString m_scratchDir;
     QList<Controls> m_groups;
     QLineEdit* m_volume = nullptr;

@@ -5,9 +5,10 @@
 #include "core/config/configdrift.h"
 #include "gui/config/configexchange.h"
 #include "core/config/configfile.h"
+#include "core/commands/commandtable.h"
 #include "gui/platform/dialogs.h"
+#include "gui/transfer/commandrun.h"
 #include "gui/transfer/playertransfers.h"
-#include "core/transfer/tftpcommand.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,12 +20,6 @@
 #include <QVBoxLayout>
 
 namespace q7 {
-namespace {
-
-// Kept apart from Backup's "Q7_<row>_" copies, which the pages may still be loaded from.
-const QString kSuffix = QStringLiteral("compare.conf");
-
-}  // namespace
 
 ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& players, Dialogs& dialogs,
                                const CodePage& codePage, QWidget* parent)
@@ -65,18 +60,21 @@ void ComparePlayers::refresh()
     m_table->clear();
     m_table->setRowCount(0);
     m_table->setColumnCount(0);
-    if (!m_exchange.fetchConfig(-1, kSuffix, QStringLiteral("Compare")))
-        return;
+    // Its copies are kept apart from Backup's "Q7_<row>_", which the pages may still be loaded from.
+    m_exchange.fetchConfig(-1, commands::compareCommand(), this, [this](const CommandEnd& end) { fill(end); });
+}
 
+void ComparePlayers::fill(const CommandEnd& end)
+{
+    if (end.stopped)
+        return;
     std::vector<std::optional<std::vector<config::ConfigEntry>>> files;
     QStringList headers;
-    for (int row = 0; row < m_players.rowCount(); ++row) {
-        if (!m_players.served(row))
-            continue;
-        Column column{row, m_players.address(row),
-                      m_exchange.localFile(QString::fromStdString(fetchedFileName(row, kSuffix.toStdString())))};
+    for (const PlayerOutcome& player : end.players) {
+        Column column{player.target.row, QString::fromStdString(player.target.address),
+                      QFile::decodeName(player.fetched.c_str())};
         std::optional<std::vector<config::ConfigEntry>> entries;
-        if (QFileInfo(column.file).isFile()) {
+        if (!column.file.isEmpty() && QFileInfo(column.file).isFile()) {
             try {
                 entries = config::configEntries(
                     readTextFile(QFile::encodeName(column.file).toStdString(), config::kMaxConfigFileBytes));
@@ -86,7 +84,7 @@ void ComparePlayers::refresh()
         }
         if (!entries)
             column.file.clear();
-        headers << m_players.name(row) + QLatin1Char('\n') + column.address +
+        headers << QString::fromStdString(player.target.name) + QLatin1Char('\n') + column.address +
                        (entries ? QString() : QStringLiteral("\n(no answer)"));
         files.push_back(std::move(entries));
         m_columns << column;
@@ -156,7 +154,7 @@ void ComparePlayers::putPagesToSelected()
         m_dialogs.showMessage(QStringLiteral("Please select a player."));
         return;
     }
-    m_exchange.restoreTo(rows, QStringLiteral("Compare"));
+    m_exchange.restoreTo(rows, commands::comparePutCommand());
 }
 
 }  // namespace q7

@@ -15,6 +15,7 @@ class CodePage;
 class ConfigExchange;
 class Dialogs;
 class PlayerTransfers;
+struct CommandEnd;
 
 class ComparePlayers : public QWidget {
     Q_OBJECT
@@ -23,7 +24,8 @@ public:
     ComparePlayers(ConfigExchange& exchange, PlayerTransfers& players, Dialogs& dialogs, const CodePage& codePage,
                    QWidget* parent);
 
-    // Fetches the served players' configurations (the Backup Config steps) and fills the table.
+    // Fetches the served players' configurations (the Backup steps) and, once that command has
+    // ended, fills the table.
     void refresh();
 
     void loadColumnIntoPages();
@@ -37,6 +39,7 @@ private:
     };
     // The columns chosen, their players still in the rows they were fetched from.
     QList<Column> selectedColumns() const;
+    void fill(const CommandEnd& end);
 
     ConfigExchange& m_exchange;
     PlayerTransfers& m_players;

@@ -1,52 +1,48 @@
 #include "gui/config/configexchange.h"
 
-#include "gui/widgets/waitpanel.h"
 #include "core/base/textfile.h"
+#include "core/transfer/tftpcommand.h"
 #include "gui/config/compareplayers.h"
 #include "gui/config/configpage.h"
 #include "gui/platform/dialogs.h"
+#include "gui/transfer/commandrun.h"
 #include "gui/transfer/playertransfers.h"
-#include "core/transfer/tftpcommand.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <map>
 
 namespace q7 {
 namespace {
 
-// The player needs a few seconds for each step; the bar moves every 100 ms meanwhile.
-constexpr int kStepMs = 100;
-
 // An address names a local file; a "/" in a listed address must not lead into another folder.
 QString fileSafe(QString address) { return address.replace(QLatin1Char('/'), QLatin1Char('_')); }
 
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 }  // namespace
 
-ConfigExchange::ConfigExchange(ConfigPage& page, PlayerTransfers& players, WaitPanel& waitPanel, Dialogs& dialogs,
-                               QString commandFile)
-    : QObject(&page),
-      m_page(page),
-      m_players(players),
-      m_waitPanel(waitPanel),
-      m_dialogs(dialogs),
-      m_commandFile(std::move(commandFile))
+ConfigExchange::ConfigExchange(ConfigPage& page, PlayerTransfers& players, Dialogs& dialogs)
+    : QObject(&page), m_page(page), m_players(players), m_dialogs(dialogs)
 {
-    connect(page.findChild<QPushButton*>(QStringLiteral("BackupButton")), &QPushButton::clicked, this,
-            &ConfigExchange::backupFromPlayer);
-    connect(page.findChild<QPushButton*>(QStringLiteral("RestoreButton")), &QPushButton::clicked, this,
-            &ConfigExchange::restoreToPlayer);
-    connect(page.findChild<QPushButton*>(QStringLiteral("ComparePlayersButton")), &QPushButton::clicked, this,
-            &ConfigExchange::openComparePlayers);
+    connect(page.backupButton(), &QPushButton::clicked, this, &ConfigExchange::backupFromPlayer);
+    connect(page.restoreButton(), &QPushButton::clicked, this, &ConfigExchange::restoreToPlayer);
+    connect(page.comparePlayersButton(), &QPushButton::clicked, this, &ConfigExchange::openComparePlayers);
 }
 
 QString ConfigExchange::localFile(const QString& name) const { return QDir(m_players.workingDir()).filePath(name); }
 
+QString ConfigExchange::restoreFile(const QString& address) const
+{
+    return localFile(fileSafe(address) + QStringLiteral("_config.conf"));
+}
+
 bool ConfigExchange::removeStale(const QString& path)
 {
     try {
-        removeWorkingFile(QFile::encodeName(path).toStdString());
+        removeWorkingFile(fileName(path));
     } catch (const FileError& e) {
         m_dialogs.showError(QString::fromLocal8Bit(e.what()));
         return false;
@@ -54,20 +50,17 @@ bool ConfigExchange::removeStale(const QString& path)
     return true;
 }
 
-std::optional<QString> ConfigExchange::fetchConfig(int row, const QString& suffix, const QString& caption)
+bool ConfigExchange::fetchConfig(int row, const commands::Command& command, const QObject* receiver,
+                                 std::function<void(const CommandEnd&)> ended)
 {
     // A copy left by an earlier fetch may come from another player that stood in that row, and
     // must never be taken for this player's answer.
+    const std::string suffix(command.fetch()->suffix);
     for (int r = row < 0 ? 0 : row; r < (row < 0 ? m_players.rowCount() : row + 1); ++r)
-        if (!removeStale(localFile(QString::fromStdString(fetchedFileName(r, suffix.toStdString())))))
-            return std::nullopt;
-    const QString served = m_players.put(m_commandFile, QStringLiteral("/saveconfig"), row,
-                                         caption + QStringLiteral(" /saveconfig"));
-    WaitPanel::Wait wait(m_waitPanel, kStepMs);
-    wait.pace(0, 50, 100);
-    m_players.get(QStringLiteral("/config.conf"), suffix, row, caption + QStringLiteral(" /config.conf"));
-    wait.pace(51, 100, 100);
-    return served;
+        if (!removeStale(localFile(QString::fromStdString(fetchedFileName(r, suffix)))))
+            return false;
+    m_players.run(command, m_players.targets(row), {}, receiver, std::move(ended));
+    return true;
 }
 
 bool ConfigExchange::loadIntoPages(const QString& path)
@@ -78,18 +71,24 @@ bool ConfigExchange::loadIntoPages(const QString& path)
     return true;
 }
 
-void ConfigExchange::restoreTo(const QList<int>& rows, const QString& caption)
+void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& command)
 {
+    // Every file is written before anything is sent; a player that is not served gets its file
+    // written all the same, as Save Config File would.
+    std::vector<commands::Target> targets;
+    std::map<std::string, std::string> files;  // by address
     for (const int row : rows) {
-        const QString file = localFile(fileSafe(m_players.address(row)) + QStringLiteral("_config.conf"));
+        const QString file = restoreFile(m_players.address(row));
         if (!m_page.saveConfigTo(file))
             return;
-        m_players.put(file, QStringLiteral("/config.conf.put"), row, caption + QStringLiteral(" /config.conf.put"));
+        for (commands::Target& target : m_players.targets(row)) {
+            files[target.address] = fileName(file);
+            targets.push_back(std::move(target));
+        }
     }
-    WaitPanel::Wait wait(m_waitPanel, kStepMs);
-    wait.pace(0, 70, 70);
-    for (const int row : rows)
-        m_players.put(m_commandFile, QStringLiteral("/restoreconfig"), row, caption + QStringLiteral(" /restoreconfig"));
+    commands::SequenceFiles sent;
+    sent.perPlayer = [files](const commands::Target& target) { return files.at(target.address); };
+    m_players.run(command, std::move(targets), std::move(sent));
 }
 
 void ConfigExchange::backupFromPlayer()
@@ -99,11 +98,15 @@ void ConfigExchange::backupFromPlayer()
         m_dialogs.showMessage(QStringLiteral("Please select a drive first."));
         return;
     }
-    const std::optional<QString> served = fetchConfig(row, {}, QStringLiteral("Backup"));
-    // The restore file written for this player no longer holds its configuration.
-    if (!served || (!served->isEmpty() && !removeStale(localFile(fileSafe(*served) + QStringLiteral("_config.conf")))))
-        return;
-    loadIntoPages(localFile(QString::fromStdString(fetchedFileName(row, {}))));
+    fetchConfig(row, commands::backupCommand(), this, [this, row](const CommandEnd& end) {
+        if (end.stopped)
+            return;
+        // The restore file written for this player no longer holds its configuration.
+        for (const PlayerOutcome& player : end.players)
+            if (!removeStale(restoreFile(QString::fromStdString(player.target.address))))
+                return;
+        loadIntoPages(localFile(QString::fromStdString(fetchedFileName(row, {}))));
+    });
 }
 
 void ConfigExchange::restoreToPlayer()
@@ -113,7 +116,7 @@ void ConfigExchange::restoreToPlayer()
         m_dialogs.showMessage(QStringLiteral("Please select a driver."));
         return;
     }
-    restoreTo({row}, QStringLiteral("Restore"));
+    restoreTo({row}, commands::restoreCommand());
 }
 
 void ConfigExchange::openComparePlayers()

@@ -1,13 +1,15 @@
 #pragma once
 // "Backup config.conf from Q7" and "Restore config.conf to Q7" on the Configuration tab: the
-// config file exchanged with the first checked player of the list, through the TFTP runner, with
-// fixed waits for the player on the wait panel.
+// config file exchanged with the first checked player of the list, through the command table's
+// Backup and Restore commands, which give the player fixed waits on the wait panel.
+
+#include "core/commands/sequence.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <optional>
+#include <functional>
 
 namespace q7 {
 
@@ -15,17 +17,16 @@ class ComparePlayers;
 class ConfigPage;
 class Dialogs;
 class PlayerTransfers;
-class WaitPanel;
+struct CommandEnd;
 
 class ConfigExchange : public QObject {
     Q_OBJECT
 public:
-    // Handles the page's BackupButton and RestoreButton; `commandFile` is the empty command file.
-    ConfigExchange(ConfigPage& page, PlayerTransfers& players, WaitPanel& waitPanel, Dialogs& dialogs,
-                   QString commandFile);
+    // Handles the page's Backup, Restore and Compare players buttons.
+    ConfigExchange(ConfigPage& page, PlayerTransfers& players, Dialogs& dialogs);
 
-    // Asks the player to save its configuration, fetches it into "Q7_<row>_" and loads it into
-    // the pages, then runs the page rules.
+    // Asks the player to save its configuration, fetches it into "Q7_<row>_" and, once the command
+    // has ended, loads it into the pages and runs the page rules.
     void backupFromPlayer();
     // Writes the pages to "<address>_config.conf", puts it to the player and has it adopt it.
     void restoreToPlayer();
@@ -33,30 +34,29 @@ public:
     // configuration into it.
     void openComparePlayers();
 
-    // The steps the buttons and the compare window share. Asks the players of `row` (-1: every
-    // served row) to save their configuration and fetches it into "Q7_<row>_<suffix>", stale
-    // copies removed first, with the fixed waits on the wait panel; calls are logged as
-    // "<caption> /saveconfig" and "<caption> /config.conf". Returns the address the save went to
-    // last (empty: no row served), nothing when a stale copy stays (the error shown).
-    std::optional<QString> fetchConfig(int row, const QString& suffix, const QString& caption);
+    // The steps the buttons and the compare window share. Runs `command` (Backup's steps) for the
+    // served players of `row` (-1: every served row), stale copies of its fetch removed first;
+    // `ended` hears of its end (through `receiver`). False, with the error shown and nothing sent,
+    // when a stale copy stays.
+    bool fetchConfig(int row, const commands::Command& command, const QObject* receiver,
+                     std::function<void(const CommandEnd&)> ended);
     // Loads `path` into the pages when it exists and runs the page rules; false (the error shown)
     // when the file could not be read.
     bool loadIntoPages(const QString& path);
-    // Writes the pages to "<address>_config.conf" for each row, puts it to that player and, after
-    // one wait for all of them, has each adopt it.
-    void restoreTo(const QList<int>& rows, const QString& caption);
+    // Writes the pages to "<address>_config.conf" for each row, puts it to each served one and,
+    // after one wait for all of them, has each adopt it (`command`: Restore's steps).
+    void restoreTo(const QList<int>& rows, const commands::Command& command);
     // The working-folder file of that name.
     QString localFile(const QString& name) const;
 
 private:
     // Removes a stale file; false (the error shown) when it stays.
     bool removeStale(const QString& path);
+    QString restoreFile(const QString& address) const;
 
     ConfigPage& m_page;
     PlayerTransfers& m_players;
-    WaitPanel& m_waitPanel;
     Dialogs& m_dialogs;
-    QString m_commandFile;
     QPointer<ComparePlayers> m_compare;
 };
 

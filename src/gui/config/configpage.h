@@ -16,6 +16,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace q7 {
@@ -57,6 +58,10 @@ public:
 
     // A player answered: backup and restore become possible (and stay so).
     void enableBackupRestore();
+    // The buttons that exchange the configuration with players; their handlers live elsewhere.
+    QPushButton* backupButton() const { return m_backup; }
+    QPushButton* restoreButton() const { return m_restore; }
+    QPushButton* comparePlayersButton() const { return m_comparePlayers; }
 
 private:
     QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
@@ -83,6 +88,9 @@ private:
     IniStore& m_store;
     ByteKeeper m_kept;  // the bytes every shown value was read from
     QLabel* m_version = nullptr;
+    QPushButton* m_backup = nullptr;
+    QPushButton* m_restore = nullptr;
+    QPushButton* m_comparePlayers = nullptr;
     QLabel* m_keyLength = nullptr;
     QGroupBox* m_asciiHex = nullptr;
     QGroupBox* m_bitLength = nullptr;

@@ -16,8 +16,8 @@
 #include "gui/players/playerlistview.h"
 #include "core/players/history.h"
 #include "gui/players/playerpanel.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/transfer/transferlog.h"
-#include "gui/transfer/transferrunner.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -141,11 +141,11 @@ MainWindow::MainWindow(Services services, QWidget* parent)
             });
         m_players->setHistory(m_history.get());
         // Clients may end after the window is gone: then there is nobody to record for.
-        m_transfers->setOutcomeListener([self = QPointer<MainWindow>(this)](const std::string& address,
-                                                                             const std::string& text) {
-            if (self && self->m_history)
-                self->m_history->transfer(address, text);
-        });
+        m_transfers->runner().setOutcomeListener(
+            [self = QPointer<MainWindow>(this)](const std::string& address, const std::string& text) {
+                if (self && self->m_history)
+                    self->m_history->transfer(address, text);
+            });
     }
     loadAtStart();
 }
@@ -154,9 +154,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildLayout()
 {
-    // Pages take the wait panel at construction; it raises itself above them while it is shown.
+    // The commands take the wait panel at construction; it raises itself above the pages while shown.
     m_waitPanel = new WaitPanel(this);
-    m_waitPanel->setTimeScale(m_services.waitScale);
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
@@ -179,24 +178,24 @@ void MainWindow::buildLayout()
     m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(8, 554, 262, 30);
-    m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
-    connect(m_transferLog, &TransferLog::retryRequested, this,
-            [this](int call) { m_transfers->retryFailed(call, m_playerList->entries()); });
+    const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
+    m_transfers = new PlayerListTransfers({m_services.processes, this, m_searchBar, m_transferLog, *m_playerList,
+                                           *m_waitPanel, m_services.viewer, m_services.waitScale, commandFile},
+                                          this);
+    connect(m_transferLog, &TransferLog::retryRequested, m_transfers, &PlayerListTransfers::retryFailed);
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(274, 4, 497, 566);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
-    const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
-    new ConfigExchange(*m_configPage, *this, *m_waitPanel, m_services.dialogs, commandFile);  // owned by the page
-    m_commandPage = new RemoteCommandPage(*this, m_services.dialogs, m_services.viewer, *m_waitPanel, m_scratchDir,
-                                          m_pageControl);
+    new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
+    m_commandPage = new RemoteCommandPage(*m_transfers, m_services.dialogs, m_scratchDir, m_pageControl);
     m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
     for (QAbstractButton* button : m_commandPage->sendButtons())
         addSendButton(button);
-    m_messagePage = new MessagePage({m_services.dialogs, *this, m_services.viewer, *m_waitPanel,
-                                     m_services.system.scratchDir(), m_kept.codePage().number()},
+    m_messagePage = new MessagePage({m_services.dialogs, *m_transfers, m_services.system.scratchDir(),
+                                     m_kept.codePage().number()},
                                     m_pageControl);
     m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
     m_fileListPage = new FileListPage(
@@ -392,8 +391,47 @@ bool MainWindow::saveAtClose()
     return true;
 }
 
+bool MainWindow::commandsAllowClose()
+{
+    const int busy = m_transfers->busyCommands();
+    if (busy == 0)
+        return true;
+    if (!m_stopCommandsOnClose) {
+        if (m_waitingForCommands)
+            return false;  // asked once; the window closes by itself when they are over
+        const QString text = busy == 1 ? QStringLiteral("1 command is still running.")
+                                       : QStringLiteral("%1 commands are still running.").arg(busy);
+        if (m_services.dialogs.askStillRunning(text) == Dialogs::StillRunningAnswer::Wait) {
+            m_waitingForCommands = true;
+            m_closeWhenCommandsOver = connect(
+                m_transfers, &PlayerListTransfers::commandsOver, this,
+                [this] {
+                    m_waitingForCommands = false;
+                    close();
+                },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+            return false;
+        }
+    }
+    // No later step goes out, and no fetch is left half written.
+    disconnect(m_closeWhenCommandsOver);
+    m_transfers->stopCommands();
+    return true;
+}
+
+void MainWindow::closeStoppingCommands()
+{
+    m_stopCommandsOnClose = true;
+    close();
+    m_stopCommandsOnClose = false;  // should saving fail, a later close asks again
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_closed && !commandsAllowClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_closed && !saveAtClose()) {
         event->ignore();
         return;
@@ -406,46 +444,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::addPlayer(const QString& name, const QString& address) { m_players->addPlayer(name, address); }
 
-QString MainWindow::put(const QString& localPath, const QString& remoteName, int row, const QString& caption)
-{
-    return m_transfers->put(m_playerList->entries(), localPath, remoteName, row, caption);
-}
-
-QString MainWindow::get(const QString& remoteName, const QString& suffix, int row, const QString& caption)
-{
-    return m_transfers->get(m_playerList->entries(), remoteName, suffix, row, caption);
-}
-
-int MainWindow::rowCount() const { return m_playerList->topLevelItemCount(); }
-
-int MainWindow::firstCheckedRow() const
-{
-    const std::vector<PlayerEntry> entries = m_playerList->entries();
-    for (size_t row = 0; row < entries.size(); ++row)
-        if (entries[row].checked)
-            return int(row);
-    return -1;
-}
-
-QString MainWindow::address(int row) const
-{
-    const std::vector<PlayerEntry> entries = m_playerList->entries();
-    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].address) : QString();
-}
-
-QString MainWindow::name(int row) const
-{
-    const std::vector<PlayerEntry> entries = m_playerList->entries();
-    return row >= 0 && size_t(row) < entries.size() ? QString::fromStdString(entries[size_t(row)].name) : QString();
-}
-
-bool MainWindow::served(int row) const
-{
-    const std::vector<PlayerEntry> entries = m_playerList->entries();
-    return row >= 0 && size_t(row) < entries.size() && entries[size_t(row)].served();
-}
-
-void MainWindow::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
+void MainWindow::addSendButton(QAbstractButton* button) { m_transfers->runner().addSendButton(button); }
 
 void MainWindow::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }
 

@@ -7,7 +7,6 @@
 #include "core/base/codepage.h"
 #include "core/base/inistore.h"
 #include "gui/mainwindow/services.h"
-#include "gui/transfer/playertransfers.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -35,11 +34,11 @@ class PlayerHistory;
 class PlayerPanel;
 class RemoteCommandPage;
 class PlayerDialog;
+class PlayerListTransfers;
 class TransferLog;
-class TransferRunner;
 class WaitPanel;
 
-class MainWindow : public QWidget, public PlayerTransfers {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
@@ -60,23 +59,18 @@ public:
     // Appends a player unless its address is listed or 256 players are; starts the online check.
     void addPlayer(const QString& name, const QString& address);
 
-    // The runner and the player list as the pages see them.
-    int rowCount() const override;
-    int firstCheckedRow() const override;
-    QString address(int row) const override;
-    QString name(int row) const override;
-    bool served(int row) const override;
-    QString workingDir() const override { return m_startDir; }
-    QString put(const QString& localPath, const QString& remoteName, int row = -1, const QString& caption = {}) override;
-    QString get(const QString& remoteName, const QString& suffix, int row = -1, const QString& caption = {}) override;
-
     // The six "Send " buttons register here, so the runner disables them while it starts clients.
     void addSendButton(QAbstractButton* button);
+    // Closes the window without asking: commands still running are stopped first (a termination
+    // signal).
+    void closeStoppingCommands();
 
     const QString& startDir() const { return m_startDir; }
     const QString& scratchDir() const { return m_scratchDir; }
     WaitPanel* waitPanel() const { return m_waitPanel; }
     ConfigPage* configPage() const { return m_configPage; }
+    // The player list and the runner as the pages see them, and the commands running.
+    PlayerListTransfers* transfers() const { return m_transfers; }
     Services& services() { return m_services; }
 
 signals:
@@ -95,6 +89,8 @@ private:
     void applyStoredSettings(const AppSettings& stored);
     AppSettings settingsFromWindow() const;
     void fillCommandDescriptions();  // the first description of each command group
+    // Before shut-down: false while commands are still busy and the window waits for them.
+    bool commandsAllowClose();
 
     Services m_services;
     QString m_startDir;
@@ -115,7 +111,7 @@ private:
     QProgressBar* m_searchBar = nullptr;
     QPushButton* m_searchButton = nullptr;
     TransferLog* m_transferLog = nullptr;
-    TransferRunner* m_transfers = nullptr;
+    PlayerListTransfers* m_transfers = nullptr;
     QTabWidget* m_pageControl = nullptr;
     ConfigPage* m_configPage = nullptr;
     RemoteCommandPage* m_commandPage = nullptr;
@@ -134,6 +130,9 @@ private:
     QPoint m_dragOffset;
     bool m_dragging = false;
     bool m_closed = false;
+    bool m_stopCommandsOnClose = false;  // a termination signal: stop them, do not ask
+    bool m_waitingForCommands = false;   // asked and told to wait: closes once they are over
+    QMetaObject::Connection m_closeWhenCommandsOver;
 };
 
 }  // namespace q7

@@ -1,8 +1,9 @@
 #include "gui/mainwindow/signalclose.h"
 
+#include "gui/mainwindow/mainwindow.h"
+
 #include <QPointer>
 #include <QSocketNotifier>
-#include <QWidget>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -20,17 +21,17 @@ extern "C" void onTerminationSignal(int)
 
 }  // namespace
 
-void closeOnTerminationSignals(QWidget* window)
+void closeOnTerminationSignals(MainWindow* window)
 {
     if (g_pipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, window);
-    QPointer<QWidget> target(window);
+    QPointer<MainWindow> target(window);
     QObject::connect(notifier, &QSocketNotifier::activated, window, [target] {
         char buffer[16];
         [[maybe_unused]] const ssize_t n = ::read(g_pipe[1], buffer, sizeof buffer);
         if (target)
-            target->close();
+            target->closeStoppingCommands();
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;

@@ -312,7 +312,8 @@ void BitmapMessageSheet::sendBitmap()
     m_steps->setValue(9);
     const QString target = QDir(m_context.scratchDir).filePath(QLatin1String(kTargetName));
     if (QFile::exists(target))
-        m_context.players.put(target, QStringLiteral("/message.target"), -1, QStringLiteral("Bitmap message"));
+        m_context.players.run(commands::bitmapMessageCommand(), m_context.players.targets(-1),
+                              {.message = fileName(target)});
     m_steps->setValue(10);
 }
 

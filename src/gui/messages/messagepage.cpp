@@ -7,7 +7,7 @@ MessagePage::MessagePage(const TextMessageSheet::Context& c, QWidget* parent) : 
     setObjectName(QStringLiteral("MessagePageControl"));
     m_bitmap = new BitmapMessageSheet({c.dialogs, c.players, c.scratchDir, c.systemCodePage}, this);
     addTab(m_bitmap, QStringLiteral("Bitmap Message"));
-    m_text = new TextMessageSheet({c.dialogs, c.players, c.viewer, c.wait, c.scratchDir, c.systemCodePage}, this);
+    m_text = new TextMessageSheet(c, this);
     addTab(m_text, QStringLiteral("Text Message"));
 }
 

@@ -1,10 +1,9 @@
 #include "gui/messages/textmessagesheet.h"
 
-#include "gui/widgets/waitpanel.h"
 #include "core/base/textfile.h"
+#include "core/commands/commandtable.h"
 #include "core/messages/textmessage.h"
 #include "gui/platform/dialogs.h"
-#include "gui/platform/viewer.h"
 #include "gui/transfer/playertransfers.h"
 
 #include <QComboBox>
@@ -129,7 +128,7 @@ void TextMessageSheet::sendText()
         m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
         return;
     }
-    m_context.players.put(message, QStringLiteral("/message.txt"), -1, QStringLiteral("Text message"));
+    m_context.players.run(commands::textMessageCommand(), m_context.players.targets(-1), {.message = fileName(message)});
     loadMemo(message);
 }
 
@@ -142,24 +141,23 @@ void TextMessageSheet::putTextFile()
     if (!chosen)
         return;
     loadMemo(*chosen);
-    m_context.players.put(*chosen, QStringLiteral("/message.txt"), -1, QStringLiteral("Put Message"));
+    m_context.players.run(commands::putMessageCommand(), m_context.players.targets(-1), {.chosen = fileName(*chosen)});
 }
 
 void TextMessageSheet::getOldMessage()
 {
     if (!anyChecked(kDriverMessage))
         return;
-    const QDir working(m_context.players.workingDir());
-    const int rows = m_context.players.rowCount();
-    auto fetched = [&](int row) { return working.filePath(QStringLiteral("Q7_%1_message_old.txt").arg(row)); };
-    for (int row = 0; row < rows; ++row)
-        QFile::remove(fetched(row));
-    m_context.players.get(QStringLiteral("/message_old.txt"), QStringLiteral("message_old.txt"), -1,
-                          QStringLiteral("Get Message"));
-    m_context.wait.pacedWait(0, 3, 1000);
-    for (int row = 0; row < rows; ++row)
-        if (QFile::exists(fetched(row)))
-            m_context.viewer.open(fetched(row));
+    // Earlier copies go first (read-only ones too), so only what this fetch brings opens.
+    const commands::Command& command = commands::getMessageCommand();
+    try {
+        commands::removeFetchedCopies(fileName(m_context.players.workingDir()), m_context.players.rowCount(),
+                                      command.fetch()->suffix);
+    } catch (const FileError& e) {
+        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    m_context.players.run(command, m_context.players.targets(-1), {});
 }
 
 }  // namespace q7

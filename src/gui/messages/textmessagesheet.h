@@ -12,8 +12,6 @@ namespace q7 {
 
 class Dialogs;
 class PlayerTransfers;
-class Viewer;
-class WaitPanel;
 
 class TextMessageSheet : public QWidget {
     Q_OBJECT
@@ -21,8 +19,6 @@ public:
     struct Context {
         Dialogs& dialogs;
         PlayerTransfers& players;
-        Viewer& viewer;
-        WaitPanel& wait;
         QString scratchDir;
         int systemCodePage;
     };

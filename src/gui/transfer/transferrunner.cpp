@@ -1,6 +1,5 @@
 #include "gui/transfer/transferrunner.h"
 
-#include "gui/platform/process.h"
 #include "gui/transfer/transferlog.h"
 
 #include <QAbstractButton>
@@ -27,6 +26,13 @@ ClientEnd clientEnd(ProcessExit::How how)
     return ClientEnd::Exited;
 }
 
+// The part of a fetched name after "Q7_<row>_" (a retry fetches into the row the player has then).
+std::string fetchSuffix(const TftpCommand& command)
+{
+    const std::string prefix = fetchedFileName(command.row, {});
+    return command.localName.starts_with(prefix) ? command.localName.substr(prefix.size()) : command.localName;
+}
+
 }  // namespace
 
 // The transfers of one call, counted as they end so the call's summary follows its last one. The
@@ -37,8 +43,10 @@ struct TransferRunner::Call {
     int id = 0;
     int retryOf = 0;  // the original call of a retry
     TransferDirection direction = TransferDirection::Put;
-    QString remote, local;
-    QString label;  // "put /reboot"
+    QString remote;
+    QString label;  // "Reboot", "put /reboot"
+    std::map<std::string, std::string> localOf;  // put: the file each player was sent, by address
+    std::string suffix;                          // get: what follows "Q7_<row>_" in the fetched name
     int total = 0;
     int ended = 0;
     int done = 0;
@@ -73,18 +81,6 @@ TransferRunner::TransferRunner(ProcessStarter& processes, QWidget* window, QProg
 
 void TransferRunner::addSendButton(QAbstractButton* button) { m_sendButtons.append(button); }
 
-QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QString& localPath,
-                            const QString& remoteName, int row, const QString& caption)
-{
-    return run(TransferDirection::Put, entries, remoteName, localPath, row, caption);
-}
-
-QString TransferRunner::get(const std::vector<PlayerEntry>& entries, const QString& remoteName,
-                            const QString& suffix, int row, const QString& caption)
-{
-    return run(TransferDirection::Get, entries, remoteName, suffix, row, caption);
-}
-
 void TransferRunner::setControlsEnabled(bool enabled)
 {
     m_window->setEnabled(enabled);
@@ -93,16 +89,128 @@ void TransferRunner::setControlsEnabled(bool enabled)
             button->setEnabled(enabled);
 }
 
-QString TransferRunner::run(TransferDirection direction, const std::vector<PlayerEntry>& entries,
-                            const QString& remoteName, const QString& local, int row, const QString& caption)
+std::shared_ptr<TransferRunner::Call> TransferRunner::newCall(TransferDirection direction, const QString& remote,
+                                                              const QString& caption, int retryOf)
 {
     auto call = std::make_shared<Call>();
     call->direction = direction;
-    call->remote = remoteName;
-    call->local = local;
+    call->remote = remote;
     const bool put = direction == TransferDirection::Put;
-    call->label = !caption.isEmpty() ? caption : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remoteName;
-    return start(call, entries, servedRows(entries, row));
+    call->label = !caption.isEmpty() ? caption : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remote;
+    call->retryOf = retryOf;
+    call->id = ++m_lastCall;
+    call->log = m_log;
+    call->listener = m_outcomeListener;
+    m_calls[call->id] = call;
+    while (m_calls.size() > kKeptCalls)
+        m_calls.erase(m_calls.begin());
+    return call;
+}
+
+std::vector<TransferRunner::ClientId> TransferRunner::start(const std::vector<TftpCommand>& clients,
+                                                            const QString& caption, ClientEnded ended,
+                                                            const std::vector<Refusal>& refused)
+{
+    const TftpCommand* first = !clients.empty() ? &clients.front() : !refused.empty() ? &refused.front().command : nullptr;
+    const auto call = newCall(first ? first->direction : TransferDirection::Put,
+                              first ? fromUtf8(first->remoteName) : QString(), caption);
+    return launch(call, clients, refused, std::move(ended));
+}
+
+std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_ptr<Call>& call,
+                                                             const std::vector<TftpCommand>& clients,
+                                                             const std::vector<Refusal>& refused, ClientEnded ended)
+{
+    m_bar->setValue(m_bar->maximum());
+    setControlsEnabled(false);
+
+    call->total = int(clients.size() + refused.size());
+    for (const Refusal& refusal : refused)
+        call->report(refusal.command, TransferOutcome{TransferOutcome::Kind::Failed, refusal.reason});
+
+    const std::string dir = m_workingDir.toStdString();
+    std::vector<ClientId> ids;
+    for (size_t i = 0; i < clients.size(); ++i) {
+        const TftpCommand& command = clients[i];
+        if (command.direction == TransferDirection::Put)
+            call->localOf[command.address] = command.localName;
+        else
+            call->suffix = fetchSuffix(command);
+        QStringList arguments;
+        for (const std::string& argument : command.arguments)
+            arguments << fromUtf8(argument);
+        const ClientId id = ++m_lastClient;
+        ids.push_back(id);
+        // Clients may end after the runner is gone: then only the call still hears of it.
+        const ProcessHandle process = m_processes.start(
+            fromUtf8(command.program), arguments, m_workingDir,
+            [self = QPointer<TransferRunner>(this), call, command, dir, id, i, ended](const ProcessExit& exit) {
+                TransferOutcome outcome = judgeClientEnd(clientEnd(exit.how), exit.code, exit.output.toStdString());
+                if (command.direction == TransferDirection::Get)
+                    outcome = finishFetch(dir, command.clientName, command.localName, outcome);
+                if (self)
+                    self->m_clients.erase(id);
+                call->report(command, outcome);
+                if (ended)
+                    ended(i, outcome);
+            });
+        m_clients[id] = Client{call, command, process};
+    }
+
+    setControlsEnabled(true);
+    m_bar->setValue(0);
+    if (call->total == 0 && m_log)
+        m_log->addLine(call->label + QStringLiteral(": no served player"), {}, true, call->id, call->retryOf);
+    return ids;
+}
+
+void TransferRunner::stop(ClientId id)
+{
+    const auto found = m_clients.find(id);
+    if (found == m_clients.end())
+        return;
+    const Client client = std::move(found->second);
+    m_clients.erase(found);
+    m_processes.stop(client.process);
+    TransferOutcome outcome{TransferOutcome::Kind::Failed, "stopped"};
+    if (client.command.direction == TransferDirection::Get)  // the temporary goes now, not at shut-down
+        outcome = finishFetch(m_workingDir.toStdString(), client.command.clientName, client.command.localName, outcome);
+    client.call->report(client.command, outcome);
+}
+
+QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QString& localPath,
+                            const QString& remoteName, int row, const QString& caption)
+{
+    const auto call = newCall(TransferDirection::Put, remoteName, caption);
+    const std::string local = localPath.toStdString(), remote = remoteName.toStdString(), port = tftpPort();
+    std::vector<TftpCommand> clients;
+    for (const int r : servedRows(entries, row))
+        clients.push_back(putCommand(r, entries[size_t(r)].address, local, remote, port));
+    launch(call, clients, {}, {});
+    return clients.empty() ? QString() : fromUtf8(clients.back().address);
+}
+
+QString TransferRunner::get(const std::vector<PlayerEntry>& entries, const QString& remoteName,
+                            const QString& suffix, int row, const QString& caption)
+{
+    const auto call = newCall(TransferDirection::Get, remoteName, caption);
+    call->suffix = suffix.toStdString();
+    const std::string dir = m_workingDir.toStdString(), remote = remoteName.toStdString(), port = tftpPort();
+    std::vector<TftpCommand> clients;
+    std::vector<Refusal> refused;
+    QString result;
+    for (const int r : servedRows(entries, row)) {
+        std::string error;
+        const std::string clientName = createFetchFile(dir, fetchedFileName(r, call->suffix), &error);
+        TftpCommand command = getCommand(r, entries[size_t(r)].address, remote, call->suffix, port, clientName);
+        result = fromUtf8(command.localName);
+        if (clientName.empty())
+            refused.push_back({std::move(command), error});
+        else
+            clients.push_back(std::move(command));
+    }
+    launch(call, clients, refused, {});
+    return result;
 }
 
 void TransferRunner::retryFailed(int id, const std::vector<PlayerEntry>& entries)
@@ -110,69 +218,30 @@ void TransferRunner::retryFailed(int id, const std::vector<PlayerEntry>& entries
     const auto found = m_calls.find(id);
     if (found == m_calls.end() || found->second->failed.empty())
         return;
-    const Call& original = *found->second;
-    auto call = std::make_shared<Call>();
-    call->direction = original.direction;
-    call->remote = original.remote;
-    call->local = original.local;
-    call->label = original.label;
-    call->retryOf = original.retryOf ? original.retryOf : original.id;
-    start(call, entries, rowsAt(entries, original.failed));
-}
-
-QString TransferRunner::start(const std::shared_ptr<Call>& call, const std::vector<PlayerEntry>& entries,
-                              const std::vector<int>& rows)
-{
-    m_bar->setValue(m_bar->maximum());
-    setControlsEnabled(false);
-
-    call->id = ++m_lastCall;
-    call->log = m_log;
-    call->listener = m_outcomeListener;
-    call->total = int(rows.size());
-    m_calls[call->id] = call;
-    while (m_calls.size() > kKeptCalls)
-        m_calls.erase(m_calls.begin());
-
-    const bool put = call->direction == TransferDirection::Put;
-    const std::string port = tftpPort();
-    const std::string dir = m_workingDir.toStdString();
-    const std::string local = call->local.toStdString(), remote = call->remote.toStdString();
-    QString result;
-    for (const int r : rows) {
+    const std::shared_ptr<Call> original = found->second;
+    const auto call = newCall(original->direction, original->remote, original->label,
+                              original->retryOf ? original->retryOf : original->id);
+    call->suffix = original->suffix;
+    const std::string dir = m_workingDir.toStdString(), remote = original->remote.toStdString(), port = tftpPort();
+    std::vector<TftpCommand> clients;
+    std::vector<Refusal> refused;
+    for (const int r : rowsAt(entries, original->failed)) {
         const std::string& address = entries[size_t(r)].address;
-        TftpCommand command;
-        if (put) {
-            command = putCommand(r, address, local, remote, port);
-        } else {
-            std::string error;
-            const std::string clientName = createFetchFile(dir, fetchedFileName(r, local), &error);
-            command = getCommand(r, address, remote, local, port, clientName);
-            if (clientName.empty()) {
-                call->report(command, TransferOutcome{TransferOutcome::Kind::Failed, error});
-                result = fromUtf8(command.localName);
-                continue;
-            }
+        if (original->direction == TransferDirection::Put) {
+            const auto local = original->localOf.find(address);
+            clients.push_back(putCommand(r, address, local != original->localOf.end() ? local->second : std::string(),
+                                         remote, port));
+            continue;
         }
-        QStringList arguments;
-        for (const std::string& argument : command.arguments)
-            arguments << fromUtf8(argument);
-        m_processes.start(fromUtf8(command.program), arguments, m_workingDir,
-                          [call, command, dir](const ProcessExit& exit) {
-                              TransferOutcome outcome =
-                                  judgeClientEnd(clientEnd(exit.how), exit.code, exit.output.toStdString());
-                              if (command.direction == TransferDirection::Get)
-                                  outcome = finishFetch(dir, command.clientName, command.localName, outcome);
-                              call->report(command, outcome);
-                          });
-        result = put ? fromUtf8(address) : fromUtf8(command.localName);
+        std::string error;
+        const std::string clientName = createFetchFile(dir, fetchedFileName(r, call->suffix), &error);
+        TftpCommand command = getCommand(r, address, remote, call->suffix, port, clientName);
+        if (clientName.empty())
+            refused.push_back({std::move(command), error});
+        else
+            clients.push_back(std::move(command));
     }
-
-    setControlsEnabled(true);
-    m_bar->setValue(0);
-    if (rows.empty() && m_log)
-        m_log->addLine(call->label + QStringLiteral(": no served player"), {}, true, call->id, call->retryOf);
-    return result;
+    launch(call, clients, refused, {});
 }
 
 }  // namespace q7

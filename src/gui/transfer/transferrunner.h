@@ -1,11 +1,12 @@
 #pragma once
-// put and get: one tftp client per served row, started through the
-// process seam and never waited for. While it starts them the runner shows SearchBar full and
-// disables the main window and the "Send " buttons; each client's end is judged later and shown
-// in the transfer log.
+// The window's TFTP runner: one tftp client per transfer, started through the process seam and
+// never waited for. While it starts them the runner shows SearchBar full and disables the main
+// window and the "Send " buttons; each client's end is judged later and shown in the transfer log,
+// one line per transfer and one summary per call. A command's clients can be ended early.
 
 #include "core/players/playerlist.h"
 #include "core/transfer/tftpcommand.h"
+#include "gui/platform/process.h"
 
 #include <QList>
 #include <QObject>
@@ -21,7 +22,6 @@ class QProgressBar;
 
 namespace q7 {
 
-class ProcessStarter;
 class TransferLog;
 
 class TransferRunner : public QObject {
@@ -32,6 +32,7 @@ public:
 
     // The folder clients run in and fetched files land in.
     void setWorkingDir(const QString& dir) { m_workingDir = dir; }
+    const QString& workingDir() const { return m_workingDir; }
     // Told of every transfer's end: the player's address and the log's words for it ("Reboot: done").
     using OutcomeListener = std::function<void(const std::string& address, const std::string& text)>;
     void setOutcomeListener(OutcomeListener listener) { m_outcomeListener = std::move(listener); }
@@ -39,10 +40,29 @@ public:
     // A button to disable while transfers start (the six "Send " buttons register here).
     void addSendButton(QAbstractButton* button);
 
-    // The address of the last served row; empty when no row was served.
+    // Starts `clients` (a command's transfers of one step, a fetch's temporary already made in the
+    // working folder) as one call logged as `caption`; `refused` are transfers of that step that
+    // failed before a client could start, logged with them. `ended(i, outcome)` runs from the event
+    // loop once client i has ended and been judged (a fetch renamed into place or removed), never
+    // within this call. Returns one id per client, for stop(). No client and no refusal logs
+    // "<caption>: no served player".
+    using ClientEnded = std::function<void(size_t client, const TransferOutcome& outcome)>;
+    struct Refusal {
+        TftpCommand command;  // its direction, row, address and remote name
+        std::string reason;
+    };
+    using ClientId = quint64;
+    std::vector<ClientId> start(const std::vector<TftpCommand>& clients, const QString& caption,
+                                ClientEnded ended, const std::vector<Refusal>& refused = {});
+    // Ends a client started by start() at once: a fetch's temporary is removed, the transfer is
+    // logged as "failed (stopped)", and its `ended` is not called. A client that has ended is left.
+    void stop(ClientId id);
+
+    // A single put or get outside any command, for row (-1: every served row); `caption` names
+    // the call in the log ("put /reboot" by default). Returns the address (put) or the fetched
+    // name (get) of the last served row; empty when no row was served.
     QString put(const std::vector<PlayerEntry>& entries, const QString& localPath, const QString& remoteName,
                 int row, const QString& caption = {});
-    // The local name fetched from the last served row ("Q7_" + row + "_" + suffix); empty when none.
     QString get(const std::vector<PlayerEntry>& entries, const QString& remoteName, const QString& suffix, int row,
                 const QString& caption = {});
 
@@ -53,10 +73,15 @@ public:
 
 private:
     struct Call;
-    QString run(TransferDirection direction, const std::vector<PlayerEntry>& entries, const QString& remoteName,
-                const QString& local, int row, const QString& caption);
-    QString start(const std::shared_ptr<Call>& call, const std::vector<PlayerEntry>& entries,
-                  const std::vector<int>& rows);
+    struct Client {
+        std::shared_ptr<Call> call;
+        TftpCommand command;
+        ProcessHandle process = 0;
+    };
+    std::shared_ptr<Call> newCall(TransferDirection direction, const QString& remote, const QString& caption,
+                                  int retryOf = 0);
+    std::vector<ClientId> launch(const std::shared_ptr<Call>& call, const std::vector<TftpCommand>& clients,
+                                 const std::vector<Refusal>& refused, ClientEnded ended);
     void setControlsEnabled(bool enabled);
 
     ProcessStarter& m_processes;
@@ -68,6 +93,8 @@ private:
     OutcomeListener m_outcomeListener;
     int m_lastCall = 0;
     std::map<int, std::shared_ptr<Call>> m_calls;  // the latest calls, for retries
+    ClientId m_lastClient = 0;
+    std::map<ClientId, Client> m_clients;  // started and not ended yet
 };
 
 }  // namespace q7

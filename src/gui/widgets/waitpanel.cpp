@@ -1,9 +1,9 @@
 #include "gui/widgets/waitpanel.h"
 
-#include <QEventLoop>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QTimer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace q7 {
@@ -14,50 +14,71 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
-    setFixedSize(260, 90);
+    setFixedSize(260, 100);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Please waitting connection "), this));
     layout->addWidget(new QLabel(QStringLiteral("......"), this));
+    auto* row = new QHBoxLayout;
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("WaitBar"));
     m_bar->setRange(0, 10);
     m_bar->setTextVisible(false);
-    layout->addWidget(m_bar);
+    row->addWidget(m_bar, 1);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("WaitCancelButton"));
+    m_cancel->setAccessibleDescription(QStringLiteral("Stops the command whose wait is shown"));
+    row->addWidget(m_cancel);
+    layout->addLayout(row);
+    connect(m_cancel, &QPushButton::clicked, this, &WaitPanel::cancelLatest);
     hide();
 }
 
-void WaitPanel::pacedWait(int from, int to, int stepMs) { Wait(*this, stepMs).pace(from, to, to); }
-
-WaitPanel::Wait::Wait(WaitPanel& panel, int stepMs) : m_panel(&panel), m_stepMs(stepMs)
+WaitPanel::Turn WaitPanel::take(std::function<void()> cancel)
 {
-    panel.m_waits.append(this);
-    panel.show();
-    panel.raise();
+    const Turn turn = ++m_lastTurn;
+    m_turns.append({turn, std::move(cancel)});
+    show();
+    raise();
+    return turn;
 }
 
-WaitPanel::Wait::~Wait()
+void WaitPanel::step(Turn turn, int position, int maximum)
 {
-    if (!m_panel)
-        return;
-    m_panel->m_waits.removeOne(this);
-    if (m_panel->m_waits.isEmpty())
-        m_panel->hide();
-}
-
-void WaitPanel::Wait::pace(int from, int to, int maximum)
-{
-    for (int position = from; position <= to && m_panel; ++position) {
-        if (m_panel->m_waits.last() == this) {
-            m_panel->m_bar->setMaximum(maximum);
-            m_panel->m_bar->setValue(position);
-        }
-        emit m_panel->stepped(position);
-        if (!m_panel)
-            return;
-        QEventLoop loop;
-        QTimer::singleShot(int(m_stepMs * m_panel->m_timeScale), &loop, &QEventLoop::quit);
-        loop.exec();
+    for (Held& held : m_turns) {
+        if (held.turn != turn)
+            continue;
+        held.position = position;
+        held.maximum = maximum;
+        if (&held == &m_turns.last())
+            showLatest();
+        break;
     }
+    emit stepped(position);
+}
+
+void WaitPanel::release(Turn turn)
+{
+    m_turns.removeIf([turn](const Held& held) { return held.turn == turn; });
+    if (m_turns.isEmpty())
+        hide();
+    else
+        showLatest();
+}
+
+void WaitPanel::showLatest()
+{
+    const Held& latest = m_turns.last();
+    m_bar->setMaximum(latest.maximum);
+    m_bar->setValue(latest.position);
+}
+
+void WaitPanel::cancelLatest()
+{
+    if (m_turns.isEmpty())
+        return;
+    const std::function<void()> cancel = m_turns.last().cancel;  // releases the turn, so taken first
+    if (cancel)
+        cancel();
 }
 
 }  // namespace q7

@@ -1,55 +1,51 @@
 #pragma once
-// The wait panel: shown while the tool gives players time to act. A paced wait steps the bar once
-// per interval and keeps handling the window's events in between, so the operator may start
-// another operation meanwhile; that one's wait then runs inside the first one's.
+// The wait panel: shown while the tool gives players time to act. It only shows; the commands time
+// their waits themselves (timers, never a nested event loop), so the operator may start another
+// command meanwhile: that one's wait then takes over the bar until it has ended. Cancel stops the
+// command whose wait the bar shows.
 
 #include <QFrame>
 #include <QList>
-#include <QPointer>
+#include <functional>
 
 class QProgressBar;
+class QPushButton;
 
 namespace q7 {
 
 class WaitPanel : public QFrame {
     Q_OBJECT
 public:
-    // The waits of one operation, from its first paced wait until it hides the panel (ends or
-    // goes out of scope). The panel shows while any Wait lives and hides when the last one ends;
-    // the latest Wait begun moves the bar, an earlier one takes it back once the later ones end.
-    class Wait {
-    public:
-        // `stepMs` is scaled by the panel's time scale (tests use 0).
-        Wait(WaitPanel& panel, int stepMs);
-        ~Wait();
-        Wait(const Wait&) = delete;
-        Wait& operator=(const Wait&) = delete;
-
-        // Sets the bar's maximum, then for each position from `from` to `to` sets the bar, handles
-        // pending events and pauses one step.
-        void pace(int from, int to, int maximum);
-
-    private:
-        QPointer<WaitPanel> m_panel;
-        int m_stepMs;
-    };
-
     explicit WaitPanel(QWidget* parent = nullptr);
 
-    // A wait on its own: shows the panel, steps the bar from `from` to `to` of `to`, hides it
-    // (unless another wait still runs).
-    void pacedWait(int from, int to, int stepMs);
-
-    void setTimeScale(double scale) { m_timeScale = scale; }
+    // A command's turn on the panel, from its first wait until it has ended. The panel shows while
+    // any turn is held; the turn taken last moves the bar, and Cancel calls its `cancel`, which is
+    // to stop the command and release the turn. An earlier turn takes the bar back, at its own
+    // position, once the later ones are released.
+    using Turn = int;
+    Turn take(std::function<void()> cancel);
+    // The turn's wait stands at `position` of `maximum`.
+    void step(Turn turn, int position, int maximum);
+    void release(Turn turn);
 
 signals:
-    // Each step of every wait, before its pause.
+    // Each step of every wait, shown on the bar or not.
     void stepped(int position);
 
 private:
+    struct Held {
+        Turn turn;
+        std::function<void()> cancel;
+        int position = 0;
+        int maximum = 0;
+    };
+    void showLatest();
+    void cancelLatest();
+
     QProgressBar* m_bar = nullptr;
-    double m_timeScale = 1.0;
-    QList<const Wait*> m_waits;  // alive, in the order they began
+    QPushButton* m_cancel = nullptr;
+    QList<Held> m_turns;  // in the order they were taken
+    Turn m_lastTurn = 0;
 };
 
 }  // namespace q7

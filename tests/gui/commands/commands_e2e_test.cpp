@@ -4,7 +4,9 @@
 #include "support/playerrig.h"
 
 #include <QLineEdit>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace q7;
 using namespace q7::test;
@@ -47,6 +49,7 @@ TEST(CommandsEndToEnd, fileListFetchesAndOpensEachServedPlayersListing)
 
     holdAt(rig, {{5, "Get HDD List /getfiles: 2 of 2 players done"}, {15, "Get HDD List /Q7files: 2 of 2 players done"}});
     rig.click("FileListButton");
+    ASSERT_TRUE(rig.settled()) << rig.log().join('\n').toStdString();
 
     EXPECT_EQ(rig.platform.viewer.opened, (QStringList{QString::fromStdString(rig.inStart("Q7_0_q7files.txt")),
                                                        QString::fromStdString(rig.inStart("Q7_2_q7files.txt"))}));
@@ -59,5 +62,61 @@ TEST(CommandsEndToEnd, fileListFetchesAndOpensEachServedPlayersListing)
 }
 
 TEST(CommandsEndToEnd, backupAndRestoreRoundTripAPlayersConfiguration) { backupAndRestoreRoundTrip(0.0, true); }
+
+// When the player journalled `name`: milliseconds into the day (UTC), none when it did not.
+std::optional<long> journalled(const std::string& journal, const std::string& name)
+{
+    const size_t at = journal.find("\"name\":\"" + name + "\"");
+    if (at == std::string::npos)
+        return std::nullopt;
+    const size_t line = journal.rfind('\n', at) == std::string::npos ? 0 : journal.rfind('\n', at) + 1;
+    const size_t clock = journal.find('T', line) + 1;  // "time":"YYYY-MM-DDTHH:MM:SS.mmmZ"
+    const auto number = [&](size_t offset, size_t digits) { return std::stol(journal.substr(clock + offset, digits)); };
+    return ((number(0, 2) * 60 + number(3, 2)) * 60 + number(6, 2)) * 1000 + number(9, 3);
+}
+
+// Closing the window while a Restore waits for the player to take its file: asked once, "Stop
+// them" sends nothing more and leaves no file behind; "Wait" keeps the window open until the
+// command has sent /restoreconfig after the full wait, then it closes by itself.
+TEST(CommandsEndToEnd, closingDuringARestoreStopsItOrWaitsForIt)
+{
+    constexpr double kScale = 0.3;  // the 7.1 s wait takes 2.13 s
+    constexpr int kWaitMs = int(7100 * kScale);
+    for (const auto answer : {Dialogs::StillRunningAnswer::Stop, Dialogs::StillRunningAnswer::Wait}) {
+        const bool stop = answer == Dialogs::StillRunningAnswer::Stop;
+        SCOPED_TRACE(stop ? "Stop them" : "Wait");
+        PlayerRig rig(1, kScale);
+        rig.mark(0, true, true);
+        rig.window->configPage()->enableBackupRestore();
+        bool closed = false;
+        QObject::connect(rig.window.get(), &MainWindow::closed, [&] { closed = true; });
+        rig.window->show();
+
+        rig.click("RestoreButton");
+        ASSERT_TRUE(rig.logged("Restore /config.conf.put: 1 of 1 player done")) << rig.log().join('\n').toStdString();
+        ASSERT_TRUE(rig.window->waitPanel()->isVisibleTo(rig.window.get()));  // still waiting
+        rig.platform.dialogs.stillRunningAnswers.push_back(answer);
+        EXPECT_EQ(rig.window->close(), stop);
+        EXPECT_EQ(rig.platform.dialogs.stillRunningQuestions, std::vector<QString>{"1 command is still running."});
+        Q7_WAIT_VERIFY_WITH_TIMEOUT(closed, 20000);
+        EXPECT_FALSE(rig.window->isVisible());
+
+        const std::optional<long> put = journalled(rig.journal(0), "/config.conf.put");
+        ASSERT_TRUE(put.has_value()) << rig.journal(0);
+        if (stop) {
+            // Well past the end of the wait the player has still not been told to adopt the file.
+            EXPECT_FALSE(waitUntil([&] { return journalled(rig.journal(0), "/restoreconfig").has_value(); },
+                                   kWaitMs + 1000))
+                << rig.journal(0);
+        } else {
+            const std::optional<long> adopt = journalled(rig.journal(0), "/restoreconfig");
+            ASSERT_TRUE(adopt.has_value()) << rig.journal(0);
+            // The put is journalled as it ends, a little after the wait began.
+            EXPECT_GE((*adopt - *put + 86400000) % 86400000, kWaitMs - 250) << rig.journal(0);
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(rig.startDir))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("tftp")) << entry.path();
+    }
+}
 
 }  // namespace

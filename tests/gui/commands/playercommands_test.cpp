@@ -1,13 +1,19 @@
 // The Remote Command page and the Configuration tab's Backup and Restore driven through the real
 // main window, with the process seam, the dialogs and the viewer faked. A trace records, in order,
 // each transfer the runner starts (remote name, local file and its bytes at that moment, rows), each
-// step of the wait bar and each hiding of the wait panel.
+// step of the wait bar and each hiding of the wait panel. The fake players take every put at once,
+// deliver the fetches of the rows in `delivers` and time out the others, unless a remote name is
+// held: then its clients run until the test releases them. Commands run on from the event loop,
+// so a test waits for them to settle.
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widgets/waitpanel.h"
 #include "core/config/configfile.h"
 #include "gui/config/configpage.h"
 #include "gui/players/playerlistview.h"
+#include "gui/mainwindow/signalclose.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "support/fakes.h"
+#include "support/qtwait.h"
 #include "support/tempdir.h"
 
 #include <QComboBox>
@@ -21,10 +27,12 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 namespace fs = std::filesystem;
 using namespace q7;
@@ -67,6 +75,17 @@ public:
         return widget;
     }
     void click(const char* button) { find<QPushButton>(button)->click(); }
+    // Every command has ended and no fetch of one is still being written.
+    bool settled(int timeoutMs = 5000) const
+    {
+        return waitUntil([this] { return window->transfers()->busyCommands() == 0; }, timeoutMs);
+    }
+    // Ends the held clients that still run, successfully.
+    void release()
+    {
+        for (const size_t index : std::exchange(heldStarts, {}))
+            platform.processes.finish(index, ProcessExit::How::Exited, 0);
+    }
     std::string path(const std::string& name) const { return dir.file(name); }
     QString qpath(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
     std::string relative(const QString& path) const
@@ -92,8 +111,11 @@ public:
         return out;
     }
 
-    // Rows whose player delivers a fetched file (its bytes), and what happens at a wait step.
+    // Rows whose player delivers a fetched file (its bytes), remote names whose clients are held,
+    // and what happens at a wait step.
     std::map<int, std::string> delivers;
+    std::set<std::string> held;
+    std::vector<size_t> heldStarts;
     std::function<void(int position)> onStep;
 
     TempDir dir;
@@ -122,20 +144,31 @@ private:
     {
         const QStringList& a = start.arguments;
         const size_t index = platform.processes.starts.size() - 1;
-        if (a.value(5) == QStringLiteral("put")) {
+        const auto end = [this, index](int code, const QByteArray& output = {}) {
+            QTimer::singleShot(0, this, [this, index, code, output] {
+                platform.processes.finish(index, ProcessExit::How::Exited, code, output);
+            });
+        };
+        const bool put = a.value(5) == QStringLiteral("put");
+        const std::string remote = (put ? a[7] : a[4]).toStdString();
+        if (put) {
             const int row = a[2].section('.', 3).toInt() - 2;
             std::string bytes = readBytes(a[6].toStdString());
             if (bytes.size() > 40)
                 bytes = "<long>";
-            add("put " + a[7].toStdString() + " " + relative(a[6]) + " '" + bytes + "'", row);
-            return;
+            add("put " + remote + " " + relative(a[6]) + " '" + bytes + "'", row);
+        } else {
+            const int row = a[0].section('.', 3).toInt() - 2;
+            add("get " + remote, row);
+            if (const auto it = delivers.find(row); it != delivers.end())
+                writeBytes(dir.file(a[5].toStdString()), it->second);
+            else if (!held.count(remote))
+                return end(69, "Transfer timed out.\n");
         }
-        const int row = a[0].section('.', 3).toInt() - 2;
-        add("get " + a[4].toStdString(), row);
-        if (const auto it = delivers.find(row); it != delivers.end()) {
-            writeBytes(dir.file(a[5].toStdString()), it->second);
-            QTimer::singleShot(0, this, [this, index] { platform.processes.finish(index, ProcessExit::How::Exited, 0); });
-        }
+        if (held.count(remote))
+            heldStarts.push_back(index);
+        else
+            end(0);
     }
     void stepped(int position)
     {
@@ -267,6 +300,7 @@ TEST(RemoteCommandPage, everyCatalogueRowSendsItsTransfersWaitsAndOpensItsCopies
             h.find<QLineEdit>("Edit2")->setText(QLatin1String(c.volume));
 
         h.click(sendButton(c.box));
+        ASSERT_TRUE(h.settled());
 
         EXPECT_EQ(h.trace(), c.trace);
         EXPECT_EQ(h.opened(), c.opened);
@@ -303,12 +337,14 @@ TEST(RemoteCommandPage, withNoCheckedPlayerEveryButtonOnlySaysSo)
     EXPECT_EQ(h.trace(), Lines());
 }
 
-TEST(RemoteCommandPage, checkedButOfflinePlayersGetNothingYetEveryStepRuns)
+// With nobody to give time to, the command waits for nobody either.
+TEST(RemoteCommandPage, checkedButOfflinePlayersGetNothingAndTheLogSaysSo)
 {
     Harness h({{true, false}, {false, true}});
     h.find<QComboBox>("ConfigBox")->setCurrentIndex(1);
     h.click("ConfigButton");
-    EXPECT_EQ(h.trace(), (Lines{"wait 0..5/15", "wait 5..15/15", "hide"}));
+    ASSERT_TRUE(h.settled());
+    EXPECT_EQ(h.trace(), Lines());
     EXPECT_TRUE(h.opened().isEmpty());
     EXPECT_EQ(h.log(), (QStringList{"Backup Config /saveconfig: no served player",
                                     "Backup Config /config.conf: no served player"}));
@@ -497,28 +533,135 @@ TEST(RemoteCommandPage, volumeFieldShowsOnlyForVolumeAndTakesTwoDigits)
 
 // ---- Waits on one panel ----
 
+// The transfers of the trace that mention `remote` names, in order.
+Lines only(const Lines& trace, const std::set<std::string>& remotes)
+{
+    Lines out;
+    for (const std::string& line : trace)
+        for (const std::string& remote : remotes)
+            if (line.find(" " + remote + " ") != std::string::npos)
+                out.push_back(line);
+    return out;
+}
+
 TEST(RemoteCommandPage, anOperationStartedDuringAWaitTakesTheBarAndThePanelHidesAfterTheLast)
 {
     Harness h;
     h.find<QPushButton>("RestoreButton")->setEnabled(true);
-    std::vector<std::pair<int, bool>> shownDuring;  // bar maximum and visibility at each step
+    std::vector<bool> shownDuring;  // at each step of either wait
+    int maximumAfterRestore = -1;
     bool nested = false;
     h.onStep = [&](int position) {
-        shownDuring.emplace_back(h.bar->maximum(), h.window->waitPanel()->isVisibleTo(h.window.get()));
+        shownDuring.push_back(h.window->waitPanel()->isVisibleTo(h.window.get()));
         if (position == 2 && !nested) {
             nested = true;
-            h.click("RestoreButton");  // runs inside the File List wait, as the operator's click would
+            h.click("RestoreButton");  // during the File List wait, as the operator's click would
+            maximumAfterRestore = h.bar->maximum();
         }
     };
     h.find<QComboBox>("FileListCMDBox")->setCurrentIndex(0);
     h.click("FileListButton");
-    EXPECT_EQ(h.trace(), (Lines{put("/getfiles"), "wait 0..2/15", put("/config.conf.put", "127.0.0.2_config.conf '<long>'", "0"),
-                                "wait 0..70/70", put("/restoreconfig", kNull, "0"), "wait 3..5/15",
-                                "get /Q7files @0,1", "wait 5..15/15", "hide"}));
-    EXPECT_EQ(std::count(shownDuring.begin(), shownDuring.end(), std::pair(70, true)), 71);
-    EXPECT_EQ(std::count(shownDuring.begin(), shownDuring.end(), std::pair(15, true)), 6 + 11);
-    EXPECT_EQ(shownDuring.size(), 71u + 6 + 11);
+    ASSERT_TRUE(h.settled());
+
+    EXPECT_EQ(maximumAfterRestore, 70);  // the later wait has the bar
+    const Lines trace = h.trace();
+    EXPECT_EQ(only(trace, {"/getfiles", "/Q7files"}), (Lines{put("/getfiles"), "get /Q7files @0,1"}));
+    EXPECT_EQ(only(trace, {"/config.conf.put", "/restoreconfig"}),
+              (Lines{put("/config.conf.put", "127.0.0.2_config.conf '<long>'", "0"), put("/restoreconfig", kNull, "0")}));
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "hide"), 1);
+    EXPECT_EQ(trace.back(), "hide");
+    EXPECT_EQ(shownDuring, std::vector<bool>(71 + 6 + 11, true));
     EXPECT_FALSE(h.window->waitPanel()->isVisibleTo(h.window.get()));
+}
+
+// Stopping a command: Cancel on the wait panel, a termination signal, or closing the window while
+// it is busy (asked once: "Wait" or "Stop them"). A stopped command takes no further step, its
+// running clients are ended and a fetch's temporary is removed; shut-down runs only after it.
+TEST(RemoteCommandPage, aBusyCommandIsStoppedOrWaitedForAndNothingOfItIsLeft)
+{
+    enum class Action { Cancel, TerminationSignal, CloseStop, CloseWait };
+    struct Case {
+        const char* name;
+        const char* box;
+        int index;
+        std::set<std::string> held;  // clients that run on until the test releases them
+        Action action;
+        const char* busyAt;  // the trace's last line when the test acts (Cancel acts at step 10)
+        Lines trace;
+        bool closed;
+        size_t stoppedClients;
+        std::vector<QString> questions = {};
+    };
+    const Case cases[] = {
+        {"Cancel during the fetch's wait", "ConfigBox", 1, {"/config.conf"}, Action::Cancel, "",
+         {put("/saveconfig"), "wait 0..5/15", "get /config.conf @0,1", "wait 5..10/15", "hide"}, false, 2},
+        {"a termination signal while the list is put", "EraseBox", 1, {"/delete.lst"}, Action::TerminationSignal,
+         "wait 0..5/5", {put("/delete.lst", kList), "wait 0..5/5", "hide"}, true, 2},
+        {"closing, Stop them, while a fetch is written", "ConfigBox", 1, {"/config.conf"}, Action::CloseStop, "hide",
+         {put("/saveconfig"), "wait 0..5/15", "get /config.conf @0,1", "wait 5..15/15", "hide"}, true, 2,
+         {"1 command is still running."}},
+        {"closing, Wait, while the list is put", "EraseBox", 1, {"/delete.lst"}, Action::CloseWait, "wait 0..5/5",
+         {put("/delete.lst", kList), "wait 0..5/5", put("/delfiles"), "hide"}, true, 0,
+         {"1 command is still running."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        writeBytes(h.path("lists/chosen.lst"), "/001.mpg");
+        h.platform.dialogs.fileAnswers.push_back(h.qpath("lists/chosen.lst"));
+        h.held = c.held;
+        bool closed = false;
+        QObject::connect(h.window.get(), &MainWindow::closed, [&] { closed = true; });
+        h.window->show();
+        closeOnTerminationSignals(h.window.get());
+        if (c.action == Action::Cancel)
+            h.onStep = [&](int position) {
+                if (position == 10)
+                    h.find<QPushButton>("WaitCancelButton")->click();
+            };
+        h.find<QComboBox>(c.box)->setCurrentIndex(c.index);
+        h.click(sendButton(c.box));
+
+        if (c.action != Action::Cancel) {
+            Q7_WAIT_VERIFY(h.trace().back() == c.busyAt);
+            EXPECT_EQ(h.window->transfers()->busyCommands(), 1);
+        }
+        switch (c.action) {
+        case Action::Cancel:
+            break;
+        case Action::TerminationSignal:
+            ::raise(SIGTERM);
+            break;
+        case Action::CloseStop:
+        case Action::CloseWait:
+            h.platform.dialogs.stillRunningAnswers.push_back(c.action == Action::CloseStop
+                                                                 ? Dialogs::StillRunningAnswer::Stop
+                                                                 : Dialogs::StillRunningAnswer::Wait);
+            EXPECT_EQ(h.window->close(), c.action == Action::CloseStop);
+            if (c.action == Action::CloseWait) {
+                EXPECT_FALSE(h.window->close());  // asked once only: it closes by itself
+                EXPECT_FALSE(closed);
+                h.release();
+            }
+            break;
+        }
+        if (c.closed) {
+            Q7_WAIT_VERIFY(closed);
+        }
+        ASSERT_TRUE(h.settled());
+        EXPECT_EQ(closed, c.closed);
+        EXPECT_EQ(h.trace(), c.trace);
+        EXPECT_EQ(h.platform.dialogs.stillRunningQuestions, c.questions);
+        EXPECT_EQ(size_t(std::count_if(h.platform.processes.starts.begin(), h.platform.processes.starts.end(),
+                                       [](const auto& start) { return start.stopped; })),
+                  c.stoppedClients);
+        for (const auto& entry : fs::directory_iterator(h.dir.path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("tftp")) << entry.path();
+        EXPECT_FALSE(h.window->waitPanel()->isVisibleTo(h.window.get()));
+    }
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
 }
 
 // ---- Backup and Restore on the Configuration tab ----
@@ -568,6 +711,7 @@ TEST_F(ConfigExchangeTest, backupLoadsTheTopmostCheckedPlayersConfigurationAndRu
     EXPECT_FALSE(h->find("ScrollingTextColor")->isEnabled());
 
     h->click("BackupButton");
+    ASSERT_TRUE(h->settled());
 
     EXPECT_EQ(h->trace(), (Lines{put("/saveconfig", kNull, "1"), "wait 0..50/100", "get /config.conf @1",
                                  "wait 51..100/100", "hide"}));
@@ -590,12 +734,14 @@ TEST_F(ConfigExchangeTest, backupNeverLoadsAStaleCopyWhenThePlayerStaysSilentOrO
         const config::FieldValues before = page->fieldValues();
 
         h->click("BackupButton");
+        ASSERT_TRUE(h->settled());
 
         EXPECT_EQ(page->fieldValues(), before);
         EXPECT_FALSE(fs::exists(h->path("Q7_0_")));
+        // An offline player is given no time: nobody would use it.
         EXPECT_EQ(h->trace(), online ? (Lines{put("/saveconfig", kNull, "0"), "wait 0..50/100", "get /config.conf @0",
                                               "wait 51..100/100", "hide"})
-                                     : (Lines{"wait 0..100/100", "hide"}));
+                                     : Lines());
     }
 }
 
@@ -608,10 +754,11 @@ TEST_F(ConfigExchangeTest, restoreWritesThePagesForTheTopmostCheckedPlayerAndHas
         h->find<QLineEdit>("DownloadTimeHour")->setText(QStringLiteral("77"));
 
         h->click("RestoreButton");
+        ASSERT_TRUE(h->settled());
 
         const Lines sent{put("/config.conf.put", "127.0.0.3_config.conf '<long>'", "1"), "wait 0..70/70",
                          put("/restoreconfig", kNull, "1"), "hide"};
-        EXPECT_EQ(h->trace(), online ? sent : (Lines{"wait 0..70/70", "hide"}));
+        EXPECT_EQ(h->trace(), online ? sent : Lines());
         // Exactly what Save Config File writes, the download time normalised on the page too.
         EXPECT_EQ(h->find<QLineEdit>("DownloadTimeHour")->text(), QStringLiteral("00"));
         ASSERT_TRUE(page->saveConfigTo(h->qpath("saved.conf")));

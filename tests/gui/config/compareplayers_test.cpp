@@ -36,6 +36,7 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
 
     holdAt(rig, {{50, "Compare /saveconfig: 4 of 4 players done"}, {100, "Compare /config.conf: 3 of 4 players done"}});
     rig.click("ComparePlayersButton");
+    ASSERT_TRUE(rig.settled()) << rig.log().join('\n').toStdString();
     auto* view = rig.find("ComparePlayers");
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isWindow());

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QSystemTrayIcon>
@@ -445,29 +446,42 @@ TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
     EXPECT_FALSE(fileExists(dir.file(kSettingsWriteName)));
 }
 
-TEST_F(MainConfigTest, pacedWaitStepsTheBarAndHides)
+// The panel shows while any command holds a turn; the latest turn moves the bar and Cancel stops
+// its command, after which the earlier turn has the bar again at its own position.
+TEST_F(MainConfigTest, waitPanelShowsTheLatestTurnAndCancelStopsIt)
 {
     auto window = start();
+    WaitPanel* panel = window->waitPanel();
     auto* bar = child<QProgressBar>(window.get(), "WaitBar");
-    std::vector<int> seen;
-    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { seen.push_back(v); });
-    window->waitPanel()->pacedWait(0, 10, 1000);
-    EXPECT_EQ(seen.size(), 11u);
-    EXPECT_EQ(bar->value(), 10);
-    EXPECT_FALSE(window->waitPanel()->isVisibleTo(window.get()));
+    auto* cancel = child<QPushButton>(window.get(), "WaitCancelButton");
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    const auto shown = [&] { return panel->isVisibleTo(window.get()); };
+    EXPECT_FALSE(shown());
 
-    // The waits of one operation keep the panel up between them.
-    seen.clear();
-    {
-        WaitPanel::Wait wait(*window->waitPanel(), 1000);
-        wait.pace(0, 5, 15);
-        EXPECT_TRUE(window->waitPanel()->isVisibleTo(window.get()));
-        wait.pace(5, 15, 15);
-        EXPECT_TRUE(window->waitPanel()->isVisibleTo(window.get()));
-    }
-    EXPECT_EQ(seen.size(), 16u);  // position 5 twice, one change
-    EXPECT_EQ(bar->maximum(), 15);
-    EXPECT_FALSE(window->waitPanel()->isVisibleTo(window.get()));
+    WaitPanel::Turn first = 0, second = 0;
+    std::vector<int> cancelled;
+    first = panel->take([&] {
+        cancelled.push_back(1);
+        panel->release(first);
+    });
+    panel->step(first, 3, 15);
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(3, 15));
+    second = panel->take([&] {
+        cancelled.push_back(2);
+        panel->release(second);
+    });
+    panel->step(second, 0, 70);
+    panel->step(first, 4, 15);  // the earlier wait goes on beneath
+    EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(0, 70));
+
+    cancel->click();
+    EXPECT_EQ(cancelled, std::vector<int>{2});
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(4, 15));
+    cancel->click();
+    EXPECT_EQ(cancelled, (std::vector<int>{2, 1}));
+    EXPECT_FALSE(shown());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "gui/messages/bitmapmessagesheet.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -133,6 +134,7 @@ TEST_F(MessagePageTest, getMessageFetchesFromServedRowsAndOpensWhatArrived)
         QTimer::singleShot(0, [this, index] { platform.processes.finish(index, ProcessExit::How::Exited, 0); });
     };
     click("GetTextButton");
+    Q7_WAIT_VERIFY(window->transfers()->busyCommands() == 0);
     EXPECT_FALSE(fs::exists(dir.file("Q7_2_message_old.txt")));
     EXPECT_EQ(platform.viewer.opened, (QStringList{QString::fromStdString(dir.file("Q7_1_message_old.txt")),
                                                    QString::fromStdString(dir.file("Q7_3_message_old.txt"))}));

@@ -1,6 +1,7 @@
 // Player history in the running window: sweep finds, online changes and transfer outcomes are
 // recorded, shown in the list's hover text and the history panel, and kept across a restart.
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/players/historypanel.h"
 #include "gui/players/playerlistview.h"
 #include "gui/players/playerpanel.h"
@@ -58,7 +59,7 @@ TEST(HistoryWindow, findsChangesAndTransfersAreKeptAcrossARestart)
         Q7_WAIT_VERIFY(list->isOnline(0));
 
         list->topLevelItem(0)->setCheckState(0, Qt::Checked);
-        window.put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/reboot"), -1,
+        window.transfers()->put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/reboot"), -1,
                    QStringLiteral("Reboot"));
         ASSERT_EQ(platform.processes.starts.size(), 1u);
         platform.processes.finish(0, ProcessExit::How::Exited, 0, "Error code 2: Access violation\n");

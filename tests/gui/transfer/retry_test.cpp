@@ -2,6 +2,7 @@
 // failed, and the retry's lines stand under the original call. Through the real tftp client
 // against test players: one refuses the name at first and takes it once allowed.
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
 #include "support/fakes.h"
@@ -56,7 +57,7 @@ TEST(RetryFailed, sendsAgainToExactlyThePlayersThatFailed)
         window.addPlayer(QStringLiteral("Q7"), QStringLiteral("127.0.0.%1").arg(row + 2));
         markRow(platform.echo, *list, row, row < 2, row < 2);  // the third is not served
     }
-    window.put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/reboot"), -1,
+    window.transfers()->put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/reboot"), -1,
                QStringLiteral("Reboot"));
     Q7_WAIT_VERIFY_WITH_TIMEOUT(lines(log).contains(QStringLiteral("Reboot: 1 of 2 players done")), 20000);
     const int summary = int(lines(log).indexOf(QStringLiteral("Reboot: 1 of 2 players done")));
@@ -64,7 +65,7 @@ TEST(RetryFailed, sendsAgainToExactlyThePlayersThatFailed)
     ASSERT_GT(call, 0);
 
     // Something else is logged meanwhile; the player is allowed the name now.
-    window.put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/osd_on"), 0,
+    window.transfers()->put(platform.system.scratch + QStringLiteral("/nullCMD.txt"), QStringLiteral("/osd_on"), 0,
                QStringLiteral("OSD ON"));
     Q7_WAIT_VERIFY_WITH_TIMEOUT(lines(log).contains(QStringLiteral("OSD ON: 1 of 1 player done")), 20000);
     refusing->stop();

@@ -1,6 +1,7 @@
 // The runner end to end: the main window's put and get start the real
 // tftp-hpa client against test players on loopback, and the transfer log shows what happened.
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
 #include "support/fakes.h"
@@ -79,7 +80,7 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
     const std::string message = std::string("Hello\r\nplayers\n\x00\xff", 17);
     const QString local = QString::fromStdString(dir.file("my files/message one.txt"));
     writeBytes(local.toStdString(), message);
-    EXPECT_EQ(window->put(local, "/message.txt", -1), QStringLiteral("127.0.0.2"));
+    EXPECT_EQ(window->transfers()->put(local, "/message.txt", -1), QStringLiteral("127.0.0.2"));
     EXPECT_EQ(waitForSummary("put /message.txt: 1 of 1 player done", 0),
               (QStringList{"put /message.txt 127.0.0.2 row 0: done", "put /message.txt: 1 of 1 player done"}));
     EXPECT_EQ(readBytes(folder(0) + "/message.txt"), message);
@@ -89,7 +90,7 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
     // A get in netascii lands as Q7_<row>_<suffix>, byte-exact, from every served row.
     mark(1, true, true);
     qsizetype from = log().size();
-    EXPECT_EQ(window->get("/config.conf", "config.conf", -1), QStringLiteral("Q7_1_config.conf"));
+    EXPECT_EQ(window->transfers()->get("/config.conf", "config.conf", -1), QStringLiteral("Q7_1_config.conf"));
     const QStringList got = waitForSummary("get /config.conf: 2 of 2 players done", from);
     EXPECT_TRUE(got.contains("get /config.conf 127.0.0.2 row 0: done")) << got.join('\n').toStdString();
     EXPECT_TRUE(got.contains("get /config.conf 127.0.0.3 row 1: done")) << got.join('\n').toStdString();
@@ -99,8 +100,8 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
 
     // Refused transfers: no file under a looked-up name, no temporary file left behind.
     from = log().size();
-    window->get("/Q7files", "q7files.txt", 0);
-    window->put(local, "/reboot", 1);
+    window->transfers()->get("/Q7files", "q7files.txt", 0);
+    window->transfers()->put(local, "/reboot", 1);
     waitForSummary("get /Q7files: 0 of 1 player done", from);
     const QStringList refused = waitForSummary("put /reboot: 0 of 1 player done", from);
     EXPECT_TRUE(refused.contains("get /Q7files 127.0.0.2 row 0: failed (refused: File not found)"))

@@ -1,6 +1,7 @@
 // Slow (the tftp-hpa client gives up after 25 s): a transfer to a player that never answers shows
 // as timed out in the transfer log.
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
 #include "support/fakes.h"
@@ -29,7 +30,7 @@ TEST(TransferTimeoutTest, silentPlayerShowsAsTimedOut)
     auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
     markRow(platform.echo, *list, 0, true, true);
 
-    window.put(platform.system.scratch + "/nullCMD.txt", "/osd_on", -1);
+    window.transfers()->put(platform.system.scratch + "/nullCMD.txt", "/osd_on", -1);
     auto* log = window.findChild<QListWidget*>(QStringLiteral("TransferLog"));
     Q7_WAIT_COMPARE_WITH_TIMEOUT(log->count(), 2, 60000);
     EXPECT_EQ(log->item(0)->text().mid(9), QStringLiteral("put /osd_on 127.0.0.2 row 0: failed (timed out)"));

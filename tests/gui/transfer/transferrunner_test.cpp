@@ -2,6 +2,7 @@
 // which clients start with which arguments, the bar and button states while they start, and how
 // each reported end shows in the transfer log and on disk.
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/transfer/playerlisttransfers.h"
 #include "gui/players/playerlistview.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
@@ -69,7 +70,7 @@ TEST_F(TransferRunnerTest, startsOneClientPerServedRowWithControlsDisabledMeanwh
         enabledAtStart.push_back(states);
     };
 
-    EXPECT_EQ(window->get(QStringLiteral("/config.conf"), QStringLiteral("config.conf"), -1),
+    EXPECT_EQ(window->transfers()->get(QStringLiteral("/config.conf"), QStringLiteral("config.conf"), -1),
               QStringLiteral("Q7_2_config.conf"));
     ASSERT_EQ(platform.processes.starts.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
@@ -119,7 +120,7 @@ TEST_F(TransferRunnerTest, putsAndRowSelection)
     for (const auto& c : cases) {
         platform.processes.starts.clear();
         bar->setValue(7);
-        EXPECT_EQ(window->put(local, QStringLiteral("/play.lst"), c.row), c.result) << c.row;
+        EXPECT_EQ(window->transfers()->put(local, QStringLiteral("/play.lst"), c.row), c.result) << c.row;
         QStringList addresses;
         for (const auto& start : platform.processes.starts) {
             addresses << start.arguments[2];
@@ -136,8 +137,8 @@ TEST_F(TransferRunnerTest, putsAndRowSelection)
 TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
 {
     ::unsetenv("Q7_TFTP_PORT");
-    window->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("/reboot"), -1);
-    window->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("/osd_on"), -1);
+    window->transfers()->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("/reboot"), -1);
+    window->transfers()->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("/osd_on"), -1);
     ASSERT_EQ(platform.processes.starts.size(), 4u);
     EXPECT_EQ(arguments(0)[3], QStringLiteral("69"));
     platform.processes.finish(2, ProcessExit::How::NotStarted, ENOENT);
@@ -155,7 +156,7 @@ TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
     const std::string moved = dir.path() + "-moved";
     fs::rename(dir.path(), moved);
     platform.processes.starts.clear();
-    EXPECT_EQ(window->get(QStringLiteral("/Q7files"), QStringLiteral("q7files.txt"), 0),
+    EXPECT_EQ(window->transfers()->get(QStringLiteral("/Q7files"), QStringLiteral("q7files.txt"), 0),
               QStringLiteral("Q7_0_q7files.txt"));
     fs::rename(moved, dir.path());
     EXPECT_TRUE(platform.processes.starts.empty());

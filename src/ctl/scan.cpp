@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <cstdint>
 #include <mutex>
 
 namespace q7::ctl {
@@ -57,7 +58,8 @@ std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished() && !stop.requested()) {
         launch.launchNext(search);
-        const auto next = begin + kSweepSpacing * launch.launched();
+        // A signed count: once the launch lags behind, `next - now` is negative, never a huge wait.
+        const auto next = begin + kSweepSpacing * static_cast<int64_t>(launch.launched());
         pauseFor(std::chrono::ceil<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()), stop);
     }
     const auto deadline = std::chrono::steady_clock::now() + kSweepLimit;

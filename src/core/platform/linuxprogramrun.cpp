@@ -131,7 +131,7 @@ bool StopEvent::requested() const
 
 bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
 {
-    const auto deadline = Clock::now() + duration;
+    const auto deadline = Clock::now() + std::max(duration, std::chrono::milliseconds(0));
     for (;;) {
         if (stop.requested())
             return false;

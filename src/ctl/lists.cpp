@@ -154,7 +154,7 @@ int runBuild(Session& session)
                                 .text()
                                 .c_str());
     else
-        std::printf("%s: %zu entries\n", validUtf8(path).c_str(), lines.size());
+        std::printf("%s: %zu entries\n", terminalText(path).c_str(), lines.size());
     return kExitDone;
 }
 
@@ -173,7 +173,7 @@ int runRemote(Session& session)
         return kExitDone;
     }
     for (const std::string& entry : entries)
-        std::printf("%s\n", validUtf8(entry).c_str());
+        std::printf("%s\n", terminalText(entry).c_str());
     return kExitDone;
 }
 

@@ -87,6 +87,26 @@ std::string jsonString(std::string_view text)
     return out + "\"";
 }
 
+std::string terminalText(std::string_view text)
+{
+    std::string out;
+    const std::string valid = validUtf8(text);
+    for (size_t at = 0; at < valid.size(); ++at) {
+        const auto byte = static_cast<uint8_t>(valid[at]);
+        char escaped[8];
+        if (byte < 0x20 || byte == 0x7F) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", unsigned(byte));
+            out += escaped;
+        } else if (byte == 0xC2 && at + 1 < valid.size() && static_cast<uint8_t>(valid[at + 1]) < 0xA0) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(static_cast<uint8_t>(valid[++at])));
+            out += escaped;
+        } else {
+            out += valid[at];
+        }
+    }
+    return out;
+}
+
 JsonObject& JsonObject::raw(std::string_view name, const std::string& json)
 {
     if (!m_body.empty())
@@ -127,12 +147,12 @@ void Table::print(std::FILE* out) const
     for (const auto& row : m_rows)
         for (size_t column = 0; column < row.size(); ++column) {
             widths.resize(std::max(widths.size(), column + 1));
-            widths[column] = std::max(widths[column], displayWidth(validUtf8(row[column])));
+            widths[column] = std::max(widths[column], displayWidth(terminalText(row[column])));
         }
     for (const auto& row : m_rows) {
         std::string line;
         for (size_t column = 0; column < row.size(); ++column) {
-            const std::string cell = validUtf8(row[column]);
+            const std::string cell = terminalText(row[column]);
             line += cell;
             if (column + 1 < row.size())
                 line += std::string(widths[column] - displayWidth(cell) + 2, ' ');

@@ -35,6 +35,9 @@ private:
 std::string jsonString(std::string_view text);
 // Valid UTF-8, each invalid byte replaced.
 std::string validUtf8(std::string_view text);
+// Valid UTF-8 that is safe on a terminal: control characters (C0, DEL and C1, such as the ESC of
+// a sequence that clears the screen or sets the window title) are shown as \xNN / \u00NN.
+std::string terminalText(std::string_view text);
 
 // A table printed with every column as wide as its widest cell.
 class Table {

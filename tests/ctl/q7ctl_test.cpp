@@ -146,8 +146,15 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
         history.answered("127.0.0.3", true, true);
         history.answered("127.0.0.3", false, true);
     }
+    fs::permissions(PlayerHistory::defaultPath(), fs::perms::owner_read);  // read, never written
     RunResult seen = q7ctl({"players", "--history", "--json", "--player", "P1"});
+    // Without a history nothing is created: every player shows as never seen.
+    ::setenv("XDG_DATA_HOME", dir.file("empty").c_str(), 1);
+    const RunResult none = q7ctl({"players", "--history", "--player", "P1"});
     ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(none.status, 0) << none.output;
+    EXPECT_TRUE(std::regex_search(none.output, std::regex("127\\.0\\.0\\.3 +never +0"))) << none.output;
+    EXPECT_FALSE(fs::exists(dir.file("empty")));
     ASSERT_EQ(seen.status, 0) << seen.output;
     EXPECT_TRUE(std::regex_match(lines(seen.output)[0],
                                  std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","last_seen":"[-0-9]+ [:0-9]+",)"
@@ -195,6 +202,20 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     EXPECT_TRUE(std::regex_search(interrupted.output, failed)) << interrupted.output;
     EXPECT_TRUE(interrupted.output.ends_with("q7ctl: interrupted\n")) << interrupted.output;
 
+    // Into a pipe nobody reads any more: a documented status, and the run folder with the fetched
+    // files is removed. Names from a player reach a terminal with their control characters shown.
+    const RunResult piped = runProgram(
+        {"bash", "-c", "\"$0\" config diff --all --wait 0 | true; exit ${PIPESTATUS[0]}", Q7CTL}, work);
+    EXPECT_EQ(piped.status, 1) << piped.output;
+    EXPECT_NE(piped.output.find("q7ctl: cannot write the output: Broken pipe"), std::string::npos) << piped.output;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.file("runtime")))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("q7ctl-")) << entry.path();
+    fs::create_directories(folder(0) + "/HDD");
+    writeBytes(folder(0) + "/HDD/\x1b]0;owned\x07\x1b[2J.mp3", "");
+    const RunResult listed = q7ctl({"files", "--player", "P0", "--wait", "0"});
+    EXPECT_NE(listed.output.find("owned\\x07\\x1b[2J.mp3"), std::string::npos) << listed.output;
+    EXPECT_EQ(listed.output.find('\x1b'), std::string::npos);
+
     // A refusal on the second step fails every player, saying which step and why.
     const RunResult refused = q7ctl({"config", "put", "good.conf", "--all", "--wait", "0", "--json"});
     EXPECT_EQ(refused.status, 1);
@@ -233,7 +254,7 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
     };
     const std::vector<Case> cases = {
         {{"send", "reboot", "--all"}, {"write /reboot"}, "", ""},
-        {{"send", "volume", "40", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 31"},
+        {{"send", "volume", "07", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 07"},
         {{"send", "playmode", "single", "--player", "P0"}, {"write /playmode.txt"}, "playmode.txt", "Signle"},
         {{"send", "delete-files", "delete.lst", "--yes", "--player", "P0", "--wait", "0"},
          {"write /delete.lst", "write /delfiles"},
@@ -261,6 +282,7 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
         {{"send", "delete-files", "delete.lst", "--all"},
          "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
         {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
+        {{"send", "volume", "40", "--all"}, "q7ctl: send volume: N is 0 to 31, not '40'\n"},
         {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
         {{"send", "shutdown", "now", "--all"}, "q7ctl: send: unknown command 'shutdown'\n"},
         {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},

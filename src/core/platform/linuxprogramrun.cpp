@@ -37,7 +37,7 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        child.end = {ProgramEnd::How::NotStarted, errno, {}};
+        child.end = {ProgramEnd::How::NotStarted, errno, {}, Clock::now()};
         child.reaped = true;
         return;
     }
@@ -57,7 +57,7 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
     ::close(fds[1]);
     if (failed != 0) {
         ::close(fds[0]);
-        child.end = {ProgramEnd::How::NotStarted, failed, {}};
+        child.end = {ProgramEnd::How::NotStarted, failed, {}, Clock::now()};
         child.reaped = true;
         return;
     }
@@ -92,6 +92,7 @@ bool reap(Child& child, bool block)
     if (got != child.pid)
         return false;
     child.reaped = true;
+    child.end.ended = Clock::now();
     const bool exited = WIFEXITED(status);
     child.end.how = exited ? ProgramEnd::How::Exited : ProgramEnd::How::Signalled;
     child.end.code = exited ? WEXITSTATUS(status) : WTERMSIG(status);

@@ -83,8 +83,7 @@ int run(Session& session)
     application();
     QImage drawing(kStripWidth, kStripHeight, QImage::Format_RGB888);
     drawing.fill(Qt::white);
-    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back,
-                                     session.codePage().number());
+    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back);
     if (width > kTextLimit)
         throw UsageError("Message too long.");
     if (width == 0)
@@ -126,8 +125,8 @@ const Subcommand kBitmapCommand{
     "bitmap",
     "TEXT (--player NAME|ADDRESS... | --all | --save DIR) [--font FAMILY] [--size N] [--fore COLOR] [--back COLOR]",
     "send a scrolling bitmap message",
-    "TEXT (at most 256 characters) is drawn as the window's Bitmap Message sheet draws it, in the system's\n"
-    "8-bit code page, on a strip 5400 x 90 pixels; the strip is cut after its last used column into one\n"
+    "TEXT (at most 256 characters) is drawn as the window's Bitmap Message sheet draws it, as typed (any\n"
+    "script the fonts hold), on a strip 5400 x 90 pixels; the strip is cut after its last used column into one\n"
     "to five 1080 x 90 bitmaps, and message.target (those bitmaps one after another) goes to each player\n"
     "as \"/message.target\". A text wider than 5380 pixels is refused (\"Message too long.\").",
     kOptions,

@@ -344,9 +344,14 @@ TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
     QImage drawing(messages::kStripWidth, messages::kStripHeight, QImage::Format_RGB888);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(40);
-    const int width = messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red,
-                                               QColor(0, 0, 128), systemCodePage(environmentLocaleName()));
+    const int width =
+        messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red, QColor(0, 0, 128));
     ASSERT_LE(width, messages::kTextLimit);
+    // Characters the system's 8-bit code page lacks are drawn as typed, not as "?".
+    QImage typed = drawing, questions = drawing;
+    messages::drawBitmapText(typed, QString::fromUtf8("\xE6\xBC\xA2\xE5\xAD\x97"), font, Qt::red, Qt::black);
+    messages::drawBitmapText(questions, QStringLiteral("??"), font, Qt::red, Qt::black);
+    EXPECT_NE(typed, questions);
     const std::string here = dir.file("here");
     fs::create_directories(here);
     ASSERT_TRUE(messages::renderBitmapMessage(messages::stripFromImage(drawing), here, here).ok());

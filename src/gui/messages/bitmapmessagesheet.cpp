@@ -240,7 +240,7 @@ void BitmapMessageSheet::showPreview()
     m_preview->setEnabled(false);
 
     const int width =
-        drawBitmapText(m_drawing, m_text->text(), m_font, foreColor(), backColor(), m_context.systemCodePage);
+        drawBitmapText(m_drawing, m_text->text(), m_font, foreColor(), backColor());
     m_gauge->setRange(0, kTextLimit);
     m_gauge->setValue(std::min(width, kTextLimit));
     if (width > kTextLimit)

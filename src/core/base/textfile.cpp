@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -168,6 +169,21 @@ std::vector<std::string> splitLines(std::string_view bytes)
     return lines;
 }
 
+namespace {
+
+// The process's umask, read without changing it (umask() itself would, for other threads too).
+mode_t processUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with("Umask:"))
+            return mode_t(std::stoul(line.substr(6), nullptr, 8));
+    return 022;
+}
+
+}  // namespace
+
 void replaceTextFile(const std::string& path, std::string_view bytes, const ReplaceOptions& options)
 {
     struct stat old {};
@@ -176,11 +192,12 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
     if (hadFile && options.refuseReadOnly && ::access(target.c_str(), W_OK) != 0)
         throw ioError("Cannot write file", path, errno);
 
-    const std::string temporary = target + ".tmp";
-    removeWorkingFile(temporary);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // A name of its own, so that two writers of the same file (two windows closed at once) never
+    // write into each other's temporary.
+    std::string temporary = target + ".tmp-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        throw ioError("Cannot create file", temporary, errno);
+        throw ioError("Cannot create file", target + ".tmp", errno);
     int err = writeAll(fd, bytes);
     if (!err && hadFile) {
         // The same owner where we may give it (root may), and the same permission bits.
@@ -189,6 +206,8 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
         }
         if (::fchmod(fd, old.st_mode & 0777) != 0)
             err = errno;
+    } else if (!err && ::fchmod(fd, 0666 & ~processUmask()) != 0) {
+        err = errno;  // a new file gets what an ordinary create would give it, not mkstemp's 0600
     }
     if (!err && options.sync && ::fsync(fd) != 0)
         err = errno;

@@ -26,12 +26,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -124,12 +122,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new PlayerDialog(this);
-    auto* ipList = new QListWidget(this);
-    ipList->setObjectName(QStringLiteral("IPList"));
-    ipList->hide();
-    m_players = new PlayerPanel({m_playerList, m_localIPBox, ipList, m_searchBar, m_searchButton, m_pingTimer,
-                                 m_checkDevTimer, m_driverSetup},
-                                m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
+    m_players = new PlayerPanel(
+        {m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_checkDevTimer, m_driverSetup},
+        m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     if (!m_services.historyPath.isEmpty()) {
         // A history that cannot be kept is said once, when the window can show it.
@@ -267,9 +262,6 @@ void MainWindow::loadAtStart()
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();
-    auto* ipMemo = new QPlainTextEdit(localAddresses.join(QLatin1Char('\n')), this);
-    ipMemo->setObjectName(QStringLiteral("IPMemo"));
-    ipMemo->hide();
     m_localIPBox->addItem(QStringLiteral("127.0.0.1"));
     m_localIPBox->addItems(localAddresses);
     m_localIPBox->setCurrentIndex(m_localIPBox->count() - 1);

@@ -8,7 +8,6 @@
 #include "gui/players/playerlistview.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -189,9 +188,6 @@ void PlayerPanel::startSearch()
 {
     m_ui.searchButton->setEnabled(false);
     m_launch.emplace(m_ui.localIPBox->currentText().toStdString());
-    m_ui.ipList->clear();
-    for (const std::string& address : m_launch->addresses())
-        m_ui.ipList->addItem(QString::fromStdString(address));
     m_ui.searchBar->setRange(kSearchBarMin, kSearchBarMax);
     m_ui.searchBar->reset();
     launchStep();
@@ -271,6 +267,11 @@ void PlayerPanel::showHistory()
 }
 
 bool PlayerPanel::searching() const { return m_launch.has_value() || m_search.busy(); }
+
+std::vector<std::string> PlayerPanel::sweepList() const
+{
+    return m_launch ? m_launch->addresses() : std::vector<std::string>();
+}
 
 void PlayerPanel::shutDown()
 {

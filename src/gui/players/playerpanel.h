@@ -9,7 +9,6 @@
 #include <optional>
 
 class QComboBox;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -29,7 +28,6 @@ public:
     struct Controls {
         PlayerListView* list;
         QComboBox* localIPBox;
-        QListWidget* ipList;  // the hidden sweep list
         QProgressBar* searchBar;
         QPushButton* searchButton;
         QTimer* pingTimer;
@@ -65,6 +63,8 @@ public:
 
     // A sweep is being launched or workers are still resolving or probing.
     bool searching() const;
+    // The addresses of the sweep being launched, host 2 to 254; empty when none is.
+    std::vector<std::string> sweepList() const;
     // Stops the sweep launch and every worker; results that come later go nowhere.
     void shutDown();
 

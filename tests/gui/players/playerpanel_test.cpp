@@ -11,9 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -91,11 +89,15 @@ TEST(PlayerPanelControls, namedControlsAndTexts)
         captions << action->objectName() + "=" + action->text();
     EXPECT_EQ(captions, (QStringList{"ADD1=Add", "Modify1=Modify", "Delete1=Delete", "Clear1=Clear"}));
     EXPECT_EQ(list->popupMenu()->objectName(), QStringLiteral("PopupMenu1"));
-    for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "IPList", "IPMemo", "PlayerPanel"})
+    for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "PlayerPanel"})
         EXPECT_NE(window.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
-    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("IPList"))->isVisibleTo(&window));
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("IPMemo"))->toPlainText(),
-              QStringLiteral("198.18.0.5\n198.18.1.5"));
+    // The host's addresses are offered for the sweep, the last one chosen.
+    auto* localIPBox = window.findChild<QComboBox*>(QStringLiteral("LocalIPBox"));
+    QStringList offered;
+    for (int i = 0; i < localIPBox->count(); ++i)
+        offered << localIPBox->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"127.0.0.1", "198.18.0.5", "198.18.1.5"}));
+    EXPECT_EQ(localIPBox->currentText(), QStringLiteral("198.18.1.5"));
     auto* dialog = window.findChild<QDialog*>(QStringLiteral("OKRightDlg"));
     EXPECT_EQ(dialog->size(), QSize(309, 67));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->text(), QStringLiteral("OK"));
@@ -269,11 +271,12 @@ TEST_F(PlayerPanelTest, sweepEntersPlayersOnceNamedFromTheirHardwareAddress)
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(bar->minimum(), 2);
     EXPECT_EQ(bar->maximum(), 252);
-    auto* sweepList = child<QListWidget>("IPList");
-    ASSERT_EQ(sweepList->count(), 253);
-    EXPECT_EQ(sweepList->item(0)->text(), QStringLiteral("198.18.5.2"));
-    EXPECT_EQ(sweepList->item(252)->text(), QStringLiteral("198.18.5.254"));
+    const std::vector<std::string> sweepList = panel()->sweepList();
+    ASSERT_EQ(sweepList.size(), 253u);
+    EXPECT_EQ(sweepList.front(), "198.18.5.2");
+    EXPECT_EQ(sweepList.back(), "198.18.5.254");
     waitForSearch();
+    EXPECT_TRUE(panel()->sweepList().empty());
     EXPECT_TRUE(button->isEnabled());
     EXPECT_LT(bar->value(), bar->minimum());  // empty again
     EXPECT_EQ(platform.resolver.asked().size(), 253u);

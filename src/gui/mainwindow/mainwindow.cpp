@@ -122,9 +122,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new PlayerDialog(this);
-    m_players = new PlayerPanel(
-        {m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_checkDevTimer, m_driverSetup},
-        m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup},
+                                m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     if (!m_services.historyPath.isEmpty()) {
         // A history that cannot be kept is said once, when the window can show it.
@@ -219,8 +218,6 @@ void MainWindow::buildLayout()
 
     m_pingTimer = new QTimer(this);
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
-    m_checkDevTimer = new QTimer(this);
-    m_checkDevTimer->setObjectName(QStringLiteral("CheckDevTimer"));
 }
 
 void MainWindow::buildTray()
@@ -363,7 +360,6 @@ AppSettings MainWindow::settingsFromWindow() const
 bool MainWindow::saveAtClose()
 {
     const bool echoWasActive = m_pingTimer->isActive();
-    m_checkDevTimer->stop();
     m_pingTimer->stop();
 
     AppSettings s = settingsFromWindow();

@@ -129,7 +129,6 @@ private:
     QToolButton* m_image2 = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QTimer* m_pingTimer = nullptr;
-    QTimer* m_checkDevTimer = nullptr;
     PlayerDialog* m_driverSetup = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;

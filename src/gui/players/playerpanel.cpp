@@ -17,7 +17,6 @@
 namespace q7 {
 namespace {
 
-constexpr int kDialogWatchMs = 1000;
 constexpr int kSearchBarMin = 2;
 constexpr int kSearchBarMax = 252;
 const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
@@ -48,13 +47,7 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
 
     m_ui.pingTimer->setInterval(kEchoFirstTickMs);
     connect(m_ui.pingTimer, &QTimer::timeout, this, &PlayerPanel::echoTick);
-    m_ui.checkDevTimer->setInterval(kDialogWatchMs);
-    connect(m_ui.checkDevTimer, &QTimer::timeout, this, &PlayerPanel::checkDialogAnswer);
-    // The answer is applied as soon as the operator gives it, in the order the watch would apply it.
-    connect(m_ui.dialog, &PlayerDialog::answered, this, [this] {
-        if (m_ui.checkDevTimer->isActive())
-            checkDialogAnswer();
-    });
+    connect(m_ui.dialog, &PlayerDialog::answered, this, &PlayerPanel::applyDialogAnswer);
 
     const QMenu* menu = m_ui.list->popupMenu();
     const std::pair<const char*, void (PlayerPanel::*)()> items[] = {
@@ -107,27 +100,11 @@ void PlayerPanel::startEchoTimer()
         m_ui.pingTimer->start();
 }
 
-void PlayerPanel::openDialog()
-{
-    PlayerDialog& dialog = *m_ui.dialog;
-    // An open dialog is filled again for the new purpose.
-    if (dialog.isVisible())
-        dialog.fillFields();
-    else
-        dialog.show();
-    dialog.PlayerName = PlayerDialog::kNoResult;
-    dialog.PlayerAddress = PlayerDialog::kNoResult;
-    dialog.raise();
-    dialog.activateWindow();
-    m_ui.checkDevTimer->start(kDialogWatchMs);
-}
-
 void PlayerPanel::addFromMenu()
 {
     m_ui.pingTimer->stop();
-    m_ui.dialog->Answered = false;
-    m_ui.dialog->EditMode = false;
-    openDialog();
+    m_dialogModifies = false;
+    m_ui.dialog->openForAdd();
 }
 
 void PlayerPanel::modifySelected()
@@ -139,11 +116,8 @@ void PlayerPanel::modifySelected()
     }
     m_ui.pingTimer->stop();
     const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
-    m_ui.dialog->PlayerName = item->text(1);
-    m_ui.dialog->PlayerAddress = item->text(2);
-    m_ui.dialog->EditMode = true;
-    m_ui.dialog->Answered = false;
-    openDialog();
+    m_dialogModifies = true;
+    m_ui.dialog->openForModify(item->text(1), item->text(2));
 }
 
 void PlayerPanel::deleteSelected()
@@ -163,23 +137,18 @@ void PlayerPanel::clearPlayers()
     rowsRemoved();
 }
 
-void PlayerPanel::checkDialogAnswer()
+void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
 {
-    const PlayerDialog& dialog = *m_ui.dialog;
-    switch (dialogOutcome(dialog.PlayerName.toStdString(), dialog.PlayerAddress.toStdString(), dialog.Answered,
-                          dialog.EditMode)) {
-    case DialogOutcome::Pending:
-        return;
+    switch (dialogOutcome(name.toStdString(), address.toStdString(), m_dialogModifies)) {
     case DialogOutcome::Update:
-        UpdateSelectedPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        UpdateSelectedPlayer(name, address);
         break;
     case DialogOutcome::Add:
-        addPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        addPlayer(name, address);
         break;
     case DialogOutcome::Nothing:
         break;
     }
-    m_ui.checkDevTimer->stop();
 }
 
 // ---- Network search ----
@@ -275,6 +244,7 @@ std::vector<std::string> PlayerPanel::sweepList() const
 
 void PlayerPanel::shutDown()
 {
+    m_ui.dialog->hide();
     m_launchTimer->stop();
     m_launch.reset();
     m_search.stop();

@@ -31,7 +31,6 @@ public:
         QProgressBar* searchBar;
         QPushButton* searchButton;
         QTimer* pingTimer;
-        QTimer* checkDevTimer;
         PlayerDialog* dialog;
     };
 
@@ -49,7 +48,6 @@ public:
     void modifySelected();
     void deleteSelected();
     void clearPlayers();
-    void checkDialogAnswer();
 
     void startSearch();
     void echoTick();
@@ -65,7 +63,8 @@ public:
     bool searching() const;
     // The addresses of the sweep being launched, host 2 to 254; empty when none is.
     std::vector<std::string> sweepList() const;
-    // Stops the sweep launch and every worker; results that come later go nowhere.
+    // Closes the dialog without an answer and stops the sweep launch and every worker; results that
+    // come later go nowhere.
     void shutDown();
 
 signals:
@@ -74,12 +73,14 @@ signals:
 
 private:
     void startEchoTimer();
-    void openDialog();
+    // The Driver Setup dialog's OK: adds or changes an entry at once, as the dialog was opened for.
+    void applyDialogAnswer(const QString& name, const QString& address);
     void launchStep();
     void rowsRemoved();
 
     Controls m_ui;
     Dialogs& m_dialogs;
+    bool m_dialogModifies = false;  // the dialog was last opened by Modify, not by Add
     PlayerHistory* m_history = nullptr;
     HistoryPanel* m_historyPanel = nullptr;
     QTimer* m_launchTimer = nullptr;

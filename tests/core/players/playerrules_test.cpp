@@ -50,24 +50,22 @@ TEST(PlayerListRules, dialogAnswers)
     struct Case {
         const char* name;
         const char* address;
-        bool answered;
-        bool editMode;
+        bool modifying;
         DialogOutcome outcome;
     };
     const Case cases[] = {
-        {" ", " ", false, false, DialogOutcome::Pending},           // still open
-        {" ", " ", false, true, DialogOutcome::Pending},            // still open for Modify
-        {"Hall", "198.18.0.9", true, false, DialogOutcome::Add},     // OK after Add
-        {"Hall", "198.18.0.9", true, true, DialogOutcome::Update},   // OK after Modify
-        {"", "12", true, false, DialogOutcome::Add},                 // empty name, two characters
-        {"Hall", "1", true, false, DialogOutcome::Nothing},          // address too short
-        {"Hall", "", true, true, DialogOutcome::Nothing},
-        {" ", "198.18.0.9", true, false, DialogOutcome::Nothing},    // a name of one space is no answer
-        {" ", " ", true, true, DialogOutcome::Nothing},              // Cancel
-        {"Hall", "\xC3\xA9", true, false, DialogOutcome::Nothing},   // one character in two bytes
+        {"Hall", "198.18.0.9", false, DialogOutcome::Add},     // OK after Add
+        {"Hall", "198.18.0.9", true, DialogOutcome::Update},   // OK after Modify
+        {"", "12", false, DialogOutcome::Add},                 // empty name, two characters
+        {"Hall", "1", false, DialogOutcome::Nothing},          // address too short
+        {"Hall", "1", true, DialogOutcome::Nothing},
+        {"Hall", "", true, DialogOutcome::Nothing},
+        {" ", "198.18.0.9", false, DialogOutcome::Nothing},    // a name of one space is no answer
+        {" ", "198.18.0.9", true, DialogOutcome::Nothing},
+        {"Hall", "\xC3\xA9", false, DialogOutcome::Nothing},   // one character in two bytes
     };
     for (const Case& c : cases)
-        EXPECT_EQ(dialogOutcome(c.name, c.address, c.answered, c.editMode), c.outcome)
+        EXPECT_EQ(dialogOutcome(c.name, c.address, c.modifying), c.outcome)
             << '"' << c.name << "\" \"" << c.address << '"';
 }
 

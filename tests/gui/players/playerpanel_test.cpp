@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -40,7 +41,6 @@ protected:
     PlayerDialog* dialog() const { return child<PlayerDialog>("OKRightDlg"); }
     PlayerPanel* panel() const { return child<PlayerPanel>("PlayerPanel"); }
     QTimer* pingTimer() const { return child<QTimer>("PingTimer"); }
-    QTimer* watch() const { return child<QTimer>("CheckDevTimer"); }
     QLineEdit* field(const char* name) const { return dialog()->findChild<QLineEdit*>(QLatin1String(name)); }
     void menu(const char* action) const { list()->popupMenu()->findChild<QAction*>(QLatin1String(action))->trigger(); }
     void click(const char* button) const
@@ -114,13 +114,10 @@ TEST_F(PlayerPanelTest, addModifyAndAddAgainThroughTheDialog)
     EXPECT_EQ(field("Q7_Name")->text(), QStringLiteral("Q7_"));
     EXPECT_EQ(field("IP_Addr")->text(), QString());
     EXPECT_FALSE(pingTimer()->isActive());
-    EXPECT_TRUE(watch()->isActive());
-    EXPECT_EQ(watch()->interval(), 1000);
 
     // The key filter lets digits, "." and backspace through.
     answer(QStringLiteral("Hall"), QStringLiteral("198.18.a0.5x9\b"));
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_FALSE(watch()->isActive());
     EXPECT_EQ(rows(), QStringList{"198.18.0.5|Hall|198.18.0.5|unchecked|Offline"});
     EXPECT_TRUE(pingTimer()->isActive());
     EXPECT_EQ(pingTimer()->interval(), 100);
@@ -154,7 +151,6 @@ TEST_F(PlayerPanelTest, answersThatAddNothing)
     const auto expectNothing = [&](const char* what) {
         EXPECT_EQ(list()->topLevelItemCount(), 0) << what;
         EXPECT_FALSE(dialog()->isVisible()) << what;
-        EXPECT_FALSE(watch()->isActive()) << what;
         EXPECT_FALSE(pingTimer()->isActive()) << what;  // stays stopped until the list changes
     };
     menu("ADD1");
@@ -180,6 +176,52 @@ TEST_F(PlayerPanelTest, answersThatAddNothing)
     QTest::keyClicks(field("IP_Addr"), QStringLiteral("12"));
     QTest::keyClick(field("IP_Addr"), Qt::Key_Return);
     EXPECT_EQ(rows(), QStringList{"12||12|unchecked|Offline"});
+}
+
+// OK reports the fields' texts with `answered`, and the panel applies them before the click returns:
+// an Add answer adds, a Modify answer changes the selected entry, and an answer the rules refuse
+// changes nothing and, like Cancel, closes the dialog.
+TEST_F(PlayerPanelTest, dialogAnswerIsAppliedTheMomentOkIsPressed)
+{
+    struct Case {
+        const char* what;
+        const char* openedBy;  // the menu action
+        const char* name;
+        const char* address;  // typed into the address field
+        const char* button;   // OKBtn or CancelBtn
+        QStringList rowsAfter;
+    };
+    const QString first = QStringLiteral("198.18.0.1|A|198.18.0.1|unchecked|Offline");
+    const Case cases[] = {
+        {"add", "ADD1", "Hall", "198.18.0.2", "OKBtn", {first, "198.18.0.2|Hall|198.18.0.2|unchecked|Offline"}},
+        {"modify", "Modify1", "B", "198.18.0.3", "OKBtn", {"198.18.0.1|B|198.18.0.3|unchecked|Offline"}},
+        {"add, address too short", "ADD1", "Short", "1", "OKBtn", {first}},
+        {"modify, address too short", "Modify1", "Short", "1", "OKBtn", {first}},
+        {"add, a name of one space", "ADD1", " ", "198.18.0.2", "OKBtn", {first}},
+        {"add, address listed", "ADD1", "Again", "198.18.0.1", "OKBtn", {first}},
+        {"cancel", "Modify1", "B", "198.18.0.3", "CancelBtn", {first}},
+    };
+    for (const Case& c : cases) {
+        menu("Clear1");
+        window->addPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.1"));
+        list()->selectRow(0);
+        QSignalSpy answered(dialog(), &PlayerDialog::answered);
+        menu(c.openedBy);
+        ASSERT_TRUE(dialog()->isVisible()) << c.what;
+        field("Q7_Name")->setText(QLatin1String(c.name));
+        field("IP_Addr")->clear();
+        QTest::keyClicks(field("IP_Addr"), QLatin1String(c.address));
+        click(c.button);
+        EXPECT_EQ(rows(), c.rowsAfter) << c.what;
+        EXPECT_FALSE(dialog()->isVisible()) << c.what;
+        if (QLatin1String(c.button) == QLatin1String("OKBtn")) {
+            ASSERT_EQ(answered.size(), 1) << c.what;
+            EXPECT_EQ(answered[0], (QVariantList{QLatin1String(c.name), QLatin1String(c.address)})) << c.what;
+        } else {
+            EXPECT_EQ(answered.size(), 0) << c.what;
+        }
+    }
+    EXPECT_TRUE(platform.dialogs.messages.empty());
 }
 
 TEST_F(PlayerPanelTest, modifyAndDeleteNeedASelection)

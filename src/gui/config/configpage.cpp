@@ -82,9 +82,11 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     connect(addButton("OpenConfigFile", QStringLiteral("Open Config File"), 0, 1), &QPushButton::clicked, this,
             &ConfigPage::openChosenFile);
     // Backup and restore talk to a player; they stay disabled until one answers.
-    addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0)->setEnabled(false);
-    addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1)->setEnabled(false);
-    addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2)->setEnabled(false);
+    m_backupButton = addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0);
+    m_restoreButton = addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1);
+    m_compareButton = addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2);
+    for (QPushButton* button : {m_backupButton, m_restoreButton, m_compareButton})
+        button->setEnabled(false);
     layout->addLayout(buttons);
 
     connectHandlers();
@@ -92,8 +94,8 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
 
 void ConfigPage::enableBackupRestore()
 {
-    for (const char* name : {"BackupButton", "RestoreButton", "ComparePlayersButton"})
-        findChild<QWidget*>(QLatin1String(name))->setEnabled(true);
+    for (QPushButton* button : {m_backupButton, m_restoreButton, m_compareButton})
+        button->setEnabled(true);
 }
 
 // ---- Building the pages ----

@@ -16,6 +16,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace q7 {
@@ -88,6 +89,9 @@ private:
     QGroupBox* m_bitLength = nullptr;
     QButtonGroup* m_asciiHexButtons = nullptr;
     QButtonGroup* m_bitLengthButtons = nullptr;
+    QPushButton* m_backupButton = nullptr;
+    QPushButton* m_restoreButton = nullptr;
+    QPushButton* m_compareButton = nullptr;
     QHash<QString, QWidget*> m_fields;     // every list and text field by objectName
     QMultiHash<QString, QLabel*> m_labels;  // labels by the field they belong to
     TypingFilter* m_typing;                 // key filters and typing limits of the text fields

@@ -49,15 +49,11 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
     connect(m_ui.pingTimer, &QTimer::timeout, this, &PlayerPanel::echoTick);
     connect(m_ui.dialog, &PlayerDialog::answered, this, &PlayerPanel::applyDialogAnswer);
 
-    const QMenu* menu = m_ui.list->popupMenu();
-    const std::pair<const char*, void (PlayerPanel::*)()> items[] = {
-        {"ADD1", &PlayerPanel::addFromMenu},
-        {"Modify1", &PlayerPanel::modifySelected},
-        {"Delete1", &PlayerPanel::deleteSelected},
-        {"Clear1", &PlayerPanel::clearPlayers},
-    };
-    for (const auto& [name, handler] : items)
-        connect(menu->findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, handler);
+    const PlayerListView::PopupActions& menu = m_ui.list->popupActions();
+    connect(menu.add, &QAction::triggered, this, &PlayerPanel::addFromMenu);
+    connect(menu.modify, &QAction::triggered, this, &PlayerPanel::modifySelected);
+    connect(menu.remove, &QAction::triggered, this, &PlayerPanel::deleteSelected);
+    connect(menu.clear, &QAction::triggered, this, &PlayerPanel::clearPlayers);
     connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::startEchoTimer);
     connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::DeleteSelectedPlayer);
     connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::startSearch);

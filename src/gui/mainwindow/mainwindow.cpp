@@ -32,6 +32,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRect>
 #include <QScreen>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -45,6 +46,21 @@
 namespace q7 {
 namespace {
 
+// The window's fixed form, 775 x 610 pixels (550 wide when narrowed): where each control sits.
+struct FormLayout {
+    QRect localIPLabel{8, 8, 104, 20};
+    QRect localIPBox{114, 5, 156, 24};    // LocalIPBox
+    QRect playerList{8, 36, 262, 404};    // ListView1
+    QRect transferLog{8, 444, 262, 82};   // TransferLog
+    QRect searchBar{8, 532, 262, 16};     // SearchBar
+    QRect searchButton{8, 554, 262, 30};  // SearchQ7Button
+    QRect pageControl{274, 4, 497, 566};  // PageControl1
+    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
+    QRect widthToggle{458, 576, 26, 26};  // Image5 and Image2, one of them shown at a time
+    QRect hideButton{488, 576, 26, 26};   // Image4
+    QRect closeButton{518, 576, 26, 26};  // Image6
+};
+constexpr FormLayout kForm;
 
 // Settings file values are text in the system's 8-bit code page; file names and error texts are
 // the system's own bytes.
@@ -94,7 +110,8 @@ QIcon trayPicture()
     return QIcon(pixmap);
 }
 
-QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, QWidget* parent)
+QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, const QRect& geometry,
+                         QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -102,7 +119,8 @@ QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const
     button->setAutoRaise(true);
     button->setToolTip(hint);
     button->setAccessibleName(hint);
-    button->setFixedSize(26, 26);
+    button->setFixedSize(geometry.size());
+    button->move(geometry.topLeft());
     return button;
 }
 
@@ -154,32 +172,32 @@ void MainWindow::buildLayout()
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
-    ipLabel->setGeometry(8, 8, 104, 20);
+    ipLabel->setGeometry(kForm.localIPLabel);
     m_localIPBox = new QComboBox(this);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
     m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
     m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
-    m_localIPBox->setGeometry(114, 5, 156, 24);
+    m_localIPBox->setGeometry(kForm.localIPBox);
     ipLabel->setBuddy(m_localIPBox);
 
     m_playerList = new PlayerListView(this);
-    m_playerList->setGeometry(8, 36, 262, 404);
+    m_playerList->setGeometry(kForm.playerList);
     m_transferLog = new TransferLog(this);
-    m_transferLog->setGeometry(8, 444, 262, 82);
+    m_transferLog->setGeometry(kForm.transferLog);
     m_searchBar = new QProgressBar(this);
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
-    m_searchBar->setGeometry(8, 532, 262, 16);
+    m_searchBar->setGeometry(kForm.searchBar);
     m_searchBar->setTextVisible(false);
     m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
-    m_searchButton->setGeometry(8, 554, 262, 30);
+    m_searchButton->setGeometry(kForm.searchButton);
     m_transfers = new TransferRunner(m_services.processes, this, m_searchBar, m_transferLog, this);
     connect(m_transferLog, &TransferLog::retryRequested, this,
             [this](int call) { m_transfers->retryFailed(call, m_playerList->entries()); });
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_pageControl->setGeometry(274, 4, 497, 566);
+    m_pageControl->setGeometry(kForm.pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
@@ -201,15 +219,13 @@ void MainWindow::buildLayout()
     for (QWidget* picture : m_examplePage->pictures())  // a left press on them drags the window
         picture->installEventFilter(this);
 
-    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
-    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), this);
-    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"), this);
-    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), this);
-    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"), this);
-    m_image5->move(458, 576);
-    m_image2->move(458, 576);
-    m_image4->move(488, 576);
-    m_image6->move(518, 576);
+    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, this);
+    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
+                           kForm.widthToggle, this);
+    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton,
+                           this);
+    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
+                           kForm.closeButton, this);
     m_image5->hide();
     connect(m_image5, &QToolButton::clicked, this, &MainWindow::toggleWidth);
     connect(m_image2, &QToolButton::clicked, this, &MainWindow::toggleWidth);

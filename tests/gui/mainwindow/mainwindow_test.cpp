@@ -103,7 +103,7 @@ TEST_F(MainConfigTest, everyNamedControlExists)
     for (const char* name : {"LocalIPBox", "ListView1", "SearchBar", "SearchQ7Button", "PageControl1", "WaitPanel",
                              "WaitBar", "Image6", "Image4", "Image5", "Image2", "CoolTrayIcon1", "PopupMenu1",
                              "PopupMenu2", "PingTimer", "ForeColor", "BackColor", "FontNameLabel",
-                             "CodePageBox", "SelectDirListBox", "DownEdit", "UpEdit", "DateTimePicker1", "OKRightDlg",
+                             "CodePageBox", "DownEdit", "UpEdit", "DateTimePicker1", "OKRightDlg",
                              "FWVersion", "Image1", "Image3"})
         EXPECT_NE(window->findChild<QObject*>(QLatin1String(name)), nullptr) << name;
 

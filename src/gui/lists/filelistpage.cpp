@@ -270,10 +270,10 @@ void FileListPage::chooseRoot()
                                   ? m_directory
                                   : QStringLiteral("../") + m_directory.right(kCaptionLimit - 3));
     }
-    RefreshSourceList();
+    reloadSourceList();
 }
 
-void FileListPage::RefreshSourceList()
+void FileListPage::reloadSourceList()
 {
     m_source->clear();
     m_destination->clear();

@@ -45,7 +45,7 @@ public:
 
     // Handlers of the upper half.
     void chooseRoot();
-    void RefreshSourceList();
+    void reloadSourceList();
     void addChosenFiles();
     void removeChosenEntries();
     void addAllFiles();

@@ -219,18 +219,19 @@ void MainWindow::buildLayout()
     for (QWidget* picture : m_examplePage->pictures())  // a left press on them drags the window
         picture->installEventFilter(this);
 
-    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, this);
-    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
-                           kForm.widthToggle, this);
-    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton,
-                           this);
-    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
-                           kForm.closeButton, this);
-    m_image5->hide();
-    connect(m_image5, &QToolButton::clicked, this, &MainWindow::toggleWidth);
-    connect(m_image2, &QToolButton::clicked, this, &MainWindow::toggleWidth);
-    connect(m_image4, &QToolButton::clicked, this, &MainWindow::hideToTray);
-    connect(m_image6, &QToolButton::clicked, this, &QWidget::close);
+    m_widenButton =
+        imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, this);
+    m_narrowButton = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
+                                 kForm.widthToggle, this);
+    m_hideButton =
+        imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton, this);
+    m_closeButton = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
+                                kForm.closeButton, this);
+    m_widenButton->hide();
+    connect(m_widenButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_narrowButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_hideButton, &QToolButton::clicked, this, &MainWindow::hideToTray);
+    connect(m_closeButton, &QToolButton::clicked, this, &QWidget::close);
 
     m_pingTimer = new QTimer(this);
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
@@ -238,9 +239,9 @@ void MainWindow::buildLayout()
 
 void MainWindow::buildTray()
 {
-    m_tray = new QSystemTrayIcon(trayPicture(), this);
-    m_tray->setObjectName(QStringLiteral("CoolTrayIcon1"));
-    m_tray->setToolTip(QLatin1String(kCaption));
+    m_trayIcon = new QSystemTrayIcon(trayPicture(), this);
+    m_trayIcon->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    m_trayIcon->setToolTip(QLatin1String(kCaption));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("PopupMenu2"));
     QAction* open = menu->addAction(QStringLiteral("Open Configuration Tools"));
@@ -249,8 +250,8 @@ void MainWindow::buildTray()
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(open, &QAction::triggered, this, &MainWindow::showFromTray);
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_tray->setContextMenu(menu);
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    m_trayIcon->setContextMenu(menu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             showFromTray();
     });
@@ -296,7 +297,7 @@ void MainWindow::loadAtStart()
     m_messagePage->initScrollRange();
 
     // 9-11: command descriptions, page rules, code page from the locale.
-    fillCommandDescriptions();
+    m_commandPage->fillDescriptions();
     m_configPage->runUpdateRules();
     m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString())));
 
@@ -403,7 +404,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_closed = true;
-    m_tray->hide();
+    m_trayIcon->hide();
     event->accept();
     emit closed();
 }
@@ -451,7 +452,6 @@ bool MainWindow::served(int row) const
 
 void MainWindow::addSendButton(QAbstractButton* button) { m_transfers->addSendButton(button); }
 
-void MainWindow::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }
 
 void MainWindow::hideToTray()
 {
@@ -460,13 +460,13 @@ void MainWindow::hideToTray()
         showMinimized();
         return;
     }
-    m_tray->show();
+    m_trayIcon->show();
     hide();
 }
 
 void MainWindow::showFromTray()
 {
-    m_tray->hide();
+    m_trayIcon->hide();
     showNormal();
     raise();
     activateWindow();
@@ -477,8 +477,8 @@ void MainWindow::toggleWidth()
 {
     const bool narrow = width() == kWideWidth;
     setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
-    m_image5->setVisible(narrow);
-    m_image2->setVisible(!narrow);
+    m_widenButton->setVisible(narrow);
+    m_narrowButton->setVisible(!narrow);
 }
 
 bool MainWindow::beginDrag(QMouseEvent* event)

@@ -34,7 +34,7 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
           // Workers run on their own threads: their results are queued to this object, and dropped
           // by Qt if it is gone by then.
           [this](const FoundPlayer& found) {
-              QMetaObject::invokeMethod(this, [this, found] { AddFoundPlayer(found); }, Qt::QueuedConnection);
+              QMetaObject::invokeMethod(this, [this, found] { addFoundPlayer(found); }, Qt::QueuedConnection);
           },
           [this](const EchoReport& report) {
               QMetaObject::invokeMethod(this, [this, report] { applyEchoReport(report); }, Qt::QueuedConnection);
@@ -55,7 +55,7 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
     connect(menu.remove, &QAction::triggered, this, &PlayerPanel::deleteSelected);
     connect(menu.clear, &QAction::triggered, this, &PlayerPanel::clearPlayers);
     connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::startEchoTimer);
-    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::DeleteSelectedPlayer);
+    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::removeSelectedPlayer);
     connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::startSearch);
 }
 
@@ -69,7 +69,7 @@ void PlayerPanel::addPlayer(const QString& name, const QString& address)
         startEchoTimer();
 }
 
-void PlayerPanel::UpdateSelectedPlayer(const QString& name, const QString& address)
+void PlayerPanel::updateSelectedPlayer(const QString& name, const QString& address)
 {
     const int row = m_ui.list->selectedRow();
     if (row < 0)
@@ -78,7 +78,7 @@ void PlayerPanel::UpdateSelectedPlayer(const QString& name, const QString& addre
     startEchoTimer();
 }
 
-void PlayerPanel::DeleteSelectedPlayer()
+void PlayerPanel::removeSelectedPlayer()
 {
     const int row = m_ui.list->selectedRow();
     if (row < 0)
@@ -123,7 +123,7 @@ void PlayerPanel::deleteSelected()
         return;
     }
     m_ui.pingTimer->stop();
-    DeleteSelectedPlayer();
+    removeSelectedPlayer();
 }
 
 void PlayerPanel::clearPlayers()
@@ -137,7 +137,7 @@ void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
 {
     switch (dialogOutcome(name.toStdString(), address.toStdString(), m_dialogModifies)) {
     case DialogOutcome::Update:
-        UpdateSelectedPlayer(name, address);
+        updateSelectedPlayer(name, address);
         break;
     case DialogOutcome::Add:
         addPlayer(name, address);
@@ -173,7 +173,7 @@ void PlayerPanel::launchStep()
     m_ui.searchBar->setValue(std::min(kSearchBarMin + int(m_launch->launched()), kSearchBarMax));
 }
 
-void PlayerPanel::AddFoundPlayer(const FoundPlayer& found)
+void PlayerPanel::addFoundPlayer(const FoundPlayer& found)
 {
     if (m_history)
         m_history->found(found.address);

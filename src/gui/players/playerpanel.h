@@ -41,8 +41,10 @@ public:
 
     // Appends a player unless its address is listed or 256 players are; starts the echo timer.
     void addPlayer(const QString& name, const QString& address);
-    void UpdateSelectedPlayer(const QString& name, const QString& address);
-    void DeleteSelectedPlayer();
+    // The selected entry's name and address change and the echo timer starts; removing it leaves the
+    // echo timer alone. Without a selection nothing happens.
+    void updateSelectedPlayer(const QString& name, const QString& address);
+    void removeSelectedPlayer();
 
     void addFromMenu();
     void modifySelected();
@@ -52,7 +54,7 @@ public:
     void startSearch();
     void echoTick();
     void applyEchoReport(const EchoReport& report);
-    void AddFoundPlayer(const FoundPlayer& found);
+    void addFoundPlayer(const FoundPlayer& found);
 
     // Records finds and online changes in `history` and offers each player's history from the
     // pop-up menu ("History"); without it nothing is recorded.

@@ -293,8 +293,8 @@ TEST_F(PlayerPanelTest, operatorLimitIs256AndTheSearchMayAddOneMore)
     answer(QStringLiteral("Late"), QStringLiteral("198.18.9.1"));
     EXPECT_EQ(list()->topLevelItemCount(), 256);
 
-    panel()->AddFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x02}, "198.18.9.2"});
-    panel()->AddFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x03}, "198.18.9.3"});
+    panel()->addFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x02}, "198.18.9.2"});
+    panel()->addFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x03}, "198.18.9.3"});
     EXPECT_EQ(list()->topLevelItemCount(), 257);
     EXPECT_EQ(rows().back(), QStringLiteral("198.18.9.2|Q7_00258|198.18.9.2|unchecked|Offline"));
     EXPECT_EQ(list()->selectedRow(), 256);

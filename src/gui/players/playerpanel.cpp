@@ -170,7 +170,7 @@ void PlayerPanel::launchStep()
         return;
     }
     m_launch->launchNext(m_search);
-    m_ui.searchBar->setValue(std::min(kSearchBarMin + int(m_launch->launched()), kSearchBarMax));
+    m_ui.searchBar->setValue(std::min(kSearchBarMin + m_launch->launched(), kSearchBarMax));
 }
 
 void PlayerPanel::addFoundPlayer(const FoundPlayer& found)

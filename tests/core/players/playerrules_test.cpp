@@ -167,9 +167,11 @@ TEST_F(NetworkSearchTest, sweepResolvesEveryHostFromTheTopAndReportsOnlyPlayers)
 
     SweepLaunch launch("198.18.7.1");
     std::vector<std::string> order;
-    for (size_t step = 0; !launch.finished(); ++step) {
+    for (int step = 0; !launch.finished(); ++step) {
         launch.launchNext(search);
         EXPECT_EQ(launch.launched(), step + 1);
+        // A launch that has fallen behind its schedule waits a negative time, not a wrapped-around one.
+        EXPECT_LT((kSweepSpacing * launch.launched() - std::chrono::hours(1)).count(), 0);
         search.waitIdle();  // one at a time, so the order of resolutions is the order of starts
         order.push_back(resolver.asked().back());
     }

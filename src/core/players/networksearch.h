@@ -96,7 +96,8 @@ class SweepLaunch {
 public:
     explicit SweepLaunch(const std::string& localAddress);
     const std::vector<std::string>& addresses() const { return m_addresses; }
-    size_t launched() const { return m_addresses.size() - m_left; }
+    // Signed, so that a schedule computed from it (spacing * launched - now) can fall behind.
+    int launched() const { return int(m_addresses.size() - m_left); }
     bool finished() const { return m_left == 0; }
     void launchNext(NetworkSearch& search);
 

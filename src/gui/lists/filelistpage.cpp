@@ -6,7 +6,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -142,16 +141,6 @@ void FileListPage::buildUpperHalf()
     top->setColumnStretch(2, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(top, 1);
 
-    // Hidden helpers: the media endings and the list root as a one-line folder list.
-    auto* endings = new QComboBox(this);
-    endings->setObjectName(QStringLiteral("FileNameListbox"));
-    for (const std::string& ending : lists::mediaExtensions())
-        endings->addItem(QString::fromStdString(ending));
-    endings->hide();
-    m_rootList = new QListWidget(this);
-    m_rootList->setObjectName(QStringLiteral("SelectDirListBox"));
-    m_rootList->hide();
-
     connect(m_rootButton, &QPushButton::clicked, this, &FileListPage::chooseRoot);
     connect(remote, &QPushButton::clicked, this, &FileListPage::openRemoteListing);
     connect(m_destination, &QListWidget::itemClicked, this, &FileListPage::editChosenEntry);
@@ -255,22 +244,13 @@ void FileListPage::buildLowerHalf()
     lower->setColumnStretch(1, 1);
     layout()->addWidget(lowerHalf);
 
-    m_urlList = new QListWidget(this);
-    m_urlList->setObjectName(QStringLiteral("URLListBox"));
-    m_urlList->hide();
-
     connect(m_listMode, &QButtonGroup::idClicked, this, &FileListPage::listModeChanged);
     connect(m_playNaming, &QButtonGroup::idClicked, this, &FileListPage::playListNamingChanged);
     connect(m_date, &QDateTimeEdit::dateChanged, this, &FileListPage::playListDateChanged);
     connect(m_saveButton, &QPushButton::clicked, this, &FileListPage::saveList);
 }
 
-void FileListPage::setDirectory(const QString& path)
-{
-    m_directory = path;
-    m_rootList->clear();
-    m_rootList->addItem(path);
-}
+void FileListPage::setDirectory(const QString& path) { m_directory = path; }
 
 QString FileListPage::downUrl() const { return m_down.url->text(); }
 void FileListPage::setDownUrl(const QString& text) { m_down.url->setText(text); }
@@ -290,10 +270,10 @@ void FileListPage::chooseRoot()
                                   ? m_directory
                                   : QStringLiteral("../") + m_directory.right(kCaptionLimit - 3));
     }
-    RefreshSourceList();
+    reloadSourceList();
 }
 
-void FileListPage::RefreshSourceList()
+void FileListPage::reloadSourceList()
 {
     m_source->clear();
     m_destination->clear();
@@ -434,20 +414,19 @@ std::optional<QString> FileListPage::serverBase(const ServerGroup& group) const
     return std::nullopt;
 }
 
-void FileListPage::buildServerLines(ServerGroup& group, bool upload)
+QStringList FileListPage::buildServerLines(ServerGroup& group, bool upload)
 {
     group.url->setText(QString::fromStdString(lists::withoutTrailingSlash(group.url->text().toStdString())));
-    m_urlList->clear();
     const std::optional<QString> base = serverBase(group);
     if (!base)
-        return;
+        return {};
     const std::vector<std::string> entries = toEightBit(destinationEntries());
     const std::string baseBytes = toEightBit(*base);
     QStringList lines;
     for (const std::string& line :
          upload ? lists::uploadLines(entries, baseBytes) : lists::downloadLines(entries, baseBytes))
         lines << fromEightBit(line);
-    m_urlList->addItems(lines);
+    return lines;
 }
 
 // List files and listings are 8-bit text; local file names are the file system's own bytes.
@@ -468,7 +447,6 @@ std::vector<std::string> FileListPage::toEightBit(const QStringList& texts) cons
 }
 
 QStringList FileListPage::destinationEntries() const { return texts(m_destination); }
-QStringList FileListPage::scratchLines() const { return texts(m_urlList); }
 
 void FileListPage::saveList()
 {
@@ -477,12 +455,10 @@ void FileListPage::saveList()
         writeList(currentPlayListName(), destinationEntries());
         break;
     case DownloadMode:
-        buildServerLines(m_down, false);
-        writeList(QStringLiteral("down.lst"), scratchLines());
+        writeList(QStringLiteral("down.lst"), buildServerLines(m_down, false));
         break;
     case UploadMode:
-        buildServerLines(m_up, true);
-        writeList(QStringLiteral("upload.lst"), scratchLines());
+        writeList(QStringLiteral("upload.lst"), buildServerLines(m_up, true));
         break;
     case DeleteMode:
         writeList(QStringLiteral("delete.lst"), destinationEntries());

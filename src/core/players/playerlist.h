@@ -33,7 +33,7 @@ inline constexpr const char* kNoAnswer = " ";
 
 enum class DialogOutcome {
     Add,      // addPlayer with the answer
-    Update,   // updateSelectedPlayer with the answer
+    Update,   // the entry being modified takes the answer
     Nothing,  // a name of one space, or an address shorter than two characters
 };
 

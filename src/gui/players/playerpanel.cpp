@@ -69,12 +69,17 @@ void PlayerPanel::addPlayer(const QString& name, const QString& address)
         startEchoTimer();
 }
 
-void PlayerPanel::updateSelectedPlayer(const QString& name, const QString& address)
+void PlayerPanel::updateModifiedPlayer(const QString& name, const QString& address)
 {
-    const int row = m_ui.list->selectedRow();
-    if (row < 0)
+    // The dialog does not block the window: the entry it was opened for is found again by its
+    // address, whatever is selected now; one removed meanwhile is not brought back.
+    const std::vector<PlayerEntry> entries = m_ui.list->entries();
+    const auto opened = std::find_if(entries.begin(), entries.end(), [this](const PlayerEntry& entry) {
+        return entry.address == m_modifiedAddress.toStdString();
+    });
+    if (opened == entries.end())
         return;
-    m_ui.list->setPlayer(row, name, address);
+    m_ui.list->setPlayer(int(opened - entries.begin()), name, address);
     startEchoTimer();
 }
 
@@ -113,6 +118,7 @@ void PlayerPanel::modifySelected()
     m_ui.pingTimer->stop();
     const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
     m_dialogModifies = true;
+    m_modifiedAddress = item->text(2);
     m_ui.dialog->openForModify(item->text(1), item->text(2));
 }
 
@@ -137,7 +143,7 @@ void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
 {
     switch (dialogOutcome(name.toStdString(), address.toStdString(), m_dialogModifies)) {
     case DialogOutcome::Update:
-        updateSelectedPlayer(name, address);
+        updateModifiedPlayer(name, address);
         break;
     case DialogOutcome::Add:
         addPlayer(name, address);

@@ -43,7 +43,8 @@ public:
     void addPlayer(const QString& name, const QString& address);
     // The selected entry's name and address change and the echo timer starts; removing it leaves the
     // echo timer alone. Without a selection nothing happens.
-    void updateSelectedPlayer(const QString& name, const QString& address);
+    // Sets the entry the dialog was opened to modify, wherever it stands now.
+    void updateModifiedPlayer(const QString& name, const QString& address);
     void removeSelectedPlayer();
 
     void addFromMenu();
@@ -83,6 +84,7 @@ private:
     Controls m_ui;
     Dialogs& m_dialogs;
     bool m_dialogModifies = false;  // the dialog was last opened by Modify, not by Add
+    QString m_modifiedAddress;      // the address of the entry it was opened for
     PlayerHistory* m_history = nullptr;
     HistoryPanel* m_historyPanel = nullptr;
     QTimer* m_launchTimer = nullptr;

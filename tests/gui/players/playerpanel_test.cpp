@@ -221,6 +221,17 @@ TEST_F(PlayerPanelTest, dialogAnswerIsAppliedTheMomentOkIsPressed)
             EXPECT_EQ(answered.size(), 0) << c.what;
         }
     }
+    // The entry opened for Modify takes the answer, also when another row was selected meanwhile.
+    menu("Clear1");
+    window->addPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.1"));
+    window->addPlayer(QStringLiteral("B"), QStringLiteral("198.18.0.2"));
+    list()->selectRow(0);
+    menu("Modify1");
+    list()->selectRow(1);
+    field("Q7_Name")->setText(QStringLiteral("A2"));
+    click("OKBtn");
+    EXPECT_EQ(rows(), (QStringList{first.section(QLatin1Char('|'), 0, 0) + QStringLiteral("|A2|198.18.0.1|unchecked|Offline"),
+                                   QStringLiteral("198.18.0.2|B|198.18.0.2|unchecked|Offline")}));
     EXPECT_TRUE(platform.dialogs.messages.empty());
 }
 

@@ -5,6 +5,7 @@
 #include "core/base/textfile.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
 #include "gui/transfer/playertransfers.h"
 
@@ -32,7 +33,6 @@ constexpr int kBoxWidth = 145;
 constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
 
 QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 bool choosesVolume(const Group& group, int index)
 {
@@ -250,9 +250,9 @@ void RemoteCommandPage::run(const Command& command)
         }
         const QString path = QDir(m_scratchDir).filePath(text(command.scratchFile));
         try {
-            writeWorkingFile(fileName(path), scratchContent(command, volume));
+            writeWorkingFile(localPath(path), scratchContent(command, volume));
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
         put(command, path, command.remote);
@@ -260,11 +260,11 @@ void RemoteCommandPage::run(const Command& command)
     }
     case Kind::FetchAndShow: {
         put(command, commandFile(), command.remote);
-        const std::string dir = fileName(m_players.workingDir());
+        const std::string dir = localPath(m_players.workingDir());
         try {
             removeFetchedCopies(dir, m_players.rowCount(), command.suffix);
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
         {
@@ -275,7 +275,7 @@ void RemoteCommandPage::run(const Command& command)
             wait.pace(command.wait2.from, command.wait2.to, command.wait2.maximum);
         }
         for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), command.suffix))
-            m_viewer.open(QFile::decodeName(QByteArray::fromStdString(copy)));
+            m_viewer.open(fromLocalPath(copy));
         return;
     }
     }

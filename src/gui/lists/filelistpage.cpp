@@ -3,6 +3,7 @@
 #include "core/base/textfile.h"
 #include "core/lists/listfiles.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -298,8 +299,8 @@ void FileListPage::RefreshSourceList()
     m_source->clear();
     m_destination->clear();
     QStringList entries;
-    for (const std::string& entry : lists::scanListRoot(QFile::encodeName(m_directory).toStdString()))
-        entries << QFile::decodeName(QByteArray::fromStdString(entry));
+    for (const std::string& entry : lists::scanListRoot(localPath(m_directory)))
+        entries << fromLocalPath(entry);
     m_source->addItems(entries);
 }
 
@@ -356,9 +357,9 @@ void FileListPage::openRemoteListing()
 
     std::string bytes;
     try {
-        bytes = readTextFile(QFile::encodeName(m_lastListing).toStdString());
+        bytes = readTextFile(localPath(m_lastListing));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
         return;
     }
     m_source->clear();
@@ -497,9 +498,9 @@ void FileListPage::writeList(const QString& proposedName, const QStringList& lin
     if (!target)
         return;
     try {
-        replaceTextFile(QFile::encodeName(*target).toStdString(), lists::listFileBytes(toEightBit(lines)));
+        replaceTextFile(localPath(*target), lists::listFileBytes(toEightBit(lines)));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "draw/bitmapdrawing.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 
 #include <QDir>
@@ -74,8 +75,6 @@ QImage imageFromStrip(const Strip& strip)
         std::memcpy(image.scanLine(y), &strip.rgb[size_t(y) * size_t(strip.width) * 3], size_t(strip.width) * 3);
     return image;
 }
-
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -260,7 +259,7 @@ int BitmapMessageSheet::RenderBitmapMessage(const QString& folder)
     m_send->setEnabled(false);
     Strip preview;
     const RenderOutcome outcome =
-        renderBitmapMessage(stripFromImage(m_drawing), fileName(m_context.scratchDir), fileName(folder), &preview,
+        renderBitmapMessage(stripFromImage(m_drawing), localPath(m_context.scratchDir), localPath(folder), &preview,
                             [this](int position) { m_steps->setValue(position); });
     if (preview.width > 0) {
         m_previewImage->resize(preview.width, kStripHeight);
@@ -268,7 +267,7 @@ int BitmapMessageSheet::RenderBitmapMessage(const QString& folder)
         m_previewImage->setPixmap(QPixmap::fromImage(imageFromStrip(preview)));
     }
     if (!outcome.ok()) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(outcome.error));
+        m_context.dialogs.showError(systemText(outcome.error));
         return 0;
     }
     m_send->setEnabled(true);
@@ -286,7 +285,7 @@ void BitmapMessageSheet::checkScrollingFile(const QString& folder, int segments)
     if (!QFile::exists(target))
         return;
     const QString segmentZero = QDir(m_context.scratchDir).filePath(QString::fromStdString(segmentFileName(0)));
-    if (!scrollingFileLooksRight(fileName(target), fileName(segmentZero), segments)) {
+    if (!scrollingFileLooksRight(localPath(target), localPath(segmentZero), segments)) {
         QFile::remove(target);
         m_context.dialogs.showMessage(QStringLiteral("Draw bitmap message fail."));
     }

@@ -4,6 +4,7 @@
 #include "core/base/textfile.h"
 #include "core/messages/textmessage.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
 #include "gui/transfer/playertransfers.h"
 
@@ -24,8 +25,6 @@ constexpr int kOpenTextFilter = 3;
 constexpr int kMessageLimit = 512;
 constexpr const char* kDeviceMessage = "Please select at least one device before sending the command!";
 constexpr const char* kDriverMessage = "Please select at least one driver before sending the command!";
-
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QFont messageFace()
 {
@@ -103,10 +102,10 @@ bool TextMessageSheet::anyChecked(const char* message)
 void TextMessageSheet::loadMemo(const QString& path)
 {
     try {
-        const std::string bytes = readTextFile(fileName(path));
+        const std::string bytes = readTextFile(localPath(path));
         m_memo->setPlainText(QString::fromStdU16String(messages::messageFileText(bytes, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_context.dialogs.showError(systemText(e.what()));
     }
 }
 
@@ -119,14 +118,14 @@ void TextMessageSheet::sendText()
     const std::u16string text = m_text->text().toStdU16String();
     const int item = m_codePages->currentIndex();
     try {
-        writeWorkingFile(fileName(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
+        writeWorkingFile(localPath(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
                          messages::messageFileBytes(text, m_context.systemCodePage));
         // With no code page chosen the message file stays empty, and is still sent.
-        writeWorkingFile(fileName(message),
+        writeWorkingFile(localPath(message),
                          item < 0 ? std::string()
                                   : messages::messageFileBytes(text, messages::codePageOfItem(item, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_context.dialogs.showError(systemText(e.what()));
         return;
     }
     m_context.players.put(message, QStringLiteral("/message.txt"), -1, QStringLiteral("Text message"));

@@ -3,6 +3,7 @@
 #include "core/base/codepage.h"
 #include "core/base/inistore.h"
 #include "core/config/configfile.h"
+#include "core/lists/listfiles.h"
 #include "tftp.h"
 
 #include <algorithm>
@@ -387,9 +388,9 @@ std::string Player::act(const std::string& key)
         return "SMB synchronisation requested (nothing sent)";
     if (key == "/config.conf.put")
         return "configuration stored; /restoreconfig adopts it";
-    for (const char* list : {"/down.lst", "/play.lst", "/upload.lst", "/delete.lst"})
-        if (key == list)
-            return listStored(list + 1);
+    for (const q7::lists::ListKindInfo& list : q7::lists::kListKinds)
+        if (key == "/" + std::string(list.fileName))
+            return listStored(list.fileName);
     return {};
 }
 
@@ -592,10 +593,10 @@ std::string Player::checkScrollingBitmap()
     return "scrolls a bitmap message of " + std::to_string(segments) + (segments == 1 ? " segment" : " segments");
 }
 
-std::string Player::listStored(const char* file)
+std::string Player::listStored(std::string_view file)
 {
     int lines = 0;
-    for (const std::string& line : splitLines(readFile(m_folder + "/" + file).value_or("")))
+    for (const std::string& line : splitLines(readFile(m_folder + "/" + std::string(file)).value_or("")))
         lines += trimmed(line).empty() ? 0 : 1;
     return std::string(file) + " stored (" + std::to_string(lines) + " entries)";
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -91,25 +92,28 @@ std::string playListName(PlayNaming naming, const PlayWindow& w)
     char date[32], window[32];
     std::snprintf(date, sizeof date, "%d%02d%02d", w.year, w.month, w.day);
     std::snprintf(window, sizeof window, "_%02d%02d_%02d%02d", w.startHour, w.startMinute, w.endHour, w.endMinute);
+    const std::string single(listKind(ListKind::Play).fileName);
     switch (naming) {
-    case PlayNaming::Single: return "play.lst";
+    case PlayNaming::Single: return single;
     case PlayNaming::Date: return std::string(date) + ".lst";
     case PlayNaming::Time: return std::string(window) + ".lst";
     case PlayNaming::DateAndTime: return std::string(date) + window + ".lst";
     case PlayNaming::Title: return "title.lst";
     }
-    return "play.lst";
+    return single;
 }
+
+// listKind() finds a kind at its own number.
+static_assert([] {
+    for (size_t i = 0; i < std::size(kListKinds); ++i)
+        if (static_cast<size_t>(kListKinds[i].kind) != i)
+            return false;
+    return true;
+}());
 
 std::string listFileName(ListKind kind, PlayNaming naming, const PlayWindow& when)
 {
-    switch (kind) {
-    case ListKind::Play: return playListName(naming, when);
-    case ListKind::Download: return "down.lst";
-    case ListKind::Upload: return "upload.lst";
-    case ListKind::Delete: return "delete.lst";
-    }
-    return "play.lst";
+    return kind == ListKind::Play ? playListName(naming, when) : std::string(listKind(kind).fileName);
 }
 
 std::string entryFolder(std::string_view entry)

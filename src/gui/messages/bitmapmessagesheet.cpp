@@ -26,7 +26,6 @@ using namespace messages;
 
 constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
 constexpr int kSaveBitmapFilter = 5;
-constexpr int kMessageLength = 256;  // characters the text field takes
 constexpr int kImageLeft = 16;         // the strip's place in its frame
 constexpr int kFirstPreviewWidth = 6040;  // gives the preview scroll range 0..560 before a first render
 
@@ -97,7 +96,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     auto* textLabel = new QLabel(QStringLiteral("Message :"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageEdit"));
-    m_text->setMaxLength(kMessageLength);
+    m_text->setMaxLength(kBitmapTextLength);
     textLabel->setBuddy(m_text);
     grid->addWidget(textLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);

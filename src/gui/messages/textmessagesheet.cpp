@@ -22,7 +22,6 @@ namespace {
 
 constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
 constexpr int kOpenTextFilter = 3;
-constexpr int kMessageLimit = 512;
 constexpr const char* kDeviceMessage = "Please select at least one device before sending the command!";
 constexpr const char* kDriverMessage = "Please select at least one driver before sending the command!";
 
@@ -55,7 +54,7 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageTextEdit"));
     m_text->setFont(messageFace());
-    m_text->setMaxLength(kMessageLimit);
+    m_text->setMaxLength(messages::kTextMessageLength);
     textLabel->setBuddy(m_text);
     grid->addWidget(textLabel, 1, 0);
     grid->addWidget(m_text, 2, 0, 1, 3);

@@ -1,10 +1,10 @@
 #include "support/programs.h"
+#include "core/platform/programrun.h"
 #include "support/tempdir.h"
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <poll.h>
 #include <regex>
 #include <spawn.h>
 #include <stdexcept>
@@ -46,47 +46,25 @@ bool reaped(pid_t pid, int* status, bool block)
 
 RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir, int timeoutMs)
 {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
-    if (!workingDir.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
-    const pid_t pid = spawnWith(argv, &actions);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(fds[1]);
+    const StopEvent never;
+    const ProgramRun run{argv.front(), {argv.begin() + 1, argv.end()}};
+    ProgramEnd end = runPrograms({run}, workingDir, std::chrono::milliseconds(timeoutMs), never).front();
     RunResult result;
-    if (pid < 0) {
-        ::close(fds[0]);
-        result.output = "cannot start " + argv[0];
+    switch (end.how) {
+    case ProgramEnd::How::NotStarted:
+        result.output = "cannot start " + argv.front();
         return result;
-    }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) {
-            ::kill(pid, SIGKILL);
-            reaped(pid, &result.status, true);
-            result.status = -1;
-            break;
-        }
-        if (::poll(&p, 1, int(left)) <= 0)
-            continue;
-        char buffer[4096];
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n > 0) {
-            result.output.append(buffer, size_t(n));
-            continue;
-        }
-        reaped(pid, &result.status, true);
+    case ProgramEnd::How::Exited:
+        result.status = end.code;
+        break;
+    case ProgramEnd::How::Signalled:
+        result.status = 128 + end.code;
+        break;
+    case ProgramEnd::How::Overdue:
+    case ProgramEnd::How::Stopped:
         break;
     }
-    ::close(fds[0]);
+    result.output = std::move(end.output);
     return result;
 }
 

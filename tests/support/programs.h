@@ -15,7 +15,8 @@ struct RunResult {
 };
 
 // Runs argv[0] (looked up on PATH) with standard input from /dev/null and waits for it, at most
-// `timeoutMs` (then it is killed).
+// `timeoutMs` (then it is killed), with the library's runner (core/platform/programrun.h), which
+// keeps the first 64 KiB of the output.
 RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir = {},
                      int timeoutMs = 60000);
 

@@ -143,7 +143,7 @@ void launchSweep(NetworkSearch& search, const std::string& localAddress, std::ch
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished()) {
         launch.launchNext(search);
-        std::this_thread::sleep_until(begin + spacing * launch.launched());
+        std::this_thread::sleep_until(launch.nextDue(begin, spacing));
     }
 }
 

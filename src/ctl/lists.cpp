@@ -43,7 +43,8 @@ const OptionSpec kBuildOptions[] = {
 };
 
 template <typename T>
-T choice(const std::string& option, const std::string& given, const std::vector<std::pair<std::string_view, T>>& choices)
+T choice(const std::string& option, const std::string& given,
+         const std::vector<std::pair<std::string_view, T>>& choices)
 {
     std::string names;
     for (const auto& [name, value] : choices) {

@@ -1,5 +1,7 @@
 #include "core/lists/listfiles.h"
 
+#include "core/base/ascii.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -10,24 +12,22 @@ namespace fs = std::filesystem;
 namespace q7::lists {
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending)
 {
     if (text.size() < ending.size())
         return false;
     return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
-                      [](char a, char b) { return lower(a) == lower(b); });
+                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
 }
 
 // Name order as the folder listing gives it: letter case ignored, exact bytes to break ties.
 bool nameLess(const std::string& a, const std::string& b)
 {
     const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lower(x) == lower(y); });
+                                        [](char x, char y) { return asciiLower(x) == asciiLower(y); });
     if (mismatch.first == a.end() || mismatch.second == b.end())
         return a.size() != b.size() ? a.size() < b.size() : a < b;
-    return (unsigned char)lower(*mismatch.first) < (unsigned char)lower(*mismatch.second);
+    return (unsigned char)asciiLower(*mismatch.first) < (unsigned char)asciiLower(*mismatch.second);
 }
 
 struct FolderContents {

@@ -26,6 +26,7 @@ constexpr size_t kMaxSessions = 256;
 // Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
 // player slower than a plain TFTP server.
 constexpr size_t kChunk = 64 * 1024;
+constexpr size_t kMaxDatagram = 65536;
 
 std::string textOf(const sockaddr_in& address)
 {
@@ -37,6 +38,17 @@ std::string textOf(const sockaddr_in& address)
 bool samePeer(const sockaddr_in& a, const sockaddr_in& b)
 {
     return a.sin_addr.s_addr == b.sin_addr.s_addr && a.sin_port == b.sin_port;
+}
+
+// One datagram from `fd` into `buffer` as `packet`, and who sent it; false when none could be read.
+bool receiveFrom(int fd, char (&buffer)[kMaxDatagram], sockaddr_in& peer, std::string_view& packet)
+{
+    socklen_t length = sizeof peer;
+    const ssize_t received = ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
+    if (received < 0)
+        return false;
+    packet = std::string_view(buffer, size_t(received));
+    return true;
 }
 
 void sendTo(int fd, const sockaddr_in& peer, const std::string& packet)
@@ -229,14 +241,11 @@ void Server::refuse(ServedPlayer& served, const sockaddr_in& peer, const Request
 
 void Server::receiveRequest(ServedPlayer& served)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(served.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(served.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     std::string reason;
     const std::optional<Request> request = parseRequest(packet, &reason);
     if (served.player->muted) {
@@ -337,14 +346,11 @@ void Server::sendNextBlock(Session& session)
 
 void Server::receiveOnSession(Session& session)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(session.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(session.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     if (!samePeer(peer, session.peer)) {
         if (opcodeOf(packet) != ERROR)
             sendTo(session.fd, peer, errorPacket(kUnknownTransferId, "Unknown transfer ID"));

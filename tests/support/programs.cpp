@@ -20,18 +20,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-pid_t spawnWith(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions)
-{
-    std::vector<char*> args;
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
-        return -1;
-    return pid;
-}
-
 // Exit status as RunResult counts it, or nothing while it runs.
 bool reaped(pid_t pid, int* status, bool block)
 {
@@ -43,6 +31,18 @@ bool reaped(pid_t pid, int* status, bool block)
 }
 
 }  // namespace
+
+pid_t startProgram(const std::vector<std::string>& argv, const posix_spawn_file_actions_t* actions)
+{
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
+        return -1;
+    return pid;
+}
 
 RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir, int timeoutMs)
 {
@@ -98,7 +98,7 @@ PlayerSim::PlayerSim(const std::vector<std::string>& arguments, std::string outp
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, m_outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    m_pid = spawnWith(argv, &actions);
+    m_pid = startProgram(argv, &actions);
     posix_spawn_file_actions_destroy(&actions);
     if (m_pid < 0)
         throw std::runtime_error("cannot start the test player");

@@ -22,15 +22,6 @@ int waitFor(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<char*> argumentVector(const std::vector<std::string>& argv)
-{
-    std::vector<char*> result;
-    for (const std::string& argument : argv)
-        result.push_back(const_cast<char*>(argument.c_str()));
-    result.push_back(nullptr);
-    return result;
-}
-
 }  // namespace
 
 std::string TestNetwork::unavailableReason()
@@ -60,9 +51,7 @@ TestNetwork::TestNetwork(const std::string& toolAddress, const std::vector<Devic
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, input[0], 0);
-        pid_t pid = 0;
-        if (::posix_spawn(&pid, "/bin/sh", &actions, nullptr, argumentVector(argv).data(), environ) == 0)
-            m_guard = pid;
+        m_guard = startProgram(argv, &actions);
         posix_spawn_file_actions_destroy(&actions);
         ::close(input[0]);
         m_guardInput = input[1];

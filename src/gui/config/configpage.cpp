@@ -2,6 +2,7 @@
 
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -36,10 +37,6 @@ constexpr int kBits64 = 1;
 constexpr int kBits128 = 2;
 constexpr int kKeyLength64 = 10;
 constexpr int kKeyLength128 = 26;
-
-// File names and error texts are the system's own bytes, not text of the config file.
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString systemText(const char* text) { return QString::fromLocal8Bit(text); }
 
 int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 
@@ -407,7 +404,7 @@ bool ConfigPage::saveConfigTo(const QString& path)
     FieldValues values = fieldValues();
     std::optional<QString> error;
     try {
-        saveConfigFile(m_store, fileName(path), values, m_kept.codePage());
+        saveConfigFile(m_store, localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
         error = systemText(e.what());
     }
@@ -429,7 +426,7 @@ bool ConfigPage::loadConfigFrom(const QString& path)
 {
     FieldValues values = fieldValues();
     try {
-        openConfigFile(fileName(path), values, m_kept.codePage());
+        openConfigFile(localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
         m_dialogs.showError(systemText(e.what()));
         return false;

@@ -11,6 +11,7 @@
 #include "gui/lists/filelistpage.h"
 #include "gui/messages/messagepage.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/system.h"
 #include "gui/players/playerdialog.h"
 #include "gui/players/playerlistview.h"
@@ -72,8 +73,6 @@ std::string stored(const ByteKeeper& kept, const std::string& key, const QString
 {
     return kept.encode(key, text.toStdU16String());
 }
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString systemText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 // Players are rows known by their address text.
 std::string playerNameKey(const std::string& address) { return "Q7_Dev/NAME " + address; }
@@ -272,7 +271,7 @@ void MainWindow::loadAtStart()
     m_transfers->setWorkingDir(m_startDir);
     // q7ctl holds the lock only for the moment it writes the file. Should another window of the
     // same folder keep it, this one runs without it, as before.
-    m_settingsLock = SettingsLock::acquire(fileName(m_startDir), std::chrono::seconds(1));
+    m_settingsLock = SettingsLock::acquire(localPath(m_startDir), std::chrono::seconds(1));
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();
@@ -282,13 +281,13 @@ void MainWindow::loadAtStart()
 
     // 6: scratch folder and the empty command file. Without them the commands cannot be sent
     // later, but start-up goes on so that no setting is lost.
-    prepareScratch(fileName(m_scratchDir));
-    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
+    prepareScratch(localPath(m_scratchDir));
+    m_store.setFileName(localPath(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
 
     // A settings file that cannot be used (a FIFO, a device, a folder, far too large) is never
     // waited on or read through: the tool starts with its defaults and says why.
     std::string problem;
-    const AppSettings stored = loadAppSettings(fileName(m_startDir), problem);
+    const AppSettings stored = loadAppSettings(localPath(m_startDir), problem);
     if (!problem.empty())
         m_services.dialogs.showError(systemText(problem) +
                                      QStringLiteral("\n\nThe tool starts with its default settings."));
@@ -384,15 +383,15 @@ bool MainWindow::saveAtClose()
         if (s.*field == m_startupState.*field)
             s.*field = raw;
     try {
-        saveAppSettings(fileName(m_startDir), s);
+        saveAppSettings(localPath(m_startDir), s);
     } catch (const IniError& e) {
         m_services.dialogs.showError(systemText(e.what()));
         if (echoWasActive)
             m_pingTimer->start();
         return false;
     }
-    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
-    deleteTftpFiles(fileName(m_startDir));
+    m_store.setFileName(localPath(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    deleteTftpFiles(localPath(m_startDir));
     m_players->shutDown();
     return true;
 }

@@ -177,6 +177,11 @@ TEST_F(NetworkSearchTest, sweepResolvesEveryHostFromTheTopAndReportsOnlyPlayers)
     }
     ASSERT_EQ(order.size(), 253u);
     EXPECT_EQ(order.front(), "198.18.7.254");
+    // A launch that has fallen behind is due in the past, never in a far future.
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(launch.nextDue(begin, std::chrono::milliseconds(10)), begin + std::chrono::milliseconds(2530));
+    EXPECT_LT(launch.nextDue(begin, std::chrono::milliseconds(10)) - (begin + std::chrono::seconds(3)),
+              std::chrono::milliseconds(0));
     EXPECT_EQ(order.back(), "198.18.7.2");
 
     auto players = found();

@@ -8,9 +8,6 @@
 namespace q7::ctl {
 namespace {
 
-// The sheet's text field holds 512 characters (UTF-16 units, as the field counts them).
-constexpr size_t kMessageLimit = 512;
-
 // The code page items of the sheet's choice, in its order.
 constexpr std::string_view kCodePageNames[messages::kCodePageItems] = {"english", "big5", "gb2312", "shift-jis",
                                                                        "korean"};
@@ -35,9 +32,9 @@ int codePageItem(const Session& session)
 int run(Session& session)
 {
     const std::u16string text = fromUtf8(session.args().word("TEXT"));
-    if (text.size() > kMessageLimit)
+    if (text.size() > size_t(messages::kTextMessageLength))
         throw UsageError("message: the text has " + std::to_string(text.size()) + " characters, more than " +
-                         std::to_string(kMessageLimit));
+                         std::to_string(messages::kTextMessageLength));
     const int codePage = messages::codePageOfItem(codePageItem(session), session.codePage().number());
     const std::vector<Target> targets = session.targets();
 
@@ -49,15 +46,19 @@ int run(Session& session)
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }
 
+const std::string kHelp =
+    "TEXT (at most " + std::to_string(messages::kTextMessageLength) +
+    " characters) goes to each player as \"/message.txt\": the text in the chosen code\n"
+    "page followed by CR LF, byte for byte what the window's Text Message sheet sends. Characters the\n"
+    "code page cannot hold become \"?\".";
+
 }  // namespace
 
 const Subcommand kMessageCommand{
     "message",
     "TEXT (--player NAME|ADDRESS... | --all) [--codepage english|big5|gb2312|shift-jis|korean]",
     "send a scrolling text message",
-    "TEXT (at most 512 characters) goes to each player as \"/message.txt\": the text in the chosen code\n"
-    "page followed by CR LF, byte for byte what the window's Text Message sheet sends. Characters the\n"
-    "code page cannot hold become \"?\".",
+    kHelp,
     kOptions,
     kSettings | kTargets | kTransfers,
     run,

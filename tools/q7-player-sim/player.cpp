@@ -1,8 +1,10 @@
 #include "player.h"
 
+#include "core/base/ascii.h"
 #include "core/base/codepage.h"
 #include "core/base/inistore.h"
 #include "core/config/configfile.h"
+#include "core/lists/listfiles.h"
 #include "tftp.h"
 
 #include <algorithm>
@@ -29,12 +31,6 @@ constexpr size_t kMaxNameLength = 255;
 constexpr const char* kTempPrefix = ".q7sim-";
 constexpr const char* kFirmwareVersion = "Q7-SIM 3.8.9";
 constexpr size_t kSegmentBytes = 291654;  // one 1080 x 90 24-bit BMP
-
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
-}
 
 std::vector<std::string> splitLines(std::string_view bytes)
 {
@@ -184,21 +180,22 @@ PlayerConfig PlayerConfig::parse(std::string_view bytes)
 std::string PlayerConfig::value(std::string_view section, std::string_view key) const
 {
     for (const Section& s : m_sections)
-        if (equalNoCase(s.name, section))
+        if (q7::equalIgnoringAsciiCase(s.name, section))
             for (const auto& [k, v] : s.keys)
-                if (equalNoCase(k, key))
+                if (q7::equalIgnoringAsciiCase(k, key))
                     return v;
     return {};
 }
 
 void PlayerConfig::set(std::string_view section, std::string_view key, std::string_view value)
 {
-    auto s = std::find_if(m_sections.begin(), m_sections.end(),
-                          [&](const Section& candidate) { return equalNoCase(candidate.name, section); });
+    auto s = std::find_if(m_sections.begin(), m_sections.end(), [&](const Section& candidate) {
+        return q7::equalIgnoringAsciiCase(candidate.name, section);
+    });
     if (s == m_sections.end())
         s = m_sections.insert(m_sections.end(), Section{std::string(section), {}});
     for (auto& [k, v] : s->keys)
-        if (equalNoCase(k, key)) {
+        if (q7::equalIgnoringAsciiCase(k, key)) {
             v = value;
             return;
         }
@@ -387,9 +384,9 @@ std::string Player::act(const std::string& key)
         return "SMB synchronisation requested (nothing sent)";
     if (key == "/config.conf.put")
         return "configuration stored; /restoreconfig adopts it";
-    for (const char* list : {"/down.lst", "/play.lst", "/upload.lst", "/delete.lst"})
-        if (key == list)
-            return listStored(list + 1);
+    for (const q7::lists::ListKindInfo& list : q7::lists::kListKinds)
+        if (key == "/" + std::string(list.fileName))
+            return listStored(list.fileName);
     return {};
 }
 
@@ -592,10 +589,10 @@ std::string Player::checkScrollingBitmap()
     return "scrolls a bitmap message of " + std::to_string(segments) + (segments == 1 ? " segment" : " segments");
 }
 
-std::string Player::listStored(const char* file)
+std::string Player::listStored(std::string_view file)
 {
     int lines = 0;
-    for (const std::string& line : splitLines(readFile(m_folder + "/" + file).value_or("")))
+    for (const std::string& line : splitLines(readFile(m_folder + "/" + std::string(file)).value_or("")))
         lines += trimmed(line).empty() ? 0 : 1;
     return std::string(file) + " stored (" + std::to_string(lines) + " entries)";
 }

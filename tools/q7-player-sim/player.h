@@ -90,7 +90,7 @@ private:
     std::string multiCommand();
     std::string playMode();
     std::string checkScrollingBitmap();
-    std::string listStored(const char* file);
+    std::string listStored(std::string_view file);
     std::string setSwitch(std::string_view section, std::string_view key, bool on);
 
     std::string m_address;

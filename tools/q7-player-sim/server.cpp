@@ -1,5 +1,7 @@
 #include "server.h"
 
+#include "core/base/json.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -24,6 +26,7 @@ constexpr size_t kMaxSessions = 256;
 // Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
 // player slower than a plain TFTP server.
 constexpr size_t kChunk = 64 * 1024;
+constexpr size_t kMaxDatagram = 65536;
 
 std::string textOf(const sockaddr_in& address)
 {
@@ -37,41 +40,20 @@ bool samePeer(const sockaddr_in& a, const sockaddr_in& b)
     return a.sin_addr.s_addr == b.sin_addr.s_addr && a.sin_port == b.sin_port;
 }
 
+// One datagram from `fd` into `buffer` as `packet`, and who sent it; false when none could be read.
+bool receiveFrom(int fd, char (&buffer)[kMaxDatagram], sockaddr_in& peer, std::string_view& packet)
+{
+    socklen_t length = sizeof peer;
+    const ssize_t received = ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
+    if (received < 0)
+        return false;
+    packet = std::string_view(buffer, size_t(received));
+    return true;
+}
+
 void sendTo(int fd, const sockaddr_in& peer, const std::string& packet)
 {
     ::sendto(fd, packet.data(), packet.size(), 0, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
-}
-
-// JSON string contents; bytes that are no valid UTF-8 become U+FFFD.
-std::string jsonText(std::string_view text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const auto c = uint8_t(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else if (c < 0x80) {
-            out += char(c);
-        } else {
-            const size_t length = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
-            bool valid = length > 0 && i + length <= text.size();
-            for (size_t k = 1; valid && k < length; ++k)
-                valid = (uint8_t(text[i + k]) & 0xC0) == 0x80;
-            if (valid) {
-                out += text.substr(i, length);
-                i += length;
-                continue;
-            }
-            out += "\xEF\xBF\xBD";
-        }
-        ++i;
-    }
-    return out;
 }
 
 std::string utcNow()
@@ -234,17 +216,17 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
 {
     const std::string op = request.mode.empty() && request.name.empty() ? "invalid" : request.write ? "write" : "read";
     std::string line = "{\"time\":\"" + utcNow() + "\",\"player\":\"" + served.player->address() + "\",\"peer\":\"" +
-                       peer + "\",\"op\":\"" + op + "\",\"name\":\"" + jsonText(request.name) + "\",\"mode\":\"" +
-                       jsonText(request.mode) + "\",\"bytes\":" + std::to_string(bytes) + ",\"outcome\":\"" +
-                       jsonText(outcome) + "\"";
+                       peer + "\",\"op\":\"" + op + "\",\"name\":" + q7::jsonString(request.name) +
+                       ",\"mode\":" + q7::jsonString(request.mode) + ",\"bytes\":" + std::to_string(bytes) +
+                       ",\"outcome\":" + q7::jsonString(outcome);
     if (!effect.empty())
-        line += ",\"effect\":\"" + jsonText(effect) + "\"";
+        line += ",\"effect\":" + q7::jsonString(effect);
     served.journal->record(line + "}");
     if (op == "invalid")
         std::printf("%s invalid packet from %s: %s\n", served.player->address().c_str(), peer.c_str(), outcome.c_str());
     else
         std::printf("%s %s %s (%s, %llu bytes) from %s: %s%s%s\n", served.player->address().c_str(), op.c_str(),
-                    jsonText(request.name).c_str(), jsonText(request.mode).c_str(),
+                    q7::jsonEscaped(request.name).c_str(), q7::jsonEscaped(request.mode).c_str(),
                     static_cast<unsigned long long>(bytes), peer.c_str(), outcome.c_str(), effect.empty() ? "" : "; ",
                     effect.c_str());
     std::fflush(stdout);
@@ -259,14 +241,11 @@ void Server::refuse(ServedPlayer& served, const sockaddr_in& peer, const Request
 
 void Server::receiveRequest(ServedPlayer& served)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(served.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(served.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     std::string reason;
     const std::optional<Request> request = parseRequest(packet, &reason);
     if (served.player->muted) {
@@ -367,14 +346,11 @@ void Server::sendNextBlock(Session& session)
 
 void Server::receiveOnSession(Session& session)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(session.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(session.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     if (!samePeer(peer, session.peer)) {
         if (opcodeOf(packet) != ERROR)
             sendTo(session.fd, peer, errorPacket(kUnknownTransferId, "Unknown transfer ID"));

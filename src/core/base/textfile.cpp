@@ -1,5 +1,7 @@
 #include "core/base/textfile.h"
 
+#include "core/base/ascii.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -58,17 +60,6 @@ int writeAll(int fd, std::string_view bytes)
         bytes.remove_prefix(size_t(n));
     }
     return 0;
-}
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
 }
 
 // Where the new content must go: the target of a link to a regular file, else the entry itself.
@@ -268,7 +259,7 @@ std::string resolveCaseInsensitive(const std::string& path)
     const std::string name = p.filename().string();
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
-        if (sameNameIgnoringCase(candidate, name))
+        if (equalIgnoringAsciiCase(candidate, name))
             return p.has_parent_path() ? (dir / candidate).string() : candidate;
     }
     return path;

@@ -11,6 +11,9 @@ namespace q7::messages {
 enum CodePageItem { English = 0, Big5 = 1, Gb2312 = 2, ShiftJis = 3, Korean = 4 };
 inline constexpr int kCodePageItems = 5;
 
+// The most characters a text message holds (UTF-16 units, as the sheet's text field counts them).
+inline constexpr int kTextMessageLength = 512;
+
 // The Windows code page of an item; English is the system's own 8-bit code page.
 int codePageOfItem(int item, int systemCodePage);
 

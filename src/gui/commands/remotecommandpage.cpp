@@ -5,6 +5,7 @@
 #include "core/base/textfile.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
 #include "gui/transfer/playertransfers.h"
 
@@ -32,7 +33,6 @@ constexpr int kBoxWidth = 145;
 constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
 
 QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 bool choosesVolume(const Group& group, int index)
 {
@@ -242,19 +242,19 @@ void RemoteCommandPage::run(const Command& command)
         }
         scratch = QDir(m_scratchDir).filePath(text(command.scratchFile));
         try {
-            writeWorkingFile(fileName(scratch), scratchContent(command, volume));
+            writeWorkingFile(localPath(scratch), scratchContent(command, volume));
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
     }
-    const std::string dir = fileName(m_players.workingDir());
+    const std::string dir = localPath(m_players.workingDir());
     const Step* fetch = command.fetch();
     if (fetch) {
         try {
             removeFetchedCopies(dir, m_players.rowCount(), fetch->suffix);
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
     }
@@ -279,7 +279,7 @@ void RemoteCommandPage::run(const Command& command)
     wait.reset();
     if (command.showCopies && fetch)
         for (const std::string& copy : fetchedCopies(dir, m_players.rowCount(), fetch->suffix))
-            m_viewer.open(QFile::decodeName(QByteArray::fromStdString(copy)));
+            m_viewer.open(fromLocalPath(copy));
 }
 
 }  // namespace q7

@@ -6,6 +6,7 @@
 #include "gui/config/configexchange.h"
 #include "core/config/configfile.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 #include "core/transfer/tftpcommand.h"
 
@@ -79,9 +80,9 @@ void ComparePlayers::refresh()
         if (QFileInfo(column.file).isFile()) {
             try {
                 entries = config::configEntries(
-                    readTextFile(QFile::encodeName(column.file).toStdString(), config::kMaxConfigFileBytes));
+                    readTextFile(localPath(column.file), config::kMaxConfigFileBytes));
             } catch (const FileError& e) {
-                m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+                m_dialogs.showError(systemText(e.what()));
             }
         }
         if (!entries)

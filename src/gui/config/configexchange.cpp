@@ -5,6 +5,7 @@
 #include "gui/config/compareplayers.h"
 #include "gui/config/configpage.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 #include "core/transfer/tftpcommand.h"
 
@@ -46,9 +47,9 @@ QString ConfigExchange::localFile(const QString& name) const { return QDir(m_pla
 bool ConfigExchange::removeStale(const QString& path)
 {
     try {
-        removeWorkingFile(QFile::encodeName(path).toStdString());
+        removeWorkingFile(localPath(path));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
         return false;
     }
     return true;

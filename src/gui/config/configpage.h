@@ -16,6 +16,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace q7 {
@@ -37,11 +38,7 @@ public:
     bool saveConfigTo(const QString& path);
     bool loadConfigFrom(const QString& path);
 
-    // The update operations, and all four in their order (start-up, after opening a file).
-    void NetworkSettingsUpdate();
-    void Misc1SettingsUpdate();
-    void Misc2SettingsUpdate();
-    void Misc3SettingsUpdate();
+    // The enabling rules of the four pages that have them, in their order (start-up, after opening a file).
     void runUpdateRules();
 
     // Change handlers.
@@ -59,6 +56,12 @@ public:
     void enableBackupRestore();
 
 private:
+    // The enabling rules of one page: which fields the current choices leave enabled.
+    void applyNetworkRules();
+    void applyMisc1Rules();
+    void applyMisc2Rules();
+    void applyMisc3Rules();
+
     QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
     QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);
@@ -88,6 +91,9 @@ private:
     QGroupBox* m_bitLength = nullptr;
     QButtonGroup* m_asciiHexButtons = nullptr;
     QButtonGroup* m_bitLengthButtons = nullptr;
+    QPushButton* m_backupButton = nullptr;
+    QPushButton* m_restoreButton = nullptr;
+    QPushButton* m_compareButton = nullptr;
     QHash<QString, QWidget*> m_fields;     // every list and text field by objectName
     QMultiHash<QString, QLabel*> m_labels;  // labels by the field they belong to
     TypingFilter* m_typing;                 // key filters and typing limits of the text fields

@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <poll.h>
 #include <random>
 #include <sys/socket.h>
@@ -35,6 +36,17 @@ std::string lastJournalLine(const std::string& folder)
     const std::string journal = readBytes(folder + "/journal.jsonl");
     const size_t end = journal.find_last_not_of('\n');
     return end == std::string::npos ? "" : journal.substr(journal.rfind('\n', end) + 1, end - journal.rfind('\n', end));
+}
+
+// Every path below `root` with what it is: a link's target, "folder", or a file's bytes.
+std::map<std::string, std::string> snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries[entry.path().string()] = entry.is_symlink()     ? "link to " + fs::read_symlink(entry.path()).string()
+                                         : entry.is_directory() ? "folder"
+                                                                : readBytes(entry.path().string());
+    return entries;
 }
 
 // A UDP socket on 127.0.0.1 for hand-made packets.
@@ -364,6 +376,120 @@ TEST_F(PlayerSimTest, refusesUnsafeNamesAndMalformedPacketsWithoutHarm)
               std::string::npos);
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_NE(sim.output().find("stopped\n"), std::string::npos);
+}
+
+// Links inside the player's folder, planted there by someone other than a client, are never
+// followed: every operation either is refused with "Access violation" or does its work inside,
+// and nothing outside is created, read, written or removed.
+TEST_F(PlayerSimTest, linksInsideTheFolderAreNeverFollowed)
+{
+    const std::string outside = dir.file("outside");
+    fs::create_directories(outside + "/sub");
+    for (const char* name : {"secret.txt", "old.txt", "index.txt", "new.txt", "conf.txt"})
+        writeBytes(outside + "/" + name, std::string(name) + " stays as it is");
+    writeBytes(outside + "/evil.conf", "\r\n[MISC3]\r\n[Volume]=1\r\n");
+    fs::create_symlink(outside, folder + "/HDD/outlink");
+    fs::create_symlink(outside + "/secret.txt", folder + "/HDD/music/outfile");
+    fs::create_symlink(outside + "/index.txt", folder + "/Q7files");
+    fs::create_symlink(outside + "/new.txt", folder + "/Q7files.q7sim-new");  // an earlier temporary name
+    fs::create_symlink(outside + "/secret.txt", folder + "/message.txt");
+    fs::create_symlink(outside + "/old.txt", folder + "/message_old.txt");
+    fs::create_symlink(outside + "/evil.conf", folder + "/config.conf.put");
+    PlayerSim sim({std::string(kPlayer) + "=" + folder}, file("sim.out"));
+    const auto before = snapshot(outside);
+    const std::string violation = "Error code 2: Access violation";
+    const struct Step {
+        const char* what;
+        std::function<void()> setup;
+        std::vector<std::pair<std::string, std::string>> puts;  // remote name, content; "<" reads it
+        std::string output;                                      // of the last transfer ("" when it succeeds)
+        std::function<void()> check;
+    } steps[] = {
+        {"read through a folder link", {}, {{"/HDD/outlink/secret.txt", "<"}}, violation, {}},
+        {"write through a folder link", {}, {{"/HDD/outlink/planted.txt", "x"}}, violation, {}},
+        {"/getfiles lists a link as a link and replaces a link at Q7files", {}, {{"/getfiles", ""}}, "",
+         [&] {
+             EXPECT_FALSE(fs::is_symlink(folder + "/Q7files"));
+             const std::string listing = readBytes(folder + "/Q7files");
+             EXPECT_NE(listing.find("\nlrwxrwxrwx "), std::string::npos) << listing;
+             EXPECT_NE(listing.find(" outlink\n"), std::string::npos) << listing;
+             EXPECT_EQ(listing.find("/tmp/ccc/HDD/outlink:"), std::string::npos) << listing;
+             EXPECT_EQ(listing.find("secret.txt"), std::string::npos) << listing;
+         }},
+        {"/downnow stores only what stays on the disk", {},
+         {{"/down.lst", "http://198.18.0.1/a /outlink/new/a.avi\r\nhttp://198.18.0.1/b /outlink/b.avi\r\n"
+                        "http://198.18.0.1/c /music/outfile\r\nhttp://198.18.0.1/d /movies/d.avi\r\n"},
+          {"/downnow", ""}},
+         "",
+         [&] {
+             EXPECT_NE(lastJournalLine(folder).find("downloaded 1 of 4 listed files"), std::string::npos);
+             EXPECT_EQ(readBytes(folder + "/HDD/movies/d.avi"), "downloaded from http://198.18.0.1/d\n");
+         }},
+        {"/delfiles deletes nothing behind a link", {}, {{"/delete.lst", "/outlink/secret.txt\r\n"}, {"/delfiles", ""}},
+         "", [&] { EXPECT_NE(lastJournalLine(folder).find("deleted 0 of 1 listed files"), std::string::npos); }},
+        {"write over a link at /message.txt", {}, {{"/message.txt", "new text"}}, violation, {}},
+        {"/message.txt replaces a link at message_old.txt",
+         [&] {
+             fs::remove(folder + "/message.txt");
+             writeBytes(folder + "/message.txt", "first");
+         },
+         {{"/message.txt", "second"}}, "",
+         [&] {
+             EXPECT_EQ(readBytes(folder + "/message.txt"), "second");
+             EXPECT_FALSE(fs::is_symlink(folder + "/message_old.txt"));
+             EXPECT_EQ(readBytes(folder + "/message_old.txt"), "first");
+         }},
+        {"/restoreconfig of a link", {}, {{"/restoreconfig", ""}}, violation,
+         [&] { EXPECT_EQ(readBytes(folder + "/config.conf").find("[Volume]=1\r\n"), std::string::npos); }},
+        {"/saveconfig replaces a link at config.conf",
+         [&] {
+             fs::remove(folder + "/config.conf");
+             fs::create_symlink(outside + "/conf.txt", folder + "/config.conf");
+         },
+         {{"/saveconfig", ""}}, "",
+         [&] {
+             EXPECT_FALSE(fs::is_symlink(folder + "/config.conf"));
+             EXPECT_NE(readBytes(folder + "/config.conf").find("[Version]="), std::string::npos);
+         }},
+        {"/eraseHDD removes the links, not what they lead to", {}, {{"/eraseHDD", ""}}, "",
+         [&] { EXPECT_TRUE(fs::is_empty(folder + "/HDD")); }},
+        // The disk itself a link.
+        {"/getfiles with the disk a link",
+         [&] {
+             fs::remove(folder + "/HDD");
+             fs::create_symlink(outside, folder + "/HDD");
+         },
+         {{"/getfiles", ""}}, violation, {}},
+        {"/eraseHDD with the disk a link", {}, {{"/eraseHDD", ""}}, violation, {}},
+        {"/downnow with the disk a link", {}, {{"/down.lst", "http://198.18.0.1/e /e.avi\r\n"}, {"/downnow", ""}},
+         violation, {}},
+        {"/delfiles with the disk a link", {}, {{"/delete.lst", "/secret.txt\r\n"}, {"/delfiles", ""}}, violation, {}},
+        {"read through the disk link", {}, {{"/HDD/secret.txt", "<"}}, violation, {}},
+    };
+    for (const Step& step : steps) {
+        if (step.setup)
+            step.setup();
+        RunResult result;
+        for (const auto& [remote, content] : step.puts) {
+            fs::remove(file("local"));
+            if (content == "<") {
+                result =
+                    runProgram({"tftp", "-m", "binary", kPlayer, sim.portText(), "-c", "get", remote, file("local")});
+                EXPECT_EQ(readBytes(file("local")).find("stays as it is"), std::string::npos) << step.what;
+            } else {
+                writeBytes(file("local"), content);
+                result = put(sim, file("local"), remote);
+            }
+        }
+        EXPECT_EQ(result.output.substr(0, step.output.empty() ? std::string::npos : step.output.size()), step.output)
+            << step.what;
+        if (step.check)
+            step.check();
+        EXPECT_EQ(snapshot(outside), before) << step.what;
+    }
+    for (const auto& entry : fs::directory_iterator(folder))  // no temporary file is left behind
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".q7sim-")) << entry.path();
+    EXPECT_EQ(sim.stop(), 0);
 }
 
 }  // namespace

@@ -20,7 +20,15 @@ constexpr int kMaxRetransmissions = 5;
 // After the last ACK of a write the session stays a while to answer a repeated last block,
 // in case that ACK was lost.
 constexpr auto kDally = kRetransmitAfter * kMaxRetransmissions;
+// Transfers at once: in all, per player and per peer (the client's address and port, its transfer
+// ID), so that one client flooding one player can neither starve other clients of that player nor
+// other players. A write that is only dallying does not count for the player or the peer and is
+// the first to go when all places are taken.
 constexpr size_t kMaxSessions = 256;
+constexpr size_t kMaxSessionsPerPlayer = 64;
+constexpr size_t kMaxSessionsPerPeer = 8;
+// The most of a request's name or mode that is journalled.
+constexpr size_t kMaxJournalledText = 255;
 // Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
 // player slower than a plain TFTP server.
 constexpr size_t kChunk = 64 * 1024;
@@ -58,10 +66,16 @@ std::string jsonText(std::string_view text)
         } else if (c < 0x80) {
             out += char(c);
         } else {
-            const size_t length = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+            const size_t length = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
             bool valid = length > 0 && i + length <= text.size();
             for (size_t k = 1; valid && k < length; ++k)
                 valid = (uint8_t(text[i + k]) & 0xC0) == 0x80;
+            // No overlong forms, no surrogates, nothing beyond U+10FFFF.
+            if (valid && length > 2) {
+                const auto next = uint8_t(text[i + 1]);
+                valid = !(c == 0xE0 && next < 0xA0) && !(c == 0xED && next > 0x9F) && !(c == 0xF0 && next < 0x90) &&
+                        !(c == 0xF4 && next > 0x8F);
+            }
             if (valid) {
                 out += text.substr(i, length);
                 i += length;
@@ -72,6 +86,14 @@ std::string jsonText(std::string_view text)
         ++i;
     }
     return out;
+}
+
+// A client's text for the journal: at most kMaxJournalledText bytes and a note of the rest.
+std::string capped(std::string_view text)
+{
+    if (text.size() <= kMaxJournalledText)
+        return std::string(text);
+    return std::string(text.substr(0, kMaxJournalledText)) + "...(" + std::to_string(text.size()) + " bytes)";
 }
 
 std::string utcNow()
@@ -112,9 +134,13 @@ struct Server::Session {
     sockaddr_in peer{};
     Request request;
     bool netascii = false;
-    int file = -1;         // octet read
-    std::string text;      // netascii read: the whole file converted; octet read: the chunk at textOffset
+    int file = -1;         // read
+    // The bytes on the wire from offset textOffset: for an octet read a chunk of the file, for a
+    // netascii read what is converted and not yet sent (the file is converted as it is sent).
+    std::string text;
     uint64_t textOffset = 0;
+    std::string chunk;     // netascii read: the file's bytes last read
+    bool endOfFile = false;
     WriteTarget target;    // write
     std::string pending;   // written bytes not yet on disk
     NetasciiDecoder decoder;
@@ -233,10 +259,10 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
                     const std::string& outcome, const std::string& effect)
 {
     const std::string op = request.mode.empty() && request.name.empty() ? "invalid" : request.write ? "write" : "read";
+    const std::string name = jsonText(capped(request.name)), mode = jsonText(capped(request.mode));
     std::string line = "{\"time\":\"" + utcNow() + "\",\"player\":\"" + served.player->address() + "\",\"peer\":\"" +
-                       peer + "\",\"op\":\"" + op + "\",\"name\":\"" + jsonText(request.name) + "\",\"mode\":\"" +
-                       jsonText(request.mode) + "\",\"bytes\":" + std::to_string(bytes) + ",\"outcome\":\"" +
-                       jsonText(outcome) + "\"";
+                       peer + "\",\"op\":\"" + op + "\",\"name\":\"" + name + "\",\"mode\":\"" + mode +
+                       "\",\"bytes\":" + std::to_string(bytes) + ",\"outcome\":\"" + jsonText(outcome) + "\"";
     if (!effect.empty())
         line += ",\"effect\":\"" + jsonText(effect) + "\"";
     served.journal->record(line + "}");
@@ -244,9 +270,8 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
         std::printf("%s invalid packet from %s: %s\n", served.player->address().c_str(), peer.c_str(), outcome.c_str());
     else
         std::printf("%s %s %s (%s, %llu bytes) from %s: %s%s%s\n", served.player->address().c_str(), op.c_str(),
-                    jsonText(request.name).c_str(), jsonText(request.mode).c_str(),
-                    static_cast<unsigned long long>(bytes), peer.c_str(), outcome.c_str(), effect.empty() ? "" : "; ",
-                    effect.c_str());
+                    name.c_str(), mode.c_str(), static_cast<unsigned long long>(bytes), peer.c_str(), outcome.c_str(),
+                    effect.empty() ? "" : "; ", effect.c_str());
     std::fflush(stdout);
 }
 
@@ -294,10 +319,38 @@ void Server::receiveRequest(ServedPlayer& served)
         return refuse(served, peer, *request, kAccessViolation, "Access violation", "denied");
     if (request->mode != "octet" && request->mode != "netascii")
         return refuse(served, peer, *request, kIllegalOperation, "Illegal TFTP operation",
-                      "unsupported mode " + request->mode);
-    if (m_sessions.size() >= kMaxSessions)
-        return refuse(served, peer, *request, kNotDefined, "Too many transfers", {});
+                      "unsupported mode " + capped(request->mode));
+    if (const std::string full = noRoomFor(served, peer); !full.empty())
+        return refuse(served, peer, *request, kNotDefined, "Too many transfers", full);
     startSession(served, peer, *request);
+}
+
+std::string Server::noRoomFor(const ServedPlayer& served, const sockaddr_in& peer)
+{
+    size_t all = 0, ofPlayer = 0, ofPeer = 0;
+    Session* oldestDallying = nullptr;
+    for (const auto& [fd, session] : m_sessions) {
+        if (session->finished)
+            continue;
+        ++all;
+        if (session->dallying) {
+            if (!oldestDallying || session->deadline < oldestDallying->deadline)
+                oldestDallying = session.get();
+            continue;
+        }
+        ofPlayer += session->served == &served ? 1 : 0;
+        ofPeer += samePeer(session->peer, peer) ? 1 : 0;
+    }
+    if (ofPeer >= kMaxSessionsPerPeer)
+        return std::to_string(ofPeer) + " from this client";
+    if (ofPlayer >= kMaxSessionsPerPlayer)
+        return std::to_string(ofPlayer) + " on this player";
+    if (all < kMaxSessions)
+        return {};
+    if (!oldestDallying)
+        return std::to_string(all) + " in all";
+    oldestDallying->finished = true;  // its last ACK has long been sent
+    return {};
 }
 
 void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const Request& request)
@@ -317,13 +370,6 @@ void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const R
         if (const auto* refusal = std::get_if<Refusal>(&file))
             return refuse(served, peer, request, refusal->code, refusal->message, refusal->why);
         session->file = std::get<int>(file);
-        if (session->netascii) {
-            std::string bytes;
-            char buffer[65536];
-            for (ssize_t n; (n = ::read(session->file, buffer, sizeof buffer)) > 0;)
-                bytes.append(buffer, size_t(n));
-            session->text = toNetascii(bytes);
-        }
     }
     // The transfer gets its own port on the player's address (its transfer ID).
     sockaddr_in local{};
@@ -347,12 +393,32 @@ void Server::sendNextBlock(Session& session)
 {
     ++session.block;
     const uint64_t offset = (session.block - 1) * kBlockSize;
-    if (!session.netascii && (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
+    if (session.netascii && offset + kBlockSize > session.textOffset + session.text.size() && !session.endOfFile) {
+        // Blocks go out in order: what was sent is dropped, and the file converted on until the
+        // next block is whole or the file has ended.
+        session.text.erase(0, size_t(offset - session.textOffset));
+        session.textOffset = offset;
+        while (session.text.size() < kBlockSize && !session.endOfFile) {
+            session.chunk.resize(kChunk);
+            const ssize_t n = ::read(session.file, session.chunk.data(), kChunk);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
+                return end(session, std::string("error: ") + std::strerror(error));
+            }
+            session.endOfFile = n == 0;
+            appendNetascii(std::string_view(session.chunk).substr(0, size_t(n)), session.text);
+        }
+    } else if (!session.netascii &&
+               (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
         session.text.resize(kChunk);
         const ssize_t n = ::pread(session.file, session.text.data(), kChunk, off_t(offset));
         if (n < 0) {
+            const int error = errno;
             sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
-            return end(session, std::string("error: ") + std::strerror(errno));
+            return end(session, std::string("error: ") + std::strerror(error));
         }
         session.text.resize(size_t(n));
         session.textOffset = offset;
@@ -435,12 +501,13 @@ void Server::handleWrite(Session& session, std::string_view packet)
     session.pending += session.netascii ? session.decoder.feed(payload) : std::string(payload);
     if (last && session.netascii)
         session.pending += session.decoder.finish();
-    if ((last || session.pending.size() >= kChunk) && !session.pending.empty() &&
-        ::write(session.target.fd, session.pending.data(), session.pending.size()) != ssize_t(session.pending.size())) {
-        const bool full = errno == ENOSPC || errno == EDQUOT;
+    if ((last || session.pending.size() >= kChunk) && !writeAll(session.target.fd, session.pending)) {
+        // A file size limit (EFBIG) is an allocation exceeded too.
+        const int error = errno;
+        const bool full = error == ENOSPC || error == EDQUOT || error == EFBIG;
         sendTo(session.fd, session.peer,
                errorPacket(full ? kDiskFull : kNotDefined, full ? "Disk full or allocation exceeded" : "Write error"));
-        return end(session, std::string("error: ") + std::strerror(errno));
+        return end(session, std::string("error: ") + std::strerror(error));
     }
     if (last || session.pending.size() >= kChunk)
         session.pending.clear();

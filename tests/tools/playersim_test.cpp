@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <poll.h>
 #include <random>
 #include <set>
@@ -530,8 +531,15 @@ TEST_F(PlayerSimTest, oneClientCannotExhaustThePlayer)
     rlimit limited = fileSize;
     limited.rlim_cur = 4 << 20;
     ::setrlimit(RLIMIT_FSIZE, &limited);
-    PlayerSim sim({std::string(kPlayer) + "=" + folder, "127.0.0.3=" + other}, file("sim.out"));
+    std::optional<PlayerSim> started;
+    try {
+        started.emplace(Strings{std::string(kPlayer) + "=" + folder, "127.0.0.3=" + other}, file("sim.out"));
+    } catch (...) {
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        throw;
+    }
     ::setrlimit(RLIMIT_FSIZE, &fileSize);
+    PlayerSim& sim = *started;
     const int port = sim.port();
     const std::string tooMany = errorOf(0, "Too many transfers");
 

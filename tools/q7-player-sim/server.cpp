@@ -22,7 +22,15 @@ constexpr int kMaxRetransmissions = 5;
 // After the last ACK of a write the session stays a while to answer a repeated last block,
 // in case that ACK was lost.
 constexpr auto kDally = kRetransmitAfter * kMaxRetransmissions;
+// Transfers at once: in all, per player and per peer (the client's address and port, its transfer
+// ID), so that one client flooding one player can neither starve other clients of that player nor
+// other players. A write that is only dallying does not count for the player or the peer and is
+// the first to go when all places are taken.
 constexpr size_t kMaxSessions = 256;
+constexpr size_t kMaxSessionsPerPlayer = 64;
+constexpr size_t kMaxSessionsPerPeer = 8;
+// The most of a request's name or mode that is journalled.
+constexpr size_t kMaxJournalledText = 255;
 // Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
 // player slower than a plain TFTP server.
 constexpr size_t kChunk = 64 * 1024;
@@ -54,6 +62,14 @@ bool receiveFrom(int fd, char (&buffer)[kMaxDatagram], sockaddr_in& peer, std::s
 void sendTo(int fd, const sockaddr_in& peer, const std::string& packet)
 {
     ::sendto(fd, packet.data(), packet.size(), 0, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
+}
+
+// A client's text for the journal: at most kMaxJournalledText bytes and a note of the rest.
+std::string capped(std::string_view text)
+{
+    if (text.size() <= kMaxJournalledText)
+        return std::string(text);
+    return std::string(text.substr(0, kMaxJournalledText)) + "...(" + std::to_string(text.size()) + " bytes)";
 }
 
 std::string utcNow()
@@ -94,9 +110,13 @@ struct Server::Session {
     sockaddr_in peer{};
     Request request;
     bool netascii = false;
-    int file = -1;         // octet read
-    std::string text;      // netascii read: the whole file converted; octet read: the chunk at textOffset
+    int file = -1;         // read
+    // The bytes on the wire from offset textOffset: for an octet read a chunk of the file, for a
+    // netascii read what is converted and not yet sent (the file is converted as it is sent).
+    std::string text;
     uint64_t textOffset = 0;
+    std::string chunk;     // netascii read: the file's bytes last read
+    bool endOfFile = false;
     WriteTarget target;    // write
     std::string pending;   // written bytes not yet on disk
     NetasciiDecoder decoder;
@@ -216,8 +236,8 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
 {
     const std::string op = request.mode.empty() && request.name.empty() ? "invalid" : request.write ? "write" : "read";
     std::string line = "{\"time\":\"" + utcNow() + "\",\"player\":\"" + served.player->address() + "\",\"peer\":\"" +
-                       peer + "\",\"op\":\"" + op + "\",\"name\":" + q7::jsonString(request.name) +
-                       ",\"mode\":" + q7::jsonString(request.mode) + ",\"bytes\":" + std::to_string(bytes) +
+                       peer + "\",\"op\":\"" + op + "\",\"name\":" + q7::jsonString(capped(request.name)) +
+                       ",\"mode\":" + q7::jsonString(capped(request.mode)) + ",\"bytes\":" + std::to_string(bytes) +
                        ",\"outcome\":" + q7::jsonString(outcome);
     if (!effect.empty())
         line += ",\"effect\":" + q7::jsonString(effect);
@@ -226,7 +246,7 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
         std::printf("%s invalid packet from %s: %s\n", served.player->address().c_str(), peer.c_str(), outcome.c_str());
     else
         std::printf("%s %s %s (%s, %llu bytes) from %s: %s%s%s\n", served.player->address().c_str(), op.c_str(),
-                    q7::jsonEscaped(request.name).c_str(), q7::jsonEscaped(request.mode).c_str(),
+                    q7::jsonEscaped(capped(request.name)).c_str(), q7::jsonEscaped(capped(request.mode)).c_str(),
                     static_cast<unsigned long long>(bytes), peer.c_str(), outcome.c_str(), effect.empty() ? "" : "; ",
                     effect.c_str());
     std::fflush(stdout);
@@ -273,10 +293,38 @@ void Server::receiveRequest(ServedPlayer& served)
         return refuse(served, peer, *request, kAccessViolation, "Access violation", "denied");
     if (request->mode != "octet" && request->mode != "netascii")
         return refuse(served, peer, *request, kIllegalOperation, "Illegal TFTP operation",
-                      "unsupported mode " + request->mode);
-    if (m_sessions.size() >= kMaxSessions)
-        return refuse(served, peer, *request, kNotDefined, "Too many transfers", {});
+                      "unsupported mode " + capped(request->mode));
+    if (const std::string full = noRoomFor(served, peer); !full.empty())
+        return refuse(served, peer, *request, kNotDefined, "Too many transfers", full);
     startSession(served, peer, *request);
+}
+
+std::string Server::noRoomFor(const ServedPlayer& served, const sockaddr_in& peer)
+{
+    size_t all = 0, ofPlayer = 0, ofPeer = 0;
+    Session* oldestDallying = nullptr;
+    for (const auto& [fd, session] : m_sessions) {
+        if (session->finished)
+            continue;
+        ++all;
+        if (session->dallying) {
+            if (!oldestDallying || session->deadline < oldestDallying->deadline)
+                oldestDallying = session.get();
+            continue;
+        }
+        ofPlayer += session->served == &served ? 1 : 0;
+        ofPeer += samePeer(session->peer, peer) ? 1 : 0;
+    }
+    if (ofPeer >= kMaxSessionsPerPeer)
+        return std::to_string(ofPeer) + " from this client";
+    if (ofPlayer >= kMaxSessionsPerPlayer)
+        return std::to_string(ofPlayer) + " on this player";
+    if (all < kMaxSessions)
+        return {};
+    if (!oldestDallying)
+        return std::to_string(all) + " in all";
+    oldestDallying->finished = true;  // its last ACK has long been sent
+    return {};
 }
 
 void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const Request& request)
@@ -296,13 +344,6 @@ void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const R
         if (const auto* refusal = std::get_if<Refusal>(&file))
             return refuse(served, peer, request, refusal->code, refusal->message, refusal->why);
         session->file = std::get<int>(file);
-        if (session->netascii) {
-            std::string bytes;
-            char buffer[65536];
-            for (ssize_t n; (n = ::read(session->file, buffer, sizeof buffer)) > 0;)
-                bytes.append(buffer, size_t(n));
-            session->text = toNetascii(bytes);
-        }
     }
     // The transfer gets its own port on the player's address (its transfer ID).
     sockaddr_in local{};
@@ -326,12 +367,32 @@ void Server::sendNextBlock(Session& session)
 {
     ++session.block;
     const uint64_t offset = (session.block - 1) * kBlockSize;
-    if (!session.netascii && (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
+    if (session.netascii && offset + kBlockSize > session.textOffset + session.text.size() && !session.endOfFile) {
+        // Blocks go out in order: what was sent is dropped, and the file converted on until the
+        // next block is whole or the file has ended.
+        session.text.erase(0, size_t(offset - session.textOffset));
+        session.textOffset = offset;
+        while (session.text.size() < kBlockSize && !session.endOfFile) {
+            session.chunk.resize(kChunk);
+            const ssize_t n = ::read(session.file, session.chunk.data(), kChunk);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
+                return end(session, std::string("error: ") + std::strerror(error));
+            }
+            session.endOfFile = n == 0;
+            appendNetascii(std::string_view(session.chunk).substr(0, size_t(n)), session.text);
+        }
+    } else if (!session.netascii &&
+               (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
         session.text.resize(kChunk);
         const ssize_t n = ::pread(session.file, session.text.data(), kChunk, off_t(offset));
         if (n < 0) {
+            const int error = errno;
             sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
-            return end(session, std::string("error: ") + std::strerror(errno));
+            return end(session, std::string("error: ") + std::strerror(error));
         }
         session.text.resize(size_t(n));
         session.textOffset = offset;
@@ -411,12 +472,13 @@ void Server::handleWrite(Session& session, std::string_view packet)
     session.pending += session.netascii ? session.decoder.feed(payload) : std::string(payload);
     if (last && session.netascii)
         session.pending += session.decoder.finish();
-    if ((last || session.pending.size() >= kChunk) && !session.pending.empty() &&
-        ::write(session.target.fd, session.pending.data(), session.pending.size()) != ssize_t(session.pending.size())) {
-        const bool full = errno == ENOSPC || errno == EDQUOT;
+    if ((last || session.pending.size() >= kChunk) && !writeAll(session.target.fd, session.pending)) {
+        // A file size limit (EFBIG) is an allocation exceeded too.
+        const int error = errno;
+        const bool full = error == ENOSPC || error == EDQUOT || error == EFBIG;
         sendTo(session.fd, session.peer,
                errorPacket(full ? kDiskFull : kNotDefined, full ? "Disk full or allocation exceeded" : "Write error"));
-        return end(session, std::string("error: ") + std::strerror(errno));
+        return end(session, std::string("error: ") + std::strerror(error));
     }
     if (last || session.pending.size() >= kChunk)
         session.pending.clear();

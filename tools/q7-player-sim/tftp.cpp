@@ -71,19 +71,16 @@ std::optional<Request> parseRequest(std::string_view packet, std::string* reason
     return request;
 }
 
-std::string toNetascii(std::string_view bytes)
+void appendNetascii(std::string_view bytes, std::string& wire)
 {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 16);
     for (char c : bytes) {
         if (c == '\n')
-            out += "\r\n";
+            wire += "\r\n";
         else if (c == '\r')
-            out += std::string_view("\r\0", 2);
+            wire += std::string_view("\r\0", 2);
         else
-            out += c;
+            wire += c;
     }
-    return out;
 }
 
 std::string NetasciiDecoder::feed(std::string_view wire)

@@ -309,7 +309,7 @@ TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
         {{"--codepage", "english"}, system},
     };
     for (const auto& [options, codePage] : cases) {
-        std::vector<std::string> arguments = {"message", utf8, "--all"};
+        std::vector<std::string> arguments = {"message", utf8, "--all", "--allow-substitution"};
         arguments.insert(arguments.end(), options.begin(), options.end());
         const RunResult result = q7ctl(arguments);
         ASSERT_EQ(result.status, 0) << result.output;
@@ -320,7 +320,13 @@ TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_EQ(tooLong.output, "q7ctl: message: the text has 513 characters, more than 512\n");
     EXPECT_EQ(q7ctl({"message", "hi", "--all", "--codepage", "latin9"}).status, 2);
-    EXPECT_EQ(journal(0), sent);
+    const RunResult held = q7ctl({"message", "\xE4\xBD\xA0\xE5\xA5\xBD", "--all", "--codepage", "big5"});
+    EXPECT_EQ(held.status, 0) << held.output;  // big5 holds all of it: nothing to ask
+    const RunResult refused = q7ctl({"message", utf8, "--all", "--codepage", "korean"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.output, "q7ctl: message: 2 characters cannot be written in this code page and would be sent "
+                              "as \"?\" (add --allow-substitution to send anyway)\n");
+    EXPECT_EQ(requests(journal(0)).size(), requests(sent).size() + 1);  // only the big5 one went
     EXPECT_EQ(q7ctl({"message", std::string(512, 'x'), "--all"}).status, 0);
 }
 

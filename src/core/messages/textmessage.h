@@ -19,6 +19,9 @@ int codePageOfItem(int item, int systemCodePage);
 
 // `text` in `codePage` ("?" for what it cannot hold) followed by CR LF.
 std::string messageFileBytes(std::u16string_view text, int codePage);
+// How many characters of `text` the message file would hold as "?" in `codePage`: the operator is
+// asked before they are sent so.
+int substitutedCharacters(std::u16string_view text, int codePage);
 
 // A message file's text: UTF-16 (either byte order) or UTF-8 after their byte-order marks,
 // otherwise 8-bit text in the system's code page.

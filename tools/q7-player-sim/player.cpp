@@ -595,7 +595,7 @@ Fd Player::openDisk() const
     return std::get<Fd>(std::move(folder));
 }
 
-std::optional<std::string> Player::readList(const char* file) const { return readAt(m_root.get(), file); }
+std::optional<std::string> Player::readList(std::string_view file) const { return readAt(m_root.get(), std::string(file)); }
 
 std::string Player::getFiles()
 {

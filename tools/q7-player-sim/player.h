@@ -113,7 +113,7 @@ private:
     void adopt(const PlayerConfig& config);
     void writeDefaultConfig();
     Fd openDisk() const;
-    std::optional<std::string> readList(const char* file) const;
+    std::optional<std::string> readList(std::string_view file) const;
 
     // Reserved names.
     std::string getFiles();

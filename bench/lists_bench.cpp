@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     test::FakeDialogs dialogs;
     FileListPage page(dialogs, CodePage(1252), [] { return QStringLiteral("127.0.0.1"); });
     page.setDirectory(QString::fromStdString(root.path()));
-    const double scan = medianMs(9, [&] { page.RefreshSourceList(); });
+    const double scan = medianMs(9, [&] { page.reloadSourceList(); });
 
     page.addAllFiles();
     for (auto* radio : page.findChildren<QRadioButton*>())
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     const double parse = medianMs(9, [&] { parsed = lists::parseListing(listing).size(); });
 
     page.setDirectory(QString::fromStdString(flat.path()));
-    const double big = medianMs(3, [&] { page.RefreshSourceList(); });
+    const double big = medianMs(3, [&] { page.reloadSourceList(); });
     const int shown = page.findChild<QListWidget*>(QStringLiteral("PreviewListBox"))->count();
 
     if (!dialogs.errors.empty() || parsed != 100000 || shown != 100000) {

@@ -7,6 +7,7 @@
 
 #include "core/platform/linuxnetwork.h"
 #include "core/players/networksearch.h"
+#include "support/programs.h"
 #include "support/testnetwork.h"
 
 #include <cctype>
@@ -108,9 +109,10 @@ void sweepBesideArpScan()
                 "%d players among %zu devices\n",
                 prefix.c_str(), took, launched, used, players, resolver.found().size());
 
-    std::string output;
     const auto scanBegin = Clock::now();
-    const int status = test::runProgram({"arp-scan", "-I", "eth0", "-q", "-x", prefix + "0/24"}, &output);
+    const test::RunResult scan = test::runProgram({"arp-scan", "-I", "eth0", "-q", "-x", prefix + "0/24"});
+    const int status = scan.status;
+    const std::string& output = scan.output;
     const double scanTook = seconds(Clock::now() - scanBegin);
     if (status != 0) {
         std::printf("arp-scan: not run (status %d; the arp-scan package is needed)\n", status);

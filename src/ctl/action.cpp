@@ -36,10 +36,9 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
                 commands.push_back(transfer.command);
             // Fetches land in the fetch folder; puts run in the run folder, their files named in full.
             const bool fetch = commands.front().direction == TransferDirection::Get;
-            const std::vector<TransferOutcome> outcomes =
-                runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop);
-            for (size_t k = 0; k < outcomes.size(); ++k)
-                sequence.transferEnded(next.transfers[k].player, outcomes[k]);
+            const std::vector<TransferEnd> ends = runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop);
+            for (size_t k = 0; k < ends.size(); ++k)
+                sequence.transferEnded(next.transfers[k].player, ends[k].outcome, ends[k].ended);
             break;
         }
         case Sequence::Next::Kind::Wait: {

@@ -16,8 +16,7 @@ namespace {
 
 using namespace messages;
 
-// The sheet's text field holds 256 characters; its font starts as MS Sans Serif, 8 points.
-constexpr size_t kTextLength = 256;
+// The sheet's font starts as MS Sans Serif, 8 points.
 constexpr const char* kDefaultFamily = "MS Sans Serif";
 constexpr int kDefaultPoints = 8;
 constexpr int kMaxPoints = 200;
@@ -71,9 +70,9 @@ int run(Session& session)
 {
     const std::string typed = session.args().word("TEXT");
     const std::u16string text = fromUtf8(typed);
-    if (text.size() > kTextLength)
+    if (text.size() > size_t(kBitmapTextLength))
         throw UsageError("bitmap: the text has " + std::to_string(text.size()) + " characters, more than " +
-                         std::to_string(kTextLength));
+                         std::to_string(kBitmapTextLength));
     const auto save = session.args().value("--save");
     const std::string saveDir = save ? requireFolder(*save, "--save") : std::string();
     const QColor fore = color(session, "--fore", kColorBlack);
@@ -83,8 +82,7 @@ int run(Session& session)
     application();
     QImage drawing(kStripWidth, kStripHeight, QImage::Format_RGB888);
     drawing.fill(Qt::white);
-    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back,
-                                     session.codePage().number());
+    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back);
     if (width > kTextLimit)
         throw UsageError("Message too long.");
     if (width == 0)
@@ -120,16 +118,20 @@ int run(Session& session)
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }
 
+const std::string kHelp =
+    "TEXT (at most " + std::to_string(kBitmapTextLength) +
+    " characters) is drawn as the window's Bitmap Message sheet draws it, as typed (any\n"
+    "script the fonts hold), on a strip 5400 x 90 pixels; the strip is cut after its last used column into one\n"
+    "to five 1080 x 90 bitmaps, and message.target (those bitmaps one after another) goes to each player\n"
+    "as \"/message.target\". A text wider than 5380 pixels is refused (\"Message too long.\").";
+
 }  // namespace
 
 const Subcommand kBitmapCommand{
     "bitmap",
     "TEXT (--player NAME|ADDRESS... | --all | --save DIR) [--font FAMILY] [--size N] [--fore COLOR] [--back COLOR]",
     "send a scrolling bitmap message",
-    "TEXT (at most 256 characters) is drawn as the window's Bitmap Message sheet draws it, in the system's\n"
-    "8-bit code page, on a strip 5400 x 90 pixels; the strip is cut after its last used column into one\n"
-    "to five 1080 x 90 bitmaps, and message.target (those bitmaps one after another) goes to each player\n"
-    "as \"/message.target\". A text wider than 5380 pixels is refused (\"Message too long.\").",
+    kHelp,
     kOptions,
     kSettings | kTargets | kTransfers,
     run,

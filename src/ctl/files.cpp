@@ -45,10 +45,10 @@ int run(Session& session)
         for (size_t i = 0; i < targets.size(); ++i) {
             if (!outcomes[i].done)
                 continue;
-            std::printf("\n%s %s: %zu files\n", targets[i].address.c_str(), validUtf8(targets[i].name).c_str(),
+            std::printf("\n%s %s: %zu files\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str(),
                         listings[i].size());
             for (const std::string& entry : listings[i])
-                std::printf("  %s\n", validUtf8(entry).c_str());
+                std::printf("  %s\n", terminalText(entry).c_str());
         }
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }

@@ -9,12 +9,29 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
+#include <vector>
 
 namespace q7::ctl {
 namespace {
 
-constexpr OptionSpec kBuildOptions[] = {
-    {"--kind", "KIND", "play, down, upload or delete (required)"},
+// The words of the list kinds, "play, down, upload or delete" with ", " and " or ".
+std::string kindWords(std::string_view separator, std::string_view lastSeparator)
+{
+    const size_t count = std::size(lists::kListKinds);
+    std::string words;
+    for (size_t i = 0; i < count; ++i) {
+        words += i == 0 ? std::string_view() : i + 1 == count ? lastSeparator : separator;
+        words += lists::kListKinds[i].word;
+    }
+    return words;
+}
+
+const std::string kKindHelp = kindWords(", ", " or ") + " (required)";
+
+const OptionSpec kBuildOptions[] = {
+    {"--kind", "KIND", kKindHelp},
     {"--root", "DIR", "the list root: its media files and those of its immediate subfolders"},
     {"--from", "LISTING", "the files of a player's listing (as fetched by 'files --out') instead of --root"},
     {"--name", "NAMING", "play lists: single (play.lst), date, time, datetime or title (title.lst)"},
@@ -26,7 +43,8 @@ constexpr OptionSpec kBuildOptions[] = {
 };
 
 template <typename T>
-T choice(const std::string& option, const std::string& given, std::initializer_list<std::pair<const char*, T>> choices)
+T choice(const std::string& option, const std::string& given,
+         const std::vector<std::pair<std::string_view, T>>& choices)
 {
     std::string names;
     for (const auto& [name, value] : choices) {
@@ -91,13 +109,12 @@ int runBuild(Session& session)
         throw UsageError("list build takes no words, not '" + args.words().front() + "'");
     const auto kindText = args.value("--kind");
     if (!kindText)
-        throw UsageError("missing --kind play|down|upload|delete");
+        throw UsageError("missing --kind " + kindWords("|", "|"));
     using lists::ListKind;
-    const ListKind kind = choice<ListKind>("--kind", *kindText,
-                                           {{"play", ListKind::Play},
-                                            {"down", ListKind::Download},
-                                            {"upload", ListKind::Upload},
-                                            {"delete", ListKind::Delete}});
+    std::vector<std::pair<std::string_view, ListKind>> kinds;
+    for (const lists::ListKindInfo& known : lists::kListKinds)
+        kinds.emplace_back(known.word, known.kind);
+    const ListKind kind = choice<ListKind>("--kind", *kindText, kinds);
     const bool play = kind == ListKind::Play;
     const bool server = kind == ListKind::Download || kind == ListKind::Upload;
     for (const char* option : {"--name", "--date", "--start", "--end"})
@@ -154,7 +171,7 @@ int runBuild(Session& session)
                                 .text()
                                 .c_str());
     else
-        std::printf("%s: %zu entries\n", validUtf8(path).c_str(), lines.size());
+        std::printf("%s: %zu entries\n", terminalText(path).c_str(), lines.size());
     return kExitDone;
 }
 
@@ -173,7 +190,7 @@ int runRemote(Session& session)
         return kExitDone;
     }
     for (const std::string& entry : entries)
-        std::printf("%s\n", validUtf8(entry).c_str());
+        std::printf("%s\n", terminalText(entry).c_str());
     return kExitDone;
 }
 

@@ -5,8 +5,10 @@
 #include "ctl/subcommands.h"
 #include "core/platform/programrun.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -28,12 +30,28 @@ void catchStopSignals(const q7::StopEvent& stop)
         sigaction(signal, &action, nullptr);
 }
 
-}  // namespace
+// A reader that went away (`q7ctl players | head -c1`) makes writes fail instead of ending the
+// program by SIGPIPE, so the run still cleans up and ends with a documented status.
+int g_writeError = 0;
 
-int main(int argc, char** argv)
+void flushOutput()
+{
+    if (std::fflush(stdout) != 0 && g_writeError == 0)
+        g_writeError = errno;
+}
+
+int withOutputChecked(int status)
+{
+    flushOutput();
+    if (g_writeError == 0 && !std::ferror(stdout))
+        return status;
+    std::fprintf(stderr, "q7ctl: cannot write the output: %s\n", std::strerror(g_writeError ? g_writeError : EIO));
+    return q7::ctl::kExitFailed;
+}
+
+int runCommandLine(const std::vector<std::string>& args)
 {
     using namespace q7::ctl;
-    const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         const Invocation invocation = Invocation::parse(subcommands(), args);
         if (invocation.version) {
@@ -61,7 +79,7 @@ int main(int argc, char** argv)
         catchStopSignals(stop);
         Session session(*invocation.subcommand, invocation.arguments, stop);
         const int status = invocation.subcommand->run(session);
-        std::fflush(stdout);
+        flushOutput();  // the outcomes before the word on standard error
         if (stop.requested()) {
             std::fprintf(stderr, "q7ctl: interrupted\n");
             return kExitFailed;
@@ -74,4 +92,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "q7ctl: %s\n", e.what());
         return kExitFailed;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    return withOutputChecked(runCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
 }

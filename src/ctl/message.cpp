@@ -8,9 +8,6 @@
 namespace q7::ctl {
 namespace {
 
-// The sheet's text field holds 512 characters (UTF-16 units, as the field counts them).
-constexpr size_t kMessageLimit = 512;
-
 // The code page items of the sheet's choice, in its order.
 constexpr std::string_view kCodePageNames[messages::kCodePageItems] = {"english", "big5", "gb2312", "shift-jis",
                                                                        "korean"};
@@ -19,6 +16,7 @@ constexpr OptionSpec kOptions[] = {
     {"--codepage", "english|big5|gb2312|shift-jis|korean",
      "the code page of the message file (default: the one the window starts on for this locale; english is "
      "the system's own 8-bit code page)"},
+    {"--allow-substitution", "", "send even when characters the code page cannot hold would be sent as \"?\""},
 };
 
 int codePageItem(const Session& session)
@@ -35,10 +33,15 @@ int codePageItem(const Session& session)
 int run(Session& session)
 {
     const std::u16string text = fromUtf8(session.args().word("TEXT"));
-    if (text.size() > kMessageLimit)
+    if (text.size() > size_t(messages::kTextMessageLength))
         throw UsageError("message: the text has " + std::to_string(text.size()) + " characters, more than " +
-                         std::to_string(kMessageLimit));
+                         std::to_string(messages::kTextMessageLength));
     const int codePage = messages::codePageOfItem(codePageItem(session), session.codePage().number());
+    const int substituted = messages::substitutedCharacters(text, codePage);
+    if (substituted > 0 && !session.args().flag("--allow-substitution"))
+        throw UsageError("message: " + std::to_string(substituted) + (substituted == 1 ? " character" : " characters") +
+                         " cannot be written in this code page and would be sent as \"?\" (add "
+                         "--allow-substitution to send anyway)");
     const std::vector<Target> targets = session.targets();
 
     Action action(session, "message", targets);
@@ -49,15 +52,19 @@ int run(Session& session)
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }
 
+const std::string kHelp =
+    "TEXT (at most " + std::to_string(messages::kTextMessageLength) +
+    " characters) goes to each player as \"/message.txt\": the text in the chosen code\n"
+    "page followed by CR LF, byte for byte what the window's Text Message sheet sends. Characters the\n"
+    "code page cannot hold become \"?\": such a text is refused unless --allow-substitution is given.";
+
 }  // namespace
 
 const Subcommand kMessageCommand{
     "message",
-    "TEXT (--player NAME|ADDRESS... | --all) [--codepage english|big5|gb2312|shift-jis|korean]",
+    "TEXT (--player NAME|ADDRESS... | --all) [--codepage english|big5|gb2312|shift-jis|korean] [--allow-substitution]",
     "send a scrolling text message",
-    "TEXT (at most 512 characters) goes to each player as \"/message.txt\": the text in the chosen code\n"
-    "page followed by CR LF, byte for byte what the window's Text Message sheet sends. Characters the\n"
-    "code page cannot hold become \"?\".",
+    kHelp,
     kOptions,
     kSettings | kTargets | kTransfers,
     run,

@@ -65,9 +65,9 @@ int run(Session& session)
     const std::map<std::string, int> trips = ping ? pingAll(players, session.stop()) : std::map<std::string, int>();
     std::unique_ptr<PlayerHistory> history;
     if (session.args().flag("--history"))
-        history = std::make_unique<PlayerHistory>(PlayerHistory::defaultPath(), [](const std::string& text) {
-            std::fprintf(stderr, "q7ctl: %s\n", text.c_str());
-        });
+        history = std::make_unique<PlayerHistory>(
+            PlayerHistory::defaultPath(), [](const std::string& text) { std::fprintf(stderr, "q7ctl: %s\n", text.c_str()); },
+            std::function<int64_t()>(), PlayerHistory::Access::ReadOnly);
 
     bool allOnline = true;
     std::vector<std::string> columns{"ROW", "NAME", "ADDRESS"};

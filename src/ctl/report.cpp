@@ -6,30 +6,6 @@
 namespace q7::ctl {
 namespace {
 
-// Length of the UTF-8 sequence starting at `at`, or 0 when it is not a valid one.
-size_t sequenceLength(std::string_view text, size_t at)
-{
-    const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
-    const uint8_t lead = byte(at);
-    if (lead < 0x80)
-        return 1;
-    const size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
-    if (length == 0)
-        return 0;
-    uint32_t code = lead & (0x7F >> length);
-    if (at + length > text.size())
-        return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-        code = code << 6 | (byte(at + i) & 0x3F);
-    }
-    static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
 size_t displayWidth(std::string_view text)
 {
     return size_t(
@@ -38,53 +14,24 @@ size_t displayWidth(std::string_view text)
 
 }  // namespace
 
-std::string validUtf8(std::string_view text)
+std::string terminalText(std::string_view text)
 {
     std::string out;
-    for (size_t at = 0; at < text.size();) {
-        const size_t length = sequenceLength(text, at);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++at;
+    const std::string valid = validUtf8(text);
+    for (size_t at = 0; at < valid.size(); ++at) {
+        const auto byte = static_cast<uint8_t>(valid[at]);
+        char escaped[8];
+        if (byte < 0x20 || byte == 0x7F) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", unsigned(byte));
+            out += escaped;
+        } else if (byte == 0xC2 && at + 1 < valid.size() && static_cast<uint8_t>(valid[at + 1]) < 0xA0) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(static_cast<uint8_t>(valid[++at])));
+            out += escaped;
         } else {
-            out.append(text.substr(at, length));
-            at += length;
+            out += valid[at];
         }
     }
     return out;
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : validUtf8(text)) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<uint8_t>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
 }
 
 JsonObject& JsonObject::raw(std::string_view name, const std::string& json)
@@ -127,12 +74,12 @@ void Table::print(std::FILE* out) const
     for (const auto& row : m_rows)
         for (size_t column = 0; column < row.size(); ++column) {
             widths.resize(std::max(widths.size(), column + 1));
-            widths[column] = std::max(widths[column], displayWidth(validUtf8(row[column])));
+            widths[column] = std::max(widths[column], displayWidth(terminalText(row[column])));
         }
     for (const auto& row : m_rows) {
         std::string line;
         for (size_t column = 0; column < row.size(); ++column) {
-            const std::string cell = validUtf8(row[column]);
+            const std::string cell = terminalText(row[column]);
             line += cell;
             if (column + 1 < row.size())
                 line += std::string(widths[column] - displayWidth(cell) + 2, ' ');

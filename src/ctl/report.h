@@ -1,6 +1,9 @@
 #pragma once
 // What q7ctl prints: aligned tables for people, one JSON object per line for scripts (--json).
-// Texts handed in are UTF-8; bytes that are not valid UTF-8 are shown as U+FFFD.
+// Texts handed in are UTF-8; bytes that are not valid UTF-8 are shown as U+FFFD (validUtf8 and
+// jsonString of core/base/json.h).
+
+#include "core/base/json.h"
 
 #include <chrono>
 #include <cstdio>
@@ -32,9 +35,9 @@ private:
     std::string m_body;
 };
 
-std::string jsonString(std::string_view text);
-// Valid UTF-8, each invalid byte replaced.
-std::string validUtf8(std::string_view text);
+// Valid UTF-8 that is safe on a terminal: control characters (C0, DEL and C1, such as the ESC of
+// a sequence that clears the screen or sets the window title) are shown as \xNN / \u00NN.
+std::string terminalText(std::string_view text);
 
 // A table printed with every column as wide as its widest cell.
 class Table {

@@ -58,9 +58,9 @@ std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished() && !stop.requested()) {
         launch.launchNext(search);
-        // A signed count: once the launch lags behind, `next - now` is negative, never a huge wait.
-        const auto next = begin + kSweepSpacing * static_cast<int64_t>(launch.launched());
-        pauseFor(std::chrono::ceil<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()), stop);
+        pauseFor(std::chrono::ceil<std::chrono::milliseconds>(launch.nextDue(begin, kSweepSpacing) -
+                                                              std::chrono::steady_clock::now()),
+                 stop);
     }
     const auto deadline = std::chrono::steady_clock::now() + kSweepLimit;
     while (search.busy() && std::chrono::steady_clock::now() < deadline && pauseFor(10ms, stop)) {

@@ -81,6 +81,10 @@ int run(Session& session)
             std::string message(commands::kNotAnInteger);
             throw UsageError("send volume: " + message.replace(message.find("%s"), 2, argument));
         }
+        // The window sends 31 for anything above it; a script is told instead of silently capped.
+        if (*taken != argument || argument.starts_with('-'))
+            throw UsageError("send volume: N is 0 to " + std::to_string(commands::kMaxVolume) + ", not '" + argument +
+                             "'");
         volume = *taken;
     }
     commands::SequenceFiles files;
@@ -107,7 +111,7 @@ const Subcommand kSendCommand{
     "playmode single|date|time|datetime|repeat|stop, download-now, download-from-server, upload-now,\n"
     "smb-now, erase-hdd, put-list down|play|upload FILE, delete-files FILE, restore-config FILE.\n"
     "Each goes to the players under the same remote name, with the same file and the same waits as the\n"
-    "window sends it; volume N above 31 is sent as 31. erase-hdd and delete-files need --yes.",
+    "window sends it; volume N is 0 to 31. erase-hdd and delete-files need --yes.",
     kOptions,
     kSettings | kTargets | kTransfers,
     run,

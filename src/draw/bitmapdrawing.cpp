@@ -1,18 +1,13 @@
 #include "draw/bitmapdrawing.h"
 
-#include "core/base/codepage.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <cstring>
 
 namespace q7::messages {
 
-int drawBitmapText(QImage& drawing, const QString& typed, const QFont& font, const QColor& fore, const QColor& back,
-                   int systemCodePage)
+int drawBitmapText(QImage& drawing, const QString& text, const QFont& font, const QColor& fore, const QColor& back)
 {
-    const CodePage codePage(systemCodePage);
-    const QString text = QString::fromStdU16String(codePage.decode(codePage.encode(typed.toStdU16String())));
     const QFontMetrics metrics(font, &drawing);
     const int width = metrics.horizontalAdvance(text);
     if (width > kTextLimit)

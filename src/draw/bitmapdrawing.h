@@ -11,12 +11,12 @@
 
 namespace q7::messages {
 
-// Measures `typed` as the system's 8-bit code page holds it (what that page lacks shows as "?") in
-// `font` and returns its width. When the width is kTextLimit or less, `drawing` (kStripWidth x
-// kStripHeight) is filled with `back` and the text drawn on it in `fore`, kTextLeft from the left
-// edge and centred in height; a wider text leaves `drawing` as it was.
-int drawBitmapText(QImage& drawing, const QString& typed, const QFont& font, const QColor& fore, const QColor& back,
-                   int systemCodePage);
+// Measures `typed` in `font` and returns its width. When the width is kTextLimit or less, `drawing`
+// (kStripWidth x kStripHeight) is filled with `back` and the text drawn on it in `fore`, kTextLeft
+// from the left edge and centred in height; a wider text leaves `drawing` as it was. The text is
+// drawn as typed, all of Unicode with the font's fallbacks: the message is only pixels, so no code
+// page stands between the operator's text and the player's screen.
+int drawBitmapText(QImage& drawing, const QString& typed, const QFont& font, const QColor& fore, const QColor& back);
 
 // The drawing as the strip the message file is cut from.
 Strip stripFromImage(const QImage& image);

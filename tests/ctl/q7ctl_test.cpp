@@ -146,8 +146,15 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
         history.answered("127.0.0.3", true, true);
         history.answered("127.0.0.3", false, true);
     }
+    fs::permissions(PlayerHistory::defaultPath(), fs::perms::owner_read);  // read, never written
     RunResult seen = q7ctl({"players", "--history", "--json", "--player", "P1"});
+    // Without a history nothing is created: every player shows as never seen.
+    ::setenv("XDG_DATA_HOME", dir.file("empty").c_str(), 1);
+    const RunResult none = q7ctl({"players", "--history", "--player", "P1"});
     ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(none.status, 0) << none.output;
+    EXPECT_TRUE(std::regex_search(none.output, std::regex("127\\.0\\.0\\.3 +never +0"))) << none.output;
+    EXPECT_FALSE(fs::exists(dir.file("empty")));
     ASSERT_EQ(seen.status, 0) << seen.output;
     EXPECT_TRUE(std::regex_match(lines(seen.output)[0],
                                  std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","last_seen":"[-0-9]+ [:0-9]+",)"
@@ -195,6 +202,20 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     EXPECT_TRUE(std::regex_search(interrupted.output, failed)) << interrupted.output;
     EXPECT_TRUE(interrupted.output.ends_with("q7ctl: interrupted\n")) << interrupted.output;
 
+    // Into a pipe nobody reads any more: a documented status, and the run folder with the fetched
+    // files is removed. Names from a player reach a terminal with their control characters shown.
+    const RunResult piped = runProgram(
+        {"bash", "-c", "\"$0\" config diff --all --wait 0 | true; exit ${PIPESTATUS[0]}", Q7CTL}, work);
+    EXPECT_EQ(piped.status, 1) << piped.output;
+    EXPECT_NE(piped.output.find("q7ctl: cannot write the output: Broken pipe"), std::string::npos) << piped.output;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.file("runtime")))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("q7ctl-")) << entry.path();
+    fs::create_directories(folder(0) + "/HDD");
+    writeBytes(folder(0) + "/HDD/\x1b]0;owned\x07\x1b[2J.mp3", "");
+    const RunResult listed = q7ctl({"files", "--player", "P0", "--wait", "0"});
+    EXPECT_NE(listed.output.find("owned\\x07\\x1b[2J.mp3"), std::string::npos) << listed.output;
+    EXPECT_EQ(listed.output.find('\x1b'), std::string::npos);
+
     // A refusal on the second step fails every player, saying which step and why.
     const RunResult refused = q7ctl({"config", "put", "good.conf", "--all", "--wait", "0", "--json"});
     EXPECT_EQ(refused.status, 1);
@@ -233,7 +254,7 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
     };
     const std::vector<Case> cases = {
         {{"send", "reboot", "--all"}, {"write /reboot"}, "", ""},
-        {{"send", "volume", "40", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 31"},
+        {{"send", "volume", "07", "--player", "P0"}, {"write /multicmd.txt"}, "multicmd.txt", "Volume 07"},
         {{"send", "playmode", "single", "--player", "P0"}, {"write /playmode.txt"}, "playmode.txt", "Signle"},
         {{"send", "delete-files", "delete.lst", "--yes", "--player", "P0", "--wait", "0"},
          {"write /delete.lst", "write /delfiles"},
@@ -261,6 +282,7 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
         {{"send", "delete-files", "delete.lst", "--all"},
          "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
         {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
+        {{"send", "volume", "40", "--all"}, "q7ctl: send volume: N is 0 to 31, not '40'\n"},
         {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
         {{"send", "shutdown", "now", "--all"}, "q7ctl: send: unknown command 'shutdown'\n"},
         {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},
@@ -287,7 +309,7 @@ TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
         {{"--codepage", "english"}, system},
     };
     for (const auto& [options, codePage] : cases) {
-        std::vector<std::string> arguments = {"message", utf8, "--all"};
+        std::vector<std::string> arguments = {"message", utf8, "--all", "--allow-substitution"};
         arguments.insert(arguments.end(), options.begin(), options.end());
         const RunResult result = q7ctl(arguments);
         ASSERT_EQ(result.status, 0) << result.output;
@@ -298,7 +320,13 @@ TEST_F(Q7ctlTest, messageSendsTheBytesTheWindowWrites)
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_EQ(tooLong.output, "q7ctl: message: the text has 513 characters, more than 512\n");
     EXPECT_EQ(q7ctl({"message", "hi", "--all", "--codepage", "latin9"}).status, 2);
-    EXPECT_EQ(journal(0), sent);
+    const RunResult held = q7ctl({"message", "\xE4\xBD\xA0\xE5\xA5\xBD", "--all", "--codepage", "big5"});
+    EXPECT_EQ(held.status, 0) << held.output;  // big5 holds all of it: nothing to ask
+    const RunResult refused = q7ctl({"message", utf8, "--all", "--codepage", "korean"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.output, "q7ctl: message: 2 characters cannot be written in this code page and would be sent "
+                              "as \"?\" (add --allow-substitution to send anyway)\n");
+    EXPECT_EQ(requests(journal(0)).size(), requests(sent).size() + 1);  // only the big5 one went
     EXPECT_EQ(q7ctl({"message", std::string(512, 'x'), "--all"}).status, 0);
 }
 
@@ -322,9 +350,14 @@ TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
     QImage drawing(messages::kStripWidth, messages::kStripHeight, QImage::Format_RGB888);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(40);
-    const int width = messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red,
-                                               QColor(0, 0, 128), systemCodePage(environmentLocaleName()));
+    const int width =
+        messages::drawBitmapText(drawing, QString::fromUtf8("Hello Q7 \xE2\x82\xAC"), font, Qt::red, QColor(0, 0, 128));
     ASSERT_LE(width, messages::kTextLimit);
+    // Characters the system's 8-bit code page lacks are drawn as typed, not as "?".
+    QImage typed = drawing, questions = drawing;
+    messages::drawBitmapText(typed, QString::fromUtf8("\xE6\xBC\xA2\xE5\xAD\x97"), font, Qt::red, Qt::black);
+    messages::drawBitmapText(questions, QStringLiteral("??"), font, Qt::red, Qt::black);
+    EXPECT_NE(typed, questions);
     const std::string here = dir.file("here");
     fs::create_directories(here);
     ASSERT_TRUE(messages::renderBitmapMessage(messages::stripFromImage(drawing), here, here).ok());

@@ -1,10 +1,10 @@
 #include "support/programs.h"
+#include "core/platform/programrun.h"
 #include "support/tempdir.h"
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <poll.h>
 #include <regex>
 #include <spawn.h>
 #include <stdexcept>
@@ -20,18 +20,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-pid_t spawnWith(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions)
-{
-    std::vector<char*> args;
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
-        return -1;
-    return pid;
-}
-
 // Exit status as RunResult counts it, or nothing while it runs.
 bool reaped(pid_t pid, int* status, bool block)
 {
@@ -44,49 +32,39 @@ bool reaped(pid_t pid, int* status, bool block)
 
 }  // namespace
 
+pid_t startProgram(const std::vector<std::string>& argv, const posix_spawn_file_actions_t* actions)
+{
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
+        return -1;
+    return pid;
+}
+
 RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir, int timeoutMs)
 {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
-    if (!workingDir.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
-    const pid_t pid = spawnWith(argv, &actions);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(fds[1]);
+    const StopEvent never;
+    const ProgramRun run{argv.front(), {argv.begin() + 1, argv.end()}};
+    ProgramEnd end = runPrograms({run}, workingDir, std::chrono::milliseconds(timeoutMs), never).front();
     RunResult result;
-    if (pid < 0) {
-        ::close(fds[0]);
-        result.output = "cannot start " + argv[0];
+    switch (end.how) {
+    case ProgramEnd::How::NotStarted:
+        result.output = "cannot start " + argv.front();
         return result;
-    }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) {
-            ::kill(pid, SIGKILL);
-            reaped(pid, &result.status, true);
-            result.status = -1;
-            break;
-        }
-        if (::poll(&p, 1, int(left)) <= 0)
-            continue;
-        char buffer[4096];
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n > 0) {
-            result.output.append(buffer, size_t(n));
-            continue;
-        }
-        reaped(pid, &result.status, true);
+    case ProgramEnd::How::Exited:
+        result.status = end.code;
+        break;
+    case ProgramEnd::How::Signalled:
+        result.status = 128 + end.code;
+        break;
+    case ProgramEnd::How::Overdue:
+    case ProgramEnd::How::Stopped:
         break;
     }
-    ::close(fds[0]);
+    result.output = std::move(end.output);
     return result;
 }
 
@@ -120,7 +98,7 @@ PlayerSim::PlayerSim(const std::vector<std::string>& arguments, std::string outp
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, m_outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    m_pid = spawnWith(argv, &actions);
+    m_pid = startProgram(argv, &actions);
     posix_spawn_file_actions_destroy(&actions);
     if (m_pid < 0)
         throw std::runtime_error("cannot start the test player");

@@ -3,6 +3,7 @@
 // background for as long as a test needs it.
 
 #include <csignal>
+#include <spawn.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,9 +16,14 @@ struct RunResult {
 };
 
 // Runs argv[0] (looked up on PATH) with standard input from /dev/null and waits for it, at most
-// `timeoutMs` (then it is killed).
+// `timeoutMs` (then it is killed), with the library's runner (core/platform/programrun.h), which
+// keeps the first 64 KiB of the output.
 RunResult runProgram(const std::vector<std::string>& argv, const std::string& workingDir = {},
                      int timeoutMs = 60000);
+
+// Starts argv[0] (looked up on PATH) with `actions` and does not wait for it: for programs that
+// run beside a test. The process id, or -1 when it could not be started.
+pid_t startProgram(const std::vector<std::string>& argv, const posix_spawn_file_actions_t* actions);
 
 // Polls `condition` every few milliseconds until it holds or `timeoutMs` have passed.
 bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000);

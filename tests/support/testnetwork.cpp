@@ -1,4 +1,5 @@
 #include "support/testnetwork.h"
+#include "support/programs.h"
 
 #include <atomic>
 #include <cerrno>
@@ -21,47 +22,13 @@ int waitFor(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<char*> argumentVector(const std::vector<std::string>& argv)
-{
-    std::vector<char*> result;
-    for (const std::string& argument : argv)
-        result.push_back(const_cast<char*>(argument.c_str()));
-    result.push_back(nullptr);
-    return result;
-}
-
 }  // namespace
-
-int runProgram(const std::vector<std::string>& argv, std::string* output)
-{
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0)
-        return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 2);
-    pid_t pid = 0;
-    const int spawned = ::posix_spawnp(&pid, argv[0].c_str(), &actions, nullptr, argumentVector(argv).data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    std::string text;
-    char chunk[4096];
-    for (ssize_t got; spawned == 0 && ((got = ::read(out[0], chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR));)
-        if (got > 0)
-            text.append(chunk, size_t(got));
-    ::close(out[0]);
-    if (output)
-        *output = text;
-    return spawned == 0 ? waitFor(pid) : -1;
-}
 
 std::string TestNetwork::unavailableReason()
 {
     if (::geteuid() != 0)
         return "creating network namespaces needs root";
-    if (runProgram({"ip", "-V"}) != 0)
+    if (runProgram({"ip", "-V"}).status != 0)
         return "the ip program (iproute2) is missing";
     return {};
 }
@@ -84,9 +51,7 @@ TestNetwork::TestNetwork(const std::string& toolAddress, const std::vector<Devic
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, input[0], 0);
-        pid_t pid = 0;
-        if (::posix_spawn(&pid, "/bin/sh", &actions, nullptr, argumentVector(argv).data(), environ) == 0)
-            m_guard = pid;
+        m_guard = startProgram(argv, &actions);
         posix_spawn_file_actions_destroy(&actions);
         ::close(input[0]);
         m_guardInput = input[1];
@@ -131,13 +96,13 @@ bool TestNetwork::ip(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> argv = {"ip"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::string output;
-    if (runProgram(argv, &output) == 0)
+    const RunResult run = runProgram(argv);
+    if (run.status == 0)
         return true;
     m_error = "ip";
     for (const std::string& argument : arguments)
         m_error += " " + argument;
-    m_error += ": " + output;
+    m_error += ": " + run.output;
     return false;
 }
 

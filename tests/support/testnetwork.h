@@ -9,10 +9,6 @@
 
 namespace q7::test {
 
-// Runs a program (argument vector, no shell) and waits for it; its output goes to `output` when
-// given. The exit status, or -1 when it could not be run.
-int runProgram(const std::vector<std::string>& argv, std::string* output = nullptr);
-
 class TestNetwork {
 public:
     struct Device {

@@ -5,11 +5,18 @@
 #include "support/tempdir.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <poll.h>
 #include <random>
+#include <set>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -37,6 +44,33 @@ std::string lastJournalLine(const std::string& folder)
     return end == std::string::npos ? "" : journal.substr(journal.rfind('\n', end) + 1, end - journal.rfind('\n', end));
 }
 
+// Every path below `root` with what it is: a link's target, "folder", or a file's bytes.
+std::map<std::string, std::string> snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries[entry.path().string()] = entry.is_symlink()     ? "link to " + fs::read_symlink(entry.path()).string()
+                                         : entry.is_directory() ? "folder"
+                                                                : readBytes(entry.path().string());
+    return entries;
+}
+
+// The peak resident memory in KiB of the test player started with `playerArgument`, 0 when unknown.
+long peakMemoryOfPlayer(const std::string& playerArgument)
+{
+    std::error_code ec;
+    for (const auto& process : fs::directory_iterator("/proc", ec)) {
+        const std::string cmdline = readBytes(process.path().string() + "/cmdline");
+        if (cmdline.find(std::string(1, '\0') + playerArgument + '\0') == std::string::npos)
+            continue;
+        std::ifstream status(process.path() / "status");
+        for (std::string line; std::getline(status, line);)
+            if (line.starts_with("VmHWM:"))
+                return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
 // A UDP socket on 127.0.0.1 for hand-made packets.
 class Udp {
 public:
@@ -57,11 +91,11 @@ public:
         ::inet_pton(AF_INET, address, &to.sin_addr);
         ::sendto(m_fd, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
     }
-    // The next packet, with the port it came from; empty after 10 s of silence.
-    std::string receive(int* fromPort = nullptr)
+    // The next packet, with the port it came from; empty after `timeoutMs` of silence.
+    std::string receive(int* fromPort = nullptr, int timeoutMs = 10000)
     {
         pollfd p{m_fd, POLLIN, 0};
-        if (::poll(&p, 1, 10000) <= 0)
+        if (::poll(&p, 1, timeoutMs) <= 0)
             return {};
         char buffer[1024];
         sockaddr_in from{};
@@ -364,6 +398,286 @@ TEST_F(PlayerSimTest, refusesUnsafeNamesAndMalformedPacketsWithoutHarm)
               std::string::npos);
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_NE(sim.output().find("stopped\n"), std::string::npos);
+}
+
+// Links inside the player's folder, planted there by someone other than a client, are never
+// followed: every operation either is refused with "Access violation" or does its work inside,
+// and nothing outside is created, read, written or removed.
+TEST_F(PlayerSimTest, linksInsideTheFolderAreNeverFollowed)
+{
+    const std::string outside = dir.file("outside");
+    fs::create_directories(outside + "/sub");
+    for (const char* name : {"secret.txt", "old.txt", "index.txt", "new.txt", "conf.txt"})
+        writeBytes(outside + "/" + name, std::string(name) + " stays as it is");
+    writeBytes(outside + "/evil.conf", "\r\n[MISC3]\r\n[Volume]=1\r\n");
+    fs::create_symlink(outside, folder + "/HDD/outlink");
+    fs::create_symlink(outside + "/secret.txt", folder + "/HDD/music/outfile");
+    fs::create_symlink(outside + "/index.txt", folder + "/Q7files");
+    fs::create_symlink(outside + "/new.txt", folder + "/Q7files.q7sim-new");  // an earlier temporary name
+    fs::create_symlink(outside + "/secret.txt", folder + "/message.txt");
+    fs::create_symlink(outside + "/old.txt", folder + "/message_old.txt");
+    fs::create_symlink(outside + "/evil.conf", folder + "/config.conf.put");
+    PlayerSim sim({std::string(kPlayer) + "=" + folder}, file("sim.out"));
+    const auto before = snapshot(outside);
+    const std::string violation = "Error code 2: Access violation";
+    const struct Step {
+        const char* what;
+        std::function<void()> setup;
+        std::vector<std::pair<std::string, std::string>> puts;  // remote name, content; "<" reads it
+        std::string output;                                      // of the last transfer ("" when it succeeds)
+        std::function<void()> check;
+    } steps[] = {
+        {"read through a folder link", {}, {{"/HDD/outlink/secret.txt", "<"}}, violation, {}},
+        {"write through a folder link", {}, {{"/HDD/outlink/planted.txt", "x"}}, violation, {}},
+        {"/getfiles lists a link as a link and replaces a link at Q7files", {}, {{"/getfiles", ""}}, "",
+         [&] {
+             EXPECT_FALSE(fs::is_symlink(folder + "/Q7files"));
+             const std::string listing = readBytes(folder + "/Q7files");
+             EXPECT_NE(listing.find("\nlrwxrwxrwx "), std::string::npos) << listing;
+             EXPECT_NE(listing.find(" outlink\n"), std::string::npos) << listing;
+             EXPECT_EQ(listing.find("/tmp/ccc/HDD/outlink:"), std::string::npos) << listing;
+             EXPECT_EQ(listing.find("secret.txt"), std::string::npos) << listing;
+         }},
+        {"/downnow stores only what stays on the disk", {},
+         {{"/down.lst", "http://198.18.0.1/a /outlink/new/a.avi\r\nhttp://198.18.0.1/b /outlink/b.avi\r\n"
+                        "http://198.18.0.1/c /music/outfile\r\nhttp://198.18.0.1/d /movies/d.avi\r\n"},
+          {"/downnow", ""}},
+         "",
+         [&] {
+             EXPECT_NE(lastJournalLine(folder).find("downloaded 1 of 4 listed files"), std::string::npos);
+             EXPECT_EQ(readBytes(folder + "/HDD/movies/d.avi"), "downloaded from http://198.18.0.1/d\n");
+         }},
+        {"/delfiles deletes nothing behind a link", {}, {{"/delete.lst", "/outlink/secret.txt\r\n"}, {"/delfiles", ""}},
+         "", [&] { EXPECT_NE(lastJournalLine(folder).find("deleted 0 of 1 listed files"), std::string::npos); }},
+        {"write over a link at /message.txt", {}, {{"/message.txt", "new text"}}, violation, {}},
+        {"/message.txt replaces a link at message_old.txt",
+         [&] {
+             fs::remove(folder + "/message.txt");
+             writeBytes(folder + "/message.txt", "first");
+         },
+         {{"/message.txt", "second"}}, "",
+         [&] {
+             EXPECT_EQ(readBytes(folder + "/message.txt"), "second");
+             EXPECT_FALSE(fs::is_symlink(folder + "/message_old.txt"));
+             EXPECT_EQ(readBytes(folder + "/message_old.txt"), "first");
+         }},
+        {"/restoreconfig of a link", {}, {{"/restoreconfig", ""}}, violation,
+         [&] { EXPECT_EQ(readBytes(folder + "/config.conf").find("[Volume]=1\r\n"), std::string::npos); }},
+        {"/saveconfig replaces a link at config.conf",
+         [&] {
+             fs::remove(folder + "/config.conf");
+             fs::create_symlink(outside + "/conf.txt", folder + "/config.conf");
+         },
+         {{"/saveconfig", ""}}, "",
+         [&] {
+             EXPECT_FALSE(fs::is_symlink(folder + "/config.conf"));
+             EXPECT_NE(readBytes(folder + "/config.conf").find("[Version]="), std::string::npos);
+         }},
+        {"/eraseHDD removes the links, not what they lead to", {}, {{"/eraseHDD", ""}}, "",
+         [&] { EXPECT_TRUE(fs::is_empty(folder + "/HDD")); }},
+        // The disk itself a link.
+        {"/getfiles with the disk a link",
+         [&] {
+             fs::remove(folder + "/HDD");
+             fs::create_symlink(outside, folder + "/HDD");
+         },
+         {{"/getfiles", ""}}, violation, {}},
+        {"/eraseHDD with the disk a link", {}, {{"/eraseHDD", ""}}, violation, {}},
+        {"/downnow with the disk a link", {}, {{"/down.lst", "http://198.18.0.1/e /e.avi\r\n"}, {"/downnow", ""}},
+         violation, {}},
+        {"/delfiles with the disk a link", {}, {{"/delete.lst", "/secret.txt\r\n"}, {"/delfiles", ""}}, violation, {}},
+        {"read through the disk link", {}, {{"/HDD/secret.txt", "<"}}, violation, {}},
+    };
+    for (const Step& step : steps) {
+        if (step.setup)
+            step.setup();
+        RunResult result;
+        for (const auto& [remote, content] : step.puts) {
+            fs::remove(file("local"));
+            if (content == "<") {
+                result =
+                    runProgram({"tftp", "-m", "binary", kPlayer, sim.portText(), "-c", "get", remote, file("local")});
+                EXPECT_EQ(readBytes(file("local")).find("stays as it is"), std::string::npos) << step.what;
+            } else {
+                writeBytes(file("local"), content);
+                result = put(sim, file("local"), remote);
+            }
+        }
+        EXPECT_EQ(result.output.substr(0, step.output.empty() ? std::string::npos : step.output.size()), step.output)
+            << step.what;
+        if (step.check)
+            step.check();
+        EXPECT_EQ(snapshot(outside), before) << step.what;
+    }
+    for (const auto& entry : fs::directory_iterator(folder))  // no temporary file is left behind
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".q7sim-")) << entry.path();
+    EXPECT_EQ(sim.stop(), 0);
+}
+
+// One client flooding one player takes a few transfers, never the places of other clients or other
+// players; a netascii read is converted as it is sent, in little memory; a write beyond what may
+// be stored is answered "Disk full"; a hostile name cannot bloat the journal.
+TEST_F(PlayerSimTest, oneClientCannotExhaustThePlayer)
+{
+    const std::string other = dir.file("other");
+    fs::create_directories(other + "/HDD");
+    writeBytes(other + "/HDD/001.mp3", "mp3 one");
+    fs::create_directories(folder + "/HDD/flood");
+    for (int i = 0; i < 300; ++i)
+        writeBytes(folder + "/HDD/flood/" + std::to_string(i), "flood");
+    // Files may grow to 4 MiB for the player only (inherited when it starts).
+    rlimit fileSize{};
+    ::getrlimit(RLIMIT_FSIZE, &fileSize);
+    rlimit limited = fileSize;
+    limited.rlim_cur = 4 << 20;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    std::optional<PlayerSim> started;
+    try {
+        started.emplace(Strings{std::string(kPlayer) + "=" + folder, "127.0.0.3=" + other}, file("sim.out"));
+    } catch (...) {
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        throw;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &fileSize);
+    PlayerSim& sim = *started;
+    const int port = sim.port();
+    const std::string tooMany = errorOf(0, "Too many transfers");
+
+    const struct Flood {
+        const char* what;
+        int clients, requestsEach;
+        size_t served;             // transfers the player takes on
+        bool newcomerServed;       // a fresh client of the flooded player
+    } floods[] = {
+        {"one client, 300 requests", 1, 300, 8, true},
+        {"80 clients of one host, one request each", 80, 1, 64, false},
+    };
+    int ended = 0;
+    for (const Flood& flood : floods) {
+        std::vector<std::unique_ptr<Udp>> clients;
+        std::vector<std::set<int>> transfers(size_t(flood.clients));
+        size_t refused = 0;
+        // Every request is answered at once, by its first block or a refusal; the flood waits for
+        // the answers every 20 requests, so that no request is lost in a full socket buffer.
+        size_t sent = 0, answered = 0;
+        auto drain = [&] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+            while (answered < sent && std::chrono::steady_clock::now() < deadline)
+                for (size_t c = 0; c < clients.size(); ++c)
+                    for (int from = 0;;) {
+                        const std::string reply = clients[c]->receive(&from, 1);
+                        if (reply.empty())
+                            break;
+                        if (reply.starts_with(word(3)))
+                            answered += transfers[c].insert(from).second ? 1 : 0;
+                        else if (reply == tooMany)
+                            ++answered, ++refused;
+                    }
+        };
+        const auto begin = std::chrono::steady_clock::now();
+        for (int c = 0; c < flood.clients; ++c) {
+            clients.push_back(std::make_unique<Udp>());
+            for (int r = 0; r < flood.requestsEach; ++r) {
+                clients.back()->send(port, request(1, "/HDD/flood/" + std::to_string(r)));
+                if (++sent % 20 == 0)
+                    drain();
+            }
+        }
+        drain();
+        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(1)) << flood.what;
+        size_t served = 0;
+        for (const auto& ports : transfers)
+            served += ports.size();
+        EXPECT_EQ(served, flood.served) << flood.what;
+        EXPECT_EQ(refused, size_t(flood.clients * flood.requestsEach) - flood.served) << flood.what;
+
+        // Meanwhile another player and, unless the flooded player is full, a new client are served at once.
+        Udp newcomer;
+        newcomer.send(port, request(1, "/HDD/001.mp3"), "127.0.0.3");
+        int from = 0;
+        EXPECT_EQ(newcomer.receive(&from, 1000), data(1, "mp3 one")) << flood.what;
+        newcomer.send(from, word(4) + word(1), "127.0.0.3");
+        newcomer.send(port, request(1, "/HDD/001.mp3"));
+        EXPECT_EQ(newcomer.receive(&from, 1000), flood.newcomerServed ? data(1, "mp3 one") : tooMany) << flood.what;
+        if (flood.newcomerServed)
+            newcomer.send(from, word(4) + word(1));
+
+        // The flood ends its transfers.
+        for (size_t c = 0; c < clients.size(); ++c)
+            for (const int transfer : transfers[c])
+                clients[c]->send(transfer, errorOf(0, "enough"));
+        ended += int(served);
+        EXPECT_TRUE(eventually([&] {
+            const std::string journal = readBytes(folder + "/journal.jsonl");
+            int count = 0;
+            for (size_t at = 0; (at = journal.find("the client gave up: enough", at)) != std::string::npos; ++at)
+                ++count;
+            return count == ended;
+        }));
+    }
+
+    // Netascii is converted block by block, with a CR LF or CR NUL pair split between blocks where
+    // it falls, and an empty last block after a full one.
+    auto crlf = [](int count) {
+        std::string pairs;
+        for (int i = 0; i < count; ++i)
+            pairs += "\r\n";
+        return pairs;
+    };
+    const struct Netascii {
+        std::string file;
+        std::vector<std::string> blocks;
+    } conversions[] = {
+        {std::string(256, '\n'), {crlf(256), ""}},
+        {std::string(511, 'a') + "\rb\n", {std::string(511, 'a') + "\r", std::string("\0b\r\n", 4)}},
+        {std::string(511, 'a') + "\nb", {std::string(511, 'a') + "\r", "\nb"}},
+    };
+    for (const Netascii& conversion : conversions) {
+        writeBytes(folder + "/HDD/text.txt", conversion.file);
+        Udp client;
+        client.send(port, request(1, "/HDD/text.txt", "netascii"));
+        int from = 0;
+        for (size_t b = 0; b < conversion.blocks.size(); ++b) {
+            EXPECT_EQ(client.receive(&from), data(uint16_t(b + 1), conversion.blocks[b])) << b;
+            client.send(from, word(4) + word(uint16_t(b + 1)));
+        }
+    }
+    // A 32 MiB file of line ends (64 MiB on the wire) costs the player no memory worth mentioning.
+    writeBytes(folder + "/HDD/lines.txt", std::string(32 << 20, '\n'));
+    const std::string playerArgument = std::string(kPlayer) + "=" + folder;
+    const long peakBefore = peakMemoryOfPlayer(playerArgument);
+    ASSERT_GT(peakBefore, 0);
+    {
+        Udp client;
+        client.send(port, request(1, "/HDD/lines.txt", "netascii"));
+        int from = 0;
+        for (uint16_t block = 1; block <= 300; ++block) {
+            ASSERT_EQ(client.receive(&from).size(), 4u + 512u);
+            client.send(from, word(4) + word(block));
+        }
+        client.send(from, errorOf(0, "enough"));
+    }
+    EXPECT_LT(peakMemoryOfPlayer(playerArgument) - peakBefore, 8 * 1024) << "KiB";
+
+    // A write beyond the player's file size limit is "Disk full" and leaves nothing behind.
+    writeBytes(file("big.bin"), randomBytes(5 << 20, 3));
+    EXPECT_NE(put(sim, file("big.bin"), "/big.bin").output.find("Error code 3: Disk full or allocation exceeded"),
+              std::string::npos);
+    EXPECT_FALSE(fileExists(folder + "/big.bin"));
+
+    // Hostile names and modes are journalled shortened.
+    Udp client;
+    for (const auto& [name, mode] : {std::pair(std::string(60000, 'n'), std::string("octet")),
+                                     std::pair(std::string("/config.conf"), std::string(60000, 'm'))}) {
+        client.send(port, request(1, name, mode));
+        EXPECT_FALSE(client.receive().empty());
+        const std::string line = lastJournalLine(folder);
+        EXPECT_LT(line.size(), 1000u);
+        EXPECT_NE(line.find("...(60000 bytes)"), std::string::npos) << line;
+    }
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".q7sim-")) << entry.path();
+    EXPECT_EQ(sim.stop(), 0);
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ int main(int argc, char** argv)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);  // a closed standard output must not end the players
+    std::signal(SIGXFSZ, SIG_IGN);  // nor a file size limit: the write fails and is answered "Disk full"
 
     try {
         const Options options = parse(argc, argv);

@@ -1,21 +1,23 @@
 #include "player.h"
 
+#include "core/base/ascii.h"
 #include "core/base/codepage.h"
 #include "core/base/inistore.h"
 #include "core/config/configfile.h"
+#include "core/lists/listfiles.h"
 #include "tftp.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
+#include <random>
+#include <span>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,12 +31,18 @@ constexpr size_t kMaxNameLength = 255;
 constexpr const char* kTempPrefix = ".q7sim-";
 constexpr const char* kFirmwareVersion = "Q7-SIM 3.8.9";
 constexpr size_t kSegmentBytes = 291654;  // one 1080 x 90 24-bit BMP
+constexpr size_t kMaxSegments = 5;
+// The most the player reads of a list, command or configuration file.
+constexpr size_t kMaxListBytes = size_t(16) << 20;
+// A folder, opened only when the name is a folder itself and not a link to one.
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// A file to read: not through a link, and O_NONBLOCK so that a FIFO cannot block the player.
+constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
-}
+// An action that cannot be done at all, with the error the client gets for it.
+struct Blocked {
+    Refusal refusal;
+};
 
 std::vector<std::string> splitLines(std::string_view bytes)
 {
@@ -60,36 +68,6 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
 
-std::optional<std::string> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// Through a temporary file and a rename, so a reader never sees half a file.
-bool writeFile(const std::string& path, const std::string& bytes)
-{
-    const std::string temporary = path + ".q7sim-new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << bytes) || !out.flush())
-            return false;
-    }
-    return ::rename(temporary.c_str(), path.c_str()) == 0;
-}
-
-std::optional<std::string> realPath(const std::string& path)
-{
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return std::nullopt;
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
-
 // "/a/b" split into its parts when every part is a plain name.
 std::optional<std::vector<std::string>> plainParts(std::string_view path)
 {
@@ -111,6 +89,162 @@ Refusal refuse(uint16_t code, std::string why)
     return {code, code == kFileNotFound ? "File not found" : "Access violation", std::move(why)};
 }
 
+// Why `name` in folder `dir` could not be opened (`error`): a link is an access violation.
+Refusal refusalFor(int dir, const std::string& name, int error)
+{
+    struct stat st {};
+    if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+        return refuse(kAccessViolation, "a link inside the folder: " + name);
+    return refuse(error == ENOENT || error == ENOTDIR ? kFileNotFound : kAccessViolation, std::strerror(error));
+}
+
+// The folder `parts` below `dir`, opened one component at a time without following a link; with
+// `create`, missing folders are made on the way.
+std::variant<Fd, Refusal> openFolder(int dir, std::span<const std::string> parts, bool create)
+{
+    Fd current(::fcntl(dir, F_DUPFD_CLOEXEC, 0));
+    if (!current)
+        return refuse(kAccessViolation, std::strerror(errno));
+    for (const std::string& part : parts) {
+        int next = ::openat(current.get(), part.c_str(), kFolderFlags);
+        if (next < 0 && errno == ENOENT && create &&
+            (::mkdirat(current.get(), part.c_str(), 0755) == 0 || errno == EEXIST))
+            next = ::openat(current.get(), part.c_str(), kFolderFlags);
+        if (next < 0)
+            return refusalFor(current.get(), part, errno);
+        current = Fd(next);
+    }
+    return current;
+}
+
+std::string randomName()
+{
+    static std::mt19937_64 generator(std::random_device{}());
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%012llx", kTempPrefix,
+                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFull));
+    return text;
+}
+
+// A new hidden file in `dir` with its name in *name: O_EXCL, so never an existing file or a link.
+Fd createTemporary(int dir, std::string* name)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        *name = randomName();
+        Fd fd(::openat(dir, name->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (fd) {
+            ::fchmod(fd.get(), 0644);
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return Fd();
+}
+
+// Regular file `name` of folder `dir`, read without following a link: empty when there is none;
+// at most `limit` bytes. With `size` (set to the file's size) a larger file gives its first
+// `limit` bytes; without, it is refused. A link or anything but a file is refused.
+std::optional<std::string> readAt(int dir, const std::string& name, size_t limit = kMaxListBytes,
+                                  uint64_t* size = nullptr)
+{
+    const Fd fd(::openat(dir, name.c_str(), kReadFlags));
+    if (!fd && errno == ENOENT)
+        return std::nullopt;
+    if (!fd)
+        throw Blocked{refusalFor(dir, name, errno)};
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw Blocked{refuse(kAccessViolation, name + " is not a file")};
+    if (size)
+        *size = uint64_t(st.st_size);
+    else if (uint64_t(st.st_size) > limit)
+        throw Blocked{{kDiskFull, "Disk full or allocation exceeded",
+                       name + " is larger than " + std::to_string(limit) + " bytes"}};
+    std::string bytes(size_t(std::min<uint64_t>(uint64_t(st.st_size), limit)), '\0');
+    size_t have = 0;
+    while (have < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw Blocked{{kNotDefined, "Read error", name + ": " + std::strerror(errno)}};
+        if (n == 0)
+            break;
+        have += size_t(n);
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
+// Puts `bytes` in place as `name` in folder `dir` through a temporary file and a rename: a reader
+// never sees half a file, and a link at the name is replaced, never written through.
+bool writeAt(int dir, const std::string& name, std::string_view bytes)
+{
+    std::string temporary;
+    Fd fd = createTemporary(dir, &temporary);
+    if (!fd)
+        return false;
+    const bool written = writeAll(fd.get(), bytes);
+    if (::close(fd.release()) == 0 && written && ::renameat(dir, temporary.c_str(), dir, name.c_str()) == 0)
+        return true;
+    ::unlinkat(dir, temporary.c_str(), 0);
+    return false;
+}
+
+// The names in folder `dir`, sorted.
+std::vector<std::string> entriesOf(int dir)
+{
+    std::vector<std::string> names;
+    const int fd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);  // its own read position
+    DIR* folder = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!folder) {
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Removes what folder `dir` holds, descending into folders; a link is removed, never followed.
+void removeContents(int dir)
+{
+    for (const std::string& name : entriesOf(dir)) {
+        struct stat st {};
+        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            if (const Fd folder(::openat(dir, name.c_str(), kFolderFlags)); folder)
+                removeContents(folder.get());
+            ::unlinkat(dir, name.c_str(), AT_REMOVEDIR);
+        } else {
+            ::unlinkat(dir, name.c_str(), 0);
+        }
+    }
+}
+
+// A list entry ("/music/004.mp3") on the disk: its folder, reached without following a link
+// (made on the way with `create`), and its name there; empty when the entry leaves the disk.
+std::optional<std::pair<Fd, std::string>> entryOnDisk(int disk, std::string_view entry, bool create)
+{
+    if (!entry.starts_with('/'))
+        return std::nullopt;
+    const auto parts = plainParts(entry.substr(1));
+    if (!parts)
+        return std::nullopt;
+    auto folder = openFolder(disk, std::span(*parts).first(parts->size() - 1), create);
+    if (!std::holds_alternative<Fd>(folder))
+        return std::nullopt;
+    return std::pair(std::get<Fd>(std::move(folder)), parts->back());
+}
+
 std::string timeText(time_t when)
 {
     char text[32];
@@ -120,23 +254,16 @@ std::string timeText(time_t when)
     return text;
 }
 
-void listFolder(const fs::path& folder, const std::string& header, std::string& out, int& files)
+void listFolder(int dir, const std::string& header, std::string& out, int& files)
 {
-    std::vector<fs::directory_entry> entries;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec))
-        entries.push_back(entry);
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
     out += header + ":\n";
     long long blocks = 0;
     std::string lines;
-    std::vector<std::pair<fs::path, std::string>> subfolders;
-    for (const auto& entry : entries) {
+    std::vector<std::string> subfolders;
+    for (const std::string& name : entriesOf(dir)) {
         struct stat st {};
-        if (::lstat(entry.path().c_str(), &st) != 0)
+        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
-        const std::string name = entry.path().filename().string();
         const char* mode = S_ISDIR(st.st_mode) ? "drwxr-xr-x" : S_ISLNK(st.st_mode) ? "lrwxrwxrwx" : "-rwxr-xr-x";
         char line[128];
         std::snprintf(line, sizeof line, "%s %4d root     root     %10lld %s ", mode, int(st.st_nlink),
@@ -144,20 +271,44 @@ void listFolder(const fs::path& folder, const std::string& header, std::string& 
         lines += line + name + "\n";
         blocks += (st.st_blocks + 1) / 2;
         if (S_ISDIR(st.st_mode))
-            subfolders.emplace_back(entry.path(), header + "/" + name);
+            subfolders.push_back(name);
         else if (S_ISREG(st.st_mode))
             ++files;
     }
     out += "total " + std::to_string(blocks) + "\n" + lines;
-    for (const auto& [path, subheader] : subfolders) {
+    for (const std::string& name : subfolders) {
         out += "\n";
-        listFolder(path, subheader, out, files);
+        const Fd folder(::openat(dir, name.c_str(), kFolderFlags));  // a link put there meanwhile is not followed
+        listFolder(folder.get(), header + "/" + name, out, files);
     }
 }
 
 }  // namespace
 
-std::string diskListing(const std::string& disk, int* files)
+void Fd::reset()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(size_t(n));
+    }
+    return true;
+}
+
+std::string diskListing(int disk, int* files)
 {
     std::string out;
     int count = 0;
@@ -184,21 +335,22 @@ PlayerConfig PlayerConfig::parse(std::string_view bytes)
 std::string PlayerConfig::value(std::string_view section, std::string_view key) const
 {
     for (const Section& s : m_sections)
-        if (equalNoCase(s.name, section))
+        if (q7::equalIgnoringAsciiCase(s.name, section))
             for (const auto& [k, v] : s.keys)
-                if (equalNoCase(k, key))
+                if (q7::equalIgnoringAsciiCase(k, key))
                     return v;
     return {};
 }
 
 void PlayerConfig::set(std::string_view section, std::string_view key, std::string_view value)
 {
-    auto s = std::find_if(m_sections.begin(), m_sections.end(),
-                          [&](const Section& candidate) { return equalNoCase(candidate.name, section); });
+    auto s = std::find_if(m_sections.begin(), m_sections.end(), [&](const Section& candidate) {
+        return q7::equalIgnoringAsciiCase(candidate.name, section);
+    });
     if (s == m_sections.end())
         s = m_sections.insert(m_sections.end(), Section{std::string(section), {}});
     for (auto& [k, v] : s->keys)
-        if (equalNoCase(k, key)) {
+        if (q7::equalIgnoringAsciiCase(k, key)) {
             v = value;
             return;
         }
@@ -216,38 +368,66 @@ std::string PlayerConfig::bytes() const
     return out;
 }
 
-Player::Player(std::string address, std::string folder)
-    : m_address(std::move(address)), m_folder(std::move(folder)), m_disk(m_folder + "/HDD")
-{
-}
+Player::Player(std::string address, std::string folder) : m_address(std::move(address)), m_folder(std::move(folder)) {}
+
+Player::~Player() = default;
 
 void Player::prepare()
 {
     std::error_code ec;
-    fs::create_directories(m_disk, ec);
+    fs::create_directories(m_folder, ec);
     if (ec)
-        throw std::runtime_error("cannot create " + m_disk + ": " + ec.message());
-    const auto root = realPath(m_folder);
-    if (!root)
+        throw std::runtime_error("cannot create " + m_folder + ": " + ec.message());
+    m_root = Fd(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!m_root)
         throw std::runtime_error("cannot open " + m_folder + ": " + std::strerror(errno));
-    m_root = *root;
-    const std::string config = m_folder + "/config.conf";
-    if (!fs::exists(config)) {
-        q7::IniStore store;
-        q7::config::FieldValues defaults = q7::config::defaultFieldValues();
-        try {
-            q7::config::saveConfigFile(store, config, defaults, q7::CodePage(1252));  // the defaults are ASCII
-        } catch (const q7::IniError& e) {
-            throw std::runtime_error(e.what());
+    if (::mkdirat(m_root.get(), "HDD", 0755) != 0 && errno != EEXIST)
+        throw std::runtime_error("cannot create " + m_folder + "/HDD: " + std::strerror(errno));
+    try {
+        auto config = readAt(m_root.get(), "config.conf");
+        if (!config) {
+            writeDefaultConfig();
+            config = readAt(m_root.get(), "config.conf");
         }
+        adopt(PlayerConfig::parse(config.value_or("")));
+    } catch (const Blocked& blocked) {
+        throw std::runtime_error("cannot read " + m_folder + "/config.conf: " + blocked.refusal.why);
     }
-    adopt(PlayerConfig::parse(readFile(config).value_or("")));
+}
+
+// The tool's defaults, written by the tool's own writer into a fresh private folder of the
+// player's folder (no link can be there) and moved in place from there.
+void Player::writeDefaultConfig()
+{
+    const std::string scratchName = randomName();
+    if (::mkdirat(m_root.get(), scratchName.c_str(), 0700) != 0)
+        throw std::runtime_error("cannot create a folder in " + m_folder + ": " + std::strerror(errno));
+    std::string error;
+    if (const Fd scratch(::openat(m_root.get(), scratchName.c_str(), kFolderFlags)); !scratch) {
+        error = std::strerror(errno);
+    } else {
+        try {
+            q7::IniStore store;
+            q7::config::FieldValues defaults = q7::config::defaultFieldValues();
+            q7::config::saveConfigFile(store, m_folder + "/" + scratchName + "/config.conf", defaults,
+                                       q7::CodePage(1252));  // the defaults are ASCII
+            if (::renameat(scratch.get(), "config.conf", m_root.get(), "config.conf") != 0)
+                error = std::strerror(errno);
+        } catch (const q7::IniError& e) {
+            error = e.what();
+        }
+        removeContents(scratch.get());
+    }
+    ::unlinkat(m_root.get(), scratchName.c_str(), AT_REMOVEDIR);
+    if (!error.empty())
+        throw std::runtime_error("cannot write " + m_folder + "/config.conf: " + error);
 }
 
 void Player::protect(const std::string& path)
 {
-    if (const auto resolved = realPath(path))
-        m_protected.push_back(*resolved);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        m_protected.emplace_back(st.st_dev, st.st_ino);
 }
 
 void Player::adopt(const PlayerConfig& config)
@@ -257,12 +437,7 @@ void Player::adopt(const PlayerConfig& config)
         m_config.set("MISC3", "[Version]", kFirmwareVersion);
 }
 
-bool Player::inside(const std::string& resolved) const
-{
-    return resolved.size() > m_root.size() && resolved.starts_with(m_root) && resolved[m_root.size()] == '/';
-}
-
-std::variant<std::string, Refusal> Player::pathOf(std::string_view name) const
+std::variant<std::vector<std::string>, Refusal> Player::pathOf(std::string_view name) const
 {
     if (name.size() > kMaxNameLength)
         return refuse(kAccessViolation, "name longer than 255 bytes");
@@ -273,59 +448,59 @@ std::variant<std::string, Refusal> Player::pathOf(std::string_view name) const
         relative.remove_prefix(1);
     if (relative.starts_with('/'))
         return refuse(kAccessViolation, "absolute path outside the folder");
-    if (!plainParts(relative))
+    auto parts = plainParts(relative);
+    if (!parts)
         return refuse(kAccessViolation, "name leads outside the folder");
-    return std::string(relative);
+    return *std::move(parts);
 }
 
 std::variant<int, Refusal> Player::openForRead(std::string_view name) const
 {
-    auto relative = pathOf(name);
-    if (auto* refusal = std::get_if<Refusal>(&relative))
+    const auto path = pathOf(name);
+    if (const auto* refusal = std::get_if<Refusal>(&path))
         return *refusal;
-    const auto resolved = realPath(m_folder + "/" + std::get<std::string>(relative));
-    if (!resolved)
-        return refuse(errno == EACCES ? kAccessViolation : kFileNotFound, std::strerror(errno));
-    if (!inside(*resolved))
-        return refuse(kAccessViolation, "link leads outside the folder");
-    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return refuse(errno == ENOENT ? kFileNotFound : kAccessViolation, std::strerror(errno));
+    const auto& parts = std::get<std::vector<std::string>>(path);
+    const auto folder = openFolder(m_root.get(), std::span(parts).first(parts.size() - 1), false);
+    if (const auto* refusal = std::get_if<Refusal>(&folder))
+        return *refusal;
+    const int dir = std::get<Fd>(folder).get();
+    Fd fd(::openat(dir, parts.back().c_str(), kReadFlags));
+    if (!fd)
+        return refusalFor(dir, parts.back(), errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return refuse(kAccessViolation, "not a file");
-    }
-    return fd;
+    return fd.release();
 }
 
 std::variant<WriteTarget, Refusal> Player::beginWrite(std::string_view name) const
 {
-    auto relative = pathOf(name);
-    if (auto* refusal = std::get_if<Refusal>(&relative))
+    const auto path = pathOf(name);
+    if (const auto* refusal = std::get_if<Refusal>(&path))
         return *refusal;
-    const std::string& rel = std::get<std::string>(relative);
-    const size_t slash = rel.rfind('/');
-    const std::string leaf = slash == std::string::npos ? rel : rel.substr(slash + 1);
-    const auto parent = realPath(slash == std::string::npos ? m_folder : m_folder + "/" + rel.substr(0, slash));
-    if (!parent)
-        return refuse(kFileNotFound, "no such folder");
-    if (*parent != m_root && !inside(*parent))
-        return refuse(kAccessViolation, "link leads outside the folder");
+    const auto& parts = std::get<std::vector<std::string>>(path);
+    auto folder = openFolder(m_root.get(), std::span(parts).first(parts.size() - 1), false);
+    if (const auto* refusal = std::get_if<Refusal>(&folder))
+        return *refusal;
     WriteTarget target;
-    target.target = *parent + "/" + leaf;
-    target.key = "/" + rel;
+    target.folder = std::get<Fd>(std::move(folder));
+    target.leaf = parts.back();
+    for (const std::string& part : parts)
+        target.key += "/" + part;
     struct stat st {};
-    if (::lstat(target.target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        return refuse(kAccessViolation, S_ISLNK(st.st_mode) ? "the name is a link" : "not a file");
-    if (std::find(m_protected.begin(), m_protected.end(), target.target) != m_protected.end())
-        return refuse(kAccessViolation, "the player's own journal");
-    target.tempPath = *parent + "/" + kTempPrefix + "XXXXXX";
-    target.fd = ::mkostemp(target.tempPath.data(), O_CLOEXEC);
-    if (target.fd < 0)
-        return Refusal{errno == ENOSPC ? kDiskFull : kAccessViolation,
-                       errno == ENOSPC ? "Disk full or allocation exceeded" : "Access violation", std::strerror(errno)};
-    ::fchmod(target.fd, 0644);
+    if (::fstatat(target.folder.get(), target.leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return refuse(kAccessViolation, S_ISLNK(st.st_mode) ? "the name is a link" : "not a file");
+        if (std::find(m_protected.begin(), m_protected.end(), std::pair(st.st_dev, st.st_ino)) != m_protected.end())
+            return refuse(kAccessViolation, "the player's own journal");
+    }
+    Fd file = createTemporary(target.folder.get(), &target.temporary);
+    if (!file) {
+        const bool full = errno == ENOSPC || errno == EDQUOT;
+        return Refusal{full ? kDiskFull : kAccessViolation,
+                       full ? "Disk full or allocation exceeded" : "Access violation", std::strerror(errno)};
+    }
+    target.fd = file.release();
     return target;
 }
 
@@ -334,29 +509,40 @@ void Player::abortWrite(WriteTarget& target) const
     if (target.fd >= 0)
         ::close(target.fd);
     target.fd = -1;
-    ::unlink(target.tempPath.c_str());
+    if (target.folder)
+        ::unlinkat(target.folder.get(), target.temporary.c_str(), 0);
+    target.folder.reset();
 }
 
 std::variant<std::string, Refusal> Player::commitWrite(WriteTarget& target)
 {
+    const Fd folder = std::move(target.folder);
+    const int dir = folder.get();
     const int closed = ::close(target.fd);
     target.fd = -1;
     if (closed != 0) {
-        ::unlink(target.tempPath.c_str());
-        return Refusal{kDiskFull, "Disk full or allocation exceeded", std::strerror(errno)};
+        const int error = errno;
+        ::unlinkat(dir, target.temporary.c_str(), 0);
+        return Refusal{kDiskFull, "Disk full or allocation exceeded", std::strerror(error)};
     }
+    // Renames never follow a link: a link at either name is moved or replaced, not its target.
     std::string previous;
-    if (target.key == "/message.txt" && fs::exists(target.target)) {
-        ::rename(target.target.c_str(), (m_folder + "/message_old.txt").c_str());
+    struct stat st {};
+    if (target.key == "/message.txt" && ::fstatat(dir, "message.txt", &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        ::renameat(dir, "message.txt", dir, "message_old.txt") == 0)
         previous = "; the previous one is message_old.txt";
-    }
-    if (::rename(target.tempPath.c_str(), target.target.c_str()) != 0) {
-        ::unlink(target.tempPath.c_str());
-        return refuse(kAccessViolation, std::strerror(errno));
+    if (::renameat(dir, target.temporary.c_str(), dir, target.leaf.c_str()) != 0) {
+        const int error = errno;
+        ::unlinkat(dir, target.temporary.c_str(), 0);
+        return refuse(kAccessViolation, std::strerror(error));
     }
     if (target.key == "/message.txt")
         return "shows the new text message" + previous;
-    return act(target.key);
+    try {
+        return act(target.key);
+    } catch (const Blocked& blocked) {
+        return blocked.refusal;
+    }
 }
 
 std::string Player::act(const std::string& key)
@@ -387,9 +573,9 @@ std::string Player::act(const std::string& key)
         return "SMB synchronisation requested (nothing sent)";
     if (key == "/config.conf.put")
         return "configuration stored; /restoreconfig adopts it";
-    for (const char* list : {"/down.lst", "/play.lst", "/upload.lst", "/delete.lst"})
-        if (key == list)
-            return listStored(list + 1);
+    for (const q7::lists::ListKindInfo& list : q7::lists::kListKinds)
+        if (key == "/" + std::string(list.fileName))
+            return listStored(list.fileName);
     return {};
 }
 
@@ -399,53 +585,54 @@ std::string Player::setSwitch(std::string_view section, std::string_view key, bo
     return std::string(key.substr(1, key.size() - 2)) + (on ? " on" : " off");
 }
 
+// The disk, never through a link; an action that needs it is refused when it is one.
+Fd Player::openDisk() const
+{
+    static const std::vector<std::string> disk{"HDD"};
+    auto folder = openFolder(m_root.get(), disk, true);
+    if (auto* refusal = std::get_if<Refusal>(&folder))
+        throw Blocked{std::move(*refusal)};
+    return std::get<Fd>(std::move(folder));
+}
+
+std::optional<std::string> Player::readList(std::string_view file) const { return readAt(m_root.get(), std::string(file)); }
+
 std::string Player::getFiles()
 {
+    const Fd disk = openDisk();
     int files = 0;
-    const std::string listing = diskListing(m_disk, &files);
-    if (!writeFile(m_folder + "/Q7files", listing))
+    const std::string listing = diskListing(disk.get(), &files);
+    if (!writeAt(m_root.get(), "Q7files", listing))
         return "could not write Q7files";
     return "listed " + std::to_string(files) + " files in Q7files";
 }
 
 std::string Player::saveConfig()
 {
-    return writeFile(m_folder + "/config.conf", m_config.bytes()) ? "saved its settings to config.conf"
-                                                                   : "could not write config.conf";
+    return writeAt(m_root.get(), "config.conf", m_config.bytes()) ? "saved its settings to config.conf"
+                                                                  : "could not write config.conf";
 }
 
 std::string Player::restoreConfig()
 {
-    const auto bytes = readFile(m_folder + "/config.conf.put");
+    const auto bytes = readList("config.conf.put");
     if (!bytes)
         return "no config.conf.put to restore";
     const PlayerConfig config = PlayerConfig::parse(*bytes);
     if (config.empty())
         return "config.conf.put holds no settings; kept the current ones";
-    if (!writeFile(m_folder + "/config.conf", *bytes))
+    if (!writeAt(m_root.get(), "config.conf", *bytes))
         return "could not write config.conf";
     adopt(config);
     return "adopted config.conf.put as its configuration";
 }
 
-// FOLDER/HDD + entry for a list entry ("/music/004.mp3") that stays on the disk; empty otherwise.
-std::string Player::diskPath(std::string_view entry) const
-{
-    if (!entry.starts_with('/') || !plainParts(entry.substr(1)))
-        return {};
-    const std::string path = m_disk + std::string(entry);
-    const auto parent = realPath(path.substr(0, path.rfind('/')));
-    const auto disk = realPath(m_disk);
-    if (!parent || !disk || (*parent != *disk && !parent->starts_with(*disk + "/")))
-        return {};
-    return path;
-}
-
 std::string Player::deleteFiles()
 {
-    const auto list = readFile(m_folder + "/delete.lst");
+    const auto list = readList("delete.lst");
     if (!list)
         return "no delete.lst";
+    const Fd disk = openDisk();
     int listed = 0, deleted = 0;
     for (const std::string& line : splitLines(*list)) {
         if (trimmed(line).empty())
@@ -453,10 +640,10 @@ std::string Player::deleteFiles()
         ++listed;
         // A play-list line may carry a delay after the path ("/002.jpg  10").
         for (const std::string& entry : {line, line.substr(0, line.find(' '))}) {
-            const std::string path = diskPath(entry);
+            const auto place = entryOnDisk(disk.get(), entry, false);
             struct stat st {};
-            if (!path.empty() && ::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
-                ::unlink(path.c_str()) == 0) {
+            if (place && ::fstatat(place->first.get(), place->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                !S_ISDIR(st.st_mode) && ::unlinkat(place->first.get(), place->second.c_str(), 0) == 0) {
                 ++deleted;
                 break;
             }
@@ -467,19 +654,19 @@ std::string Player::deleteFiles()
 
 std::string Player::eraseDisk()
 {
+    const Fd disk = openDisk();
     int files = 0;
-    diskListing(m_disk, &files);
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(m_disk, ec))
-        fs::remove_all(entry.path(), ec);  // removes links themselves, never what they point at
+    diskListing(disk.get(), &files);
+    removeContents(disk.get());  // removes links themselves, never what they point at
     return "erased the disk (" + std::to_string(files) + " files)";
 }
 
 std::string Player::download()
 {
-    const auto list = readFile(m_folder + "/down.lst");
+    const auto list = readList("down.lst");
     if (!list)
         return "no down.lst";
+    const Fd disk = openDisk();
     int listed = 0, stored = 0;
     for (const std::string& line : splitLines(*list)) {
         const std::string text = trimmed(line);
@@ -487,17 +674,13 @@ std::string Player::download()
         if (text.empty() || blank == std::string::npos)
             continue;
         ++listed;
-        const std::string target = text.substr(blank + 1);
-        if (!target.starts_with('/') || !plainParts(target.substr(1)))
-            continue;
         // Nothing is fetched: the file appears with a note of where it would have come from.
-        std::error_code ec;
-        fs::create_directories(fs::path(m_disk + target).parent_path(), ec);
-        const std::string path = diskPath(target);
+        const auto place = entryOnDisk(disk.get(), text.substr(blank + 1), true);
         struct stat st {};
-        if (path.empty() || (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)))
+        if (!place || (::fstatat(place->first.get(), place->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                       !S_ISREG(st.st_mode)))
             continue;
-        if (writeFile(path, "downloaded from " + trimmed(text.substr(0, blank)) + "\n"))
+        if (writeAt(place->first.get(), place->second, "downloaded from " + trimmed(text.substr(0, blank)) + "\n"))
             ++stored;
     }
     return "downloaded " + std::to_string(stored) + " of " + std::to_string(listed) +
@@ -506,17 +689,22 @@ std::string Player::download()
 
 std::string Player::upload()
 {
-    const auto list = readFile(m_folder + "/upload.lst");
+    const auto list = readList("upload.lst");
     if (!list)
         return "no upload.lst";
+    const Fd disk = openDisk();
     int listed = 0, present = 0;
     for (const std::string& line : splitLines(*list)) {
         const std::string text = trimmed(line);
         if (text.empty())
             continue;
         ++listed;
-        const std::string path = diskPath(text.substr(0, text.find(' ')));
-        present += !path.empty() && fs::is_regular_file(path) ? 1 : 0;
+        const auto place = entryOnDisk(disk.get(), text.substr(0, text.find(' ')), false);
+        struct stat st {};
+        present += place && ::fstatat(place->first.get(), place->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                           S_ISREG(st.st_mode)
+                       ? 1
+                       : 0;
     }
     return "would upload " + std::to_string(present) + " of " + std::to_string(listed) +
            " listed files (nothing sent)";
@@ -525,20 +713,21 @@ std::string Player::upload()
 std::string Player::reboot()
 {
     ++m_reboots;
-    adopt(PlayerConfig::parse(readFile(m_folder + "/config.conf").value_or("")));
+    adopt(PlayerConfig::parse(readList("config.conf").value_or("")));
     return "rebooted (" + std::to_string(m_reboots) + "), settings read back from config.conf";
 }
 
 std::string Player::refreshContent()
 {
+    const Fd disk = openDisk();
     int files = 0;
-    diskListing(m_disk, &files);
+    diskListing(disk.get(), &files);
     return "refreshed its content: " + std::to_string(files) + " media files";
 }
 
 std::string Player::multiCommand()
 {
-    const std::string command = trimmed(readFile(m_folder + "/multicmd.txt").value_or(""));
+    const std::string command = trimmed(readList("multicmd.txt").value_or(""));
     if (command.starts_with("Volume ")) {
         const std::string level = trimmed(command.substr(7));
         if (!level.empty() && level.size() <= 2 && std::all_of(level.begin(), level.end(), ::isdigit) &&
@@ -555,7 +744,7 @@ std::string Player::multiCommand()
 
 std::string Player::playMode()
 {
-    const std::string word = trimmed(readFile(m_folder + "/playmode.txt").value_or(""));
+    const std::string word = trimmed(readList("playmode.txt").value_or(""));
     static const std::map<std::string, std::pair<const char*, const char*>, std::less<>> modes = {
         {"Signle", {"[Play List]", "Single"}}, {"Single", {"[Play List]", "Single"}},
         {"Date", {"[Play List]", "Date"}},     {"Time", {"[Play List]", "Time"}},
@@ -572,10 +761,12 @@ std::string Player::playMode()
 
 std::string Player::checkScrollingBitmap()
 {
-    const std::string bytes = readFile(m_folder + "/message.target").value_or("");
+    uint64_t size = 0;
+    const std::string bytes = readAt(m_root.get(), "message.target", kMaxSegments * kSegmentBytes, &size).value_or("");
+    size = std::max<uint64_t>(size, bytes.size());
     const size_t segments = bytes.size() / kSegmentBytes;
-    if (bytes.empty() || bytes.size() % kSegmentBytes != 0 || segments > 5)
-        return "rejected the scrolling bitmap: " + std::to_string(bytes.size()) + " bytes are not 1 to 5 segments";
+    if (bytes.size() != size || bytes.empty() || bytes.size() % kSegmentBytes != 0 || segments > kMaxSegments)
+        return "rejected the scrolling bitmap: " + std::to_string(size) + " bytes are not 1 to 5 segments";
     auto field = [&](size_t at, int size) {
         uint32_t value = 0;
         for (int i = size - 1; i >= 0; --i)
@@ -592,10 +783,10 @@ std::string Player::checkScrollingBitmap()
     return "scrolls a bitmap message of " + std::to_string(segments) + (segments == 1 ? " segment" : " segments");
 }
 
-std::string Player::listStored(const char* file)
+std::string Player::listStored(std::string_view file)
 {
     int lines = 0;
-    for (const std::string& line : splitLines(readFile(m_folder + "/" + file).value_or("")))
+    for (const std::string& line : splitLines(readList(file).value_or("")))
         lines += trimmed(line).empty() ? 0 : 1;
     return std::string(file) + " stored (" + std::to_string(lines) + " entries)";
 }

@@ -1,5 +1,7 @@
 #include "server.h"
 
+#include "core/base/json.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -20,10 +22,19 @@ constexpr int kMaxRetransmissions = 5;
 // After the last ACK of a write the session stays a while to answer a repeated last block,
 // in case that ACK was lost.
 constexpr auto kDally = kRetransmitAfter * kMaxRetransmissions;
+// Transfers at once: in all, per player and per peer (the client's address and port, its transfer
+// ID), so that one client flooding one player can neither starve other clients of that player nor
+// other players. A write that is only dallying does not count for the player or the peer and is
+// the first to go when all places are taken.
 constexpr size_t kMaxSessions = 256;
+constexpr size_t kMaxSessionsPerPlayer = 64;
+constexpr size_t kMaxSessionsPerPeer = 8;
+// The most of a request's name or mode that is journalled.
+constexpr size_t kMaxJournalledText = 255;
 // Files are read and written in chunks of many blocks: a system call per 512 bytes would make the
 // player slower than a plain TFTP server.
 constexpr size_t kChunk = 64 * 1024;
+constexpr size_t kMaxDatagram = 65536;
 
 std::string textOf(const sockaddr_in& address)
 {
@@ -37,41 +48,28 @@ bool samePeer(const sockaddr_in& a, const sockaddr_in& b)
     return a.sin_addr.s_addr == b.sin_addr.s_addr && a.sin_port == b.sin_port;
 }
 
+// One datagram from `fd` into `buffer` as `packet`, and who sent it; false when none could be read.
+bool receiveFrom(int fd, char (&buffer)[kMaxDatagram], sockaddr_in& peer, std::string_view& packet)
+{
+    socklen_t length = sizeof peer;
+    const ssize_t received = ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
+    if (received < 0)
+        return false;
+    packet = std::string_view(buffer, size_t(received));
+    return true;
+}
+
 void sendTo(int fd, const sockaddr_in& peer, const std::string& packet)
 {
     ::sendto(fd, packet.data(), packet.size(), 0, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
 }
 
-// JSON string contents; bytes that are no valid UTF-8 become U+FFFD.
-std::string jsonText(std::string_view text)
+// A client's text for the journal: at most kMaxJournalledText bytes and a note of the rest.
+std::string capped(std::string_view text)
 {
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const auto c = uint8_t(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else if (c < 0x80) {
-            out += char(c);
-        } else {
-            const size_t length = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
-            bool valid = length > 0 && i + length <= text.size();
-            for (size_t k = 1; valid && k < length; ++k)
-                valid = (uint8_t(text[i + k]) & 0xC0) == 0x80;
-            if (valid) {
-                out += text.substr(i, length);
-                i += length;
-                continue;
-            }
-            out += "\xEF\xBF\xBD";
-        }
-        ++i;
-    }
-    return out;
+    if (text.size() <= kMaxJournalledText)
+        return std::string(text);
+    return std::string(text.substr(0, kMaxJournalledText)) + "...(" + std::to_string(text.size()) + " bytes)";
 }
 
 std::string utcNow()
@@ -112,9 +110,13 @@ struct Server::Session {
     sockaddr_in peer{};
     Request request;
     bool netascii = false;
-    int file = -1;         // octet read
-    std::string text;      // netascii read: the whole file converted; octet read: the chunk at textOffset
+    int file = -1;         // read
+    // The bytes on the wire from offset textOffset: for an octet read a chunk of the file, for a
+    // netascii read what is converted and not yet sent (the file is converted as it is sent).
+    std::string text;
     uint64_t textOffset = 0;
+    std::string chunk;     // netascii read: the file's bytes last read
+    bool endOfFile = false;
     WriteTarget target;    // write
     std::string pending;   // written bytes not yet on disk
     NetasciiDecoder decoder;
@@ -234,17 +236,17 @@ void Server::record(ServedPlayer& served, const std::string& peer, const Request
 {
     const std::string op = request.mode.empty() && request.name.empty() ? "invalid" : request.write ? "write" : "read";
     std::string line = "{\"time\":\"" + utcNow() + "\",\"player\":\"" + served.player->address() + "\",\"peer\":\"" +
-                       peer + "\",\"op\":\"" + op + "\",\"name\":\"" + jsonText(request.name) + "\",\"mode\":\"" +
-                       jsonText(request.mode) + "\",\"bytes\":" + std::to_string(bytes) + ",\"outcome\":\"" +
-                       jsonText(outcome) + "\"";
+                       peer + "\",\"op\":\"" + op + "\",\"name\":" + q7::jsonString(capped(request.name)) +
+                       ",\"mode\":" + q7::jsonString(capped(request.mode)) + ",\"bytes\":" + std::to_string(bytes) +
+                       ",\"outcome\":" + q7::jsonString(outcome);
     if (!effect.empty())
-        line += ",\"effect\":\"" + jsonText(effect) + "\"";
+        line += ",\"effect\":" + q7::jsonString(effect);
     served.journal->record(line + "}");
     if (op == "invalid")
         std::printf("%s invalid packet from %s: %s\n", served.player->address().c_str(), peer.c_str(), outcome.c_str());
     else
         std::printf("%s %s %s (%s, %llu bytes) from %s: %s%s%s\n", served.player->address().c_str(), op.c_str(),
-                    jsonText(request.name).c_str(), jsonText(request.mode).c_str(),
+                    q7::jsonEscaped(capped(request.name)).c_str(), q7::jsonEscaped(capped(request.mode)).c_str(),
                     static_cast<unsigned long long>(bytes), peer.c_str(), outcome.c_str(), effect.empty() ? "" : "; ",
                     effect.c_str());
     std::fflush(stdout);
@@ -259,14 +261,11 @@ void Server::refuse(ServedPlayer& served, const sockaddr_in& peer, const Request
 
 void Server::receiveRequest(ServedPlayer& served)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(served.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(served.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     std::string reason;
     const std::optional<Request> request = parseRequest(packet, &reason);
     if (served.player->muted) {
@@ -294,10 +293,38 @@ void Server::receiveRequest(ServedPlayer& served)
         return refuse(served, peer, *request, kAccessViolation, "Access violation", "denied");
     if (request->mode != "octet" && request->mode != "netascii")
         return refuse(served, peer, *request, kIllegalOperation, "Illegal TFTP operation",
-                      "unsupported mode " + request->mode);
-    if (m_sessions.size() >= kMaxSessions)
-        return refuse(served, peer, *request, kNotDefined, "Too many transfers", {});
+                      "unsupported mode " + capped(request->mode));
+    if (const std::string full = noRoomFor(served, peer); !full.empty())
+        return refuse(served, peer, *request, kNotDefined, "Too many transfers", full);
     startSession(served, peer, *request);
+}
+
+std::string Server::noRoomFor(const ServedPlayer& served, const sockaddr_in& peer)
+{
+    size_t all = 0, ofPlayer = 0, ofPeer = 0;
+    Session* oldestDallying = nullptr;
+    for (const auto& [fd, session] : m_sessions) {
+        if (session->finished)
+            continue;
+        ++all;
+        if (session->dallying) {
+            if (!oldestDallying || session->deadline < oldestDallying->deadline)
+                oldestDallying = session.get();
+            continue;
+        }
+        ofPlayer += session->served == &served ? 1 : 0;
+        ofPeer += samePeer(session->peer, peer) ? 1 : 0;
+    }
+    if (ofPeer >= kMaxSessionsPerPeer)
+        return std::to_string(ofPeer) + " from this client";
+    if (ofPlayer >= kMaxSessionsPerPlayer)
+        return std::to_string(ofPlayer) + " on this player";
+    if (all < kMaxSessions)
+        return {};
+    if (!oldestDallying)
+        return std::to_string(all) + " in all";
+    oldestDallying->finished = true;  // its last ACK has long been sent
+    return {};
 }
 
 void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const Request& request)
@@ -317,13 +344,6 @@ void Server::startSession(ServedPlayer& served, const sockaddr_in& peer, const R
         if (const auto* refusal = std::get_if<Refusal>(&file))
             return refuse(served, peer, request, refusal->code, refusal->message, refusal->why);
         session->file = std::get<int>(file);
-        if (session->netascii) {
-            std::string bytes;
-            char buffer[65536];
-            for (ssize_t n; (n = ::read(session->file, buffer, sizeof buffer)) > 0;)
-                bytes.append(buffer, size_t(n));
-            session->text = toNetascii(bytes);
-        }
     }
     // The transfer gets its own port on the player's address (its transfer ID).
     sockaddr_in local{};
@@ -347,12 +367,32 @@ void Server::sendNextBlock(Session& session)
 {
     ++session.block;
     const uint64_t offset = (session.block - 1) * kBlockSize;
-    if (!session.netascii && (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
+    if (session.netascii && offset + kBlockSize > session.textOffset + session.text.size() && !session.endOfFile) {
+        // Blocks go out in order: what was sent is dropped, and the file converted on until the
+        // next block is whole or the file has ended.
+        session.text.erase(0, size_t(offset - session.textOffset));
+        session.textOffset = offset;
+        while (session.text.size() < kBlockSize && !session.endOfFile) {
+            session.chunk.resize(kChunk);
+            const ssize_t n = ::read(session.file, session.chunk.data(), kChunk);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
+                return end(session, std::string("error: ") + std::strerror(error));
+            }
+            session.endOfFile = n == 0;
+            appendNetascii(std::string_view(session.chunk).substr(0, size_t(n)), session.text);
+        }
+    } else if (!session.netascii &&
+               (offset < session.textOffset || offset >= session.textOffset + session.text.size())) {
         session.text.resize(kChunk);
         const ssize_t n = ::pread(session.file, session.text.data(), kChunk, off_t(offset));
         if (n < 0) {
+            const int error = errno;
             sendTo(session.fd, session.peer, errorPacket(kNotDefined, "Read error"));
-            return end(session, std::string("error: ") + std::strerror(errno));
+            return end(session, std::string("error: ") + std::strerror(error));
         }
         session.text.resize(size_t(n));
         session.textOffset = offset;
@@ -367,14 +407,11 @@ void Server::sendNextBlock(Session& session)
 
 void Server::receiveOnSession(Session& session)
 {
-    char buffer[65536];
+    char buffer[kMaxDatagram];
     sockaddr_in peer{};
-    socklen_t length = sizeof peer;
-    const ssize_t received =
-        ::recvfrom(session.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (received < 0)
+    std::string_view packet;
+    if (!receiveFrom(session.fd, buffer, peer, packet))
         return;
-    const std::string_view packet(buffer, size_t(received));
     if (!samePeer(peer, session.peer)) {
         if (opcodeOf(packet) != ERROR)
             sendTo(session.fd, peer, errorPacket(kUnknownTransferId, "Unknown transfer ID"));
@@ -435,12 +472,13 @@ void Server::handleWrite(Session& session, std::string_view packet)
     session.pending += session.netascii ? session.decoder.feed(payload) : std::string(payload);
     if (last && session.netascii)
         session.pending += session.decoder.finish();
-    if ((last || session.pending.size() >= kChunk) && !session.pending.empty() &&
-        ::write(session.target.fd, session.pending.data(), session.pending.size()) != ssize_t(session.pending.size())) {
-        const bool full = errno == ENOSPC || errno == EDQUOT;
+    if ((last || session.pending.size() >= kChunk) && !writeAll(session.target.fd, session.pending)) {
+        // A file size limit (EFBIG) is an allocation exceeded too.
+        const int error = errno;
+        const bool full = error == ENOSPC || error == EDQUOT || error == EFBIG;
         sendTo(session.fd, session.peer,
                errorPacket(full ? kDiskFull : kNotDefined, full ? "Disk full or allocation exceeded" : "Write error"));
-        return end(session, std::string("error: ") + std::strerror(errno));
+        return end(session, std::string("error: ") + std::strerror(error));
     }
     if (last || session.pending.size() >= kChunk)
         session.pending.clear();

@@ -58,6 +58,9 @@ private:
     struct Session;
     void watch(int fd);
     void receiveRequest(ServedPlayer& served);
+    // Why a new transfer of `peer` with `served` has no place (empty when it has one, possibly
+    // after ending the oldest dallying write).
+    std::string noRoomFor(const ServedPlayer& served, const sockaddr_in& peer);
     void startSession(ServedPlayer& served, const sockaddr_in& peer, const Request& request);
     void receiveOnSession(Session& session);
     void handleRead(Session& session, std::string_view packet);

@@ -1,5 +1,7 @@
 #include "tftp.h"
 
+#include "core/base/ascii.h"
+
 namespace q7sim {
 namespace {
 
@@ -13,14 +15,6 @@ uint16_t word(std::string_view bytes, size_t at)
     return uint16_t(uint8_t(bytes[at]) << 8 | uint8_t(bytes[at + 1]));
 }
 
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
 
 }  // namespace
 
@@ -69,7 +63,7 @@ std::optional<Request> parseRequest(std::string_view packet, std::string* reason
         return std::nullopt;
     }
     Request request{opcode == WRQ, std::string(body.substr(0, nameEnd)),
-                    lower(body.substr(nameEnd + 1, modeEnd - nameEnd - 1))};
+                    q7::asciiLower(body.substr(nameEnd + 1, modeEnd - nameEnd - 1))};
     if (request.name.empty()) {
         *reason = "empty name";
         return std::nullopt;
@@ -77,19 +71,16 @@ std::optional<Request> parseRequest(std::string_view packet, std::string* reason
     return request;
 }
 
-std::string toNetascii(std::string_view bytes)
+void appendNetascii(std::string_view bytes, std::string& wire)
 {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 16);
     for (char c : bytes) {
         if (c == '\n')
-            out += "\r\n";
+            wire += "\r\n";
         else if (c == '\r')
-            out += std::string_view("\r\0", 2);
+            wire += std::string_view("\r\0", 2);
         else
-            out += c;
+            wire += c;
     }
-    return out;
 }
 
 std::string NetasciiDecoder::feed(std::string_view wire)

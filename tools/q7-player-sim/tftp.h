@@ -41,8 +41,9 @@ struct Request {
 // may ignore. Empty with `reason` set for a malformed request.
 std::optional<Request> parseRequest(std::string_view packet, std::string* reason);
 
-// File bytes to netascii: LF becomes CR LF, CR becomes CR NUL.
-std::string toNetascii(std::string_view bytes);
+// File bytes to netascii, appended to `wire`: LF becomes CR LF, CR becomes CR NUL. Every byte
+// is converted on its own, so a file can be converted piece by piece as it is sent.
+void appendNetascii(std::string_view bytes, std::string& wire);
 
 // Netascii back to file bytes, across block boundaries: CR LF becomes LF, CR NUL becomes CR.
 class NetasciiDecoder {

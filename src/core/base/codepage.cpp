@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <utility>
 
@@ -93,13 +94,32 @@ std::u16string CodePage::decode(std::string_view bytes) const
     return text;
 }
 
-std::string CodePage::encode(std::u16string_view text) const
+namespace {
+
+// ICU's own substitution, counting the characters it stands "?" for.
+void countingSubstitute(const void* context, UConverterFromUnicodeArgs* args, const UChar* units, int32_t length,
+                        UChar32 codePoint, UConverterCallbackReason reason, UErrorCode* error)
 {
+    const bool counts = reason == UCNV_UNASSIGNED || reason == UCNV_ILLEGAL || reason == UCNV_IRREGULAR;
+    if (counts && !u_hasBinaryProperty(codePoint, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+        ++*static_cast<int*>(const_cast<void*>(context));
+    UCNV_FROM_U_CALLBACK_SUBSTITUTE(nullptr, args, units, length, codePoint, reason, error);
+}
+
+}  // namespace
+
+std::string CodePage::encode(std::u16string_view text, int* substituted) const
+{
+    int count = 0;
+    if (substituted)
+        *substituted = 0;
     if (text.empty())
         return {};
     const Converter converter = openConverter(m_converter);
     UErrorCode error = U_ZERO_ERROR;
     ucnv_setSubstChars(converter.get(), "?", 1, &error);
+    if (substituted)
+        ucnv_setFromUCallBack(converter.get(), countingSubstitute, &count, nullptr, nullptr, &error);
     std::string bytes(size_t(UCNV_GET_MAX_BYTES_FOR_STRING(text.size(), ucnv_getMaxCharSize(converter.get()))), '\0');
     const int32_t length = ucnv_fromUChars(converter.get(), bytes.data(), int32_t(bytes.size()), text.data(),
                                            int32_t(text.size()), &error);
@@ -107,6 +127,8 @@ std::string CodePage::encode(std::u16string_view text) const
     if (m_number == 932)
         for (char& byte : bytes)
             byte = fromIcu932(byte);
+    if (substituted)
+        *substituted = count;
     return bytes;
 }
 

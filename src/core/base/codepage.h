@@ -20,8 +20,9 @@ public:
     int number() const { return m_number; }
     // Bytes to text; bytes the code page does not define become replacement characters.
     std::u16string decode(std::string_view bytes) const;
-    // Text to bytes; a character the code page cannot hold becomes "?".
-    std::string encode(std::u16string_view text) const;
+    // Text to bytes; a character the code page cannot hold becomes "?" (counted in `substituted`;
+    // default-ignorable characters such as U+00AD are dropped and not counted).
+    std::string encode(std::u16string_view text, int* substituted = nullptr) const;
     // Every byte `from` that stands for a character of its own becomes `to`; the second byte of a
     // double-byte character is left alone even where it has the same value ('^' is one in 932).
     std::string replaceByte(std::string bytes, char from, char to) const;

@@ -1,5 +1,7 @@
 #include "core/base/inistore.h"
 
+#include "core/base/ascii.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,8 +13,6 @@ namespace fs = std::filesystem;
 namespace q7 {
 namespace {
 
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
 // Compares `line` (NULs skipped) with `text` from its start; `whole` demands that the line ends there.
 bool matchesUpper(std::string_view line, std::string_view text, bool whole)
 {
@@ -23,7 +23,7 @@ bool matchesUpper(std::string_view line, std::string_view text, bool whole)
             continue;
         if (t == text.size())
             return !whole;
-        if (upperAscii(line[i]) != upperAscii(text[t]))
+        if (asciiUpper(line[i]) != asciiUpper(text[t]))
             return false;
         ++t;
     }
@@ -65,7 +65,7 @@ std::vector<std::string> iniReadValues(const std::vector<std::string>& lines, st
     for (size_t k = 0; k < keys.size(); ++k) {
         std::string upper;
         for (char c : keys[k])
-            upper.push_back(upperAscii(c));
+            upper.push_back(asciiUpper(c));
         pending[upper].push_back(k);
     }
     std::vector<std::string> values(keys.size());
@@ -87,7 +87,7 @@ std::vector<std::string> iniReadValues(const std::vector<std::string>& lines, st
             lineKey.clear();
             for (size_t c = 0; c < equals; ++c)
                 if (line[c] != '\0')
-                    lineKey.push_back(upperAscii(line[c]));
+                    lineKey.push_back(asciiUpper(line[c]));
             if (const auto found = pending.find(lineKey); found != pending.end()) {
                 for (size_t k : found->second)
                     values[k] = line.substr(equals + 1);

@@ -1,9 +1,12 @@
 #include "core/base/textfile.h"
 
+#include "core/base/ascii.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,17 +60,6 @@ int writeAll(int fd, std::string_view bytes)
         bytes.remove_prefix(size_t(n));
     }
     return 0;
-}
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
 }
 
 // Where the new content must go: the target of a link to a regular file, else the entry itself.
@@ -168,6 +160,21 @@ std::vector<std::string> splitLines(std::string_view bytes)
     return lines;
 }
 
+namespace {
+
+// The process's umask, read without changing it (umask() itself would, for other threads too).
+mode_t processUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with("Umask:"))
+            return mode_t(std::stoul(line.substr(6), nullptr, 8));
+    return 022;
+}
+
+}  // namespace
+
 void replaceTextFile(const std::string& path, std::string_view bytes, const ReplaceOptions& options)
 {
     struct stat old {};
@@ -176,11 +183,12 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
     if (hadFile && options.refuseReadOnly && ::access(target.c_str(), W_OK) != 0)
         throw ioError("Cannot write file", path, errno);
 
-    const std::string temporary = target + ".tmp";
-    removeWorkingFile(temporary);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // A name of its own, so that two writers of the same file (two windows closed at once) never
+    // write into each other's temporary.
+    std::string temporary = target + ".tmp-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        throw ioError("Cannot create file", temporary, errno);
+        throw ioError("Cannot create file", target + ".tmp", errno);
     int err = writeAll(fd, bytes);
     if (!err && hadFile) {
         // The same owner where we may give it (root may), and the same permission bits.
@@ -189,6 +197,8 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
         }
         if (::fchmod(fd, old.st_mode & 0777) != 0)
             err = errno;
+    } else if (!err && ::fchmod(fd, 0666 & ~processUmask()) != 0) {
+        err = errno;  // a new file gets what an ordinary create would give it, not mkstemp's 0600
     }
     if (!err && options.sync && ::fsync(fd) != 0)
         err = errno;
@@ -249,7 +259,7 @@ std::string resolveCaseInsensitive(const std::string& path)
     const std::string name = p.filename().string();
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
-        if (sameNameIgnoringCase(candidate, name))
+        if (equalIgnoringAsciiCase(candidate, name))
             return p.has_parent_path() ? (dir / candidate).string() : candidate;
     }
     return path;

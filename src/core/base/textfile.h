@@ -35,9 +35,8 @@ struct ReplaceOptions {
     bool sync = true;             // flush the new content to disk before it takes the old one's place
 };
 
-// Replaces the file at `path` with `bytes` in one step: the content is written to the file's name
-// + ".tmp" beside it (a stale file of that name is replaced, a folder there is an error), then
-// renamed over it. A symbolic link to a regular file stays a link: its target is replaced. The new
+// Replaces the file at `path` with `bytes` in one step: the content is written to a temporary of
+// its own beside it (the file's name + ".tmp-" + six random characters), then renamed over it. A symbolic link to a regular file stays a link: its target is replaced. The new
 // file keeps the old one's permission bits. A FIFO, device or a link to one is replaced as an
 // entry, never written into. On failure the old file is untouched and no temporary file remains.
 void replaceTextFile(const std::string& path, std::string_view bytes, const ReplaceOptions& options = {});

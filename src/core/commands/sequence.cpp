@@ -159,19 +159,20 @@ Sequence::Next Sequence::next()
     return {.kind = Next::Kind::Finished};
 }
 
-void Sequence::transferEnded(size_t player, const TransferOutcome& outcome)
+void Sequence::transferEnded(size_t player, const TransferOutcome& outcome, Clock::time_point ended)
 {
     Player& p = m_players[player];
     p.inFlight = false;
     if (p.state != State::Running)
         return;  // stopped meanwhile: it stays stopped
     const Step& step = m_command.stepList()[p.step];
+    p.end = ended;
     if (!outcome.done()) {
-        fail(player, stepName(step) + ": " + reason(outcome));
+        p.state = State::Failed;
+        p.failure = stepName(step) + ": " + reason(outcome);
         return;
     }
     p.state = State::Ready;
-    p.end = Clock::now();
     if (step.kind == Step::Kind::Get) {
         const std::string name = m_files.fetchName ? m_files.fetchName(p.target, step.suffix)
                                                    : fetchedFileName(p.target.row, step.suffix);

@@ -84,8 +84,8 @@ public:
     Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files);
 
     Next next();
-    // A transfer handed out by next() has ended.
-    void transferEnded(size_t player, const TransferOutcome& outcome);
+    // A transfer handed out by next() has ended (at `ended`, for a front end that learns of it later).
+    void transferEnded(size_t player, const TransferOutcome& outcome, Clock::time_point ended = Clock::now());
     void waitEnded();
     // No further step: every player still going is stopped with `reason`. Transfers under way go
     // on until the front end ends them (see running()); their ends change nothing any more.

@@ -1,5 +1,6 @@
 #include "core/config/configdrift.h"
 
+#include "core/base/ascii.h"
 #include "core/base/textfile.h"
 
 #include <algorithm>
@@ -7,15 +8,6 @@
 
 namespace q7::config {
 namespace {
-
-std::string upper(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return out;
-}
 
 // Lone CR line ends too: a player's file is not held to the tool's CR LF.
 std::vector<std::string> lines(std::string_view bytes)
@@ -45,7 +37,7 @@ std::vector<ConfigEntry> configEntries(std::string_view bytes)
             continue;
         const std::string key = line.substr(0, equals);
         const bool seen = std::any_of(entries.begin(), entries.end(), [&](const ConfigEntry& entry) {
-            return upper(entry.section) == upper(section) && upper(entry.key) == upper(key);
+            return asciiUpper(entry.section) == asciiUpper(section) && asciiUpper(entry.key) == asciiUpper(key);
         });
         if (!seen)
             entries.push_back({section, key, line.substr(equals + 1)});
@@ -64,7 +56,7 @@ std::vector<CompareRow> settingRows(const std::vector<const std::vector<ConfigEn
         if (!files[file])
             continue;
         for (const ConfigEntry& entry : *files[file]) {
-            const std::string id = upper(entry.section) + '\n' + upper(entry.key);
+            const std::string id = asciiUpper(entry.section) + '\n' + asciiUpper(entry.key);
             auto [it, added] = rowOf.emplace(id, rows.size());
             if (added)
                 rows.push_back({entry.section, entry.key, std::vector<std::optional<std::string>>(files.size()), false});

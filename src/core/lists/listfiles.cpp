@@ -1,32 +1,33 @@
 #include "core/lists/listfiles.h"
 
+#include "core/base/ascii.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace q7::lists {
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending)
 {
     if (text.size() < ending.size())
         return false;
     return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
-                      [](char a, char b) { return lower(a) == lower(b); });
+                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
 }
 
 // Name order as the folder listing gives it: letter case ignored, exact bytes to break ties.
 bool nameLess(const std::string& a, const std::string& b)
 {
     const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lower(x) == lower(y); });
+                                        [](char x, char y) { return asciiLower(x) == asciiLower(y); });
     if (mismatch.first == a.end() || mismatch.second == b.end())
         return a.size() != b.size() ? a.size() < b.size() : a < b;
-    return (unsigned char)lower(*mismatch.first) < (unsigned char)lower(*mismatch.second);
+    return (unsigned char)asciiLower(*mismatch.first) < (unsigned char)asciiLower(*mismatch.second);
 }
 
 struct FolderContents {
@@ -91,25 +92,28 @@ std::string playListName(PlayNaming naming, const PlayWindow& w)
     char date[32], window[32];
     std::snprintf(date, sizeof date, "%d%02d%02d", w.year, w.month, w.day);
     std::snprintf(window, sizeof window, "_%02d%02d_%02d%02d", w.startHour, w.startMinute, w.endHour, w.endMinute);
+    const std::string single(listKind(ListKind::Play).fileName);
     switch (naming) {
-    case PlayNaming::Single: return "play.lst";
+    case PlayNaming::Single: return single;
     case PlayNaming::Date: return std::string(date) + ".lst";
     case PlayNaming::Time: return std::string(window) + ".lst";
     case PlayNaming::DateAndTime: return std::string(date) + window + ".lst";
     case PlayNaming::Title: return "title.lst";
     }
-    return "play.lst";
+    return single;
 }
+
+// listKind() finds a kind at its own number.
+static_assert([] {
+    for (size_t i = 0; i < std::size(kListKinds); ++i)
+        if (static_cast<size_t>(kListKinds[i].kind) != i)
+            return false;
+    return true;
+}());
 
 std::string listFileName(ListKind kind, PlayNaming naming, const PlayWindow& when)
 {
-    switch (kind) {
-    case ListKind::Play: return playListName(naming, when);
-    case ListKind::Download: return "down.lst";
-    case ListKind::Upload: return "upload.lst";
-    case ListKind::Delete: return "delete.lst";
-    }
-    return "play.lst";
+    return kind == ListKind::Play ? playListName(naming, when) : std::string(listKind(kind).fileName);
 }
 
 std::string entryFolder(std::string_view entry)

@@ -20,6 +20,22 @@ bool isMediaFile(std::string_view name);
 std::vector<std::string> scanListRoot(const std::string& root);
 
 enum class ListKind { Play, Download, Upload, Delete };
+
+// Every list kind in the order the file list page offers them (a kind's place is its number), with
+// the word that names it on q7ctl's command line and the name its list is saved and sent under;
+// a play list's is that of the single naming, others follow from its PlayNaming.
+struct ListKindInfo {
+    ListKind kind;
+    std::string_view word;      // "down"
+    std::string_view fileName;  // "down.lst"
+};
+inline constexpr ListKindInfo kListKinds[] = {
+    {ListKind::Play, "play", "play.lst"},
+    {ListKind::Download, "down", "down.lst"},
+    {ListKind::Upload, "upload", "upload.lst"},
+    {ListKind::Delete, "delete", "delete.lst"},
+};
+constexpr const ListKindInfo& listKind(ListKind kind) { return kListKinds[static_cast<int>(kind)]; }
 enum class PlayNaming { Single, Date, Time, DateAndTime, Title };
 
 struct PlayWindow {

@@ -15,6 +15,9 @@ inline constexpr int kStripHeight = 90;
 inline constexpr int kSegmentWidth = 1080;
 inline constexpr int kMaxSegments = kStripWidth / kSegmentWidth;
 inline constexpr int kTextLimit = 5380;  // widest text that is drawn
+// The most characters a bitmap message's text holds (UTF-16 units, as the sheet's text field counts
+// them).
+inline constexpr int kBitmapTextLength = 256;
 inline constexpr int kTextLeft = 5;
 inline constexpr uint32_t kSegmentFileBytes = 54 + kSegmentWidth * kStripHeight * 3;  // 291,654
 inline constexpr const char* kTargetName = "message.target";

@@ -40,6 +40,13 @@ std::string messageFileBytes(std::u16string_view text, int codePage)
     return CodePage(codePage).encode(text) + "\r\n";
 }
 
+int substitutedCharacters(std::u16string_view text, int codePage)
+{
+    int substituted = 0;
+    CodePage(codePage).encode(text, &substituted);
+    return substituted;
+}
+
 std::u16string messageFileText(std::string_view bytes, int systemCodePage)
 {
     if (bytes.starts_with("\xFF\xFE"))

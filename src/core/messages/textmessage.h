@@ -11,11 +11,17 @@ namespace q7::messages {
 enum CodePageItem { English = 0, Big5 = 1, Gb2312 = 2, ShiftJis = 3, Korean = 4 };
 inline constexpr int kCodePageItems = 5;
 
+// The most characters a text message holds (UTF-16 units, as the sheet's text field counts them).
+inline constexpr int kTextMessageLength = 512;
+
 // The Windows code page of an item; English is the system's own 8-bit code page.
 int codePageOfItem(int item, int systemCodePage);
 
 // `text` in `codePage` ("?" for what it cannot hold) followed by CR LF.
 std::string messageFileBytes(std::u16string_view text, int codePage);
+// How many characters of `text` the message file would hold as "?" in `codePage`: the operator is
+// asked before they are sent so.
+int substitutedCharacters(std::u16string_view text, int codePage);
 
 // A message file's text: UTF-16 (either byte order) or UTF-8 after their byte-order marks,
 // otherwise 8-bit text in the system's code page.

@@ -37,7 +37,7 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        child.end = {ProgramEnd::How::NotStarted, errno, {}};
+        child.end = {ProgramEnd::How::NotStarted, errno, {}, Clock::now()};
         child.reaped = true;
         return;
     }
@@ -57,7 +57,7 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
     ::close(fds[1]);
     if (failed != 0) {
         ::close(fds[0]);
-        child.end = {ProgramEnd::How::NotStarted, failed, {}};
+        child.end = {ProgramEnd::How::NotStarted, failed, {}, Clock::now()};
         child.reaped = true;
         return;
     }
@@ -92,6 +92,7 @@ bool reap(Child& child, bool block)
     if (got != child.pid)
         return false;
     child.reaped = true;
+    child.end.ended = Clock::now();
     const bool exited = WIFEXITED(status);
     child.end.how = exited ? ProgramEnd::How::Exited : ProgramEnd::How::Signalled;
     child.end.code = exited ? WEXITSTATUS(status) : WTERMSIG(status);
@@ -131,7 +132,7 @@ bool StopEvent::requested() const
 
 bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
 {
-    const auto deadline = Clock::now() + duration;
+    const auto deadline = Clock::now() + std::max(duration, std::chrono::milliseconds(0));
     for (;;) {
         if (stop.requested())
             return false;

@@ -46,6 +46,7 @@ struct ProgramEnd {
     How how = How::NotStarted;
     int code = 0;
     std::string output;  // standard output and error together (the first 64 KiB)
+    std::chrono::steady_clock::time_point ended = {};  // when it was reaped (or the start failed)
 };
 
 // Starts every program at once in `workingDir`, with its input from /dev/null, and waits until all

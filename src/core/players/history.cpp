@@ -101,11 +101,11 @@ std::string PlayerHistory::defaultPath()
     return (base / "q7-config-tool" / "history.sqlite3").string();
 }
 
-PlayerHistory::PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now)
-    : m_path(std::move(path)), m_report(std::move(report)), m_now(std::move(now))
+PlayerHistory::PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now, Access access)
+    : m_path(std::move(path)), m_report(std::move(report)), m_now(std::move(now)), m_access(access)
 {
     open();
-    if (available())
+    if (available() && m_access == Access::ReadWrite)
         m_thread = std::jthread([this](std::stop_token stop) { writerLoop(stop); });
 }
 
@@ -125,6 +125,21 @@ int64_t PlayerHistory::now() const { return m_now ? m_now() : systemNow(); }
 void PlayerHistory::open()
 {
     std::error_code ec;
+    if (m_access == Access::ReadOnly) {
+        if (!fs::exists(m_path, ec)) {
+            const std::lock_guard lock(m_mutex);
+            m_failed = m_reported = true;  // no history kept yet: nothing to read, nothing to say
+            return;
+        }
+        if (sqlite3_open_v2(m_path.c_str(), &m_reader, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK)
+            return giveUp(errorText(m_reader));
+        sqlite3_busy_timeout(m_reader, kReaderBusyMs);
+        Statement check(m_reader, "PRAGMA quick_check");
+        if (check.step() != SQLITE_ROW || check.text(0) != "ok")
+            return giveUp(check.ok() ? "the database is damaged" : errorText(m_reader));
+        return;
+    }
     fs::create_directories(fs::path(m_path).parent_path(), ec);
     if (sqlite3_open_v2(m_path.c_str(), &m_writer, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK)
@@ -179,7 +194,7 @@ void PlayerHistory::enqueue(Pending pending)
 {
     {
         const std::lock_guard lock(m_mutex);
-        if (m_failed)
+        if (m_failed || m_access == Access::ReadOnly)
             return;
         m_queue.push_back(std::move(pending));
         ++m_queuedCount;
@@ -208,6 +223,8 @@ void PlayerHistory::transfer(const std::string& address, const std::string& deta
 void PlayerHistory::flush()
 {
     std::unique_lock lock(m_mutex);
+    if (m_access == Access::ReadOnly)
+        return;
     const uint64_t target = m_queuedCount;
     ++m_flushWaiters;
     m_wake.notify_all();

@@ -44,9 +44,14 @@ public:
 
     inline static constexpr int kKeepDays = 90;
 
+    // ReadOnly only reads what is there: a missing database is not created (the history is then
+    // empty, and nothing is reported), a read-only file is read, and nothing is ever written.
+    enum class Access { ReadWrite, ReadOnly };
+
     // Opens (or creates) the database at `path`; `report` is told once when history is given up.
     // `now` stands in for the clock in tests.
-    PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now = {});
+    PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now = {},
+                  Access access = Access::ReadWrite);
     ~PlayerHistory();  // commits what is queued
     PlayerHistory(const PlayerHistory&) = delete;
     PlayerHistory& operator=(const PlayerHistory&) = delete;
@@ -88,6 +93,7 @@ private:
     std::string m_path;
     Reporter m_report;
     std::function<int64_t()> m_now;
+    Access m_access;
     sqlite3* m_writer = nullptr;  // used by the writer thread only, once it runs
     sqlite3* m_reader = nullptr;  // used by the owner's thread only
 

@@ -1,8 +1,9 @@
 #include "core/players/networksearch.h"
 
+#include "core/base/ascii.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <thread>
 
@@ -22,8 +23,7 @@ bool isPlayerHardwareAddress(const std::string& text)
     static constexpr std::array<const char*, 4> kPrefixes = {"00:01:D2", "00:E0:4C", "00:19:E0", "00:1D:0F"};
     if (text.size() < 8)
         return false;
-    std::string head = text.substr(0, 8);
-    std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    const std::string head = asciiUpper(std::string_view(text).substr(0, 8));
     return std::find(kPrefixes.begin(), kPrefixes.end(), head) != kPrefixes.end();
 }
 
@@ -143,7 +143,7 @@ void launchSweep(NetworkSearch& search, const std::string& localAddress, std::ch
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished()) {
         launch.launchNext(search);
-        std::this_thread::sleep_until(begin + spacing * launch.launched());
+        std::this_thread::sleep_until(launch.nextDue(begin, spacing));
     }
 }
 

@@ -96,9 +96,17 @@ class SweepLaunch {
 public:
     explicit SweepLaunch(const std::string& localAddress);
     const std::vector<std::string>& addresses() const { return m_addresses; }
-    size_t launched() const { return m_addresses.size() - m_left; }
+    // Signed, so that a schedule computed from it (spacing * launched - now) can fall behind.
+    int launched() const { return int(m_addresses.size() - m_left); }
     bool finished() const { return m_left == 0; }
     void launchNext(NetworkSearch& search);
+    // When the next step is due: one `spacing` per step launched, counted from `begin`. It lies in
+    // the past when the launch has fallen behind.
+    std::chrono::steady_clock::time_point nextDue(std::chrono::steady_clock::time_point begin,
+                                                  std::chrono::milliseconds spacing) const
+    {
+        return begin + spacing * static_cast<std::chrono::milliseconds::rep>(launched());
+    }
 
 private:
     std::vector<std::string> m_addresses;

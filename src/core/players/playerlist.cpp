@@ -19,18 +19,13 @@ AddOutcome checkAddPlayer(const std::vector<std::string>& listedAddresses, const
     return listedAddresses.size() >= limit ? AddOutcome::ListFull : AddOutcome::Added;
 }
 
-DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool answered, bool editMode)
+DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool modifying)
 {
     // Characters, not bytes: UTF-8 continuation bytes do not count.
     const auto characters = std::count_if(address.begin(), address.end(), [](char c) { return (c & 0xC0) != 0x80; });
-    if (name != kNoAnswer && characters >= 2) {
-        if (editMode)
-            return DialogOutcome::Update;
-        if (answered)
-            return DialogOutcome::Add;
-    }
-    // An answer that cannot be applied is final: nothing can change it until the dialog is opened again.
-    return answered ? DialogOutcome::Nothing : DialogOutcome::Pending;
+    if (name == kNoAnswer || characters < 2)
+        return DialogOutcome::Nothing;
+    return modifying ? DialogOutcome::Update : DialogOutcome::Add;
 }
 
 bool addressKeyAccepted(char32_t typed) { return (typed >= U'0' && typed <= U'9') || typed == U'.' || typed == U'\b'; }

@@ -32,14 +32,13 @@ std::optional<size_t> rowOfAddress(const std::vector<std::string>& listedAddress
 inline constexpr const char* kNoAnswer = " ";
 
 enum class DialogOutcome {
-    Pending,  // the operator has not answered yet
     Add,      // addPlayer with the answer
-    Update,   // UpdateSelectedPlayer with the answer
-    Nothing,  // cancelled, or an address shorter than two characters
+    Update,   // the entry being modified takes the answer
+    Nothing,  // a name of one space, or an address shorter than two characters
 };
 
-// What an answer of the dialog does. Texts are UTF-8.
-DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool answered, bool editMode);
+// What the dialog's OK answer does, for a dialog opened by Add or by Modify. Texts are UTF-8.
+DialogOutcome dialogOutcome(const std::string& name, const std::string& address, bool modifying);
 
 // The address field's key filter: digits, "." and backspace reach it, nothing else.
 bool addressKeyAccepted(char32_t typed);

@@ -1,5 +1,6 @@
 #include "core/settings/appsettings.h"
 
+#include "core/base/ascii.h"
 #include "core/base/inistore.h"
 
 #include <cstdio>
@@ -14,18 +15,9 @@ constexpr const char* kFont = "FONT";
 constexpr const char* kListEdit = "LIST_EDIT";
 constexpr const char* kPlayers = "Q7_Dev";
 
-std::string lowerAscii(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
 bool startsWithNoCase(const std::string& name, std::string_view prefix)
 {
-    return lowerAscii(std::string_view(name).substr(0, prefix.size())) == lowerAscii(prefix);
+    return asciiLower(std::string_view(name).substr(0, prefix.size())) == asciiLower(prefix);
 }
 
 }  // namespace
@@ -113,7 +105,7 @@ void saveAppSettings(const std::string& dir, const AppSettings& settings)
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         std::error_code fileEc;
-        if (name != kSettingsWriteName && lowerAscii(name) == lowerAscii(kSettingsWriteName) &&
+        if (name != kSettingsWriteName && asciiLower(name) == asciiLower(kSettingsWriteName) &&
             !fs::is_directory(it->symlink_status(fileEc)))
             fs::remove(it->path(), fileEc);
     }

@@ -1,5 +1,7 @@
 #include "core/settings/colortext.h"
 
+#include "core/base/ascii.h"
+
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -14,18 +16,6 @@ constexpr std::array<std::pair<std::string_view, uint32_t>, 20> kNamedColors{{
     {"clBlue", 0xFF0000},    {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},  {"clWhite", 0xFFFFFF},
     {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6}, {"clCream", 0xF0FBFF}, {"clMedGray", 0xA4A0A0},
 }};
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -42,7 +32,7 @@ std::string colorToText(uint32_t value)
 std::optional<uint32_t> colorFromText(std::string_view text)
 {
     for (const auto& [name, v] : kNamedColors)
-        if (equalsNoCase(name, text))
+        if (equalIgnoringAsciiCase(name, text))
             return v;
     if (text.size() < 2 || text.size() > 9 || text.front() != '$')
         return std::nullopt;

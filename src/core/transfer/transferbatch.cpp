@@ -28,19 +28,19 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
 
 }  // namespace
 
-std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
+std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
                                           const StopEvent& stop, std::chrono::milliseconds limit)
 {
     std::vector<ProgramRun> runs;
     for (const TftpCommand& command : commands)
         runs.push_back({command.program, command.arguments});
     const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
-    std::vector<TransferOutcome> outcomes;
+    std::vector<TransferEnd> outcomes;
     for (size_t i = 0; i < commands.size(); ++i) {
         TransferOutcome outcome = judge(ends[i], limit, stop.requested());
         if (commands[i].direction == TransferDirection::Get)
             outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
-        outcomes.push_back(std::move(outcome));
+        outcomes.push_back({std::move(outcome), ends[i].ended});
     }
     return outcomes;
 }

@@ -16,10 +16,15 @@ class StopEvent;
 // tftp-hpa gives up by itself after 25 s of silence; the bound only catches a client that hangs.
 inline constexpr std::chrono::seconds kTransferLimit{60};
 
-// Runs `commands` in `dir` (where fetches land) and returns their outcomes in the same order. A
+struct TransferEnd {
+    TransferOutcome outcome;
+    std::chrono::steady_clock::time_point ended;  // each client's own end
+};
+
+// Runs `commands` in `dir` (where fetches land) and returns their ends in the same order. A
 // client still running at `limit` fails with "no end within N s", one stopped by `stop` with
 // "interrupted"; their fetch files are removed like those of any failed fetch.
-std::vector<TransferOutcome> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
+std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
                                           const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit);
 
 }  // namespace q7

@@ -1,6 +1,7 @@
 #include "gui/commands/remotecommandpage.h"
 
 #include "core/base/textfile.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/typingfilter.h"
@@ -27,7 +28,6 @@ constexpr int kBoxWidth = 145;
 constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
 
 QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 bool choosesVolume(const Group& group, int index)
 {
@@ -213,7 +213,7 @@ void RemoteCommandPage::run(const Command& command)
         const std::optional<QString> picked = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
         if (!picked || picked->isEmpty())
             return;
-        files.chosen = fileName(*picked);
+        files.chosen = localPath(*picked);
     }
     if (command.takes(Source::Scratch)) {
         std::string volume;
@@ -223,20 +223,20 @@ void RemoteCommandPage::run(const Command& command)
                 return;
             volume = *taken;
         }
-        files.scratch = fileName(QDir(m_scratchDir).filePath(text(command.scratchFile)));
+        files.scratch = localPath(QDir(m_scratchDir).filePath(text(command.scratchFile)));
         try {
             writeWorkingFile(files.scratch, scratchContent(command, volume));
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
     }
     // A copy left by an earlier fetch must never be opened as this one's answer.
     if (const Step* fetch = command.fetch()) {
         try {
-            removeFetchedCopies(fileName(m_players.workingDir()), m_players.rowCount(), fetch->suffix);
+            removeFetchedCopies(localPath(m_players.workingDir()), m_players.rowCount(), fetch->suffix);
         } catch (const FileError& e) {
-            m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+            m_dialogs.showError(systemText(e.what()));
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include "core/base/codepage.h"
 #include "core/base/textfile.h"
 #include "core/config/configdrift.h"
+#include "gui/platform/localpath.h"
 #include "gui/config/configexchange.h"
 #include "core/config/configfile.h"
 #include "core/commands/commandtable.h"
@@ -72,14 +73,14 @@ void ComparePlayers::fill(const CommandEnd& end)
     QStringList headers;
     for (const PlayerOutcome& player : end.players) {
         Column column{player.target.row, QString::fromStdString(player.target.address),
-                      QFile::decodeName(player.fetched.c_str())};
+                      fromLocalPath(player.fetched)};
         std::optional<std::vector<config::ConfigEntry>> entries;
         if (!column.file.isEmpty() && QFileInfo(column.file).isFile()) {
             try {
                 entries = config::configEntries(
-                    readTextFile(QFile::encodeName(column.file).toStdString(), config::kMaxConfigFileBytes));
+                    readTextFile(localPath(column.file), config::kMaxConfigFileBytes));
             } catch (const FileError& e) {
-                m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+                m_dialogs.showError(systemText(e.what()));
             }
         }
         if (!entries)

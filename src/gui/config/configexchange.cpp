@@ -2,6 +2,7 @@
 
 #include "core/base/textfile.h"
 #include "core/transfer/tftpcommand.h"
+#include "gui/platform/localpath.h"
 #include "gui/config/compareplayers.h"
 #include "gui/config/configpage.h"
 #include "gui/platform/dialogs.h"
@@ -20,7 +21,6 @@ namespace {
 // An address names a local file; a "/" in a listed address must not lead into another folder.
 QString fileSafe(QString address) { return address.replace(QLatin1Char('/'), QLatin1Char('_')); }
 
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -42,9 +42,9 @@ QString ConfigExchange::restoreFile(const QString& address) const
 bool ConfigExchange::removeStale(const QString& path)
 {
     try {
-        removeWorkingFile(fileName(path));
+        removeWorkingFile(localPath(path));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
         return false;
     }
     return true;
@@ -82,7 +82,7 @@ void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& 
         if (!m_page.saveConfigTo(file))
             return;
         for (commands::Target& target : m_players.targets(row)) {
-            files[target.address] = fileName(file);
+            files[target.address] = localPath(file);
             targets.push_back(std::move(target));
         }
     }

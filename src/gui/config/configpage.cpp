@@ -2,6 +2,7 @@
 
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -36,10 +37,6 @@ constexpr int kBits64 = 1;
 constexpr int kBits128 = 2;
 constexpr int kKeyLength64 = 10;
 constexpr int kKeyLength128 = 26;
-
-// File names and error texts are the system's own bytes, not text of the config file.
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString systemText(const char* text) { return QString::fromLocal8Bit(text); }
 
 int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 
@@ -323,14 +320,14 @@ void ConfigPage::connectHandlers()
         for (const char* name : names)
             connect(list(name), &QComboBox::currentIndexChanged, this, handler);
     };
-    onChange({"NetWorkType", "AutomaticIP"}, &ConfigPage::NetworkSettingsUpdate);
-    onChange({"NTPServer", "PlayList", "DownloadList", "DownloadTime"}, &ConfigPage::Misc1SettingsUpdate);
-    onChange({"AutoOnOff"}, &ConfigPage::Misc2SettingsUpdate);
-    onChange({"ScrollingText"}, &ConfigPage::Misc3SettingsUpdate);
+    onChange({"NetWorkType", "AutomaticIP"}, &ConfigPage::applyNetworkRules);
+    onChange({"NTPServer", "PlayList", "DownloadList", "DownloadTime"}, &ConfigPage::applyMisc1Rules);
+    onChange({"AutoOnOff"}, &ConfigPage::applyMisc2Rules);
+    onChange({"ScrollingText"}, &ConfigPage::applyMisc3Rules);
     for (QButtonGroup* group : {m_asciiHexButtons, m_bitLengthButtons})
         connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
             if (checked)
-                NetworkSettingsUpdate();
+                applyNetworkRules();
         });
     connect(edit("WirelessKEY"), &QLineEdit::textChanged, this, &ConfigPage::wirelessKeyChanged);
 }
@@ -407,7 +404,7 @@ bool ConfigPage::saveConfigTo(const QString& path)
     FieldValues values = fieldValues();
     std::optional<QString> error;
     try {
-        saveConfigFile(m_store, fileName(path), values, m_kept.codePage());
+        saveConfigFile(m_store, localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
         error = systemText(e.what());
     }
@@ -429,7 +426,7 @@ bool ConfigPage::loadConfigFrom(const QString& path)
 {
     FieldValues values = fieldValues();
     try {
-        openConfigFile(fileName(path), values, m_kept.codePage());
+        openConfigFile(localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
         m_dialogs.showError(systemText(e.what()));
         return false;
@@ -442,13 +439,13 @@ bool ConfigPage::loadConfigFrom(const QString& path)
 
 void ConfigPage::runUpdateRules()
 {
-    NetworkSettingsUpdate();
-    Misc1SettingsUpdate();
-    Misc2SettingsUpdate();
-    Misc3SettingsUpdate();
+    applyNetworkRules();
+    applyMisc1Rules();
+    applyMisc2Rules();
+    applyMisc3Rules();
 }
 
-void ConfigPage::NetworkSettingsUpdate()
+void ConfigPage::applyNetworkRules()
 {
     const bool networkOn = chosen("NetWorkType") != 0;
     m_asciiHex->setEnabled(false);  // the key type is never offered
@@ -467,7 +464,7 @@ void ConfigPage::NetworkSettingsUpdate()
     setFieldEnabled("IPMask", manualAddress);
 }
 
-void ConfigPage::Misc1SettingsUpdate()
+void ConfigPage::applyMisc1Rules()
 {
     edit("NTPServerIP")->setEnabled(chosen("NTPServer") == lastItem("NTPServer"));  // "Others"
     setFieldEnabled("PlayListPath", chosen("PlayList") != 0);
@@ -480,14 +477,14 @@ void ConfigPage::Misc1SettingsUpdate()
     setFieldEnabled("DownloadTimeMin", scheduled);
 }
 
-void ConfigPage::Misc2SettingsUpdate()
+void ConfigPage::applyMisc2Rules()
 {
     const bool automatic = chosen("AutoOnOff") != 0;
     for (const char* name : {"PowerOnTimeHour", "PowerOnTimeMin", "PowerOffTimeHour", "PowerOffTimeMin"})
         setFieldEnabled(name, automatic);
 }
 
-void ConfigPage::Misc3SettingsUpdate()
+void ConfigPage::applyMisc3Rules()
 {
     const bool scrolling = chosen("ScrollingText") != 0;
     setFieldEnabled("ScrollingTextColor", scrolling);

@@ -38,11 +38,7 @@ public:
     bool saveConfigTo(const QString& path);
     bool loadConfigFrom(const QString& path);
 
-    // The update operations, and all four in their order (start-up, after opening a file).
-    void NetworkSettingsUpdate();
-    void Misc1SettingsUpdate();
-    void Misc2SettingsUpdate();
-    void Misc3SettingsUpdate();
+    // The enabling rules of the four pages that have them, in their order (start-up, after opening a file).
     void runUpdateRules();
 
     // Change handlers.
@@ -64,6 +60,12 @@ public:
     QPushButton* comparePlayersButton() const { return m_comparePlayers; }
 
 private:
+    // The enabling rules of one page: which fields the current choices leave enabled.
+    void applyNetworkRules();
+    void applyMisc1Rules();
+    void applyMisc2Rules();
+    void applyMisc3Rules();
+
     QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
     QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);

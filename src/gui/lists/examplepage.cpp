@@ -78,21 +78,22 @@ ExamplePage::ExamplePage(QWidget* parent) : QWidget(parent)
     }
     layout->addWidget(sheets, 1);
 
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("PicturePanel"));
-    panel->setVisible(false);
-    auto* pictures = new QHBoxLayout(panel);
+    m_picturePanel = new QWidget(this);
+    m_picturePanel->setObjectName(QStringLiteral("PicturePanel"));
+    m_picturePanel->setVisible(false);
+    auto* pictures = new QHBoxLayout(m_picturePanel);
     for (const char* name : {"Image1", "Image3"}) {
-        auto* picture = new QLabel(QStringLiteral("Q7"), panel);
+        auto* picture = new QLabel(QStringLiteral("Q7"), m_picturePanel);
         picture->setObjectName(QLatin1String(name));
         picture->setToolTip(QLatin1String(kMakerAddress));
         picture->setAlignment(Qt::AlignCenter);
         picture->setStyleSheet(QStringLiteral("font: bold 20px; color: #1a4b8c;"));
         pictures->addWidget(picture);
+        m_pictures.append(picture);
     }
-    layout->addWidget(panel);
+    layout->addWidget(m_picturePanel);
 }
 
-void ExamplePage::showPictures() { findChild<QWidget*>(QStringLiteral("PicturePanel"))->setVisible(true); }
+void ExamplePage::showPictures() { m_picturePanel->setVisible(true); }
 
 }  // namespace q7

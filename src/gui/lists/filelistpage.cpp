@@ -3,10 +3,10 @@
 #include "core/base/textfile.h"
 #include "core/lists/listfiles.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -34,7 +34,14 @@ constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt
 constexpr int kSaveListFilter = 3;
 constexpr int kCaptionLimit = 29;  // longer roots show "../" and their last 26 characters
 
-enum Mode { PlayMode, DownloadMode, UploadMode, DeleteMode };
+using lists::ListKind;
+
+// The name a list of `kind` is saved under (a play list's, by the single naming).
+QString listName(ListKind kind)
+{
+    const std::string_view name = lists::listKind(kind).fileName;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
 
 QStringList texts(const QListWidget* list)
 {
@@ -142,16 +149,6 @@ void FileListPage::buildUpperHalf()
     top->setColumnStretch(2, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(top, 1);
 
-    // Hidden helpers: the media endings and the list root as a one-line folder list.
-    auto* endings = new QComboBox(this);
-    endings->setObjectName(QStringLiteral("FileNameListbox"));
-    for (const std::string& ending : lists::mediaExtensions())
-        endings->addItem(QString::fromStdString(ending));
-    endings->hide();
-    m_rootList = new QListWidget(this);
-    m_rootList->setObjectName(QStringLiteral("SelectDirListBox"));
-    m_rootList->hide();
-
     connect(m_rootButton, &QPushButton::clicked, this, &FileListPage::chooseRoot);
     connect(remote, &QPushButton::clicked, this, &FileListPage::openRemoteListing);
     connect(m_destination, &QListWidget::itemClicked, this, &FileListPage::editChosenEntry);
@@ -204,6 +201,7 @@ void FileListPage::buildLowerHalf()
     auto* modeBox = new QGroupBox(lowerHalf);
     modeBox->setObjectName(QStringLiteral("ListModeGroup"));
     modeBox->setAccessibleName(QStringLiteral("List kind"));
+    // One button per list kind, in the order of lists::kListKinds: a button's id is its kind.
     m_listMode = radioColumn(modeBox, {QStringLiteral("Play List"), QStringLiteral("Download List"),
                                        QStringLiteral("Upload List"), QStringLiteral("Delete List")}, 1);
     lower->addWidget(modeBox, 0, 0);
@@ -250,14 +248,10 @@ void FileListPage::buildLowerHalf()
     lower->addWidget(m_up.box, 0, 1, 2, 1);
 
     m_saveButton =
-        button("SaveListBtn", QStringLiteral("play.lst"), QStringLiteral("Save play list to Disk"), lowerHalf);
+        button("SaveListBtn", listName(ListKind::Play), QStringLiteral("Save play list to Disk"), lowerHalf);
     lower->addWidget(m_saveButton, 1, 0);
     lower->setColumnStretch(1, 1);
     layout()->addWidget(lowerHalf);
-
-    m_urlList = new QListWidget(this);
-    m_urlList->setObjectName(QStringLiteral("URLListBox"));
-    m_urlList->hide();
 
     connect(m_listMode, &QButtonGroup::idClicked, this, &FileListPage::listModeChanged);
     connect(m_playNaming, &QButtonGroup::idClicked, this, &FileListPage::playListNamingChanged);
@@ -265,12 +259,7 @@ void FileListPage::buildLowerHalf()
     connect(m_saveButton, &QPushButton::clicked, this, &FileListPage::saveList);
 }
 
-void FileListPage::setDirectory(const QString& path)
-{
-    m_directory = path;
-    m_rootList->clear();
-    m_rootList->addItem(path);
-}
+void FileListPage::setDirectory(const QString& path) { m_directory = path; }
 
 QString FileListPage::downUrl() const { return m_down.url->text(); }
 void FileListPage::setDownUrl(const QString& text) { m_down.url->setText(text); }
@@ -290,16 +279,16 @@ void FileListPage::chooseRoot()
                                   ? m_directory
                                   : QStringLiteral("../") + m_directory.right(kCaptionLimit - 3));
     }
-    RefreshSourceList();
+    reloadSourceList();
 }
 
-void FileListPage::RefreshSourceList()
+void FileListPage::reloadSourceList()
 {
     m_source->clear();
     m_destination->clear();
     QStringList entries;
-    for (const std::string& entry : lists::scanListRoot(QFile::encodeName(m_directory).toStdString()))
-        entries << QFile::decodeName(QByteArray::fromStdString(entry));
+    for (const std::string& entry : lists::scanListRoot(localPath(m_directory)))
+        entries << fromLocalPath(entry);
     m_source->addItems(entries);
 }
 
@@ -356,9 +345,9 @@ void FileListPage::openRemoteListing()
 
     std::string bytes;
     try {
-        bytes = readTextFile(QFile::encodeName(m_lastListing).toStdString());
+        bytes = readTextFile(localPath(m_lastListing));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
         return;
     }
     m_source->clear();
@@ -378,27 +367,27 @@ QString FileListPage::currentPlayListName() const
 
 void FileListPage::listModeChanged()
 {
-    const int mode = m_listMode->checkedId();
-    m_playBox->setVisible(mode == PlayMode || mode == DeleteMode);
-    m_down.box->setVisible(mode == DownloadMode);
-    m_up.box->setVisible(mode == UploadMode);
-    switch (mode) {
-    case PlayMode:
+    const auto kind = ListKind(m_listMode->checkedId());
+    m_playBox->setVisible(kind == ListKind::Play || kind == ListKind::Delete);
+    m_down.box->setVisible(kind == ListKind::Download);
+    m_up.box->setVisible(kind == ListKind::Upload);
+    switch (kind) {
+    case ListKind::Play:
         m_playNamingBox->setEnabled(true);
         playListNamingChanged();
         break;
-    case DownloadMode:
-    case UploadMode: {
+    case ListKind::Download:
+    case ListKind::Upload: {
         // The local address enters the captions now; a later choice counts from the next mode switch.
-        ServerGroup& group = mode == DownloadMode ? m_down : m_up;
+        ServerGroup& group = kind == ListKind::Download ? m_down : m_up;
         group.http->setText(QStringLiteral("http://") + m_localAddress());
         group.ftp->setText(QStringLiteral("ftp://") + m_localAddress());
-        m_saveButton->setText(QLatin1String(mode == DownloadMode ? "down.lst" : "upload.lst"));
+        m_saveButton->setText(listName(kind));
         break;
     }
-    case DeleteMode:
+    case ListKind::Delete:
         m_playNamingBox->setEnabled(false);
-        m_saveButton->setText(QStringLiteral("delete.lst"));
+        m_saveButton->setText(listName(kind));
         break;
     }
 }
@@ -434,20 +423,19 @@ std::optional<QString> FileListPage::serverBase(const ServerGroup& group) const
     return std::nullopt;
 }
 
-void FileListPage::buildServerLines(ServerGroup& group, bool upload)
+QStringList FileListPage::buildServerLines(ServerGroup& group, bool upload)
 {
     group.url->setText(QString::fromStdString(lists::withoutTrailingSlash(group.url->text().toStdString())));
-    m_urlList->clear();
     const std::optional<QString> base = serverBase(group);
     if (!base)
-        return;
+        return {};
     const std::vector<std::string> entries = toEightBit(destinationEntries());
     const std::string baseBytes = toEightBit(*base);
     QStringList lines;
     for (const std::string& line :
          upload ? lists::uploadLines(entries, baseBytes) : lists::downloadLines(entries, baseBytes))
         lines << fromEightBit(line);
-    m_urlList->addItems(lines);
+    return lines;
 }
 
 // List files and listings are 8-bit text; local file names are the file system's own bytes.
@@ -468,24 +456,22 @@ std::vector<std::string> FileListPage::toEightBit(const QStringList& texts) cons
 }
 
 QStringList FileListPage::destinationEntries() const { return texts(m_destination); }
-QStringList FileListPage::scratchLines() const { return texts(m_urlList); }
 
 void FileListPage::saveList()
 {
-    switch (m_listMode->checkedId()) {
-    case PlayMode:
+    const auto kind = ListKind(m_listMode->checkedId());
+    switch (kind) {
+    case ListKind::Play:
         writeList(currentPlayListName(), destinationEntries());
         break;
-    case DownloadMode:
-        buildServerLines(m_down, false);
-        writeList(QStringLiteral("down.lst"), scratchLines());
+    case ListKind::Download:
+        writeList(listName(kind), buildServerLines(m_down, false));
         break;
-    case UploadMode:
-        buildServerLines(m_up, true);
-        writeList(QStringLiteral("upload.lst"), scratchLines());
+    case ListKind::Upload:
+        writeList(listName(kind), buildServerLines(m_up, true));
         break;
-    case DeleteMode:
-        writeList(QStringLiteral("delete.lst"), destinationEntries());
+    case ListKind::Delete:
+        writeList(listName(kind), destinationEntries());
         break;
     }
 }
@@ -497,9 +483,9 @@ void FileListPage::writeList(const QString& proposedName, const QStringList& lin
     if (!target)
         return;
     try {
-        replaceTextFile(QFile::encodeName(*target).toStdString(), lists::listFileBytes(toEightBit(lines)));
+        replaceTextFile(localPath(*target), lists::listFileBytes(toEightBit(lines)));
     } catch (const FileError& e) {
-        m_dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.showError(systemText(e.what()));
     }
 }
 

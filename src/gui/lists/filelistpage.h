@@ -13,7 +13,6 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
@@ -46,7 +45,7 @@ public:
 
     // Handlers of the upper half.
     void chooseRoot();
-    void RefreshSourceList();
+    void reloadSourceList();
     void addChosenFiles();
     void removeChosenEntries();
     void addAllFiles();
@@ -81,13 +80,12 @@ private:
     QString currentPlayListName() const;
     // The server base of a download or upload list; empty optional when no button is checked.
     std::optional<QString> serverBase(const ServerGroup& group) const;
-    // Drops one trailing "/" from the group's Server URL, then builds the scratch list.
-    void buildServerLines(ServerGroup& group, bool upload);
+    // Drops one trailing "/" from the group's Server URL, then gives the list's lines.
+    QStringList buildServerLines(ServerGroup& group, bool upload);
     QString fromEightBit(const std::string& bytes) const;
     std::string toEightBit(const QString& text) const;
     std::vector<std::string> toEightBit(const QStringList& texts) const;
     QStringList destinationEntries() const;
-    QStringList scratchLines() const;
     void writeList(const QString& proposedName, const QStringList& lines);
 
     Dialogs& m_dialogs;
@@ -97,7 +95,6 @@ private:
     QString m_lastListing;  // the listing Open Q7files read last; a cancelled dialog reloads it
 
     QPushButton* m_rootButton = nullptr;
-    QListWidget* m_rootList = nullptr;  // SelectDirListBox, holds the list root
     QListWidget* m_source = nullptr;
     QListWidget* m_destination = nullptr;
     QLineEdit* m_modifyEdit = nullptr;
@@ -114,7 +111,6 @@ private:
     QSpinBox* m_endMin = nullptr;
     ServerGroup m_down;
     ServerGroup m_up;
-    QListWidget* m_urlList = nullptr;  // URLListBox, the scratch list of server lines
     QPushButton* m_saveButton = nullptr;
 };
 

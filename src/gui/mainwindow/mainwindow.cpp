@@ -11,6 +11,7 @@
 #include "gui/lists/filelistpage.h"
 #include "gui/messages/messagepage.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/system.h"
 #include "gui/players/playerdialog.h"
 #include "gui/players/playerlistview.h"
@@ -26,14 +27,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRect>
 #include <QScreen>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -47,6 +47,21 @@
 namespace q7 {
 namespace {
 
+// The window's fixed form, 775 x 610 pixels (550 wide when narrowed): where each control sits.
+struct FormLayout {
+    QRect localIPLabel{8, 8, 104, 20};
+    QRect localIPBox{114, 5, 156, 24};    // LocalIPBox
+    QRect playerList{8, 36, 262, 404};    // ListView1
+    QRect transferLog{8, 444, 262, 82};   // TransferLog
+    QRect searchBar{8, 532, 262, 16};     // SearchBar
+    QRect searchButton{8, 554, 262, 30};  // SearchQ7Button
+    QRect pageControl{274, 4, 497, 566};  // PageControl1
+    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
+    QRect widthToggle{458, 576, 26, 26};  // Image5 and Image2, one of them shown at a time
+    QRect hideButton{488, 576, 26, 26};   // Image4
+    QRect closeButton{518, 576, 26, 26};  // Image6
+};
+constexpr FormLayout kForm;
 
 // Settings file values are text in the system's 8-bit code page; file names and error texts are
 // the system's own bytes.
@@ -58,8 +73,6 @@ std::string stored(const ByteKeeper& kept, const std::string& key, const QString
 {
     return kept.encode(key, text.toStdU16String());
 }
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString systemText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 // Players are rows known by their address text.
 std::string playerNameKey(const std::string& address) { return "Q7_Dev/NAME " + address; }
@@ -96,7 +109,8 @@ QIcon trayPicture()
     return QIcon(pixmap);
 }
 
-QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, QWidget* parent)
+QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, const QRect& geometry,
+                         QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -104,7 +118,8 @@ QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const
     button->setAutoRaise(true);
     button->setToolTip(hint);
     button->setAccessibleName(hint);
-    button->setFixedSize(26, 26);
+    button->setFixedSize(geometry.size());
+    button->move(geometry.topLeft());
     return button;
 }
 
@@ -124,11 +139,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new PlayerDialog(this);
-    auto* ipList = new QListWidget(this);
-    ipList->setObjectName(QStringLiteral("IPList"));
-    ipList->hide();
-    m_players = new PlayerPanel({m_playerList, m_localIPBox, ipList, m_searchBar, m_searchButton, m_pingTimer,
-                                 m_checkDevTimer, m_driverSetup},
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup},
                                 m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     if (!m_services.historyPath.isEmpty()) {
@@ -159,25 +170,25 @@ void MainWindow::buildLayout()
     setFixedSize(kWideWidth, kHeight);
 
     auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
-    ipLabel->setGeometry(8, 8, 104, 20);
+    ipLabel->setGeometry(kForm.localIPLabel);
     m_localIPBox = new QComboBox(this);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
     m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
     m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
-    m_localIPBox->setGeometry(114, 5, 156, 24);
+    m_localIPBox->setGeometry(kForm.localIPBox);
     ipLabel->setBuddy(m_localIPBox);
 
     m_playerList = new PlayerListView(this);
-    m_playerList->setGeometry(8, 36, 262, 404);
+    m_playerList->setGeometry(kForm.playerList);
     m_transferLog = new TransferLog(this);
-    m_transferLog->setGeometry(8, 444, 262, 82);
+    m_transferLog->setGeometry(kForm.transferLog);
     m_searchBar = new QProgressBar(this);
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
-    m_searchBar->setGeometry(8, 532, 262, 16);
+    m_searchBar->setGeometry(kForm.searchBar);
     m_searchBar->setTextVisible(false);
     m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
-    m_searchButton->setGeometry(8, 554, 262, 30);
+    m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
     m_transfers = new PlayerListTransfers({m_services.processes, this, m_searchBar, m_transferLog, *m_playerList,
                                            *m_waitPanel, m_services.viewer, m_services.waitScale, commandFile},
@@ -186,7 +197,7 @@ void MainWindow::buildLayout()
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_pageControl->setGeometry(274, 4, 497, 566);
+    m_pageControl->setGeometry(kForm.pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
@@ -203,35 +214,32 @@ void MainWindow::buildLayout()
     m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
     m_examplePage = new ExamplePage(m_pageControl);
     m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));
-    for (const char* picture : {"Image1", "Image3"})
-        m_examplePage->findChild<QWidget*>(QLatin1String(picture))->installEventFilter(this);
+    for (QWidget* picture : m_examplePage->pictures())  // a left press on them drags the window
+        picture->installEventFilter(this);
 
-    // The image buttons sit left of x = 550 so they stay reachable in the narrow width.
-    m_image5 = imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), this);
-    m_image2 = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"), this);
-    m_image4 = imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), this);
-    m_image6 = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"), this);
-    m_image5->move(458, 576);
-    m_image2->move(458, 576);
-    m_image4->move(488, 576);
-    m_image6->move(518, 576);
-    m_image5->hide();
-    connect(m_image5, &QToolButton::clicked, this, &MainWindow::toggleWidth);
-    connect(m_image2, &QToolButton::clicked, this, &MainWindow::toggleWidth);
-    connect(m_image4, &QToolButton::clicked, this, &MainWindow::hideToTray);
-    connect(m_image6, &QToolButton::clicked, this, &QWidget::close);
+    m_widenButton =
+        imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, this);
+    m_narrowButton = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
+                                 kForm.widthToggle, this);
+    m_hideButton =
+        imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton, this);
+    m_closeButton = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
+                                kForm.closeButton, this);
+    m_widenButton->hide();
+    connect(m_widenButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_narrowButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
+    connect(m_hideButton, &QToolButton::clicked, this, &MainWindow::hideToTray);
+    connect(m_closeButton, &QToolButton::clicked, this, &QWidget::close);
 
     m_pingTimer = new QTimer(this);
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
-    m_checkDevTimer = new QTimer(this);
-    m_checkDevTimer->setObjectName(QStringLiteral("CheckDevTimer"));
 }
 
 void MainWindow::buildTray()
 {
-    m_tray = new QSystemTrayIcon(trayPicture(), this);
-    m_tray->setObjectName(QStringLiteral("CoolTrayIcon1"));
-    m_tray->setToolTip(QLatin1String(kCaption));
+    m_trayIcon = new QSystemTrayIcon(trayPicture(), this);
+    m_trayIcon->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    m_trayIcon->setToolTip(QLatin1String(kCaption));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("PopupMenu2"));
     QAction* open = menu->addAction(QStringLiteral("Open Configuration Tools"));
@@ -240,8 +248,8 @@ void MainWindow::buildTray()
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(open, &QAction::triggered, this, &MainWindow::showFromTray);
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_tray->setContextMenu(menu);
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    m_trayIcon->setContextMenu(menu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             showFromTray();
     });
@@ -262,26 +270,23 @@ void MainWindow::loadAtStart()
     m_transfers->setWorkingDir(m_startDir);
     // q7ctl holds the lock only for the moment it writes the file. Should another window of the
     // same folder keep it, this one runs without it, as before.
-    m_settingsLock = SettingsLock::acquire(fileName(m_startDir), std::chrono::seconds(1));
+    m_settingsLock = SettingsLock::acquire(localPath(m_startDir), std::chrono::seconds(1));
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();
-    auto* ipMemo = new QPlainTextEdit(localAddresses.join(QLatin1Char('\n')), this);
-    ipMemo->setObjectName(QStringLiteral("IPMemo"));
-    ipMemo->hide();
     m_localIPBox->addItem(QStringLiteral("127.0.0.1"));
     m_localIPBox->addItems(localAddresses);
     m_localIPBox->setCurrentIndex(m_localIPBox->count() - 1);
 
     // 6: scratch folder and the empty command file. Without them the commands cannot be sent
     // later, but start-up goes on so that no setting is lost.
-    prepareScratch(fileName(m_scratchDir));
-    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
+    prepareScratch(localPath(m_scratchDir));
+    m_store.setFileName(localPath(QDir(m_startDir).filePath(QLatin1String(kSettingsReadName))));
 
     // A settings file that cannot be used (a FIFO, a device, a folder, far too large) is never
     // waited on or read through: the tool starts with its defaults and says why.
     std::string problem;
-    const AppSettings stored = loadAppSettings(fileName(m_startDir), problem);
+    const AppSettings stored = loadAppSettings(localPath(m_startDir), problem);
     if (!problem.empty())
         m_services.dialogs.showError(systemText(problem) +
                                      QStringLiteral("\n\nThe tool starts with its default settings."));
@@ -290,7 +295,7 @@ void MainWindow::loadAtStart()
     m_messagePage->initScrollRange();
 
     // 9-11: command descriptions, page rules, code page from the locale.
-    fillCommandDescriptions();
+    m_commandPage->fillDescriptions();
     m_configPage->runUpdateRules();
     m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString())));
 
@@ -370,7 +375,6 @@ AppSettings MainWindow::settingsFromWindow() const
 bool MainWindow::saveAtClose()
 {
     const bool echoWasActive = m_pingTimer->isActive();
-    m_checkDevTimer->stop();
     m_pingTimer->stop();
 
     AppSettings s = settingsFromWindow();
@@ -378,15 +382,15 @@ bool MainWindow::saveAtClose()
         if (s.*field == m_startupState.*field)
             s.*field = raw;
     try {
-        saveAppSettings(fileName(m_startDir), s);
+        saveAppSettings(localPath(m_startDir), s);
     } catch (const IniError& e) {
         m_services.dialogs.showError(systemText(e.what()));
         if (echoWasActive)
             m_pingTimer->start();
         return false;
     }
-    m_store.setFileName(fileName(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
-    deleteTftpFiles(fileName(m_startDir));
+    m_store.setFileName(localPath(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    deleteTftpFiles(localPath(m_startDir));
     m_players->shutDown();
     return true;
 }
@@ -437,7 +441,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_closed = true;
-    m_tray->hide();
+    m_trayIcon->hide();
     event->accept();
     emit closed();
 }
@@ -446,7 +450,6 @@ void MainWindow::addPlayer(const QString& name, const QString& address) { m_play
 
 void MainWindow::addSendButton(QAbstractButton* button) { m_transfers->runner().addSendButton(button); }
 
-void MainWindow::fillCommandDescriptions() { m_commandPage->fillDescriptions(); }
 
 void MainWindow::hideToTray()
 {
@@ -455,13 +458,13 @@ void MainWindow::hideToTray()
         showMinimized();
         return;
     }
-    m_tray->show();
+    m_trayIcon->show();
     hide();
 }
 
 void MainWindow::showFromTray()
 {
-    m_tray->hide();
+    m_trayIcon->hide();
     showNormal();
     raise();
     activateWindow();
@@ -472,8 +475,8 @@ void MainWindow::toggleWidth()
 {
     const bool narrow = width() == kWideWidth;
     setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
-    m_image5->setVisible(narrow);
-    m_image2->setVisible(!narrow);
+    m_widenButton->setVisible(narrow);
+    m_narrowButton->setVisible(!narrow);
 }
 
 bool MainWindow::beginDrag(QMouseEvent* event)

@@ -88,7 +88,6 @@ private:
     bool beginDrag(QMouseEvent* event);
     void applyStoredSettings(const AppSettings& stored);
     AppSettings settingsFromWindow() const;
-    void fillCommandDescriptions();  // the first description of each command group
     // Before shut-down: false while commands are still busy and the window waits for them.
     bool commandsAllowClose();
 
@@ -119,13 +118,12 @@ private:
     FileListPage* m_fileListPage = nullptr;
     ExamplePage* m_examplePage = nullptr;
     WaitPanel* m_waitPanel = nullptr;
-    QToolButton* m_image6 = nullptr;
-    QToolButton* m_image4 = nullptr;
-    QToolButton* m_image5 = nullptr;
-    QToolButton* m_image2 = nullptr;
-    QSystemTrayIcon* m_tray = nullptr;
+    QToolButton* m_closeButton = nullptr;
+    QToolButton* m_hideButton = nullptr;    // to the tray
+    QToolButton* m_widenButton = nullptr;   // shown in the narrow width: back to all pages
+    QToolButton* m_narrowButton = nullptr;  // shown in the full width: the player list only
+    QSystemTrayIcon* m_trayIcon = nullptr;
     QTimer* m_pingTimer = nullptr;
-    QTimer* m_checkDevTimer = nullptr;
     PlayerDialog* m_driverSetup = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;

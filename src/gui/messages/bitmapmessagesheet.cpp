@@ -2,6 +2,7 @@
 
 #include "draw/bitmapdrawing.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 
 #include <QDir>
@@ -25,7 +26,6 @@ using namespace messages;
 
 constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
 constexpr int kSaveBitmapFilter = 5;
-constexpr int kMessageLength = 256;  // characters the text field takes
 constexpr int kImageLeft = 16;         // the strip's place in its frame
 constexpr int kFirstPreviewWidth = 6040;  // gives the preview scroll range 0..560 before a first render
 
@@ -75,8 +75,6 @@ QImage imageFromStrip(const Strip& strip)
     return image;
 }
 
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 }  // namespace
 
 QFont BitmapMessageSheet::defaultFont()
@@ -98,7 +96,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     auto* textLabel = new QLabel(QStringLiteral("Message :"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageEdit"));
-    m_text->setMaxLength(kMessageLength);
+    m_text->setMaxLength(kBitmapTextLength);
     textLabel->setBuddy(m_text);
     grid->addWidget(textLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);
@@ -240,7 +238,7 @@ void BitmapMessageSheet::showPreview()
     m_preview->setEnabled(false);
 
     const int width =
-        drawBitmapText(m_drawing, m_text->text(), m_font, foreColor(), backColor(), m_context.systemCodePage);
+        drawBitmapText(m_drawing, m_text->text(), m_font, foreColor(), backColor());
     m_gauge->setRange(0, kTextLimit);
     m_gauge->setValue(std::min(width, kTextLimit));
     if (width > kTextLimit)
@@ -260,7 +258,7 @@ int BitmapMessageSheet::RenderBitmapMessage(const QString& folder)
     m_send->setEnabled(false);
     Strip preview;
     const RenderOutcome outcome =
-        renderBitmapMessage(stripFromImage(m_drawing), fileName(m_context.scratchDir), fileName(folder), &preview,
+        renderBitmapMessage(stripFromImage(m_drawing), localPath(m_context.scratchDir), localPath(folder), &preview,
                             [this](int position) { m_steps->setValue(position); });
     if (preview.width > 0) {
         m_previewImage->resize(preview.width, kStripHeight);
@@ -268,7 +266,7 @@ int BitmapMessageSheet::RenderBitmapMessage(const QString& folder)
         m_previewImage->setPixmap(QPixmap::fromImage(imageFromStrip(preview)));
     }
     if (!outcome.ok()) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(outcome.error));
+        m_context.dialogs.showError(systemText(outcome.error));
         return 0;
     }
     m_send->setEnabled(true);
@@ -286,7 +284,7 @@ void BitmapMessageSheet::checkScrollingFile(const QString& folder, int segments)
     if (!QFile::exists(target))
         return;
     const QString segmentZero = QDir(m_context.scratchDir).filePath(QString::fromStdString(segmentFileName(0)));
-    if (!scrollingFileLooksRight(fileName(target), fileName(segmentZero), segments)) {
+    if (!scrollingFileLooksRight(localPath(target), localPath(segmentZero), segments)) {
         QFile::remove(target);
         m_context.dialogs.showMessage(QStringLiteral("Draw bitmap message fail."));
     }
@@ -313,7 +311,7 @@ void BitmapMessageSheet::sendBitmap()
     const QString target = QDir(m_context.scratchDir).filePath(QLatin1String(kTargetName));
     if (QFile::exists(target))
         m_context.players.run(commands::bitmapMessageCommand(), m_context.players.targets(-1),
-                              {.message = fileName(target)});
+                              {.message = localPath(target)});
     m_steps->setValue(10);
 }
 

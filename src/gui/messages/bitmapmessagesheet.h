@@ -29,7 +29,6 @@ public:
         Dialogs& dialogs;
         PlayerTransfers& players;
         QString scratchDir;  // segment files and the message.target that is sent live here
-        int systemCodePage;
     };
 
     BitmapMessageSheet(Context context, QWidget* parent = nullptr);

@@ -5,7 +5,7 @@ namespace q7 {
 MessagePage::MessagePage(const TextMessageSheet::Context& c, QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("MessagePageControl"));
-    m_bitmap = new BitmapMessageSheet({c.dialogs, c.players, c.scratchDir, c.systemCodePage}, this);
+    m_bitmap = new BitmapMessageSheet({c.dialogs, c.players, c.scratchDir}, this);
     addTab(m_bitmap, QStringLiteral("Bitmap Message"));
     m_text = new TextMessageSheet(c, this);
     addTab(m_text, QStringLiteral("Text Message"));

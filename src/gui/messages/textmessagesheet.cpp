@@ -3,6 +3,7 @@
 #include "core/base/textfile.h"
 #include "core/commands/commandtable.h"
 #include "core/messages/textmessage.h"
+#include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
 #include "gui/transfer/playertransfers.h"
 
@@ -20,11 +21,8 @@ namespace {
 
 constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
 constexpr int kOpenTextFilter = 3;
-constexpr int kMessageLimit = 512;
 constexpr const char* kDeviceMessage = "Please select at least one device before sending the command!";
 constexpr const char* kDriverMessage = "Please select at least one driver before sending the command!";
-
-std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QFont messageFace()
 {
@@ -55,7 +53,7 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageTextEdit"));
     m_text->setFont(messageFace());
-    m_text->setMaxLength(kMessageLimit);
+    m_text->setMaxLength(messages::kTextMessageLength);
     textLabel->setBuddy(m_text);
     grid->addWidget(textLabel, 1, 0);
     grid->addWidget(m_text, 2, 0, 1, 3);
@@ -102,10 +100,10 @@ bool TextMessageSheet::anyChecked(const char* message)
 void TextMessageSheet::loadMemo(const QString& path)
 {
     try {
-        const std::string bytes = readTextFile(fileName(path));
+        const std::string bytes = readTextFile(localPath(path));
         m_memo->setPlainText(QString::fromStdU16String(messages::messageFileText(bytes, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_context.dialogs.showError(systemText(e.what()));
     }
 }
 
@@ -118,17 +116,17 @@ void TextMessageSheet::sendText()
     const std::u16string text = m_text->text().toStdU16String();
     const int item = m_codePages->currentIndex();
     try {
-        writeWorkingFile(fileName(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
+        writeWorkingFile(localPath(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
                          messages::messageFileBytes(text, m_context.systemCodePage));
         // With no code page chosen the message file stays empty, and is still sent.
-        writeWorkingFile(fileName(message),
+        writeWorkingFile(localPath(message),
                          item < 0 ? std::string()
                                   : messages::messageFileBytes(text, messages::codePageOfItem(item, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_context.dialogs.showError(systemText(e.what()));
         return;
     }
-    m_context.players.run(commands::textMessageCommand(), m_context.players.targets(-1), {.message = fileName(message)});
+    m_context.players.run(commands::textMessageCommand(), m_context.players.targets(-1), {.message = localPath(message)});
     loadMemo(message);
 }
 
@@ -141,7 +139,7 @@ void TextMessageSheet::putTextFile()
     if (!chosen)
         return;
     loadMemo(*chosen);
-    m_context.players.run(commands::putMessageCommand(), m_context.players.targets(-1), {.chosen = fileName(*chosen)});
+    m_context.players.run(commands::putMessageCommand(), m_context.players.targets(-1), {.chosen = localPath(*chosen)});
 }
 
 void TextMessageSheet::getOldMessage()
@@ -151,10 +149,10 @@ void TextMessageSheet::getOldMessage()
     // Earlier copies go first (read-only ones too), so only what this fetch brings opens.
     const commands::Command& command = commands::getMessageCommand();
     try {
-        commands::removeFetchedCopies(fileName(m_context.players.workingDir()), m_context.players.rowCount(),
+        commands::removeFetchedCopies(localPath(m_context.players.workingDir()), m_context.players.rowCount(),
                                       command.fetch()->suffix);
     } catch (const FileError& e) {
-        m_context.dialogs.showError(QString::fromLocal8Bit(e.what()));
+        m_context.dialogs.showError(systemText(e.what()));
         return;
     }
     m_context.players.run(command, m_context.players.targets(-1), {});

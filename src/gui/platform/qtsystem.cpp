@@ -2,6 +2,7 @@
 
 #include "core/settings/scratch.h"
 #include "core/base/codepage.h"
+#include "gui/platform/localpath.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -25,6 +26,6 @@ QStringList QtSystemInfo::localIPv4Addresses() const
     return result;
 }
 
-QString QtSystemInfo::scratchDir() const { return QFile::decodeName(QByteArray::fromStdString(defaultScratchDir())); }
+QString QtSystemInfo::scratchDir() const { return fromLocalPath(defaultScratchDir()); }
 
 }  // namespace q7

@@ -1,6 +1,7 @@
 #include "gui/players/playerdialog.h"
 
-#include <QCloseEvent>
+#include "core/players/playerlist.h"
+
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -42,46 +43,38 @@ PlayerDialog::PlayerDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::M
     grid->addWidget(addressLabel, 1, 0);
     grid->addWidget(m_address, 1, 1);
     grid->addWidget(cancel, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &PlayerDialog::acceptAnswer);
-    connect(cancel, &QPushButton::clicked, this, &PlayerDialog::cancelAnswer);
+    connect(ok, &QPushButton::clicked, this, &PlayerDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &PlayerDialog::reject);  // as Escape and the close box do
 
     setFixedSize(309, 67);  // a fixed frame around the client area
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
 }
 
-void PlayerDialog::fillFields()
+void PlayerDialog::openForAdd()
 {
-    if (EditMode) {
-        m_name->setText(PlayerName);
-        m_address->setText(PlayerAddress);
-    } else {
-        m_name->setText(QStringLiteral("Q7_"));
-    }
+    m_name->setText(QStringLiteral("Q7_"));
+    bringToFront();
 }
 
-void PlayerDialog::showEvent(QShowEvent* event)
+void PlayerDialog::openForModify(const QString& name, const QString& address)
 {
-    fillFields();
-    QDialog::showEvent(event);
+    m_name->setText(name);
+    m_address->setText(address);
+    bringToFront();
 }
 
-void PlayerDialog::acceptAnswer()
+void PlayerDialog::bringToFront()
 {
-    PlayerName = m_name->text();
-    PlayerAddress = m_address->text();
-    hide();
-    Answered = true;
-    emit answered();
+    show();
+    raise();
+    activateWindow();
 }
 
-void PlayerDialog::cancelAnswer()
+void PlayerDialog::accept()
 {
-    PlayerName = kNoResult;
-    PlayerAddress = kNoResult;
-    hide();
-    Answered = true;
-    emit answered();
+    QDialog::accept();  // hides the dialog first, so the answer is applied with it closed
+    emit answered(m_name->text(), m_address->text());
 }
 
 // IP_AddrKeyPress: typed characters other than digits, "." and backspace never reach the address
@@ -94,14 +87,6 @@ bool PlayerDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void PlayerDialog::reject() { cancelAnswer(); }  // Escape, like the Cancel button
-
-void PlayerDialog::closeEvent(QCloseEvent* event)
-{
-    cancelAnswer();
-    event->accept();
 }
 
 }  // namespace q7

@@ -1,8 +1,6 @@
 #pragma once
 // The Driver Setup dialog: asks for a player's name and IPv4 address without blocking the main window.
-// The main window reads the answer from the public fields when `answered` is emitted.
-
-#include "core/players/playerlist.h"
+// OK reports the answer with `answered`; Cancel, Escape and the close box hide it without one.
 
 #include <QDialog>
 
@@ -13,31 +11,26 @@ namespace q7 {
 class PlayerDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNoResult = QString::fromLatin1(kNoAnswer);
-
     explicit PlayerDialog(QWidget* parent = nullptr);
 
-    QString PlayerName = kNoResult;
-    QString PlayerAddress = kNoResult;
-    bool Answered = false;
-    bool EditMode = false;
+    // Shows the dialog (or fills it again when it is open) for a new entry: the name field reads
+    // "Q7_", the address field keeps what it held when the dialog was last closed.
+    void openForAdd();
+    // Shows the dialog (or fills it again) on an entry's name and address.
+    void openForModify(const QString& name, const QString& address);
 
-    // Fills the fields on opening: the entry being modified, or "Q7_" and the address field as it
-    // was left the last time.
-    void fillFields();
-    void acceptAnswer();
-    void cancelAnswer();
-    void reject() override;
+    void accept() override;  // OK, the default button
 
 signals:
-    void answered();
+    // The fields' texts as the operator left them: no trimming, no validation.
+    void answered(const QString& name, const QString& address);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void bringToFront();
+
     QLineEdit* m_name = nullptr;
     QLineEdit* m_address = nullptr;
 };

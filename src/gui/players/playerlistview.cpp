@@ -42,11 +42,13 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const auto& [name, caption] : {std::pair{"ADD1", "Add"}, {"Modify1", "Modify"}, {"Delete1", "Delete"},
-                                        {"Clear1", "Clear"}}) {
+    const auto addAction = [this](const char* name, const char* caption) {
         QAction* action = m_popup->addAction(QLatin1String(caption));
         action->setObjectName(QLatin1String(name));
-    }
+        return action;
+    };
+    m_actions = {addAction("ADD1", "Add"), addAction("Modify1", "Modify"), addAction("Delete1", "Delete"),
+                 addAction("Clear1", "Clear")};
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(viewport()->mapToGlobal(at)); });

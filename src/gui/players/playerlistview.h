@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+class QAction;
 class QMenu;
 
 namespace q7 {
@@ -32,6 +33,14 @@ public:
     void setPlayer(int row, const QString& name, const QString& address);
     void removeRow(int row);
     QMenu* popupMenu() const { return m_popup; }
+    // The pop-up menu's entries, for the panel that handles them.
+    struct PopupActions {
+        QAction* add;
+        QAction* modify;
+        QAction* remove;
+        QAction* clear;
+    };
+    const PopupActions& popupActions() const { return m_actions; }
     // Adds a line about the player at an address to the state shown when hovering a row.
     void setHistoryNote(std::function<QString(const QString& address)> note) { m_historyNote = std::move(note); }
 
@@ -49,6 +58,7 @@ private:
     void notifyChange();
 
     QMenu* m_popup = nullptr;
+    PopupActions m_actions{};
     std::function<QString(const QString&)> m_historyNote;
     bool m_removing = false;
 };

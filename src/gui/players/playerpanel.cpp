@@ -8,7 +8,6 @@
 #include "gui/players/playerlistview.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 namespace q7 {
 namespace {
 
-constexpr int kDialogWatchMs = 1000;
 constexpr int kSearchBarMin = 2;
 constexpr int kSearchBarMax = 252;
 const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
@@ -36,7 +34,7 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
           // Workers run on their own threads: their results are queued to this object, and dropped
           // by Qt if it is gone by then.
           [this](const FoundPlayer& found) {
-              QMetaObject::invokeMethod(this, [this, found] { AddFoundPlayer(found); }, Qt::QueuedConnection);
+              QMetaObject::invokeMethod(this, [this, found] { addFoundPlayer(found); }, Qt::QueuedConnection);
           },
           [this](const EchoReport& report) {
               QMetaObject::invokeMethod(this, [this, report] { applyEchoReport(report); }, Qt::QueuedConnection);
@@ -49,25 +47,15 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
 
     m_ui.pingTimer->setInterval(kEchoFirstTickMs);
     connect(m_ui.pingTimer, &QTimer::timeout, this, &PlayerPanel::echoTick);
-    m_ui.checkDevTimer->setInterval(kDialogWatchMs);
-    connect(m_ui.checkDevTimer, &QTimer::timeout, this, &PlayerPanel::checkDialogAnswer);
-    // The answer is applied as soon as the operator gives it, in the order the watch would apply it.
-    connect(m_ui.dialog, &PlayerDialog::answered, this, [this] {
-        if (m_ui.checkDevTimer->isActive())
-            checkDialogAnswer();
-    });
+    connect(m_ui.dialog, &PlayerDialog::answered, this, &PlayerPanel::applyDialogAnswer);
 
-    const QMenu* menu = m_ui.list->popupMenu();
-    const std::pair<const char*, void (PlayerPanel::*)()> items[] = {
-        {"ADD1", &PlayerPanel::addFromMenu},
-        {"Modify1", &PlayerPanel::modifySelected},
-        {"Delete1", &PlayerPanel::deleteSelected},
-        {"Clear1", &PlayerPanel::clearPlayers},
-    };
-    for (const auto& [name, handler] : items)
-        connect(menu->findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, handler);
+    const PlayerListView::PopupActions& menu = m_ui.list->popupActions();
+    connect(menu.add, &QAction::triggered, this, &PlayerPanel::addFromMenu);
+    connect(menu.modify, &QAction::triggered, this, &PlayerPanel::modifySelected);
+    connect(menu.remove, &QAction::triggered, this, &PlayerPanel::deleteSelected);
+    connect(menu.clear, &QAction::triggered, this, &PlayerPanel::clearPlayers);
     connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::startEchoTimer);
-    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::DeleteSelectedPlayer);
+    connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::removeSelectedPlayer);
     connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::startSearch);
 }
 
@@ -81,16 +69,21 @@ void PlayerPanel::addPlayer(const QString& name, const QString& address)
         startEchoTimer();
 }
 
-void PlayerPanel::UpdateSelectedPlayer(const QString& name, const QString& address)
+void PlayerPanel::updateModifiedPlayer(const QString& name, const QString& address)
 {
-    const int row = m_ui.list->selectedRow();
-    if (row < 0)
+    // The dialog does not block the window: the entry it was opened for is found again by its
+    // address, whatever is selected now; one removed meanwhile is not brought back.
+    const std::vector<PlayerEntry> entries = m_ui.list->entries();
+    const auto opened = std::find_if(entries.begin(), entries.end(), [this](const PlayerEntry& entry) {
+        return entry.address == m_modifiedAddress.toStdString();
+    });
+    if (opened == entries.end())
         return;
-    m_ui.list->setPlayer(row, name, address);
+    m_ui.list->setPlayer(int(opened - entries.begin()), name, address);
     startEchoTimer();
 }
 
-void PlayerPanel::DeleteSelectedPlayer()
+void PlayerPanel::removeSelectedPlayer()
 {
     const int row = m_ui.list->selectedRow();
     if (row < 0)
@@ -108,27 +101,11 @@ void PlayerPanel::startEchoTimer()
         m_ui.pingTimer->start();
 }
 
-void PlayerPanel::openDialog()
-{
-    PlayerDialog& dialog = *m_ui.dialog;
-    // An open dialog is filled again for the new purpose.
-    if (dialog.isVisible())
-        dialog.fillFields();
-    else
-        dialog.show();
-    dialog.PlayerName = PlayerDialog::kNoResult;
-    dialog.PlayerAddress = PlayerDialog::kNoResult;
-    dialog.raise();
-    dialog.activateWindow();
-    m_ui.checkDevTimer->start(kDialogWatchMs);
-}
-
 void PlayerPanel::addFromMenu()
 {
     m_ui.pingTimer->stop();
-    m_ui.dialog->Answered = false;
-    m_ui.dialog->EditMode = false;
-    openDialog();
+    m_dialogModifies = false;
+    m_ui.dialog->openForAdd();
 }
 
 void PlayerPanel::modifySelected()
@@ -140,11 +117,9 @@ void PlayerPanel::modifySelected()
     }
     m_ui.pingTimer->stop();
     const QTreeWidgetItem* item = m_ui.list->topLevelItem(row);
-    m_ui.dialog->PlayerName = item->text(1);
-    m_ui.dialog->PlayerAddress = item->text(2);
-    m_ui.dialog->EditMode = true;
-    m_ui.dialog->Answered = false;
-    openDialog();
+    m_dialogModifies = true;
+    m_modifiedAddress = item->text(2);
+    m_ui.dialog->openForModify(item->text(1), item->text(2));
 }
 
 void PlayerPanel::deleteSelected()
@@ -154,7 +129,7 @@ void PlayerPanel::deleteSelected()
         return;
     }
     m_ui.pingTimer->stop();
-    DeleteSelectedPlayer();
+    removeSelectedPlayer();
 }
 
 void PlayerPanel::clearPlayers()
@@ -164,23 +139,18 @@ void PlayerPanel::clearPlayers()
     rowsRemoved();
 }
 
-void PlayerPanel::checkDialogAnswer()
+void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
 {
-    const PlayerDialog& dialog = *m_ui.dialog;
-    switch (dialogOutcome(dialog.PlayerName.toStdString(), dialog.PlayerAddress.toStdString(), dialog.Answered,
-                          dialog.EditMode)) {
-    case DialogOutcome::Pending:
-        return;
+    switch (dialogOutcome(name.toStdString(), address.toStdString(), m_dialogModifies)) {
     case DialogOutcome::Update:
-        UpdateSelectedPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        updateModifiedPlayer(name, address);
         break;
     case DialogOutcome::Add:
-        addPlayer(dialog.PlayerName, dialog.PlayerAddress);
+        addPlayer(name, address);
         break;
     case DialogOutcome::Nothing:
         break;
     }
-    m_ui.checkDevTimer->stop();
 }
 
 // ---- Network search ----
@@ -189,9 +159,6 @@ void PlayerPanel::startSearch()
 {
     m_ui.searchButton->setEnabled(false);
     m_launch.emplace(m_ui.localIPBox->currentText().toStdString());
-    m_ui.ipList->clear();
-    for (const std::string& address : m_launch->addresses())
-        m_ui.ipList->addItem(QString::fromStdString(address));
     m_ui.searchBar->setRange(kSearchBarMin, kSearchBarMax);
     m_ui.searchBar->reset();
     launchStep();
@@ -209,10 +176,10 @@ void PlayerPanel::launchStep()
         return;
     }
     m_launch->launchNext(m_search);
-    m_ui.searchBar->setValue(std::min(kSearchBarMin + int(m_launch->launched()), kSearchBarMax));
+    m_ui.searchBar->setValue(std::min(kSearchBarMin + m_launch->launched(), kSearchBarMax));
 }
 
-void PlayerPanel::AddFoundPlayer(const FoundPlayer& found)
+void PlayerPanel::addFoundPlayer(const FoundPlayer& found)
 {
     if (m_history)
         m_history->found(found.address);
@@ -272,8 +239,14 @@ void PlayerPanel::showHistory()
 
 bool PlayerPanel::searching() const { return m_launch.has_value() || m_search.busy(); }
 
+std::vector<std::string> PlayerPanel::sweepList() const
+{
+    return m_launch ? m_launch->addresses() : std::vector<std::string>();
+}
+
 void PlayerPanel::shutDown()
 {
+    m_ui.dialog->hide();
     m_launchTimer->stop();
     m_launch.reset();
     m_search.stop();

@@ -9,7 +9,6 @@
 #include <optional>
 
 class QComboBox;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -29,11 +28,9 @@ public:
     struct Controls {
         PlayerListView* list;
         QComboBox* localIPBox;
-        QListWidget* ipList;  // the hidden sweep list
         QProgressBar* searchBar;
         QPushButton* searchButton;
         QTimer* pingTimer;
-        QTimer* checkDevTimer;
         PlayerDialog* dialog;
     };
 
@@ -44,19 +41,21 @@ public:
 
     // Appends a player unless its address is listed or 256 players are; starts the echo timer.
     void addPlayer(const QString& name, const QString& address);
-    void UpdateSelectedPlayer(const QString& name, const QString& address);
-    void DeleteSelectedPlayer();
+    // The selected entry's name and address change and the echo timer starts; removing it leaves the
+    // echo timer alone. Without a selection nothing happens.
+    // Sets the entry the dialog was opened to modify, wherever it stands now.
+    void updateModifiedPlayer(const QString& name, const QString& address);
+    void removeSelectedPlayer();
 
     void addFromMenu();
     void modifySelected();
     void deleteSelected();
     void clearPlayers();
-    void checkDialogAnswer();
 
     void startSearch();
     void echoTick();
     void applyEchoReport(const EchoReport& report);
-    void AddFoundPlayer(const FoundPlayer& found);
+    void addFoundPlayer(const FoundPlayer& found);
 
     // Records finds and online changes in `history` and offers each player's history from the
     // pop-up menu ("History"); without it nothing is recorded.
@@ -65,7 +64,10 @@ public:
 
     // A sweep is being launched or workers are still resolving or probing.
     bool searching() const;
-    // Stops the sweep launch and every worker; results that come later go nowhere.
+    // The addresses of the sweep being launched, host 2 to 254; empty when none is.
+    std::vector<std::string> sweepList() const;
+    // Closes the dialog without an answer and stops the sweep launch and every worker; results that
+    // come later go nowhere.
     void shutDown();
 
 signals:
@@ -74,12 +76,15 @@ signals:
 
 private:
     void startEchoTimer();
-    void openDialog();
+    // The Driver Setup dialog's OK: adds or changes an entry at once, as the dialog was opened for.
+    void applyDialogAnswer(const QString& name, const QString& address);
     void launchStep();
     void rowsRemoved();
 
     Controls m_ui;
     Dialogs& m_dialogs;
+    bool m_dialogModifies = false;  // the dialog was last opened by Modify, not by Add
+    QString m_modifiedAddress;      // the address of the entry it was opened for
     PlayerHistory* m_history = nullptr;
     HistoryPanel* m_historyPanel = nullptr;
     QTimer* m_launchTimer = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/transfer/commandrun.h"
 
+#include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
 
 #include <QFile>
@@ -195,14 +196,14 @@ void CommandRun::finish()
     CommandEnd end{.stopped = m_sequence.stopped()};
     for (size_t i = 0; i < m_sequence.players().size(); ++i) {
         const Sequence::Player& player = m_sequence.players()[i];
-        const bool arrived = !player.fetched.empty() && QFileInfo(QFile::decodeName(player.fetched.c_str())).isFile();
+        const bool arrived = !player.fetched.empty() && QFileInfo(fromLocalPath(player.fetched)).isFile();
         end.players.push_back({player.target, m_sequence.done(i), m_sequence.outcomeText(i),
                                arrived ? player.fetched : std::string()});
     }
     if (command().showCopies && !end.stopped)
         for (const PlayerOutcome& player : end.players)
             if (!player.fetched.empty())
-                m_context.viewer.open(QFile::decodeName(player.fetched.c_str()));
+                m_context.viewer.open(fromLocalPath(player.fetched));
     if (m_turn)
         m_context.panel.release(std::exchange(m_turn, 0));
     emit commandEnded(end);

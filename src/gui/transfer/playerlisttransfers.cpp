@@ -1,5 +1,6 @@
 #include "gui/transfer/playerlisttransfers.h"
 
+#include "gui/platform/localpath.h"
 #include "gui/players/playerlistview.h"
 
 #include <QFile>
@@ -64,8 +65,8 @@ void PlayerListTransfers::run(const commands::Command& command, std::vector<comm
                               commands::SequenceFiles files, const QObject* receiver, Ended ended)
 {
     if (files.commandFile.empty())
-        files.commandFile = QFile::encodeName(m_commandFile).toStdString();
-    files.fetchDir = QFile::encodeName(workingDir()).toStdString();
+        files.commandFile = localPath(m_commandFile);
+    files.fetchDir = localPath(workingDir());
     auto* run = new CommandRun({*m_runner, m_panel, m_viewer, m_waitScale}, command, std::move(targets),
                                std::move(files), this);
     m_runs.append(run);

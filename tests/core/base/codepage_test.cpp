@@ -38,6 +38,14 @@ TEST(CodePageTest, unmappableCharactersBecomeQuestionMarks)
     EXPECT_EQ(CodePage(932).encode(u"€é"), "??");
     EXPECT_EQ(CodePage(949).encode(u"中é"), "\xF1\xE9?");
     EXPECT_EQ(CodePage(936).encode(u"\U0001F600"), "?");  // one "?" for a character beyond the BMP
+    // Counted, so the operator can be asked first; a dropped soft hyphen is no "?".
+    const std::pair<std::u16string, int> counted[] = {{u"あ€Ω", 2}, {u"a\u00ADb", 0}, {u"\U0001F600x", 1}, {u"", 0}};
+    for (const auto& [text, count] : counted) {
+        int substituted = -1;
+        const std::string bytes = CodePage(1252).encode(text, &substituted);
+        EXPECT_EQ(substituted, count) << bytes;
+        EXPECT_EQ(bytes, CodePage(1252).encode(text));  // counting changes no byte
+    }
 }
 
 TEST(CodePageTest, byteReplacementLeavesSecondBytesOfDoubleByteCharacters)

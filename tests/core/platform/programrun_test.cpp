@@ -3,6 +3,7 @@
 #include "core/platform/programrun.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <thread>
 
 using namespace q7;
@@ -28,6 +29,11 @@ TEST(ProgramRun, endsOutputsBoundAndStop)
     EXPECT_EQ(ends[3].output, "/\n");
     EXPECT_EQ(ends[4].how, ProgramEnd::How::Overdue);
     EXPECT_FALSE(stop.requested());
+    // A pause already overdue (a sweep launch that fell behind its schedule) ends at once.
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(pauseFor(std::chrono::milliseconds(std::numeric_limits<long long>::min() / 2), stop));
+    EXPECT_TRUE(pauseFor(-20ms, stop));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1s);
 
     // A stop request ends the wait and every program still running; it stays requested.
     std::jthread stopper([&] {

@@ -3,6 +3,7 @@
 
 #include "core/platform/linuxnetwork.h"
 #include "core/players/networksearch.h"
+#include "support/programs.h"
 #include "support/testnetwork.h"
 
 #include <fstream>
@@ -28,7 +29,7 @@ bool usable(EchoMethod method)
         return sock >= 0;
     }
     case EchoMethod::PingProgram:
-        return runProgram({"ping", "-V"}) == 0;
+        return runProgram({"ping", "-V"}).status == 0;
     }
     return false;
 }

@@ -50,24 +50,22 @@ TEST(PlayerListRules, dialogAnswers)
     struct Case {
         const char* name;
         const char* address;
-        bool answered;
-        bool editMode;
+        bool modifying;
         DialogOutcome outcome;
     };
     const Case cases[] = {
-        {" ", " ", false, false, DialogOutcome::Pending},           // still open
-        {" ", " ", false, true, DialogOutcome::Pending},            // still open for Modify
-        {"Hall", "198.18.0.9", true, false, DialogOutcome::Add},     // OK after Add
-        {"Hall", "198.18.0.9", true, true, DialogOutcome::Update},   // OK after Modify
-        {"", "12", true, false, DialogOutcome::Add},                 // empty name, two characters
-        {"Hall", "1", true, false, DialogOutcome::Nothing},          // address too short
-        {"Hall", "", true, true, DialogOutcome::Nothing},
-        {" ", "198.18.0.9", true, false, DialogOutcome::Nothing},    // a name of one space is no answer
-        {" ", " ", true, true, DialogOutcome::Nothing},              // Cancel
-        {"Hall", "\xC3\xA9", true, false, DialogOutcome::Nothing},   // one character in two bytes
+        {"Hall", "198.18.0.9", false, DialogOutcome::Add},     // OK after Add
+        {"Hall", "198.18.0.9", true, DialogOutcome::Update},   // OK after Modify
+        {"", "12", false, DialogOutcome::Add},                 // empty name, two characters
+        {"Hall", "1", false, DialogOutcome::Nothing},          // address too short
+        {"Hall", "1", true, DialogOutcome::Nothing},
+        {"Hall", "", true, DialogOutcome::Nothing},
+        {" ", "198.18.0.9", false, DialogOutcome::Nothing},    // a name of one space is no answer
+        {" ", "198.18.0.9", true, DialogOutcome::Nothing},
+        {"Hall", "\xC3\xA9", false, DialogOutcome::Nothing},   // one character in two bytes
     };
     for (const Case& c : cases)
-        EXPECT_EQ(dialogOutcome(c.name, c.address, c.answered, c.editMode), c.outcome)
+        EXPECT_EQ(dialogOutcome(c.name, c.address, c.modifying), c.outcome)
             << '"' << c.name << "\" \"" << c.address << '"';
 }
 
@@ -169,14 +167,21 @@ TEST_F(NetworkSearchTest, sweepResolvesEveryHostFromTheTopAndReportsOnlyPlayers)
 
     SweepLaunch launch("198.18.7.1");
     std::vector<std::string> order;
-    for (size_t step = 0; !launch.finished(); ++step) {
+    for (int step = 0; !launch.finished(); ++step) {
         launch.launchNext(search);
         EXPECT_EQ(launch.launched(), step + 1);
+        // A launch that has fallen behind its schedule waits a negative time, not a wrapped-around one.
+        EXPECT_LT((kSweepSpacing * launch.launched() - std::chrono::hours(1)).count(), 0);
         search.waitIdle();  // one at a time, so the order of resolutions is the order of starts
         order.push_back(resolver.asked().back());
     }
     ASSERT_EQ(order.size(), 253u);
     EXPECT_EQ(order.front(), "198.18.7.254");
+    // A launch that has fallen behind is due in the past, never in a far future.
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(launch.nextDue(begin, std::chrono::milliseconds(10)), begin + std::chrono::milliseconds(2530));
+    EXPECT_LT(launch.nextDue(begin, std::chrono::milliseconds(10)) - (begin + std::chrono::seconds(3)),
+              std::chrono::milliseconds(0));
     EXPECT_EQ(order.back(), "198.18.7.2");
 
     auto players = found();

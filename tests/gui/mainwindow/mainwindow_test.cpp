@@ -103,8 +103,8 @@ TEST_F(MainConfigTest, everyNamedControlExists)
     auto window = start();
     for (const char* name : {"LocalIPBox", "ListView1", "SearchBar", "SearchQ7Button", "PageControl1", "WaitPanel",
                              "WaitBar", "Image6", "Image4", "Image5", "Image2", "CoolTrayIcon1", "PopupMenu1",
-                             "PopupMenu2", "PingTimer", "CheckDevTimer", "ForeColor", "BackColor", "FontNameLabel",
-                             "CodePageBox", "SelectDirListBox", "DownEdit", "UpEdit", "DateTimePicker1", "OKRightDlg",
+                             "PopupMenu2", "PingTimer", "ForeColor", "BackColor", "FontNameLabel",
+                             "CodePageBox", "DownEdit", "UpEdit", "DateTimePicker1", "OKRightDlg",
                              "FWVersion", "Image1", "Image3"})
         EXPECT_NE(window->findChild<QObject*>(QLatin1String(name)), nullptr) << name;
 

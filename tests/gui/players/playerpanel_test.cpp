@@ -11,11 +11,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -42,7 +41,6 @@ protected:
     PlayerDialog* dialog() const { return child<PlayerDialog>("OKRightDlg"); }
     PlayerPanel* panel() const { return child<PlayerPanel>("PlayerPanel"); }
     QTimer* pingTimer() const { return child<QTimer>("PingTimer"); }
-    QTimer* watch() const { return child<QTimer>("CheckDevTimer"); }
     QLineEdit* field(const char* name) const { return dialog()->findChild<QLineEdit*>(QLatin1String(name)); }
     void menu(const char* action) const { list()->popupMenu()->findChild<QAction*>(QLatin1String(action))->trigger(); }
     void click(const char* button) const
@@ -91,11 +89,15 @@ TEST(PlayerPanelControls, namedControlsAndTexts)
         captions << action->objectName() + "=" + action->text();
     EXPECT_EQ(captions, (QStringList{"ADD1=Add", "Modify1=Modify", "Delete1=Delete", "Clear1=Clear"}));
     EXPECT_EQ(list->popupMenu()->objectName(), QStringLiteral("PopupMenu1"));
-    for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "IPList", "IPMemo", "PlayerPanel"})
+    for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "PlayerPanel"})
         EXPECT_NE(window.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
-    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("IPList"))->isVisibleTo(&window));
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("IPMemo"))->toPlainText(),
-              QStringLiteral("198.18.0.5\n198.18.1.5"));
+    // The host's addresses are offered for the sweep, the last one chosen.
+    auto* localIPBox = window.findChild<QComboBox*>(QStringLiteral("LocalIPBox"));
+    QStringList offered;
+    for (int i = 0; i < localIPBox->count(); ++i)
+        offered << localIPBox->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"127.0.0.1", "198.18.0.5", "198.18.1.5"}));
+    EXPECT_EQ(localIPBox->currentText(), QStringLiteral("198.18.1.5"));
     auto* dialog = window.findChild<QDialog*>(QStringLiteral("OKRightDlg"));
     EXPECT_EQ(dialog->size(), QSize(309, 67));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->text(), QStringLiteral("OK"));
@@ -112,13 +114,10 @@ TEST_F(PlayerPanelTest, addModifyAndAddAgainThroughTheDialog)
     EXPECT_EQ(field("Q7_Name")->text(), QStringLiteral("Q7_"));
     EXPECT_EQ(field("IP_Addr")->text(), QString());
     EXPECT_FALSE(pingTimer()->isActive());
-    EXPECT_TRUE(watch()->isActive());
-    EXPECT_EQ(watch()->interval(), 1000);
 
     // The key filter lets digits, "." and backspace through.
     answer(QStringLiteral("Hall"), QStringLiteral("198.18.a0.5x9\b"));
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_FALSE(watch()->isActive());
     EXPECT_EQ(rows(), QStringList{"198.18.0.5|Hall|198.18.0.5|unchecked|Offline"});
     EXPECT_TRUE(pingTimer()->isActive());
     EXPECT_EQ(pingTimer()->interval(), 100);
@@ -152,7 +151,6 @@ TEST_F(PlayerPanelTest, answersThatAddNothing)
     const auto expectNothing = [&](const char* what) {
         EXPECT_EQ(list()->topLevelItemCount(), 0) << what;
         EXPECT_FALSE(dialog()->isVisible()) << what;
-        EXPECT_FALSE(watch()->isActive()) << what;
         EXPECT_FALSE(pingTimer()->isActive()) << what;  // stays stopped until the list changes
     };
     menu("ADD1");
@@ -178,6 +176,63 @@ TEST_F(PlayerPanelTest, answersThatAddNothing)
     QTest::keyClicks(field("IP_Addr"), QStringLiteral("12"));
     QTest::keyClick(field("IP_Addr"), Qt::Key_Return);
     EXPECT_EQ(rows(), QStringList{"12||12|unchecked|Offline"});
+}
+
+// OK reports the fields' texts with `answered`, and the panel applies them before the click returns:
+// an Add answer adds, a Modify answer changes the selected entry, and an answer the rules refuse
+// changes nothing and, like Cancel, closes the dialog.
+TEST_F(PlayerPanelTest, dialogAnswerIsAppliedTheMomentOkIsPressed)
+{
+    struct Case {
+        const char* what;
+        const char* openedBy;  // the menu action
+        const char* name;
+        const char* address;  // typed into the address field
+        const char* button;   // OKBtn or CancelBtn
+        QStringList rowsAfter;
+    };
+    const QString first = QStringLiteral("198.18.0.1|A|198.18.0.1|unchecked|Offline");
+    const Case cases[] = {
+        {"add", "ADD1", "Hall", "198.18.0.2", "OKBtn", {first, "198.18.0.2|Hall|198.18.0.2|unchecked|Offline"}},
+        {"modify", "Modify1", "B", "198.18.0.3", "OKBtn", {"198.18.0.1|B|198.18.0.3|unchecked|Offline"}},
+        {"add, address too short", "ADD1", "Short", "1", "OKBtn", {first}},
+        {"modify, address too short", "Modify1", "Short", "1", "OKBtn", {first}},
+        {"add, a name of one space", "ADD1", " ", "198.18.0.2", "OKBtn", {first}},
+        {"add, address listed", "ADD1", "Again", "198.18.0.1", "OKBtn", {first}},
+        {"cancel", "Modify1", "B", "198.18.0.3", "CancelBtn", {first}},
+    };
+    for (const Case& c : cases) {
+        menu("Clear1");
+        window->addPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.1"));
+        list()->selectRow(0);
+        QSignalSpy answered(dialog(), &PlayerDialog::answered);
+        menu(c.openedBy);
+        ASSERT_TRUE(dialog()->isVisible()) << c.what;
+        field("Q7_Name")->setText(QLatin1String(c.name));
+        field("IP_Addr")->clear();
+        QTest::keyClicks(field("IP_Addr"), QLatin1String(c.address));
+        click(c.button);
+        EXPECT_EQ(rows(), c.rowsAfter) << c.what;
+        EXPECT_FALSE(dialog()->isVisible()) << c.what;
+        if (QLatin1String(c.button) == QLatin1String("OKBtn")) {
+            ASSERT_EQ(answered.size(), 1) << c.what;
+            EXPECT_EQ(answered[0], (QVariantList{QLatin1String(c.name), QLatin1String(c.address)})) << c.what;
+        } else {
+            EXPECT_EQ(answered.size(), 0) << c.what;
+        }
+    }
+    // The entry opened for Modify takes the answer, also when another row was selected meanwhile.
+    menu("Clear1");
+    window->addPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.1"));
+    window->addPlayer(QStringLiteral("B"), QStringLiteral("198.18.0.2"));
+    list()->selectRow(0);
+    menu("Modify1");
+    list()->selectRow(1);
+    field("Q7_Name")->setText(QStringLiteral("A2"));
+    click("OKBtn");
+    EXPECT_EQ(rows(), (QStringList{first.section(QLatin1Char('|'), 0, 0) + QStringLiteral("|A2|198.18.0.1|unchecked|Offline"),
+                                   QStringLiteral("198.18.0.2|B|198.18.0.2|unchecked|Offline")}));
+    EXPECT_TRUE(platform.dialogs.messages.empty());
 }
 
 TEST_F(PlayerPanelTest, modifyAndDeleteNeedASelection)
@@ -249,8 +304,8 @@ TEST_F(PlayerPanelTest, operatorLimitIs256AndTheSearchMayAddOneMore)
     answer(QStringLiteral("Late"), QStringLiteral("198.18.9.1"));
     EXPECT_EQ(list()->topLevelItemCount(), 256);
 
-    panel()->AddFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x02}, "198.18.9.2"});
-    panel()->AddFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x03}, "198.18.9.3"});
+    panel()->addFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x02}, "198.18.9.2"});
+    panel()->addFoundPlayer({{0x00, 0xE0, 0x4C, 0x00, 0x01, 0x03}, "198.18.9.3"});
     EXPECT_EQ(list()->topLevelItemCount(), 257);
     EXPECT_EQ(rows().back(), QStringLiteral("198.18.9.2|Q7_00258|198.18.9.2|unchecked|Offline"));
     EXPECT_EQ(list()->selectedRow(), 256);
@@ -269,11 +324,12 @@ TEST_F(PlayerPanelTest, sweepEntersPlayersOnceNamedFromTheirHardwareAddress)
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(bar->minimum(), 2);
     EXPECT_EQ(bar->maximum(), 252);
-    auto* sweepList = child<QListWidget>("IPList");
-    ASSERT_EQ(sweepList->count(), 253);
-    EXPECT_EQ(sweepList->item(0)->text(), QStringLiteral("198.18.5.2"));
-    EXPECT_EQ(sweepList->item(252)->text(), QStringLiteral("198.18.5.254"));
+    const std::vector<std::string> sweepList = panel()->sweepList();
+    ASSERT_EQ(sweepList.size(), 253u);
+    EXPECT_EQ(sweepList.front(), "198.18.5.2");
+    EXPECT_EQ(sweepList.back(), "198.18.5.254");
     waitForSearch();
+    EXPECT_TRUE(panel()->sweepList().empty());
     EXPECT_TRUE(button->isEnabled());
     EXPECT_LT(bar->value(), bar->minimum());  // empty again
     EXPECT_EQ(platform.resolver.asked().size(), 253u);

@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     test::TempDir scratch;
     test::FakeDialogs dialogs;
     NoPlayers players;
-    BitmapMessageSheet sheet({dialogs, players, QString::fromStdString(scratch.path()), 1252});
+    BitmapMessageSheet sheet({dialogs, players, QString::fromStdString(scratch.path())});
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(60);
     sheet.setMessageFont(font);

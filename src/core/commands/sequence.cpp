@@ -18,8 +18,8 @@ std::string stepName(const Step& step)
 
 }  // namespace
 
-Sequence::Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files)
-    : m_command(command), m_files(std::move(files))
+Sequence::Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files, Waits waits)
+    : m_command(command), m_files(std::move(files)), m_waits(waits)
 {
     for (Target& target : targets)
         m_players.push_back({.target = std::move(target)});
@@ -126,7 +126,7 @@ Sequence::Next Sequence::next()
             const bool anybodyGoing = std::any_of(m_players.begin(), m_players.end(), [](const Player& p) {
                 return p.state == State::Ready || p.state == State::Running;
             });
-            if (!anybodyGoing) {
+            if (!anybodyGoing && m_waits == Waits::WhilePlayersGo) {
                 ++m_step;  // nobody is left to give time to
                 continue;
             }

@@ -81,7 +81,13 @@ public:
         Pace pace = {};
     };
 
-    Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files);
+    // Whether a wait is run when nobody is left to give time to: the window keeps the fixed waits
+    // of its commands whatever happened (the operator sees the same command take the same time);
+    // q7ctl, which reports per player, skips them.
+    enum class Waits { WhilePlayersGo, Always };
+
+    Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files,
+             Waits waits = Waits::WhilePlayersGo);
 
     Next next();
     // A transfer handed out by next() has ended (at `ended`, for a front end that learns of it later).
@@ -120,6 +126,7 @@ private:
     size_t m_step = 0;
     bool m_waiting = false;
     bool m_stopped = false;
+    Waits m_waits;
 };
 
 }  // namespace q7::commands

@@ -26,7 +26,7 @@ const TransferOutcome kStopped{TransferOutcome::Kind::Failed, "stopped"};
 
 CommandRun::CommandRun(Context context, const commands::Command& command, std::vector<commands::Target> targets,
                        commands::SequenceFiles files, QObject* parent)
-    : QObject(parent), m_context(context), m_sequence(command, std::move(targets), std::move(files))
+    : QObject(parent), m_context(context), m_sequence(command, std::move(targets), std::move(files), Sequence::Waits::Always)
 {
     m_failureSeen.resize(m_sequence.players().size());
     m_tick = new QTimer(this);

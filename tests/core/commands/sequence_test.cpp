@@ -136,9 +136,11 @@ TEST(Sequence, aPlayerWhoseStepFailedGetsNoLaterStep)
     EXPECT_EQ(sequence.outcomeText(1), "failed (put /delete.lst: refused)");
     EXPECT_EQ(sequence.outcomeText(2), "failed (put /delfiles: refused)");
 
-    // Nobody left going: no wait, no fetch.
+    // Nobody left going: no fetch, and no wait unless the front end keeps its waits regardless.
     Sequence nobody(*commandNamed("hdd-list"), players(1), files(dir));
     EXPECT_EQ(runBlocking(nobody, {"/getfiles@127.0.0.2"}), (std::vector<std::string>{"put /getfiles <- E @127.0.0.2"}));
+    Sequence offline(restoreCommand(), {}, files(dir), Sequence::Waits::Always);
+    EXPECT_EQ(runBlocking(offline), (std::vector<std::string>{"wait 0-70/70 7100 ms"}));
 }
 
 // The window starts a step's clients and its wait at once; a player's next step waits for both

@@ -61,7 +61,7 @@ _q7ctl()
         "scan ") options="--address --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
         "config put" | "config diff") options="$shared" ;;
-        "message ") options="--codepage $shared" ;;
+        "message ") options="--codepage --allow-substitution $shared" ;;
         "bitmap ") options="--font --size --fore --back --save $shared" ;;
         send\ *) options="--yes $shared" ;;
         "list build") options="--kind --root --from --name --date --start --end --server --out --json --help" ;;

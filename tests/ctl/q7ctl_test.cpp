@@ -288,6 +288,9 @@ TEST_F(Q7ctlTest, fixedAddressGoesToSeveralPlayersOnlyKeepingEachOwn)
         EXPECT_EQ(refused.status, 2);
         EXPECT_EQ(refused.output, refusal);
     }
+    const RunResult sent = q7ctl({"send", "restore-config", "fixed.conf", "--all"});
+    EXPECT_EQ(sent.status, 2);
+    EXPECT_TRUE(sent.output.ends_with("Put it to one player, or use config put --keep-address\n")) << sent.output;
     EXPECT_EQ(journal(0) + journal(1), before);
 
     const RunResult kept = q7ctl({"config", "put", "fixed.conf", "--all", "--keep-address", "--wait", "0"});

@@ -60,7 +60,8 @@ _q7ctl()
         "players ") options="--ping --history --settings --player --all --json --help" ;;
         "scan ") options="--address --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
-        "config put" | "config diff") options="$shared" ;;
+        "config put") options="--keep-address $shared" ;;
+        "config diff") options="$shared" ;;
         "message ") options="--codepage --allow-substitution $shared" ;;
         "bitmap ") options="--font --size --fore --back --save $shared" ;;
         send\ *) options="--yes $shared" ;;

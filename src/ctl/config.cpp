@@ -1,18 +1,25 @@
 // q7ctl config get|put|diff: a player's config.conf fetched, put back, and compared across players,
 // with the remote names and fixed waits of the window's Backup Config and Restore Config.
 #include "core/base/textfile.h"
+#include "core/config/addressfields.h"
 #include "core/config/configdrift.h"
 #include "core/config/configfile.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <stdexcept>
 
 namespace q7::ctl {
 namespace {
 
 constexpr OptionSpec kGetOptions[] = {
     {"--out", "DIR", "the folder for the fetched files (default: the current folder)"},
+};
+constexpr OptionSpec kPutOptions[] = {
+    {"--keep-address", {}, "fetch each player's configuration first and keep its own network settings"},
 };
 
 void noWords(const Session& session)
@@ -50,14 +57,70 @@ int runGet(Session& session)
 int runPut(Session& session)
 {
     const std::string file = std::filesystem::absolute(session.args().word("FILE")).string();
+    std::vector<config::ConfigEntry> entries;
     try {
-        config::readConfigFileBytes(file, session.codePage());
+        entries = config::configEntries(config::readConfigFileBytes(file, session.codePage()));
     } catch (const FileError& e) {
         throw UsageError(e.what());
     }
-    Action action(session, "config put", session.targets());
-    action.run(*commands::commandNamed("restore-config"), {.chosen = file});
-    const std::vector<Outcome> outcomes = action.finish();
+    // A player told to use an address that is none, or the address of another, would be cut off.
+    if (const std::string problem = config::addressProblem(entries); !problem.empty())
+        throw UsageError("FILE: " + problem);
+    const std::vector<Target> targets = session.targets();
+    const bool keep = session.args().flag("--keep-address");
+    if (targets.size() > 1 && !keep && config::fixedAddress(entries))
+        throw UsageError("FILE gives a fixed IP address (Automatic IP \"Off\"): the " +
+                         std::to_string(targets.size()) +
+                         " players would all take the same address. Put it to one player, or give --keep-address");
+    if (!keep) {
+        Action action(session, "config put", targets);
+        action.run(*commands::commandNamed("restore-config"), {.chosen = file});
+        const std::vector<Outcome> outcomes = action.finish();
+        printOutcomes(outcomes, session.json());
+        return allDone(outcomes) ? kExitDone : kExitFailed;
+    }
+
+    // Each player's own network settings first (the Backup Config steps), then each its own file.
+    Action fetch = fetchConfigs(session, "config put", targets, session.runDir());
+    const std::vector<Outcome> fetched = fetch.finish();
+    std::string bytes;
+    try {
+        bytes = readTextFile(file, config::kMaxConfigFileBytes);
+    } catch (const FileError& e) {
+        throw std::runtime_error(e.what());
+    }
+    std::vector<Outcome> outcomes(targets.size());
+    std::vector<Target> ready;
+    std::map<std::string, std::string> own;  // the file made for each ready player, by address
+    for (size_t i = 0; i < targets.size(); ++i) {
+        outcomes[i] = fetched[i];
+        if (!fetch.going(i))
+            continue;
+        std::optional<std::string> made;
+        try {
+            made = config::withOwnNetwork(bytes, readTextFile(fetch.fetched(i), config::kMaxConfigFileBytes));
+        } catch (const FileError&) {
+        }
+        if (!made) {
+            outcomes[i].done = false;
+            outcomes[i].text = "failed (its own network settings are not known)";
+            continue;
+        }
+        own[targets[i].address] = session.scratchFile(targets[i].address + "_put.conf", *made);
+        ready.push_back(targets[i]);
+    }
+    if (!ready.empty()) {
+        Action put(session, "config put", ready);
+        put.run(*commands::commandNamed("restore-config"),
+                {.chosenFor = [&own](const Target& target) { return own.at(target.address); }});
+        const std::vector<Outcome> sent = put.finish();
+        for (size_t k = 0, i = 0; k < sent.size(); ++k) {
+            while (targets[i].address != ready[k].address)
+                ++i;
+            outcomes[i] = sent[k];
+            outcomes[i].duration += fetched[i].duration;
+        }
+    }
     printOutcomes(outcomes, session.json());
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }
@@ -136,11 +199,15 @@ const Subcommand kConfigGetCommand{
 
 const Subcommand kConfigPutCommand{
     "config put",
-    "FILE (--player NAME|ADDRESS... | --all)",
+    "FILE (--player NAME|ADDRESS... | --all) [--keep-address]",
     "put a config file on each player and have it adopt it",
     "FILE goes to each player as \"/config.conf.put\"; 4 s later \"/restoreconfig\" tells the player to\n"
-    "adopt it. A file that is no config file is refused before anything is sent.",
-    {},
+    "adopt it. A file that is no config file, or whose address fields are no IPv4 addresses, is refused\n"
+    "before anything is sent, and so is a file with a fixed IP address (Automatic IP \"Off\") for several\n"
+    "players. With --keep-address each player's configuration is fetched first (as config get does) and\n"
+    "it gets FILE with its own Automatic IP, IP address, mask, gateway and DNS settings; a player whose\n"
+    "configuration could not be fetched gets nothing.",
+    kPutOptions,
     kSettings | kTargets | kTransfers,
     runPut,
 };

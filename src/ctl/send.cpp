@@ -1,7 +1,9 @@
 // q7ctl send COMMAND: every command of the Remote Command page by its stable name. What each one
 // puts, under which remote names, with which bytes and waits, comes from the page's own command
 // table and runs through the window's sequencer.
+#include "core/base/textfile.h"
 #include "core/commands/commandtable.h"
+#include "core/config/addressfields.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
@@ -91,6 +93,21 @@ int run(Session& session)
     if (takesFile)
         files.chosen = readableFile(argument);
     const std::vector<Target> targets = session.targets();
+    if (name == "restore-config") {  // the same address checks as config put
+        std::vector<config::ConfigEntry> entries;
+        try {
+            entries = config::configEntries(readTextFile(files.chosen, config::kMaxConfigFileBytes));
+        } catch (const FileError& e) {
+            throw UsageError(e.what());
+        }
+        if (const std::string problem = config::addressProblem(entries); !problem.empty())
+            throw UsageError("FILE: " + problem);
+        if (targets.size() > 1 && config::fixedAddress(entries))
+            throw UsageError("FILE gives a fixed IP address (Automatic IP \"Off\"): the " +
+                             std::to_string(targets.size()) +
+                             " players would all take the same address. Put it to one player, or use config put "
+                             "--keep-address");
+    }
 
     Action action(session, "send " + name, targets);
     if (command.takes(Source::Scratch))

@@ -1,12 +1,12 @@
 #include "ctl/session.h"
 
 #include "core/settings/scratch.h"
+#include "core/base/ipv4.h"
 #include "core/base/inistore.h"
 #include "core/base/textfile.h"
 #include "core/transfer/tftpcommand.h"
 
 #include <algorithm>
-#include <arpa/inet.h>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -44,9 +44,8 @@ std::string toUtf8(std::u16string_view text)
 
 std::string requireIPv4(const std::string& text, std::string_view option)
 {
-    in_addr address{};
-    if (text.find_first_not_of("0123456789.") != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
-        throw UsageError(std::string(option) + ": '" + text + "' is not an IPv4 address (A.B.C.D)");
+    if (std::string problem = ipv4Problem(text, option); !problem.empty())
+        throw UsageError(problem);
     return text;
 }
 
@@ -105,9 +104,16 @@ std::vector<Target> Session::listedPlayers()
     std::set<std::string> listed;
     for (const StoredPlayer& stored : settings().players) {
         Target player{.row = int(players.size()), .address = text(stored.address), .name = text(stored.name)};
+        if (!isIPv4Address(player.address)) {  // not listed, as the window does not list it
+            if (!m_unusableNoted)
+                std::fprintf(stderr, "q7ctl: settings file: %s: not listed\n",
+                             ipv4Problem(player.address, "IP Address of " + player.name).c_str());
+            continue;
+        }
         if (listed.insert(player.address).second)
             players.push_back(std::move(player));
     }
+    m_unusableNoted = true;
     return players;
 }
 
@@ -137,6 +143,9 @@ std::vector<Target> Session::targets()
                              " players have that name; give an address");
         const auto byName =
             std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
+        if (byName == listed.end() && player.find_first_not_of("0123456789.") == std::string::npos &&
+            !isIPv4Address(player))
+            throw UsageError(ipv4Problem(player, "--player"));  // meant as an address, and none
         if (byName == listed.end())
             throw UsageError("--player " + player + ": no such player in " + m_settingsPath);
         rows.insert(byName->row);

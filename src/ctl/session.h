@@ -41,7 +41,8 @@ public:
     const std::string& settingsPath() const { return m_settingsPath; }
     bool settingsChosen() const { return m_settingsChosen; }
     std::string settingsDir() const;
-    // Read once; the players as the window loads them (a later slot of a listed address is skipped).
+    // Read once; the players as the window loads them (a later slot of a listed address is skipped,
+    // and so is a stored address that is no IPv4 address, said once on standard error).
     const AppSettings& settings();
     // Reads the file afresh (the window may have rewritten it meanwhile).
     AppSettings readSettings() const;
@@ -77,6 +78,7 @@ private:
     std::string m_settingsPath;
     bool m_settingsChosen = false;
     std::optional<AppSettings> m_settings;
+    bool m_unusableNoted = false;  // stored players without an IPv4 address are reported once
     std::string m_runDir;
 };
 
@@ -84,7 +86,7 @@ private:
 std::u16string fromUtf8(std::string_view utf8);
 std::string toUtf8(std::u16string_view text);
 
-// A usage error unless `text` is a dotted IPv4 address (four numbers 0 to 255, no leading zeros).
+// A usage error naming `option` unless `text` is an IPv4 address by the rule of core/base/ipv4.h.
 std::string requireIPv4(const std::string& text, std::string_view option);
 // A folder that must exist, made absolute.
 std::string requireFolder(const std::string& path, std::string_view option);

@@ -167,6 +167,12 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     startPlayers(2, {"--deny", "/restoreconfig"});
     writeBytes(work + "/not.conf", "just text\n");
     writeBytes(work + "/good.conf", readBytes(folder(0) + "/config.conf"));
+    std::string badAddress = readBytes(folder(0) + "/config.conf");
+    badAddress.replace(badAddress.find("[IP Gateway]=0.0.0.0"), 20, "[IP Gateway]=999.1.1.1");
+    writeBytes(work + "/bad-address.conf", badAddress);
+    // Stored players whose addresses tftp would take as options are not listed (said once).
+    writeBytes(work + "/tampered.ini", "[Q7_Dev]\r\nIP_0=-V\r\nNAME_0=A\r\nIP_1=10.0.0.300\r\nNAME_1=B\r\n");
+    const std::string ipv4 = "\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)";
     const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
         {{"reboot"}, "q7ctl: unknown command 'reboot'\n"},
         {{"config"}, "q7ctl: 'config' needs a command (try 'q7ctl config --help')\n"},
@@ -183,6 +189,16 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
         {{"files", "--all", "--settings", "missing.ini"},
          "q7ctl: settings file: Cannot open file \"" + work + "/missing.ini\": No such file or directory\n"},
         {{"files", "--all", "--port", "70000"}, "q7ctl: --port: '70000' is not a port number (1 to 65535)\n"},
+        {{"config", "get", "--player", "10.0.0.300"}, "q7ctl: --player: \"10.0.0.300" + ipv4 + "\n"},
+        {{"config", "put", "bad-address.conf", "--player", "P0"},
+         "q7ctl: FILE: IP Gateway: \"999.1.1.1" + ipv4 + "\n"},
+        {{"files", "--all", "--settings", "tampered.ini"},
+         "q7ctl: settings file: IP Address of A: \"-V" + ipv4 + ": not listed\n"
+         "q7ctl: settings file: IP Address of B: \"10.0.0.300" + ipv4 + ": not listed\n"
+         "q7ctl: no players are listed in " + work + "/tampered.ini\n"},
+        {{"scan", "--address", "198.18.1.256"}, "q7ctl: --address: \"198.18.1.256" + ipv4 + "\n"},
+        {{"scan", "--address", "-V"}, "q7ctl: --address: \"-V" + ipv4 + "\n"},
+        {{"scan", "--address", "01.2.3.4"}, "q7ctl: --address: \"01.2.3.4" + ipv4 + "\n"},
     };
     for (const auto& [arguments, message] : usage) {
         const RunResult result = q7ctl(arguments);
@@ -190,9 +206,6 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
         EXPECT_EQ(result.output, message);
     }
     EXPECT_EQ(journal(0) + journal(1), "");
-    const RunResult address = runProgram({Q7CTL, "scan", "--address", "198.18.1.256"}, work);
-    EXPECT_EQ(address.status, 2);
-    EXPECT_EQ(address.output, "q7ctl: --address: '198.18.1.256' is not an IPv4 address (A.B.C.D)\n");
 
     // Ctrl-C during the wait (or the transfer before it) still reports every player.
     const RunResult interrupted =
@@ -240,6 +253,56 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     const std::string needed = runProgram({"readelf", "-d", Q7CTL}, work).output;
     EXPECT_NE(needed.find("(NEEDED)"), std::string::npos) << needed;
     EXPECT_EQ(needed.find("libQt6Widgets"), std::string::npos) << needed;
+}
+
+// One file with a fixed IP address to several players would give them all one address: refused,
+// unless each keeps its own network settings, fetched from it first.
+TEST_F(Q7ctlTest, fixedAddressGoesToSeveralPlayersOnlyKeepingEachOwn)
+{
+    startPlayers(2);
+    ASSERT_EQ(q7ctl({"config", "get", "--player", "P0", "--wait", "0", "--out", "."}).status, 0);
+    const std::string base = readBytes(work + "/127.0.0.2_config.conf");
+    const auto with = [&base](const std::string& address, bool louder) {
+        std::string file = base;
+        file.replace(file.find("[Automatic IP]=On"), 17, "[Automatic IP]=Off");
+        file.replace(file.find("[IP Address]=0.0.0.0"), 20, "[IP Address]=" + address);
+        if (louder)
+            file.replace(file.find("[Volume]=31"), 11, "[Volume]=20");
+        return file;
+    };
+    // A single player is never refused: each gets its own fixed address first.
+    for (int i = 0; i < 2; ++i) {
+        writeBytes(work + "/own.conf", with("198.18.0.1" + std::to_string(i), false));
+        const RunResult own = q7ctl({"config", "put", "own.conf", "--player", "P" + std::to_string(i), "--wait", "0"});
+        ASSERT_EQ(own.status, 0) << own.output;
+    }
+    const std::string before = journal(0) + journal(1);
+
+    writeBytes(work + "/fixed.conf", with("198.18.0.50", true));
+    const std::string refusal = "q7ctl: FILE gives a fixed IP address (Automatic IP \"Off\"): the 2 players would all "
+                                "take the same address. Put it to one player, or give --keep-address\n";
+    for (const auto& players : {std::vector<std::string>{"--all"}, {"--player", "P0", "--player", "127.0.0.3"}}) {
+        std::vector<std::string> arguments{"config", "put", "fixed.conf", "--wait", "0"};
+        arguments.insert(arguments.end(), players.begin(), players.end());
+        const RunResult refused = q7ctl(arguments);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.output, refusal);
+    }
+    const RunResult sent = q7ctl({"send", "restore-config", "fixed.conf", "--all"});
+    EXPECT_EQ(sent.status, 2);
+    EXPECT_TRUE(sent.output.ends_with("Put it to one player, or use config put --keep-address\n")) << sent.output;
+    EXPECT_EQ(journal(0) + journal(1), before);
+
+    const RunResult kept = q7ctl({"config", "put", "fixed.conf", "--all", "--keep-address", "--wait", "0"});
+    ASSERT_EQ(kept.status, 0) << kept.output;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(readBytes(folder(i) + "/config.conf"), with("198.18.0.1" + std::to_string(i), true)) << i;
+        const std::vector<std::string> seen = requests(journal(i));
+        ASSERT_GE(seen.size(), 4u);
+        EXPECT_EQ(std::vector<std::string>(seen.end() - 4, seen.end()),
+                  (std::vector<std::string>{"write /saveconfig", "read /config.conf", "write /config.conf.put",
+                                            "write /restoreconfig"}));
+    }
 }
 
 TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)

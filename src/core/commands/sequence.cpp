@@ -99,7 +99,7 @@ std::optional<Sequence::Transfer> Sequence::transferFor(size_t player, const Ste
         local = m_files.commandFile;
         break;
     case Source::Chosen:
-        local = m_files.chosen;
+        local = m_files.chosenFor ? m_files.chosenFor(target) : m_files.chosen;
         break;
     case Source::Scratch:
         local = m_files.scratch;

@@ -32,6 +32,9 @@ struct Target {
 struct SequenceFiles {
     std::string commandFile = {};  // Source::CommandFile
     std::string chosen = {};       // Source::Chosen
+    // Source::Chosen made for each player, in place of `chosen` (a configuration keeping each
+    // player's own network address).
+    std::function<std::string(const Target&)> chosenFor = {};
     std::string scratch = {};      // Source::Scratch
     std::string message = {};      // Source::Message
     std::function<std::string(const Target&)> perPlayer = {};  // Source::PerPlayer

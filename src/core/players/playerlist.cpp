@@ -1,5 +1,7 @@
 #include "core/players/playerlist.h"
 
+#include "core/base/ipv4.h"
+
 #include <algorithm>
 
 namespace q7 {
@@ -25,6 +27,8 @@ DialogOutcome dialogOutcome(const std::string& name, const std::string& address,
     const auto characters = std::count_if(address.begin(), address.end(), [](char c) { return (c & 0xC0) != 0x80; });
     if (name == kNoAnswer || characters < 2)
         return DialogOutcome::Nothing;
+    if (!isIPv4Address(address))
+        return DialogOutcome::BadAddress;
     return modifying ? DialogOutcome::Update : DialogOutcome::Add;
 }
 

@@ -35,6 +35,7 @@ enum class DialogOutcome {
     Add,      // addPlayer with the answer
     Update,   // the entry being modified takes the answer
     Nothing,  // a name of one space, or an address shorter than two characters
+    BadAddress,  // any other address that is not an IPv4 address (core/base/ipv4.h): refused with a message
 };
 
 // What the dialog's OK answer does, for a dialog opened by Add or by Modify. Texts are UTF-8.

@@ -37,6 +37,21 @@ TransferOutcome failed(std::string reason) { return {TransferOutcome::Kind::Fail
 
 std::string pathIn(const std::string& dir, const std::string& name) { return dir.empty() ? name : dir + "/" + name; }
 
+// tftp-hpa documents no way to end its options ("--"), so a host, local or remote name that
+// begins with "-" is never passed: it could be taken as an option ("-V", "-c").
+std::string optionLikeArgument(const TftpCommand& c)
+{
+    const std::pair<const char*, const std::string*> checked[] = {
+        {"host", &c.address},
+        {"local name", c.direction == TransferDirection::Put ? &c.localName : &c.clientName},
+        {"remote name", &c.remoteName},
+    };
+    for (const auto& [what, text] : checked)
+        if (text->starts_with('-'))
+            return std::string("not sent: the ") + what + " \"" + *text + "\" would reach tftp as an option";
+    return {};
+}
+
 }  // namespace
 
 std::vector<int> rowsAt(const std::vector<PlayerEntry>& entries, const std::set<std::string>& addresses)
@@ -88,6 +103,7 @@ TftpCommand putCommand(int row, const std::string& address, const std::string& l
     c.program = "tftp";
     c.arguments = {"-m", "binary", address, port, "-c", "put", localPath, remoteName};
     c.description = "tftp -i " + address + " PUT \"" + localPath + "\" " + remoteName;
+    c.refusal = optionLikeArgument(c);
     return c;
 }
 
@@ -110,6 +126,7 @@ TftpCommand fetchCommand(int row, const std::string& address, const std::string&
     c.program = "tftp";
     c.arguments = {address, port, "-c", "get", remoteName, clientName};
     c.description = "tftp " + address + " GET " + remoteName + " " + c.localName;
+    c.refusal = optionLikeArgument(c);
     return c;
 }
 

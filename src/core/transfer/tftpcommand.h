@@ -28,6 +28,9 @@ struct TftpCommand {
     std::vector<std::string> arguments;
     // The command line of the Windows client this start stands for, shown to the operator.
     std::string description;
+    // Why the client must not be started (a host or file name tftp would read as an option);
+    // empty when it may. A refused command fails with this reason and starts nothing.
+    std::string refusal;
 };
 
 // Rows a call addresses: every served row in ascending order for a negative `row`, else that row

@@ -33,14 +33,25 @@ std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, 
 {
     std::vector<ProgramRun> runs;
     for (const TftpCommand& command : commands)
-        runs.push_back({command.program, command.arguments});
+        if (command.refusal.empty())
+            runs.push_back({command.program, command.arguments});
+    const auto now = std::chrono::steady_clock::now();
     const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
     std::vector<TransferEnd> outcomes;
+    size_t run = 0;
     for (size_t i = 0; i < commands.size(); ++i) {
-        TransferOutcome outcome = judge(ends[i], limit, stop.requested());
+        if (!commands[i].refusal.empty()) {  // never started
+            TransferOutcome outcome{TransferOutcome::Kind::Failed, commands[i].refusal};
+            if (commands[i].direction == TransferDirection::Get)
+                outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
+            outcomes.push_back({std::move(outcome), now});
+            continue;
+        }
+        const ProgramEnd& end = ends[run++];
+        TransferOutcome outcome = judge(end, limit, stop.requested());
         if (commands[i].direction == TransferDirection::Get)
             outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
-        outcomes.push_back({std::move(outcome), ends[i].ended});
+        outcomes.push_back({std::move(outcome), end.ended});
     }
     return outcomes;
 }

@@ -11,6 +11,7 @@
 #include "gui/transfer/commandrun.h"
 #include "gui/transfer/playertransfers.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -51,6 +52,10 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
     };
     addButton("LoadIntoPagesButton", QStringLiteral("Load into pages"), &ComparePlayers::loadColumnIntoPages);
     addButton("PutPagesButton", QStringLiteral("Put pages to selected"), &ComparePlayers::putPagesToSelected);
+    // A fixed address put to several players would give them all the same one.
+    m_keepAddress = new QCheckBox(QStringLiteral("Keep each player's own IP address"), this);
+    m_keepAddress->setObjectName(QStringLiteral("KeepAddressCheck"));
+    buttons->addWidget(m_keepAddress);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 }
@@ -149,13 +154,16 @@ void ComparePlayers::loadColumnIntoPages()
 void ComparePlayers::putPagesToSelected()
 {
     QList<int> rows;
-    for (const Column& column : selectedColumns())
+    QMap<int, QString> ownFiles;  // each player's configuration as fetched; empty when it did not answer
+    for (const Column& column : selectedColumns()) {
         rows << column.row;
+        ownFiles[column.row] = column.file;
+    }
     if (rows.isEmpty()) {
         m_dialogs.showMessage(QStringLiteral("Please select a player."));
         return;
     }
-    m_exchange.restoreTo(rows, commands::comparePutCommand());
+    m_exchange.restoreTo(rows, commands::comparePutCommand(), m_keepAddress->isChecked() ? &ownFiles : nullptr);
 }
 
 }  // namespace q7

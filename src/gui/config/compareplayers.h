@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
 class QTableWidget;
 
 namespace q7 {
@@ -46,6 +47,7 @@ private:
     Dialogs& m_dialogs;
     const CodePage& m_codePage;
     QTableWidget* m_table = nullptr;
+    QCheckBox* m_keepAddress = nullptr;
     QList<Column> m_columns;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/config/configexchange.h"
 
 #include "core/base/textfile.h"
+#include "core/config/addressfields.h"
 #include "core/transfer/tftpcommand.h"
 #include "gui/platform/localpath.h"
 #include "gui/config/compareplayers.h"
@@ -71,8 +72,16 @@ bool ConfigExchange::loadIntoPages(const QString& path)
     return true;
 }
 
-void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& command)
+void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& command,
+                               const QMap<int, QString>* ownFiles)
 {
+    if (rows.size() > 1 && !ownFiles && config::fixedAddress(m_page.fieldValues())) {
+        m_dialogs.showMessage(QStringLiteral("The pages give a fixed IP address (Automatic IP \"Off\"): %1 players "
+                                             "would all take the same address and be cut off.\n\nSelect one player, "
+                                             "or keep each player's own IP address. Nothing was sent.")
+                                  .arg(rows.size()));
+        return;
+    }
     // Every file is written before anything is sent; a player that is not served gets its file
     // written all the same, as Save Config File would.
     std::vector<commands::Target> targets;
@@ -80,6 +89,8 @@ void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& 
     for (const int row : rows) {
         const QString file = restoreFile(m_players.address(row));
         if (!m_page.saveConfigTo(file))
+            return;
+        if (ownFiles && !keepOwnNetwork(file, ownFiles->value(row), m_players.address(row)))
             return;
         for (commands::Target& target : m_players.targets(row)) {
             files[target.address] = localPath(file);
@@ -89,6 +100,26 @@ void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& 
     commands::SequenceFiles sent;
     sent.perPlayer = [files](const commands::Target& target) { return files.at(target.address); };
     m_players.run(command, std::move(targets), std::move(sent));
+}
+
+bool ConfigExchange::keepOwnNetwork(const QString& file, const QString& own, const QString& address)
+{
+    std::optional<std::string> kept;
+    try {
+        if (!own.isEmpty())
+            kept = config::withOwnNetwork(readTextFile(localPath(file)),
+                                          readTextFile(localPath(own), config::kMaxConfigFileBytes));
+        if (kept)
+            replaceTextFile(localPath(file), *kept);
+    } catch (const FileError& e) {
+        m_dialogs.showError(systemText(e.what()));
+        return false;
+    }
+    if (!kept)
+        m_dialogs.showMessage(QStringLiteral("The network settings of %1 are not known: its configuration was not "
+                                             "fetched or lacks them. Nothing was sent.")
+                                  .arg(address));
+    return kept.has_value();
 }
 
 void ConfigExchange::backupFromPlayer()

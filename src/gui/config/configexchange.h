@@ -6,6 +6,7 @@
 #include "core/commands/sequence.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,8 +45,12 @@ public:
     // when the file could not be read.
     bool loadIntoPages(const QString& path);
     // Writes the pages to "<address>_config.conf" for each row, puts it to each served one and,
-    // after one wait for all of them, has each adopt it (`command`: Restore's steps).
-    void restoreTo(const QList<int>& rows, const commands::Command& command);
+    // after one wait for all of them, has each adopt it (`command`: Restore's steps). Pages with a
+    // fixed IP address (Automatic IP "Off") are refused for several rows, unless `ownFiles` gives
+    // each row the configuration fetched from its player: then each file keeps that player's own
+    // network settings. Nothing is sent when a file cannot be made.
+    void restoreTo(const QList<int>& rows, const commands::Command& command,
+                   const QMap<int, QString>* ownFiles = nullptr);
     // The working-folder file of that name.
     QString localFile(const QString& name) const;
 
@@ -53,6 +58,9 @@ private:
     // Removes a stale file; false (the error shown) when it stays.
     bool removeStale(const QString& path);
     QString restoreFile(const QString& address) const;
+    // Gives the written `file` the network settings of `own` (the player's fetched configuration);
+    // false (the problem shown) when it cannot.
+    bool keepOwnNetwork(const QString& file, const QString& own, const QString& address);
 
     ConfigPage& m_page;
     PlayerTransfers& m_players;

@@ -1,5 +1,7 @@
 #include "gui/config/configpage.h"
 
+#include "core/config/addressfields.h"
+
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
@@ -402,6 +404,11 @@ void ConfigPage::saveToChosenFile()
 bool ConfigPage::saveConfigTo(const QString& path)
 {
     FieldValues values = fieldValues();
+    // A player told to use an address that is none would be cut off: nothing is written.
+    if (const std::string problem = addressProblem(values); !problem.empty()) {
+        m_dialogs.showMessage(QString::fromStdString(problem) + QStringLiteral("\n\nNothing was written or sent."));
+        return false;
+    }
     std::optional<QString> error;
     try {
         saveConfigFile(m_store, localPath(path), values, m_kept.codePage());

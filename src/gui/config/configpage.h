@@ -34,7 +34,8 @@ public:
     void openChosenFile();
 
     // Writes the pages to `path`, or reads `path` into them (no rules run); on failure the error is
-    // shown, the pages keep their state and the result is false.
+    // shown, the pages keep their state and the result is false. An address field that is no IPv4
+    // address (see config::addressProblem) is such a failure: nothing is written.
     bool saveConfigTo(const QString& path);
     bool loadConfigFrom(const QString& path);
 

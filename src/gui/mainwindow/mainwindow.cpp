@@ -1,5 +1,6 @@
 #include "gui/mainwindow/mainwindow.h"
 
+#include "core/base/ipv4.h"
 #include "core/settings/colortext.h"
 #include "core/settings/localechoice.h"
 #include "core/settings/scratch.h"
@@ -332,14 +333,26 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
     applyColor(s.backColor, &AppSettings::backColor, &MessagePage::setBackColor);
 
     std::set<std::string> listed;
+    QStringList refused;
     for (const StoredPlayer& player : s.players) {
         const QString address = QString::fromStdU16String(m_kept.codePage().decode(player.address));
         const std::string row = address.toStdString();
+        if (!isIPv4Address(row)) {  // kept in the file, in case it is mended there, but never sent to
+            m_unusablePlayers.push_back(player);
+            const QString name = QString::fromStdU16String(m_kept.codePage().decode(player.name));
+            refused << QString::fromStdString(ipv4Problem(row, "IP Address of " + name.toStdString()));
+            continue;
+        }
         if (!listed.insert(row).second)
             continue;  // a later slot of a listed address is skipped; its bytes must not replace the row's
         shown(m_kept, playerAddressKey(row), player.address);  // remembers the address's own bytes
         addPlayer(shown(m_kept, playerNameKey(row), player.name), address);
     }
+
+    if (!refused.isEmpty())
+        m_services.dialogs.showMessage(QStringLiteral("These players of the settings file are not listed:\n") +
+                                       refused.join(QLatin1Char('\n')) +
+                                       QStringLiteral("\n\nThey stay in the settings file as they are."));
 
     // A list root that no longer exists is kept in the file, in case its disk comes back.
     const QString root = shown(m_kept, "LIST_EDIT/ROOT", s.root);
@@ -381,6 +394,7 @@ bool MainWindow::saveAtClose()
     for (const auto& [field, raw] : m_unusedStored)
         if (s.*field == m_startupState.*field)
             s.*field = raw;
+    s.players.insert(s.players.end(), m_unusablePlayers.begin(), m_unusablePlayers.end());
     try {
         saveAppSettings(localPath(m_startDir), s);
     } catch (const IniError& e) {

@@ -102,6 +102,8 @@ private:
     // unless the operator has changed that value meanwhile.
     std::vector<std::pair<std::string AppSettings::*, std::string>> m_unusedStored;
     AppSettings m_startupState;
+    // Stored players whose address is no IPv4 address: not listed, written back as they were read.
+    std::vector<StoredPlayer> m_unusablePlayers;
 
     QComboBox* m_localIPBox = nullptr;
     PlayerListView* m_playerList = nullptr;

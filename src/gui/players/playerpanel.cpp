@@ -1,5 +1,7 @@
 #include "gui/players/playerpanel.h"
 
+#include "core/base/ipv4.h"
+
 #include "core/players/history.h"
 #include "gui/players/historypanel.h"
 
@@ -149,6 +151,11 @@ void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
         addPlayer(name, address);
         break;
     case DialogOutcome::Nothing:
+        break;
+    case DialogOutcome::BadAddress:
+        m_dialogs.showMessage(QString::fromStdString(ipv4Problem(address.toStdString(), "IP Address")) +
+                              (m_dialogModifies ? QStringLiteral("\n\nThe player was not changed.")
+                                                : QStringLiteral("\n\nNo player was added.")));
         break;
     }
 }

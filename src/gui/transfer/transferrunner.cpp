@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QProgressBar>
+#include <QTimer>
 #include <set>
 
 namespace q7 {
@@ -142,17 +143,28 @@ std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_p
         const ClientId id = ++m_lastClient;
         ids.push_back(id);
         // Clients may end after the runner is gone: then only the call still hears of it.
-        const ProcessHandle process = m_processes.start(
-            fromUtf8(command.program), arguments, m_workingDir,
-            [self = QPointer<TransferRunner>(this), call, command, dir, id, i, ended](const ProcessExit& exit) {
-                TransferOutcome outcome = judgeClientEnd(clientEnd(exit.how), exit.code, exit.output.toStdString());
-                if (command.direction == TransferDirection::Get)
-                    outcome = finishFetch(dir, command.clientName, command.localName, outcome);
-                if (self)
-                    self->m_clients.erase(id);
-                call->report(command, outcome);
-                if (ended)
-                    ended(i, outcome);
+        const auto finish = [self = QPointer<TransferRunner>(this), call, command, dir, id, i,
+                             ended](TransferOutcome outcome) {
+            if (command.direction == TransferDirection::Get)
+                outcome = finishFetch(dir, command.clientName, command.localName, outcome);
+            if (self)
+                self->m_clients.erase(id);
+            call->report(command, outcome);
+            if (ended)
+                ended(i, outcome);
+        };
+        if (!command.refusal.empty()) {
+            // Never started; its end is reported from the event loop, as a client's is.
+            m_clients[id] = Client{call, command, 0};
+            QTimer::singleShot(0, this, [this, id, finish, reason = command.refusal] {
+                if (m_clients.count(id))  // not stopped meanwhile
+                    finish(TransferOutcome{TransferOutcome::Kind::Failed, reason});
+            });
+            continue;
+        }
+        const ProcessHandle process =
+            m_processes.start(fromUtf8(command.program), arguments, m_workingDir, [finish](const ProcessExit& exit) {
+                finish(judgeClientEnd(clientEnd(exit.how), exit.code, exit.output.toStdString()));
             });
         m_clients[id] = Client{call, command, process};
     }
@@ -171,7 +183,8 @@ void TransferRunner::stop(ClientId id)
         return;
     const Client client = std::move(found->second);
     m_clients.erase(found);
-    m_processes.stop(client.process);
+    if (client.process)  // 0: a refused client, never started
+        m_processes.stop(client.process);
     TransferOutcome outcome{TransferOutcome::Kind::Failed, "stopped"};
     if (client.command.direction == TransferDirection::Get)  // the temporary goes now, not at shut-down
         outcome = finishFetch(m_workingDir.toStdString(), client.command.clientName, client.command.localName, outcome);

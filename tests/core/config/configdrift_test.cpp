@@ -1,4 +1,5 @@
 // The drift report's comparison of players' config files.
+#include "core/config/addressfields.h"
 #include "core/config/configdrift.h"
 
 #include <gtest/gtest.h>
@@ -41,4 +42,75 @@ TEST(ConfigDrift, compareRowsPutDifferingSettingsFirstAndIgnorePlayersWithoutAns
     for (const CompareRow& row : compareConfigs({file("[A]\n[x]=1\n"), std::nullopt}))
         EXPECT_FALSE(row.differs);
     EXPECT_TRUE(compareConfigs({std::nullopt, std::nullopt}).empty());
+}
+
+namespace {
+
+const char kFixed[] = "[NETWORK SETTING]\r\n[NetWork Type]=Wired\r\n[Automatic IP]=Off\r\n[IP Address]=10.0.0.5\r\n"
+                      "[IP Mask]=255.255.255.0\r\n[IP Gateway]=10.0.0.1\r\n[IP Primary DNS]=\r\n"
+                      "[IP Secondary DNS]=0.0.0.0\r\n[PC1 Address]=0.0.0.0\r\n[MISC1]\r\n[IP Address]=stays\r\n";
+
+}  // namespace
+
+TEST(AddressFields, pagesAndFilesCheckedByTheAddressRule)
+{
+    const auto withField = [](std::initializer_list<std::pair<const char*, const char*>> fields) {
+        q7::config::FieldValues values = q7::config::defaultFieldValues();
+        for (const auto& [name, text] : fields)
+            values[name].text = text;
+        return values;
+    };
+    const struct {
+        q7::config::FieldValues values;
+        std::string problem;  // the start of the message; empty: accepted
+    } cases[] = {
+        {withField({}), ""},
+        {withField({{"IPAddress", "999.1.1.1"}}), "IP Address: \"999.1.1.1\" is not"},
+        {withField({{"IPMask", "255.255.255"}}), "IP Mask: "},
+        {withField({{"IPGateway", "-V"}}), "IP Gateway: "},
+        {withField({{"IPSecondaryDNS", " 1.2.3.4"}}), "IP Secondary DNS: "},
+        {withField({{"PC2Address", "01.2.3.4"}}), "PC2 Address: "},
+        // Empty fields: allowed, except the address and mask of a fixed address.
+        {withField({{"IPAddress", ""}, {"IPMask", ""}, {"IPGateway", ""}, {"IPPrimaryDNS", ""}}), ""},
+        {withField({{"AutomaticIP", "Off"}, {"IPGateway", ""}, {"IPPrimaryDNS", ""}}), ""},
+        {withField({{"AutomaticIP", "Off"}, {"IPAddress", ""}}), "IP Address: \"\" is not"},
+        {withField({{"AutomaticIP", "Off"}, {"IPMask", ""}}), "IP Mask: \"\" is not"},
+        {withField({{"NTPServerIP", "999.1.1.1"}}), ""},  // never written to the file
+    };
+    for (const auto& c : cases) {
+        const std::string problem = q7::config::addressProblem(c.values);
+        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << problem;
+        EXPECT_EQ(problem.empty(), c.problem.empty()) << problem;
+    }
+    EXPECT_TRUE(q7::config::fixedAddress(withField({{"AutomaticIP", "Off"}})));
+    EXPECT_FALSE(q7::config::fixedAddress(withField({{"AutomaticIP", "Enhance"}})));
+
+    // A file: the same rule on its key lines (a key in another section is not an address field).
+    const auto entries = q7::config::configEntries(kFixed);
+    EXPECT_EQ(q7::config::addressProblem(entries), "");
+    EXPECT_TRUE(q7::config::fixedAddress(entries));
+    std::string bad = kFixed;
+    bad.replace(bad.find("10.0.0.5"), 8, "10.0.0.300");
+    EXPECT_EQ(q7::config::addressProblem(q7::config::configEntries(bad)).substr(0, 24), "IP Address: \"10.0.0.300\"");
+    EXPECT_FALSE(q7::config::fixedAddress(q7::config::configEntries("[NETWORK SETTING]\n[Automatic IP]=On\n")));
+}
+
+TEST(AddressFields, ownNetworkSettingsReplaceOnlyThoseLines)
+{
+    const std::string own = "[NETWORK SETTING]\n[Automatic IP]=On\n[IP Address]=198.18.0.7\n[ip mask]=255.0.0.0\n"
+                            "[IP Gateway]=\n[IP Primary DNS]=198.18.0.1\n[IP Secondary DNS]=0.0.0.0\n"
+                            "[PC1 Address]=198.18.0.99\n";
+    const auto made = q7::config::withOwnNetwork(kFixed, own);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(*made, "[NETWORK SETTING]\r\n[NetWork Type]=Wired\r\n[Automatic IP]=On\r\n[IP Address]=198.18.0.7\r\n"
+                     "[IP Mask]=255.0.0.0\r\n[IP Gateway]=\r\n[IP Primary DNS]=198.18.0.1\r\n"
+                     "[IP Secondary DNS]=0.0.0.0\r\n[PC1 Address]=0.0.0.0\r\n[MISC1]\r\n[IP Address]=stays\r\n");
+    // A player's file without one of them, or a file without a line to take it: nothing is made.
+    std::string lacking = own;
+    lacking.erase(lacking.find("[IP Gateway]"), 13);
+    EXPECT_FALSE(q7::config::withOwnNetwork(kFixed, lacking));
+    std::string noLine = kFixed;
+    noLine.erase(noLine.find("[IP Primary DNS]"), 18);
+    EXPECT_FALSE(q7::config::withOwnNetwork(noLine, own));
+    EXPECT_FALSE(q7::config::withOwnNetwork("", own));
 }

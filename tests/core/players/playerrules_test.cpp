@@ -1,6 +1,7 @@
 // The player list rules, the dialog's answer rules, the search's naming and online rules, and the
 // search workers driven through fake network seams.
 
+#include "core/base/ipv4.h"
 #include "core/players/networksearch.h"
 #include "core/players/playerlist.h"
 #include "support/fakenetwork.h"
@@ -45,6 +46,30 @@ TEST(PlayerListRules, duplicatesAndLimits)
     EXPECT_FALSE((PlayerEntry{"a", "198.18.0.1", false, true}.served()));
 }
 
+// The one address rule of every entry point: four decimal numbers 0 to 255, no leading zero, nothing around.
+TEST(AddressRule, dottedQuadOnly)
+{
+    const struct {
+        const char* text;
+        bool address;
+    } cases[] = {
+        {"0.0.0.0", true}, {"10.0.0.1", true}, {"255.255.255.255", true}, {"198.18.0.9", true},
+        {"10.0.0.300", false}, {"999.1.1.1", false}, {"256.0.0.1", false}, {"1.2.3", false},
+        {"1.2.3.4.5", false}, {"1..2.3", false}, {"1.2.3.", false}, {".1.2.3", false},
+        {"01.2.3.4", false},  // a leading zero reads as octal to tftp and the C library
+        {"1.2.3.00", false}, {"0x1.2.3.4", false}, {"1234.1.1.1", false}, {"-V", false}, {"-c", false},
+        {" 1.2.3.4", false}, {"1.2.3.4 ", false}, {"1.2.3.4\n", false}, {"", false}, {"localhost", false},
+        {"+1.2.3.4", false}, {"1.2.3.4/24", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isIPv4Address(c.text), c.address) << '"' << c.text << '"';
+        EXPECT_EQ(ipv4Problem(c.text, "IP Mask").empty(), c.address) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(ipv4Problem("10.0.0.300", "IP Mask"),
+              "IP Mask: \"10.0.0.300\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)");
+    EXPECT_FALSE(isIPv4Address(std::string_view("1.2.3.4\0", 8)));
+}
+
 TEST(PlayerListRules, dialogAnswers)
 {
     struct Case {
@@ -56,7 +81,10 @@ TEST(PlayerListRules, dialogAnswers)
     const Case cases[] = {
         {"Hall", "198.18.0.9", false, DialogOutcome::Add},     // OK after Add
         {"Hall", "198.18.0.9", true, DialogOutcome::Update},   // OK after Modify
-        {"", "12", false, DialogOutcome::Add},                 // empty name, two characters
+        {"", "198.18.0.9", false, DialogOutcome::Add},         // empty name
+        {"Hall", "12", false, DialogOutcome::BadAddress},      // two characters, no address
+        {"Hall", "10.0.0.300", false, DialogOutcome::BadAddress},
+        {"Hall", "10.0.0.300", true, DialogOutcome::BadAddress},
         {"Hall", "1", false, DialogOutcome::Nothing},          // address too short
         {"Hall", "1", true, DialogOutcome::Nothing},
         {"Hall", "", true, DialogOutcome::Nothing},

@@ -2,6 +2,8 @@
 // outcome judging and the fetch that reaches its name only on success.
 #include "support/tempdir.h"
 #include "core/transfer/tftpcommand.h"
+#include "core/transfer/transferbatch.h"
+#include "core/platform/programrun.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -53,6 +55,32 @@ TEST(TftpCommandTest, argumentVectorsAndWindowsCommandLines)
     // The backup of a player's configuration fetches with an empty suffix.
     EXPECT_EQ(fetchedFileName(0, ""), "Q7_0_");
     EXPECT_EQ(fetchedFileName(12, "q7files.txt"), "Q7_12_q7files.txt");
+}
+
+TEST(TftpCommandTest, optionLikeArgumentsAreRefusedNotStarted)
+{
+    EXPECT_EQ(putCommand(0, "127.0.0.2", "/tmp/a", "/reboot", "69").refusal, "");
+    EXPECT_EQ(getCommand(0, "127.0.0.2", "/config.conf", "", "69", "tftp-Q7_0_-abc").refusal, "");
+    const std::pair<TftpCommand, const char*> refused[] = {
+        {putCommand(0, "-V", "/tmp/a", "/reboot", "69"), "host \"-V\""},
+        {putCommand(0, "127.0.0.2", "-c", "/reboot", "69"), "local name \"-c\""},
+        {putCommand(0, "127.0.0.2", "/tmp/a", "-v", "69"), "remote name \"-v\""},
+        {getCommand(0, "-c", "/config.conf", "", "69", "tftp-x"), "host \"-c\""},
+        {getCommand(0, "127.0.0.2", "-m", "", "69", "tftp-x"), "remote name \"-m\""},
+        {fetchCommand(0, "127.0.0.2", "/q", "a", "69", "-R"), "local name \"-R\""},
+    };
+    for (const auto& [command, what] : refused)
+        EXPECT_EQ(command.refusal, std::string("not sent: the ") + what + " would reach tftp as an option");
+
+    // The batch runner starts no client for it and reports the refusal; a fetch leaves nothing behind.
+    TempDir dir;
+    std::string error;
+    const std::string clientName = createFetchFile(dir.path(), "Q7_0_", &error);
+    StopEvent stop;
+    const auto ends = runTransfers({getCommand(0, "-V", "/config.conf", "", "69", clientName)}, dir.path(), stop);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].outcome.text(), "failed (not sent: the host \"-V\" would reach tftp as an option)");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST(TftpCommandTest, portFromEnvironment)

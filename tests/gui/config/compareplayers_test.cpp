@@ -3,6 +3,8 @@
 #include "support/playerrig.h"
 #include "gui/config/compareplayers.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -77,6 +79,47 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
     EXPECT_EQ(readBytes(rig.folder(2) + "/config.conf"), saved);
     EXPECT_NE(rig.journal(2).find("adopted config.conf.put"), std::string::npos);
     EXPECT_EQ(rig.journal(1).find("config.conf.put"), std::string::npos);
+
+    // An address field that is none: nothing is written, nothing is sent.
+    auto& messages = rig.platform.dialogs.messages;
+    rig.find<QLineEdit>("IPGateway")->setText(QStringLiteral("999.1.1.1"));
+    EXPECT_FALSE(page->saveConfigTo(QString::fromStdString(rig.dir.file("refused.conf"))));
+    EXPECT_FALSE(fileExists(rig.dir.file("refused.conf")));
+    table->selectColumn(0);
+    rig.click("PutPagesButton");
+    ASSERT_EQ(messages.size(), 2u);
+    for (const QString& message : messages)
+        EXPECT_TRUE(message.startsWith(QStringLiteral("IP Gateway: \"999.1.1.1\" is not an IPv4 address"))) << message.toStdString();
+    rig.find<QLineEdit>("IPGateway")->setText(QStringLiteral("0.0.0.0"));
+
+    // A fixed address to two players: refused; with each player's own address kept, both get the pages
+    // with their own network settings.
+    rig.find<QComboBox>("AutomaticIP")->setCurrentText(QStringLiteral("Off"));
+    rig.find<QLineEdit>("IPAddress")->setText(QStringLiteral("198.18.0.50"));
+    table->clearSelection();
+    for (const int column : {0, 1})
+        table->selectionModel()->select(table->model()->index(0, column),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Columns);
+    rig.click("PutPagesButton");
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_TRUE(messages.back().startsWith(QStringLiteral("The pages give a fixed IP address (Automatic IP \"Off\"): 2 players")))
+        << messages.back().toStdString();
+    EXPECT_EQ(rig.journal(0).find("config.conf.put"), std::string::npos);
+    EXPECT_EQ(rig.journal(1).find("config.conf.put"), std::string::npos);
+
+    auto* keep = view->findChild<QCheckBox*>(QStringLiteral("KeepAddressCheck"));
+    ASSERT_NE(keep, nullptr);
+    EXPECT_EQ(keep->text(), QStringLiteral("Keep each player's own IP address"));
+    keep->setChecked(true);
+    holdAt(rig, {{70, "Compare /config.conf.put: 2 of 2 players done"}});
+    rig.click("PutPagesButton");
+    ASSERT_TRUE(rig.logged("Compare /restoreconfig: 2 of 2 players done")) << rig.log().join('\n').toStdString();
+    EXPECT_EQ(messages.size(), 3u);
+    for (int i = 0; i < 2; ++i) {
+        const std::string adopted = readBytes(rig.folder(i) + "/config.conf");
+        EXPECT_NE(adopted.find("[Automatic IP]=On\r\n[IP Address]=0.0.0.0\r\n"), std::string::npos) << adopted;
+        EXPECT_NE(adopted.find("[Volume]=9\r\n"), std::string::npos) << adopted;
+    }
 }
 
 }  // namespace

@@ -177,10 +177,16 @@ TEST_F(MainConfigTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
     writeBytes(dir.file(kSettingsReadName),
                "\r\n[FONT]\r\nBACK=$FF000005\r\nFORE=purple\r\nSIZE=big\r\nNAME=DejaVu Sans\r\n"
                "\r\n[LIST_EDIT]\r\nUPURL=u\r\nDOWNURL=d\r\nROOT=/no/such/folder\r\n"
-               "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+               "\r\n[Q7_Dev]\r\nIP_2=10.0.0.300\r\nNAME_2=Big\r\nIP_1=-V\r\nNAME_1=Opt\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
     platform.system.scratch = QStringLiteral("/proc/q7-cannot-be-created");
     auto window = start();
+    // Stored addresses that are none (one tftp would take as an option) are not listed, said once.
     EXPECT_EQ(rows(window.get(), 1), QStringList{"Zero"});
+    const QString rule = QStringLiteral("\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)");
+    EXPECT_EQ(platform.dialogs.messages,
+              std::vector<QString>{"These players of the settings file are not listed:\nIP Address of Opt: \"-V" + rule +
+                                   "\nIP Address of Big: \"10.0.0.300" + rule +
+                                   "\n\nThey stay in the settings file as they are."});
     EXPECT_EQ(child<QFrame>(window.get(), "ForeColor")->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(child<QLineEdit>(window.get(), "DownEdit")->text(), QStringLiteral("d"));
 
@@ -188,7 +194,7 @@ TEST_F(MainConfigTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
     EXPECT_EQ(readBytes(settingsFile()),
               "\r\n[FONT]\r\nBACK=$FF000005\r\nFORE=purple\r\nSIZE=big\r\nNAME=DejaVu Sans\r\n"
               "\r\n[LIST_EDIT]\r\nUPURL=u\r\nDOWNURL=d\r\nROOT=/no/such/folder\r\n"
-              "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+              "\r\n[Q7_Dev]\r\nIP_2=10.0.0.300\r\nNAME_2=Big\r\nIP_1=-V\r\nNAME_1=Opt\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
 }
 
 TEST_F(MainConfigTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)

@@ -173,9 +173,9 @@ TEST_F(PlayerPanelTest, answersThatAddNothing)
     menu("ADD1");
     field("Q7_Name")->clear();
     field("IP_Addr")->clear();
-    QTest::keyClicks(field("IP_Addr"), QStringLiteral("12"));
+    QTest::keyClicks(field("IP_Addr"), QStringLiteral("198.18.0.12"));
     QTest::keyClick(field("IP_Addr"), Qt::Key_Return);
-    EXPECT_EQ(rows(), QStringList{"12||12|unchecked|Offline"});
+    EXPECT_EQ(rows(), QStringList{"198.18.0.12||198.18.0.12|unchecked|Offline"});
 }
 
 // OK reports the fields' texts with `answered`, and the panel applies them before the click returns:
@@ -199,6 +199,9 @@ TEST_F(PlayerPanelTest, dialogAnswerIsAppliedTheMomentOkIsPressed)
         {"modify, address too short", "Modify1", "Short", "1", "OKBtn", {first}},
         {"add, a name of one space", "ADD1", " ", "198.18.0.2", "OKBtn", {first}},
         {"add, address listed", "ADD1", "Again", "198.18.0.1", "OKBtn", {first}},
+        {"add, no IPv4 address", "ADD1", "Big", "10.0.0.300", "OKBtn", {first}},
+        {"add, two characters", "ADD1", "Two", "12", "OKBtn", {first}},
+        {"modify, no IPv4 address", "Modify1", "B", "01.2.3.4", "OKBtn", {first}},
         {"cancel", "Modify1", "B", "198.18.0.3", "CancelBtn", {first}},
     };
     for (const Case& c : cases) {
@@ -232,7 +235,12 @@ TEST_F(PlayerPanelTest, dialogAnswerIsAppliedTheMomentOkIsPressed)
     click("OKBtn");
     EXPECT_EQ(rows(), (QStringList{first.section(QLatin1Char('|'), 0, 0) + QStringLiteral("|A2|198.18.0.1|unchecked|Offline"),
                                    QStringLiteral("198.18.0.2|B|198.18.0.2|unchecked|Offline")}));
-    EXPECT_TRUE(platform.dialogs.messages.empty());
+    // Only the addresses that are no IPv4 address were refused with a message naming the field.
+    const QString rule = QStringLiteral("\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)\n\n");
+    EXPECT_EQ(platform.dialogs.messages,
+              (std::vector<QString>{"IP Address: \"10.0.0.300" + rule + "No player was added.",
+                                    "IP Address: \"12" + rule + "No player was added.",
+                                    "IP Address: \"01.2.3.4" + rule + "The player was not changed."}));
 }
 
 TEST_F(PlayerPanelTest, modifyAndDeleteNeedASelection)

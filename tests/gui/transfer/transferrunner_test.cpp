@@ -5,6 +5,7 @@
 #include "gui/transfer/playerlisttransfers.h"
 #include "gui/players/playerlistview.h"
 #include "support/fakes.h"
+#include "support/qtwait.h"
 #include "support/tempdir.h"
 
 #include <QListWidget>
@@ -163,6 +164,15 @@ TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
     ASSERT_GE(log().size(), 2);
     EXPECT_TRUE(log()[log().size() - 2].startsWith("get /Q7files 127.0.0.2 row 0: failed (cannot create a file in"));
     EXPECT_EQ(log().last(), QStringLiteral("get /Q7files: 0 of 1 player done"));
+
+    // A remote name tftp would read as an option starts no client either; its end comes from the event loop.
+    platform.processes.starts.clear();
+    window->transfers()->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("-V"), 0);
+    EXPECT_TRUE(platform.processes.starts.empty());
+    ASSERT_TRUE(waitUntil([&] { return log().last() == QStringLiteral("put -V: 0 of 1 player done"); }))
+        << log().join('\n').toStdString();
+    EXPECT_EQ(log()[log().size() - 2],
+              QStringLiteral("put -V 127.0.0.2 row 0: failed (not sent: the remote name \"-V\" would reach tftp as an option)"));
 }
 
 }  // namespace

@@ -55,6 +55,30 @@ Dialogs::StillRunningAnswer FakeDialogs::askStillRunning(const QString& text)
     return answer;
 }
 
+bool FakeDialogs::askYesNo(const QString& text)
+{
+    yesNoQuestions.push_back(text);
+    if (yesNoAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+Dialogs::SettingsInUseAnswer FakeDialogs::askSettingsInUse(const QString& text)
+{
+    settingsInUseQuestions.push_back(text);
+    if (settingsInUseAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return SettingsInUseAnswer::Quit;
+    }
+    const SettingsInUseAnswer answer = settingsInUseAnswers.front();
+    settingsInUseAnswers.pop_front();
+    return answer;
+}
+
 QStringList transferLogLines(const QWidget& window)
 {
     QStringList lines;

@@ -56,6 +56,13 @@ public:
     std::vector<FileRequest> fileRequests;
     std::vector<QString> stillRunningQuestions;
 
+    // Answers for yes/no questions (none queued: the test fails, the answer is "No"), and for the
+    // question a window asks when its folder's settings are held by another (none queued: fails, "Quit").
+    std::deque<bool> yesNoAnswers;
+    std::vector<QString> yesNoQuestions;
+    std::deque<SettingsInUseAnswer> settingsInUseAnswers;
+    std::vector<QString> settingsInUseQuestions;
+
     void showMessage(const QString& text) override { messages.push_back(text); }
     void showError(const QString& text) override { errors.push_back(text); }
     std::optional<QString> openFileName(const QString& filter, int filterIndex, const QString& fileName) override;
@@ -64,6 +71,8 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     StillRunningAnswer askStillRunning(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    SettingsInUseAnswer askSettingsInUse(const QString& text) override;
 };
 
 class FakeSystem final : public SystemInfo {

@@ -12,13 +12,17 @@ namespace q7 {
 
 SettingsLock::~SettingsLock() { release(); }
 
-SettingsLock::SettingsLock(SettingsLock&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+SettingsLock::SettingsLock(SettingsLock&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_heldElsewhere(std::exchange(other.m_heldElsewhere, false))
+{
+}
 
 SettingsLock& SettingsLock::operator=(SettingsLock&& other) noexcept
 {
     if (this != &other) {
         release();
         m_fd = std::exchange(other.m_fd, -1);
+        m_heldElsewhere = std::exchange(other.m_heldElsewhere, false);
     }
     return *this;
 }
@@ -53,7 +57,8 @@ SettingsLock SettingsLock::acquire(const std::string& dir, std::chrono::millisec
             if (why)
                 *why = "the settings file is in use by a running Q7 Configuration Tool window (lock \"" + path +
                        "\" is held)";
-            break;
+            ::close(fd);
+            return SettingsLock(-1, true);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

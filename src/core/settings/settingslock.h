@@ -25,11 +25,14 @@ public:
     // when it stays taken (`why` says so) or the lock file cannot be made (`why` gives the reason).
     static SettingsLock acquire(const std::string& dir, std::chrono::milliseconds patience, std::string* why = nullptr);
     bool held() const { return m_fd >= 0; }
+    // Unheld because another process held the lock all the while (not because of a failure).
+    bool heldElsewhere() const { return m_heldElsewhere; }
     void release();
 
 private:
-    explicit SettingsLock(int fd) : m_fd(fd) {}
+    explicit SettingsLock(int fd, bool heldElsewhere = false) : m_fd(fd), m_heldElsewhere(heldElsewhere) {}
     int m_fd = -1;
+    bool m_heldElsewhere = false;
 };
 
 }  // namespace q7

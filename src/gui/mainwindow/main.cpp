@@ -31,6 +31,11 @@ int main(int argc, char** argv)
     q7::QtViewer viewer;
     q7::MainWindow window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0,
                                           QString::fromStdString(q7::PlayerHistory::defaultPath())});
+    // Another window of this folder was brought forward, or the operator chose to quit.
+    if (window.endsAtStart())
+        return 0;
+    // Dialogs carry the caption too, read-only included.
+    QApplication::setApplicationDisplayName(window.windowTitle());
     dialogs.setParent(&window);
     QObject::connect(&window, &q7::MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     // Only now, with start-up finished: a signal that came earlier kept its default action and

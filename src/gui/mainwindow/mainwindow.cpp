@@ -10,6 +10,7 @@
 #include "gui/config/configpage.h"
 #include "gui/lists/examplepage.h"
 #include "gui/lists/filelistpage.h"
+#include "gui/mainwindow/forwardchannel.h"
 #include "gui/messages/messagepage.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
@@ -269,9 +270,8 @@ void MainWindow::loadAtStart()
     // changes of the working directory cannot move it.
     m_startDir = m_services.startDir.isEmpty() ? QDir::currentPath() : m_services.startDir;
     m_transfers->setWorkingDir(m_startDir);
-    // q7ctl holds the lock only for the moment it writes the file. Should another window of the
-    // same folder keep it, this one runs without it, as before.
-    m_settingsLock = SettingsLock::acquire(localPath(m_startDir), std::chrono::seconds(1));
+    if (!takeSettingsLock())
+        return;
 
     // 5: local addresses for the network search; the last one is selected.
     const QStringList localAddresses = m_services.system.localIPv4Addresses();
@@ -307,6 +307,48 @@ void MainWindow::loadAtStart()
     m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
 
     m_startupState = settingsFromWindow();
+}
+
+bool MainWindow::takeSettingsLock()
+{
+    // q7ctl holds the lock only for the moment it writes the file. A lock file that cannot be made
+    // (a folder without write access) leaves the window running without it, as before.
+    m_settingsLock = SettingsLock::acquire(localPath(m_startDir), std::chrono::seconds(1));
+    if (m_settingsLock.held()) {
+        m_forwardChannel = new ForwardChannel(this);
+        // Without the channel a later window cannot bring this one forward; everything else works.
+        if (m_forwardChannel->listen(m_startDir))
+            connect(m_forwardChannel, &ForwardChannel::forwardRequested, this, [this] {
+                showFromTray();
+                emit broughtForward();
+            });
+        return true;
+    }
+    if (!m_settingsLock.heldElsewhere())
+        return true;
+
+    // Another window runs on these settings and rebuilds the file when it closes: running as its
+    // equal would lose what either of them (or q7ctl meanwhile) changed.
+    const QString text =
+        QStringLiteral("Another Q7 Configuration Tool window is running in \"%1\" and keeps its settings.\n\n"
+                       "Bring that window forward, open this one read-only (it saves nothing), or quit?")
+            .arg(QDir::toNativeSeparators(m_startDir));
+    switch (m_services.dialogs.askSettingsInUse(text)) {
+    case Dialogs::SettingsInUseAnswer::ReadOnly:
+        m_readOnly = true;
+        setWindowTitle(QLatin1String(kCaption) + QStringLiteral(" (read-only)"));
+        m_trayIcon->setToolTip(windowTitle());
+        return true;
+    case Dialogs::SettingsInUseAnswer::BringForward:
+        if (QString why; !ForwardChannel::requestForward(m_startDir, &why))
+            m_services.dialogs.showError(QStringLiteral("The running window could not be brought forward: %1").arg(why));
+        break;
+    case Dialogs::SettingsInUseAnswer::Quit:
+        break;
+    }
+    m_readOnly = true;  // should it be shown or closed anyway, it still saves nothing
+    m_endsAtStart = true;
+    return false;
 }
 
 void MainWindow::applyStoredSettings(const AppSettings& s)
@@ -389,6 +431,11 @@ bool MainWindow::saveAtClose()
 {
     const bool echoWasActive = m_pingTimer->isActive();
     m_pingTimer->stop();
+    if (m_readOnly) {
+        // The running window owns the settings file and the fetch temporaries of the start folder.
+        m_players->shutDown();
+        return true;
+    }
 
     AppSettings s = settingsFromWindow();
     for (const auto& [field, raw] : m_unusedStored)

@@ -27,6 +27,7 @@ namespace q7 {
 
 class ConfigPage;
 class ExamplePage;
+class ForwardChannel;
 class FileListPage;
 class MessagePage;
 class PlayerListView;
@@ -65,6 +66,12 @@ public:
     // signal).
     void closeStoppingCommands();
 
+    // Another window held the start folder's settings: this one asked. Read-only, it shows so in its
+    // caption, saves nothing and removes no file of the start folder at shut-down. Told to bring the
+    // other forward or to quit, it ends at once (the program does not show it).
+    bool readOnly() const { return m_readOnly; }
+    bool endsAtStart() const { return m_endsAtStart; }
+
     const QString& startDir() const { return m_startDir; }
     const QString& scratchDir() const { return m_scratchDir; }
     WaitPanel* waitPanel() const { return m_waitPanel; }
@@ -75,6 +82,8 @@ public:
 
 signals:
     void closed();
+    // A window started later in the same folder asked this one to come forward; it did.
+    void broughtForward();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +95,8 @@ private:
     void buildLayout();
     void buildTray();
     bool beginDrag(QMouseEvent* event);
+    // The start folder's settings lock; false when this window is not to run (it ends at once).
+    bool takeSettingsLock();
     void applyStoredSettings(const AppSettings& stored);
     AppSettings settingsFromWindow() const;
     // Before shut-down: false while commands are still busy and the window waits for them.
@@ -96,6 +107,9 @@ private:
     QString m_scratchDir;
     IniStore m_store;
     SettingsLock m_settingsLock;  // held while the window runs: it rebuilds the settings file at shut-down
+    ForwardChannel* m_forwardChannel = nullptr;  // listens while the lock is held
+    bool m_readOnly = false;
+    bool m_endsAtStart = false;
     ByteKeeper m_kept;  // settings file values in the system's 8-bit code page, as read
 
     // Settings that could not be used at start-up are written back unchanged at shut-down,

@@ -115,6 +115,17 @@ void TextMessageSheet::sendText()
     const QString message = scratch.filePath(QStringLiteral("message.txt"));
     const std::u16string text = m_text->text().toStdU16String();
     const int item = m_codePages->currentIndex();
+    // The conversion turns what the code page cannot hold into "?": the operator decides first.
+    if (item >= 0) {
+        const int substituted =
+            messages::substitutedCharacters(text, messages::codePageOfItem(item, m_context.systemCodePage));
+        if (substituted > 0 &&
+            !m_context.dialogs.askYesNo(
+                (substituted == 1 ? QStringLiteral("1 character cannot")
+                                  : QStringLiteral("%1 characters cannot").arg(substituted)) +
+                QStringLiteral(" be written in the chosen code page and will be sent as \"?\". Send anyway?")))
+            return;
+    }
     try {
         writeWorkingFile(localPath(scratch.filePath(QStringLiteral("message_Unicode.txt"))),
                          messages::messageFileBytes(text, m_context.systemCodePage));

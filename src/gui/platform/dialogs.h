@@ -32,6 +32,14 @@ public:
     // finished) and "Stop them". Dismissing the box waits: nothing is stopped unasked.
     enum class StillRunningAnswer { Wait, Stop };
     virtual StillRunningAnswer askStillRunning(const QString& text) = 0;
+
+    // A yes/no question; true for "Yes". Dismissing the box answers "No".
+    virtual bool askYesNo(const QString& text) = 0;
+
+    // Start-up in a folder whose settings another running window holds: `text` with the buttons
+    // "Bring it forward", "Open read-only" and "Quit". Dismissing the box quits.
+    enum class SettingsInUseAnswer { BringForward, ReadOnly, Quit };
+    virtual SettingsInUseAnswer askSettingsInUse(const QString& text) = 0;
 };
 
 // Turns "Config|*.conf|All|*.*" into Qt's name filters ("Config (*.conf)", "All (*.*)").

@@ -87,4 +87,27 @@ Dialogs::StillRunningAnswer QtDialogs::askStillRunning(const QString& text)
     return box.clickedButton() == stop ? StillRunningAnswer::Stop : StillRunningAnswer::Wait;
 }
 
+bool QtDialogs::askYesNo(const QString& text)
+{
+    return QMessageBox::question(m_parent, QApplication::applicationDisplayName(), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+Dialogs::SettingsInUseAnswer QtDialogs::askSettingsInUse(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    m_parent);
+    QPushButton* forward = box.addButton(QStringLiteral("Bring it forward"), QMessageBox::AcceptRole);
+    QPushButton* readOnly = box.addButton(QStringLiteral("Open read-only"), QMessageBox::ActionRole);
+    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+    box.setDefaultButton(forward);
+    box.setEscapeButton(quit);
+    box.exec();
+    if (box.clickedButton() == forward)
+        return SettingsInUseAnswer::BringForward;
+    if (box.clickedButton() == readOnly)
+        return SettingsInUseAnswer::ReadOnly;
+    return SettingsInUseAnswer::Quit;
+}
+
 }  // namespace q7

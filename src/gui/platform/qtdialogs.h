@@ -18,6 +18,8 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     StillRunningAnswer askStillRunning(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    SettingsInUseAnswer askSettingsInUse(const QString& text) override;
 
 private:
     std::optional<QString> runFileDialog(bool save, const QString& filter, int filterIndex, const QString& fileName);

@@ -4,6 +4,7 @@
 #include "gui/widgets/waitpanel.h"
 #include "gui/config/configpage.h"
 #include "support/fakes.h"
+#include "support/programs.h"
 #include "support/tempdir.h"
 #include "support/qtwait.h"
 
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -222,6 +224,71 @@ TEST_F(MainConfigTest, windowHoldsTheSettingsLockWhileItRuns)
     EXPECT_NE(why.find("in use by a running Q7 Configuration Tool window"), std::string::npos) << why;
     window.reset();
     EXPECT_TRUE(SettingsLock::acquire(dir.path(), std::chrono::milliseconds(0)).held());
+}
+
+// A second window in a folder whose settings a running window holds asks what to do. Read-only it
+// saves nothing and removes no file of the folder, so what the first saved and what was added
+// after it (q7ctl may take the file once the first has closed) stays; otherwise it ends at once.
+TEST_F(MainConfigTest, secondWindowInTheSameFolderAsksAndNeverOverwritesTheFirst)
+{
+    using Answer = Dialogs::SettingsInUseAnswer;
+    const struct {
+        Answer answer;
+        bool q7ctlMeanwhile;  // else the settings file is edited directly
+    } cases[] = {{Answer::ReadOnly, false}, {Answer::ReadOnly, true}, {Answer::BringForward, false}, {Answer::Quit, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.answer));
+        TempDir folder;
+        FakePlatform firstFakes{QString::fromStdString(folder.path())};
+        FakePlatform secondFakes{QString::fromStdString(folder.path())};
+        auto first = std::make_unique<MainWindow>(firstFakes.services());
+        first->addPlayer(QStringLiteral("First"), QStringLiteral("198.18.0.1"));
+        QSignalSpy forward(first.get(), &MainWindow::broughtForward);
+
+        secondFakes.dialogs.settingsInUseAnswers.push_back(c.answer);
+        MainWindow second(secondFakes.services());
+        ASSERT_EQ(secondFakes.dialogs.settingsInUseQuestions.size(), 1u);
+        EXPECT_EQ(secondFakes.dialogs.settingsInUseQuestions[0],
+                  QStringLiteral("Another Q7 Configuration Tool window is running in \"%1\" and keeps its settings.\n\n"
+                                 "Bring that window forward, open this one read-only (it saves nothing), or quit?")
+                      .arg(QString::fromStdString(folder.path())));
+        EXPECT_TRUE(second.readOnly());  // one that ends at once saves nothing either
+        EXPECT_EQ(second.endsAtStart(), c.answer != Answer::ReadOnly);
+        if (c.answer == Answer::BringForward)
+            Q7_WAIT_COMPARE(forward.count(), 1);
+        if (c.answer != Answer::ReadOnly) {
+            EXPECT_TRUE(second.close());
+            EXPECT_FALSE(fileExists(folder.file(kSettingsWriteName)));  // the first has not saved yet
+            EXPECT_TRUE(first->close());
+            EXPECT_NE(readBytes(folder.file(kSettingsWriteName)).find("NAME_0=First"), std::string::npos);
+            EXPECT_TRUE(secondFakes.dialogs.errors.empty());
+            continue;
+        }
+        EXPECT_EQ(second.windowTitle(), QStringLiteral("Q7 Configuration Tool v3.8.9 (read-only)"));
+        EXPECT_EQ(rows(&second, 1), QStringList());  // it works on what it read at start-up
+
+        EXPECT_TRUE(first->close());
+        first.reset();
+        if (c.q7ctlMeanwhile) {
+            // The read-only window does not keep the settings from the command-line tool.
+            const RunResult scan = runProgram({Q7CTL, "scan", "--address", "127.0.0.1", "--add"}, folder.path());
+            EXPECT_EQ(scan.status, 0) << scan.output;
+        } else {
+            writeBytes(folder.file(kSettingsWriteName), readBytes(folder.file(kSettingsWriteName)) +
+                                                            "IP_1=198.18.0.9\r\nNAME_1=Added\r\n");
+        }
+        const std::string saved = readBytes(folder.file(kSettingsWriteName));
+        EXPECT_NE(saved.find("NAME_0=First"), std::string::npos);
+        writeBytes(folder.file("tftp-Q7_0_q7files.txt-AbC123"), "a fetch of another window");
+
+        second.addPlayer(QStringLiteral("Second"), QStringLiteral("198.18.0.2"));
+        EXPECT_EQ(rows(&second, 1), QStringList{"Second"});
+        EXPECT_TRUE(second.close());
+        EXPECT_EQ(readBytes(folder.file(kSettingsWriteName)), saved);
+        EXPECT_TRUE(fileExists(folder.file("tftp-Q7_0_q7files.txt-AbC123")));
+        EXPECT_EQ(forward.count(), 0);
+        EXPECT_TRUE(secondFakes.dialogs.errors.empty());
+    }
 }
 
 TEST_F(MainConfigTest, widthToggleAlternatesBetween775And550)

@@ -84,26 +84,48 @@ TEST_F(MessagePageTest, textMessagesAreConvertedStoredAndSent)
     EXPECT_FALSE(fs::exists(scratch() + "/message.txt"));
 
     players({true, false});
+    // Characters the code page cannot hold are announced first; answered No, nothing is written or sent.
     const struct {
         int item;
         QString text;
-        std::string bytes;
+        std::string bytes;        // message.txt; empty with `send` false: not written
         std::string systemBytes;  // message_Unicode.txt, in the system's code page (1252 here)
+        QString question = {};    // empty: none asked
+        bool send = true;
     } cases[] = {{0, QStringLiteral("abc"), "abc\r\n", "abc\r\n"},
                  {0, QString(), "\r\n", "\r\n"},
                  {2, QStringLiteral("\u4E2D\u6587!"), "\xD6\xD0\xCE\xC4!\r\n", "?\x3F!\r\n"},
-                 {4, QStringLiteral("\uD55C \u4E2D\u00E9"), "\xC7\xD1 \xF1\xE9?\r\n", "? ?\xE9\r\n"},
+                 {4, QStringLiteral("\uD55C \u4E2D\u00E9"), "\xC7\xD1 \xF1\xE9?\r\n", "? ?\xE9\r\n",
+                  "1 character cannot be written in the chosen code page and will be sent as \"?\". Send anyway?"},
+                 {2, QStringLiteral("\uD55C\uAD6D\uC5B4"), "", "",
+                  "3 characters cannot be written in the chosen code page and will be sent as \"?\". Send anyway?", false},
+                 {2, QStringLiteral("\uD55C\uAD6D\uC5B4"), "???\r\n", "???\r\n",
+                  "3 characters cannot be written in the chosen code page and will be sent as \"?\". Send anyway?"},
                  {-1, QStringLiteral("abc"), "", "abc\r\n"}};
     for (const auto& c : cases) {
+        const size_t sent = puts().size();
+        fs::remove(scratch() + "/message.txt");
+        fs::remove(scratch() + "/message_Unicode.txt");
+        platform.dialogs.yesNoQuestions.clear();
+        if (!c.question.isEmpty())
+            platform.dialogs.yesNoAnswers.push_back(c.send);
         child<QComboBox>("CodePageBox")->setCurrentIndex(c.item);
         child<QLineEdit>("MessageTextEdit")->setText(c.text);
         click("SendTextButton");
+        EXPECT_EQ(platform.dialogs.yesNoQuestions,
+                  c.question.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.question}) << c.item;
+        if (!c.send) {
+            EXPECT_FALSE(fs::exists(scratch() + "/message.txt"));
+            EXPECT_FALSE(fs::exists(scratch() + "/message_Unicode.txt"));
+            EXPECT_EQ(puts().size(), sent);
+            continue;
+        }
         EXPECT_EQ(readBytes(scratch() + "/message.txt"), c.bytes) << c.item;
         EXPECT_EQ(readBytes(scratch() + "/message_Unicode.txt"), c.systemBytes) << c.item;
-        ASSERT_FALSE(puts().empty());
+        ASSERT_EQ(puts().size(), sent + 1);
         EXPECT_EQ(puts().back(), std::pair(QStringLiteral("/message.txt"), QString::fromStdString(scratch() + "/message.txt")));
     }
-    EXPECT_EQ(puts().size(), 5u);  // one served row each time
+    EXPECT_EQ(puts().size(), 6u);  // one served row each time it was sent
     EXPECT_TRUE(child<QPlainTextEdit>("MessageMemo")->toPlainText().isEmpty());  // the empty file of the last case
 
     // Put Message: the chosen file goes as it is and shows in the memo.
@@ -115,13 +137,13 @@ TEST_F(MessagePageTest, textMessagesAreConvertedStoredAndSent)
     EXPECT_EQ(child<QPlainTextEdit>("MessageMemo")->toPlainText(), QStringLiteral("Caf\u00E9\n"));
     platform.dialogs.fileAnswers.push_back(std::nullopt);
     click("PutTextButton");
-    EXPECT_EQ(puts().size(), 6u);
+    EXPECT_EQ(puts().size(), 7u);
 
     // A scratch folder that is gone: the file error is shown and nothing is sent.
     fs::remove_all(scratch());
     click("SendTextButton");
     EXPECT_EQ(platform.dialogs.errors.size(), 1u);
-    EXPECT_EQ(puts().size(), 6u);
+    EXPECT_EQ(puts().size(), 7u);
 }
 
 TEST_F(MessagePageTest, getMessageFetchesFromServedRowsAndOpensWhatArrived)

@@ -159,6 +159,14 @@ std::vector<std::string> splitLines(std::string_view bytes)
     return lines;
 }
 
+std::string asOneLine(std::string value)
+{
+    for (char& c : value)
+        if (c == '\r' || c == '\n' || c == '\x1a')
+            c = ' ';
+    return value;
+}
+
 void replaceTextFile(const std::string& path, std::string_view bytes, const ReplaceOptions& options)
 {
     struct stat old {};

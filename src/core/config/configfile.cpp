@@ -15,16 +15,6 @@ FieldValue& field(FieldValues& values, std::string_view name)
     return values.emplace(std::string(name), FieldValue{}).first->second;
 }
 
-// A value is one line of the file: a line break or Ctrl-Z (end of file to every reader) pasted into
-// a field would cut the file apart, so they are written as spaces.
-std::string oneLine(std::string value)
-{
-    for (char& c : value)
-        if (c == '\r' || c == '\n' || c == '\x1a')
-            c = ' ';
-    return value;
-}
-
 int itemIndex(std::string_view name, std::string_view text)
 {
     const auto items = fieldSpec(name).items;
@@ -190,7 +180,8 @@ void writeGroup(Group group, FieldValues& values, IniValues& file)
     const auto all = settings();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         if (it->group == group && it->kind != Kind::Version)
-            file.writeValue(sectionName(group), it->key, oneLine(valueToWrite(*it, values)));
+            // A line break or Ctrl-Z (end of file to every reader) pasted into a field is written as a space.
+            file.writeValue(sectionName(group), it->key, asOneLine(valueToWrite(*it, values)));
 }
 
 void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage& codePage)

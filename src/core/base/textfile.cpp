@@ -160,6 +160,14 @@ std::vector<std::string> splitLines(std::string_view bytes)
     return lines;
 }
 
+std::string asOneLine(std::string value)
+{
+    for (char& c : value)
+        if (c == '\r' || c == '\n' || c == '\x1a')
+            c = ' ';
+    return value;
+}
+
 namespace {
 
 // The process's umask, read without changing it (umask() itself would, for other threads too).

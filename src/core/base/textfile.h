@@ -29,6 +29,9 @@ std::string readTextFile(const std::string& path, std::size_t maxBytes = kMaxTex
 // dropped (the one before LF ends the line, a lone one is simply removed), a Ctrl-Z byte ends the
 // text. None of these bytes occurs inside a double-byte character of the supported code pages.
 std::vector<std::string> splitLines(std::string_view bytes);
+// A value that goes into one line of such a file: every CR, LF and Ctrl-Z in it becomes a space,
+// so that no value can cut the file apart or add lines to it.
+std::string asOneLine(std::string value);
 
 struct ReplaceOptions {
     bool refuseReadOnly = false;  // a file the user may not write keeps its content (FileError)

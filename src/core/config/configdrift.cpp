@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace q7::config {
 namespace {
@@ -24,23 +25,23 @@ std::vector<std::string> lines(std::string_view bytes)
 std::vector<ConfigEntry> configEntries(std::string_view bytes)
 {
     std::vector<ConfigEntry> entries;
+    // Upper-cased section and key of every entry, "\n" between them (neither holds a line end):
+    // a file of many keys is not compared key by key against all before it.
+    std::set<std::string> seen;
     std::string section;
     bool inSection = false;
     for (const std::string& line : lines(bytes)) {
         const size_t equals = line.find('=');
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']' && equals == std::string::npos) {
             section = line.substr(1, line.size() - 2);
-            inSection = true;
+            inSection = section.size() <= kMaxSectionName;
             continue;
         }
         if (!inSection || equals == std::string::npos || equals == 0)
             continue;
-        const std::string key = line.substr(0, equals);
-        const bool seen = std::any_of(entries.begin(), entries.end(), [&](const ConfigEntry& entry) {
-            return asciiUpper(entry.section) == asciiUpper(section) && asciiUpper(entry.key) == asciiUpper(key);
-        });
-        if (!seen)
-            entries.push_back({section, key, line.substr(equals + 1)});
+        std::string key = line.substr(0, equals);
+        if (seen.insert(asciiUpper(section) + '\n' + asciiUpper(key)).second)
+            entries.push_back({section, std::move(key), line.substr(equals + 1)});
     }
     return entries;
 }

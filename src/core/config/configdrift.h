@@ -3,6 +3,7 @@
 // compared key line by key line, so settings the pages do not know (the firmware version, a
 // player's own spellings) are compared too.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,10 @@ struct ConfigEntry {
 // The key lines of a config file in file order: a line "[NAME]" without "=" opens a section, a
 // line with "=" below a header is a key line (key up to the first "="); lines ending in CR LF, LF
 // or CR. As for the store, sections and keys match without regard to letter case and the first
-// line of a key in its section counts.
+// line of a key in its section counts. A header longer than kMaxSectionName is no section of a
+// config file: the key lines below it are skipped up to the next header, so that no entry carries
+// a huge name (every entry holds its section's name).
+inline constexpr size_t kMaxSectionName = 255;
 std::vector<ConfigEntry> configEntries(std::string_view bytes);
 
 struct DriftRow {

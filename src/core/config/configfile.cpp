@@ -15,16 +15,6 @@ FieldValue& field(FieldValues& values, std::string_view name)
     return values.emplace(std::string(name), FieldValue{}).first->second;
 }
 
-// A value is one line of the file: a line break or Ctrl-Z (end of file to every reader) pasted into
-// a field would cut the file apart, so they are written as spaces.
-std::string oneLine(std::string value)
-{
-    for (char& c : value)
-        if (c == '\r' || c == '\n' || c == '\x1a')
-            c = ' ';
-    return value;
-}
-
 int itemIndex(std::string_view name, std::string_view text)
 {
     const auto items = fieldSpec(name).items;
@@ -130,7 +120,7 @@ void applyValue(const Setting& setting, const std::string& value, FieldValues& v
 }
 
 // Every line of `bytes` as the store reads it, with `from` turned into `to`, ended with CR LF.
-std::string convertLines(const std::string& bytes, char from, char to, const CodePage& codePage)
+std::string convertLines(std::string_view bytes, char from, char to, const CodePage& codePage)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 16);
@@ -190,7 +180,8 @@ void writeGroup(Group group, FieldValues& values, IniValues& file)
     const auto all = settings();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         if (it->group == group && it->kind != Kind::Version)
-            file.writeValue(sectionName(group), it->key, oneLine(valueToWrite(*it, values)));
+            // A line break or Ctrl-Z (end of file to every reader) pasted into a field is written as a space.
+            file.writeValue(sectionName(group), it->key, asOneLine(valueToWrite(*it, values)));
 }
 
 void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage& codePage)
@@ -200,16 +191,37 @@ void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage
             applyValue(setting, lookUp(file, setting), values, codePage);
 }
 
+std::string toCaretForm(std::string_view bytes, const CodePage& codePage)
+{
+    return convertLines(bytes, ' ', '^', codePage);
+}
+
+std::string fromCaretForm(std::string_view bytes, const CodePage& codePage)
+{
+    return convertLines(bytes, '^', ' ', codePage);
+}
+
+void readCaretForm(const std::string& source, std::string caretForm, FieldValues& values, const CodePage& codePage)
+{
+    requireConfigText(source, caretForm);
+    // The copy is read once; the readers then look up some forty keys in memory.
+    IniDocument file(std::move(caretForm));
+    FieldValues read = values;
+    for (Group group : kGroups)
+        readGroup(group, file, read, codePage);
+    values = std::move(read);
+}
+
 void copyToCaretForm(const std::string& source, const CodePage& codePage)
 {
-    writeWorkingFile(source + ".tmp", convertLines(readTextFile(source, kMaxConfigFileBytes), ' ', '^', codePage));
+    writeWorkingFile(source + ".tmp", toCaretForm(readTextFile(source, kMaxConfigFileBytes), codePage));
 }
 
 void copyFromCaretForm(const std::string& target, const CodePage& codePage)
 {
     // The target's own ".tmp" is also the name under which the new target is written beside it:
     // the caret form is read in full first, and that name is gone once the target is in place.
-    const std::string plain = convertLines(readTextFile(target + ".tmp"), '^', ' ', codePage);
+    const std::string plain = fromCaretForm(readTextFile(target + ".tmp"), codePage);
     replaceTextFile(target, plain, {.refuseReadOnly = true, .sync = true});
 }
 
@@ -243,20 +255,13 @@ void openConfigFile(const std::string& source, FieldValues& values, const CodePa
         throw;
     }
     removeQuietly(temporary);
-    requireConfigText(source, caretForm);
-
-    // The copy is read once; the readers then look up some forty keys in memory.
-    IniDocument file(std::move(caretForm));
-    FieldValues read = values;
-    for (Group group : kGroups)
-        readGroup(group, file, read, codePage);
-    values = std::move(read);
+    readCaretForm(source, std::move(caretForm), values, codePage);
 }
 
 std::string readConfigFileBytes(const std::string& path, const CodePage& codePage)
 {
     std::string bytes = readTextFile(path, kMaxConfigFileBytes);
-    requireConfigText(path, convertLines(bytes, ' ', '^', codePage));
+    requireConfigText(path, toCaretForm(bytes, codePage));
     return bytes;
 }
 

@@ -37,6 +37,17 @@ void writeGroup(Group group, FieldValues& values, IniValues& file);
 // Applies the group's keys found in a caret-form file to `values`.
 void readGroup(Group group, IniValues& file, FieldValues& values, const CodePage& codePage);
 
+// The caret form of a file's bytes: every line as the store reads it (base/textfile.h), each space
+// that stands for a character of its own turned into '^', ended with CR LF. fromCaretForm turns
+// every such '^' back into a space the same way.
+std::string toCaretForm(std::string_view bytes, const CodePage& codePage);
+std::string fromCaretForm(std::string_view bytes, const CodePage& codePage);
+
+// The five groups of a config file's caret form read into `values`. Throws IniError naming
+// `source` when the text is no config file (NUL bytes, none of the five sections); `values` is
+// then untouched.
+void readCaretForm(const std::string& source, std::string caretForm, FieldValues& values, const CodePage& codePage);
+
 // File operations of the caret form; both throw IniError. copyToCaretForm writes source + ".tmp";
 // copyFromCaretForm reads target + ".tmp" and replaces target in one step (a read-only target is
 // refused, a link stays a link). Lines are written with CR LF.

@@ -170,16 +170,22 @@ std::vector<std::string> parseListing(std::string_view bytes)
         start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
 
         if (line.substr(0, kMount.size()) == kMount) {
-            folder.assign(line.substr(kMount.size()));
-            for (size_t at; (at = folder.find("/:")) != std::string::npos;)
-                folder.erase(at, 2);
-            std::erase(folder, ':');
+            // Every "/:" goes, also one that only forms when another has gone ("//::"), then every
+            // other ':'. In one pass: a ':' takes the '/' before it along, if there is one.
+            folder.clear();
+            for (char c : line.substr(kMount.size())) {
+                if (c != ':')
+                    folder.push_back(c);
+                else if (!folder.empty() && folder.back() == '/')
+                    folder.pop_back();
+            }
         } else if (line.substr(0, kFile.size()) == kFile) {
             const size_t blank = line.rfind(' ');
             std::string_view name = blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
             while (!name.empty() && (unsigned char)name.front() <= ' ')
                 name.remove_prefix(1);
-            entries.push_back(folder + "/" + std::string(name));
+            if (folder.size() + 1 + name.size() <= kMaxEntryBytes)
+                entries.push_back(folder + "/" + std::string(name));
         }
     }
     return entries;

@@ -4,6 +4,7 @@
 // lists, and how a player's recursive file listing turns into entries. Entries are "/" separated
 // paths on the player's disk ("/001.mp3", "/music/004.mp3"), held as 8-bit bytes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,7 +62,10 @@ std::string listFileBytes(const std::vector<std::string>& lines);
 
 // Entries of a recursive long-format listing of the player's disk: "/tmp/ccc/HDD..." lines name the
 // current folder, "-rwxr-xr-x" lines name a file in it (the text after the last blank). Lines end at
-// CR LF, LF or CR; every other line is skipped.
+// CR LF, LF or CR; every other line is skipped. No path on a disk is longer than kMaxEntryBytes
+// (the system's PATH_MAX), so a file line whose entry would be longer comes from no disk and is
+// skipped: each entry holds its folder, and a huge folder line must not multiply the listing.
+inline constexpr size_t kMaxEntryBytes = 4096;
 std::vector<std::string> parseListing(std::string_view bytes);
 
 }  // namespace q7::lists

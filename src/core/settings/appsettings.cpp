@@ -2,6 +2,7 @@
 
 #include "core/base/ascii.h"
 #include "core/base/inistore.h"
+#include "core/base/textfile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -52,18 +53,23 @@ AppSettings readAppSettings(IniValues& file)
 
 std::string buildAppSettingsFile(const AppSettings& s)
 {
+    // Each value is one line: a line break in a folder name or a pasted player name would otherwise
+    // add lines (even players) to the file, and a Ctrl-Z would end it for every reader.
     IniDocument doc;
-    doc.writeValue(kFont, "NAME", s.fontName);
-    doc.writeValue(kFont, "SIZE", s.fontSize);
-    doc.writeValue(kFont, "FORE", s.foreColor);
-    doc.writeValue(kFont, "BACK", s.backColor);
-    doc.writeValue(kListEdit, "ROOT", s.root);
-    doc.writeValue(kListEdit, "DOWNURL", s.downUrl);
-    doc.writeValue(kListEdit, "UPURL", s.upUrl);
+    const auto write = [&doc](const char* section, const std::string& key, const std::string& value) {
+        doc.writeValue(section, key, asOneLine(value));
+    };
+    write(kFont, "NAME", s.fontName);
+    write(kFont, "SIZE", s.fontSize);
+    write(kFont, "FORE", s.foreColor);
+    write(kFont, "BACK", s.backColor);
+    write(kListEdit, "ROOT", s.root);
+    write(kListEdit, "DOWNURL", s.downUrl);
+    write(kListEdit, "UPURL", s.upUrl);
     for (size_t n = 0; n < s.players.size(); ++n) {
         const std::string slot = std::to_string(n);
-        doc.writeValue(kPlayers, "NAME_" + slot, s.players[n].name);
-        doc.writeValue(kPlayers, "IP_" + slot, s.players[n].address);
+        write(kPlayers, "NAME_" + slot, s.players[n].name);
+        write(kPlayers, "IP_" + slot, s.players[n].address);
     }
     return doc.bytes();
 }

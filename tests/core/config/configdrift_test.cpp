@@ -25,6 +25,28 @@ TEST(ConfigDrift, rowsForChangedMissingAndAddedSettingsOnly)
     EXPECT_TRUE(configDrift({files[0], files[0]}).empty());
 }
 
+TEST(ConfigDrift, longSectionNamesAreNoSectionsAndManyKeysReadInOnePass)
+{
+    // Every entry holds its section's name: the keys of a header longer than any section name are
+    // skipped up to the next header, so that a long header line cannot multiply the file.
+    const std::string longName(kMaxSectionName + 1, 'S');
+    const std::string shortName(kMaxSectionName, 'S');
+    const auto entries =
+        configEntries("[" + longName + "]\n[A]=1\n[" + shortName + "]\n[B]=2\n[" + longName + "]\n[C]=3\n[MISC3]\n[D]=4\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].section + entries[0].key + entries[0].value, shortName + "[B]2");
+    EXPECT_EQ(entries[1].section + entries[1].key + entries[1].value, "MISC3[D]4");
+
+    // A megabyte of distinct keys: each new key is looked up, not compared with all before it.
+    std::string file = "[MISC3]\r\n";
+    for (int n = 0; n < 80000; ++n)
+        file += "[Key" + std::to_string(n) + "]=1\r\n";
+    file += "[key0]=2\r\n[KEY79999]=3\r\n";
+    const auto many = configEntries(file);
+    ASSERT_EQ(many.size(), 80000u);
+    EXPECT_EQ(many.back().key + many.back().value, "[Key79999]1");
+}
+
 TEST(ConfigDrift, compareRowsPutDifferingSettingsFirstAndIgnorePlayersWithoutAnswer)
 {
     const auto file = [](const char* text) { return std::optional<std::vector<ConfigEntry>>(configEntries(text)); };

@@ -103,3 +103,29 @@ TEST(ListFiles, listingGivesOneEntryPerExecutableFileUnderTheCurrentFolder)
     for (const auto& c : cases)
         EXPECT_EQ(parseListing(c.listing), c.entries) << c.name;
 }
+
+TEST(ListFiles, listingEntriesAreNoLongerThanAPath)
+{
+    // A folder line longer than any path multiplies into every file line below it: those entries
+    // come from no disk and are skipped; an entry of exactly the limit stays.
+    const std::string longFolder(kMaxEntryBytes, 'f');
+    std::string listing = "/tmp/ccc/HDD/" + longFolder + ":\n";
+    for (int n = 0; n < 1000; ++n)
+        listing += "-rwxr-xr-x 1 a.mp3\n";
+    listing += "/tmp/ccc/HDD/" + longFolder.substr(0, kMaxEntryBytes - 7) + ":\n-rwxr-xr-x 1 a.mp3\n-rwxr-xr-x 1 ab.mp3\n";
+    const Entries entries = parseListing(listing);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0], "/" + longFolder.substr(0, kMaxEntryBytes - 7) + "/a.mp3");
+}
+
+TEST(ListFiles, listingFolderLineOfManyColonsTakesOnePass)
+{
+    // Every "/:" goes, then every other ':'; a line of a million of them is read in one pass, not
+    // one pass per pair.
+    EXPECT_EQ(parseListing("/tmp/ccc/HDD/a/:b/:/c:\n-rwxr-xr-x 1 d.mp3\n"), (Entries{"/ab/c/d.mp3"}));
+    std::string listing = "/tmp/ccc/HDD/x";
+    for (int n = 0; n < 1 << 20; ++n)
+        listing += "/:";
+    listing += ":\n-rwxr-xr-x 1 y.mp3\n";
+    EXPECT_EQ(parseListing(listing), (Entries{"/x/y.mp3"}));
+}

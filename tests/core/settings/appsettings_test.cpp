@@ -67,6 +67,23 @@ TEST(AppSettingsFile, readSkipsEmptySlotsAndStopsAfterSlot128)
     EXPECT_EQ(s.players.back().name, "");
 }
 
+TEST(AppSettingsFile, lineBreaksInValuesAreWrittenAsSpacesAndAddNoLines)
+{
+    // A list root folder named with a line break, a pasted player name: each value stays one line,
+    // so nothing it holds can become a line of its own (a player, above all).
+    AppSettings s = sample();
+    s.root = "/media/a\n[Q7_Dev]\nIP_7=203.0.113.7";
+    s.fontName = "Arial\r\nSIZE=99\x1a";
+    s.players[1].name = "Hall\r\n\r\nIP_9=203.0.113.9";
+    IniDocument file(buildAppSettingsFile(s));
+    const AppSettings back = readAppSettings(file);
+    EXPECT_EQ(back.root, "/media/a [Q7_Dev] IP_7=203.0.113.7");
+    EXPECT_EQ(back.fontName, "Arial  SIZE=99 ");
+    EXPECT_EQ(back.fontSize, "8");
+    ASSERT_EQ(back.players.size(), 2u);
+    EXPECT_EQ(back.players[1], (StoredPlayer{"Hall    IP_9=203.0.113.9", "198.18.0.2"}));
+}
+
 TEST(AppSettingsFile, saveReplacesReadOnlyFileAndOtherLetterCase)
 {
     TempDir dir;

@@ -133,8 +133,11 @@ TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
                "\r\n[Q7_Dev]\r\nIP_5=198.18.0.6\r\nNAME_5=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n"
                "IP_7=198.18.0.1\r\nNAME_7=Duplicate\r\n");
     ::chmod(dir.file(kSettingsReadName).c_str(), 0444);
-    for (const char* name : {"tftpX", "TFTP_1_config.conf", "xtftp"})
+    // The user's own files stay; only a temporary this tool names goes.
+    const std::vector<std::string> users{"tftp-notes.txt", "TFTP-notes.txt", "Tftpd.conf", "tftpX", "xtftp"};
+    for (const std::string& name : users)
         writeBytes(dir.file(name), "x");
+    writeBytes(dir.file("tftp-Q7_0_-ABC123"), "x");
 
     auto window = start();
     EXPECT_EQ(rows(window.get(), 1), (QStringList{"Zero", "Five"}));
@@ -153,9 +156,9 @@ TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
               "\r\n[LIST_EDIT]\r\nUPURL=ftp://up\r\nDOWNURL=http://down/\r\nROOT=" + media + "\r\n"
               "\r\n[Q7_Dev]\r\nIP_1=198.18.0.6\r\nNAME_1=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
     EXPECT_FALSE(fileExists(dir.file(kSettingsReadName)));  // one file, in the written spelling
-    EXPECT_FALSE(fileExists(dir.file("tftpX")));
-    EXPECT_FALSE(fileExists(dir.file("TFTP_1_config.conf")));
-    EXPECT_TRUE(fileExists(dir.file("xtftp")));
+    EXPECT_FALSE(fileExists(dir.file("tftp-Q7_0_-ABC123")));
+    for (const std::string& name : users)
+        EXPECT_TRUE(fileExists(dir.file(name))) << name;
 }
 
 TEST_F(MainConfigTest, onlySlotsUpTo128AreLoaded)

@@ -449,6 +449,29 @@ TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
     EXPECT_FALSE(fileExists(dir.file(kSettingsWriteName)));
 }
 
+// Started from the desktop entry ("--desktop") the tool works in a folder of its own under the
+// user's data folder, made on the first start, not in the home folder it is started in.
+TEST_F(MainConfigTest, desktopStartWorksInItsOwnFolder)
+{
+    fs::create_directory(dir.file("home"));
+    fs::create_directory(dir.file("run"));
+    fs::permissions(dir.file("run"), fs::perms::owner_all);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(dir.file("run")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir.file("data")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(QString::fromStdString(dir.file("home")));
+    tool.start(QStringLiteral(Q7_TOOL_PATH), {QStringLiteral("--desktop")});
+    ASSERT_TRUE(tool.waitForStarted());
+    const std::string work = dir.file("data/q7-config-tool/work");
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(fileExists(work + "/.Q7_Configuration_V3.ini.lock"), 60000);
+    tool.kill();
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_TRUE(fs::is_empty(dir.file("home")));
+}
+
 // The panel shows while any command holds a turn; the latest turn moves the bar and Cancel stops
 // its command, after which the earlier turn has the bar again at its own position.
 TEST_F(MainConfigTest, waitPanelShowsTheLatestTurnAndCancelStopsIt)

@@ -18,7 +18,7 @@ foreach(file bin/q7-config-tool bin/q7ctl bin/q7-player-sim
 endforeach()
 
 file(READ ${PREFIX}/share/applications/q7-config-tool.desktop entry)
-foreach(line "Exec=q7-config-tool" "Icon=q7-config-tool" "Type=Application")
+foreach(line "Exec=q7-config-tool --desktop" "Icon=q7-config-tool" "Type=Application")
   string(FIND "${entry}" "\n${line}\n" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "desktop entry lacks ${line}")

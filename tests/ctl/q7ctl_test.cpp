@@ -8,10 +8,12 @@
 #include "draw/bitmapdrawing.h"
 #include "core/messages/textmessage.h"
 #include "core/players/history.h"
+#include "support/endlessserver.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
 #include "support/testnetwork.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <QGuiApplication>
@@ -50,7 +52,11 @@ protected:
         sim = std::make_unique<PlayerSim>(arguments, dir.file("sim.out"));
         ::setenv("Q7_TFTP_PORT", sim->portText().c_str(), 1);
     }
-    void TearDown() override { ::unsetenv("Q7_TFTP_PORT"); }
+    void TearDown() override
+    {
+        ::unsetenv("Q7_TFTP_PORT");
+        ::unsetenv("Q7_TEST_FETCH_LIMIT");
+    }
     static std::string address(int i) { return "127.0.0." + std::to_string(i + 2); }
     std::string folder(int i) const { return dir.file("player" + std::to_string(i)); }
     std::string journal(int i) const { return readBytes(folder(i) + "/journal.jsonl"); }
@@ -160,6 +166,40 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
                                  std::regex(R"(\{"row":1,"name":"P1","address":"127\.0\.0\.3","last_seen":"[-0-9]+ [:0-9]+",)"
                                             R"("first_found":"[-0-9]+ [:0-9]+","last_found":"[-0-9]+ [:0-9]+","outages_7d":1\})")))
         << seen.output;
+}
+
+// A device that answers a read with endless data: each kind of fetch is cut off at its byte bound
+// (made small here), its client ended and its temporary removed, long before the time bound.
+TEST_F(Q7ctlTest, endlessFetchesAreCutOffAtTheirBound)
+{
+    writeBytes(work + "/Q7_Configuration_V3.ini", "\r\n[Q7_Dev]\r\nIP_0=127.0.0.2\r\nNAME_0=P0\r\n");
+    EndlessServer server(address(0));
+    ::setenv("Q7_TFTP_PORT", server.portText().c_str(), 1);
+    ::setenv("Q7_TEST_FETCH_LIMIT", "65536", 1);
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string action;
+        std::string remote;
+    };
+    const Case cases[] = {
+        {{"config", "get", "--player", "P0", "--wait", "0", "--out", "."}, "config get", "/config\\.conf"},
+        {{"files", "--player", "P0", "--wait", "0"}, "files", "/Q7files"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        const auto started = std::chrono::steady_clock::now();
+        const RunResult run = q7ctl(c.arguments);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+        EXPECT_EQ(run.status, 1) << run.output;
+        EXPECT_TRUE(std::regex_search(
+            run.output, std::regex("127\\.0\\.0\\.2 +P0 +" + c.action + " +failed \\(get " + c.remote +
+                                               ": larger than 65536 bytes\\)")))
+            << run.output;
+        EXPECT_EQ(runningClients(server.portText()), 0);
+        for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("tftp")) << entry.path();
+    }
+    EXPECT_LT(server.bytesSent(), 32 * 1024 * 1024);
 }
 
 TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)

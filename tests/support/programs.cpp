@@ -62,6 +62,7 @@ RunResult runProgram(const std::vector<std::string>& argv, const std::string& wo
         break;
     case ProgramEnd::How::Overdue:
     case ProgramEnd::How::Stopped:
+    case ProgramEnd::How::TooLarge:
         break;
     }
     result.output = std::move(end.output);

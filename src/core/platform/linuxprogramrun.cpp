@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/eventfd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr size_t kMaxOutput = 64 * 1024;
+constexpr int kWatchIntervalMs = 100;
 
 struct Child {
     pid_t pid = -1;
@@ -108,6 +110,28 @@ void kill(Child& child, ProgramEnd::How how)
     child.end.code = 0;
 }
 
+// Whether the program's watched file has grown beyond its bound.
+bool overBound(const ProgramRun& run, const std::string& workingDir)
+{
+    if (run.watchedFile.empty())
+        return false;
+    const std::string path =
+        workingDir.empty() || run.watchedFile.starts_with('/') ? run.watchedFile : workingDir + "/" + run.watchedFile;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && std::uintmax_t(info.st_size) > run.maxBytes;
+}
+
+// Ends every program still running when the wait is left, also by an exception.
+struct KillLeftovers {
+    std::vector<Child>& children;
+    ~KillLeftovers()
+    {
+        for (Child& child : children)
+            if (!child.reaped)
+                kill(child, ProgramEnd::How::Stopped);
+    }
+};
+
 }  // namespace
 
 StopEvent::StopEvent() : m_fd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
@@ -148,11 +172,18 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
                                     std::chrono::milliseconds limit, const StopEvent& stop)
 {
     std::vector<Child> children(runs.size());
+    const KillLeftovers guard{children};
     const auto deadline = Clock::now() + limit;
-    for (size_t i = 0; i < runs.size(); ++i)
+    bool watching = false;
+    for (size_t i = 0; i < runs.size(); ++i) {
         start(children[i], runs[i], workingDir);
+        watching = watching || !runs[i].watchedFile.empty();
+    }
 
     for (;;) {
+        for (size_t i = 0; i < children.size(); ++i)
+            if (!children[i].reaped && overBound(runs[i], workingDir))
+                kill(children[i], ProgramEnd::How::TooLarge);
         std::vector<pollfd> watched{{stop.fd(), POLLIN, 0}};
         std::vector<Child*> reading;
         bool closedButRunning = false;
@@ -174,7 +205,7 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
                     kill(child, stopped ? ProgramEnd::How::Stopped : ProgramEnd::How::Overdue);
             break;
         }
-        const int timeout = int(std::min<long long>(left, closedButRunning ? 5 : 1000));
+        const int timeout = int(std::min<long long>(left, closedButRunning ? 5 : watching ? kWatchIntervalMs : 1000));
         if (::poll(watched.data(), watched.size(), timeout) <= 0)
             continue;
         for (size_t i = 0; i < reading.size(); ++i)

@@ -4,6 +4,7 @@
 // request (Ctrl-C) ends the wait at once. Plain C++ for Linux (posix_spawn, poll, waitpid).
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop);
 struct ProgramRun {
     std::string program;  // looked up on PATH
     std::vector<std::string> arguments;
+    // A file the program writes (relative to the working folder) that may grow to at most
+    // `maxBytes`; empty: none is watched.
+    std::string watchedFile = {};
+    std::uintmax_t maxBytes = 0;
 };
 
 struct ProgramEnd {
@@ -42,6 +47,7 @@ struct ProgramEnd {
         Signalled,   // `code` is the signal number
         Overdue,     // still running at the bound: killed
         Stopped,     // a stop was requested: killed
+        TooLarge,    // its watched file grew beyond its bound: killed
     };
     How how = How::NotStarted;
     int code = 0;
@@ -51,7 +57,9 @@ struct ProgramEnd {
 
 // Starts every program at once in `workingDir`, with its input from /dev/null, and waits until all
 // have ended, at most `limit` for each (counted from the common start) or until `stop` is
-// requested; programs still running then are killed. Ends are in the order of `runs`.
+// requested; programs still running then are killed, and so is a program whose watched file grows
+// beyond its bound (looked at every 100 ms). No program outlives the call, whatever way it is left.
+// Ends are in the order of `runs`.
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
                                     std::chrono::milliseconds limit, const StopEvent& stop);
 

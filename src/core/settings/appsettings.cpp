@@ -3,6 +3,7 @@
 #include "core/base/ascii.h"
 #include "core/base/inistore.h"
 #include "core/base/textfile.h"
+#include "core/transfer/tftpcommand.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -15,11 +16,6 @@ namespace {
 constexpr const char* kFont = "FONT";
 constexpr const char* kListEdit = "LIST_EDIT";
 constexpr const char* kPlayers = "Q7_Dev";
-
-bool startsWithNoCase(const std::string& name, std::string_view prefix)
-{
-    return asciiLower(std::string_view(name).substr(0, prefix.size())) == asciiLower(prefix);
-}
 
 }  // namespace
 
@@ -123,7 +119,7 @@ int deleteTftpFiles(const std::string& dir)
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code fileEc;
-        if (!it->is_regular_file(fileEc) || !startsWithNoCase(it->path().filename().string(), "tftp"))
+        if (!it->is_regular_file(fileEc) || !isFetchFileName(it->path().filename().string()))
             continue;
         if (fs::remove(it->path(), fileEc))
             ++removed;

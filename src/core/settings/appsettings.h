@@ -44,7 +44,8 @@ std::string buildAppSettingsFile(const AppSettings& settings);
 // removed. On any failure the old file stays as it was. Throws IniError.
 void saveAppSettings(const std::string& dir, const AppSettings& settings);
 
-// Deletes the files in `dir` whose names begin with "tftp" in any letter case; returns how many.
+// Deletes the fetch temporaries left in `dir`: regular files named exactly as the tool names them
+// ("tftp-Q7_<row>_<suffix>-XXXXXX", see transfer/tftpcommand.h), never any other file; returns how many.
 int deleteTftpFiles(const std::string& dir);
 
 }  // namespace q7

@@ -1,5 +1,7 @@
 #include "core/transfer/tftpcommand.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -91,6 +93,33 @@ std::string tftpPort()
     return std::to_string(port);
 }
 
+std::uintmax_t fetchByteLimit(std::string_view remoteName)
+{
+    constexpr std::uintmax_t kMiB = 1024 * 1024;
+    struct Bound {
+        std::string_view remote;
+        std::uintmax_t bytes;
+    };
+    // Generous for real files: a config.conf is a few KiB, a disk index some MiB at most.
+    constexpr Bound kBounds[] = {
+        {"/config.conf", 1 * kMiB},
+        {"/Q7files", 64 * kMiB},
+        {"/message_old.txt", 1 * kMiB},
+    };
+    std::uintmax_t bytes = 1 * kMiB;
+    for (const Bound& bound : kBounds)
+        if (bound.remote == remoteName)
+            bytes = bound.bytes;
+    if (const char* text = std::getenv("Q7_TEST_FETCH_LIMIT")) {
+        const std::string_view value(text);
+        std::uintmax_t test = 0;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), test);
+        if (ec == std::errc() && end == value.data() + value.size() && test > 0)
+            bytes = std::min(bytes, test);
+    }
+    return bytes;
+}
+
 TftpCommand putCommand(int row, const std::string& address, const std::string& localPath,
                        const std::string& remoteName, const std::string& port)
 {
@@ -123,6 +152,7 @@ TftpCommand fetchCommand(int row, const std::string& address, const std::string&
     c.remoteName = remoteName;
     c.localName = localName;
     c.clientName = clientName;
+    c.maxBytes = fetchByteLimit(remoteName);
     c.program = "tftp";
     c.arguments = {address, port, "-c", "get", remoteName, clientName};
     c.description = "tftp " + address + " GET " + remoteName + " " + c.localName;
@@ -181,6 +211,31 @@ std::string createFetchFile(const std::string& dir, const std::string& fetchedNa
     }
     ::close(fd);
     return pattern.substr(pattern.size() - (fetchedName.size() + 12));
+}
+
+bool isFetchFileName(std::string_view name)
+{
+    constexpr std::string_view kPrefix = "tftp-Q7_";
+    constexpr size_t kTail = 7;  // "-XXXXXX"
+    if (!name.starts_with(kPrefix) || name.size() < kPrefix.size() + 2 + kTail)
+        return false;
+    name.remove_prefix(kPrefix.size());
+    const std::string_view tail = name.substr(name.size() - kTail);
+    if (tail[0] != '-')
+        return false;
+    for (char c : tail.substr(1))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    name.remove_suffix(kTail);
+    const size_t digits = name.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos || name[digits] != '_')
+        return false;
+    return name.find('/') == std::string_view::npos;
+}
+
+TransferOutcome tooLarge(std::uintmax_t maxBytes)
+{
+    return failed("larger than " + std::to_string(maxBytes) + " bytes");
 }
 
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,

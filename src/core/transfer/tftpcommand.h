@@ -5,6 +5,7 @@
 
 #include "core/players/playerlist.h"
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ struct TftpCommand {
     std::string localName;
     // Get: the temporary name the client writes into, in the same folder; empty for a put.
     std::string clientName;
+    // Get: the most bytes the temporary may reach (fetchByteLimit); 0 for a put.
+    std::uintmax_t maxBytes = 0;
     std::string program;
     std::vector<std::string> arguments;
     // The command line of the Windows client this start stands for, shown to the operator.
@@ -44,6 +47,11 @@ std::string fetchedFileName(int row, std::string_view suffix);
 
 // The players' TFTP port: Q7_TFTP_PORT when it holds a port number (1 to 65535), else "69".
 std::string tftpPort();
+
+// The most bytes a fetch of `remoteName` may write: a configuration file or a message file 1 MiB,
+// the file index "/Q7files" 64 MiB, anything else 1 MiB. A device that sends endless data is cut
+// off there. Q7_TEST_FETCH_LIMIT (a byte count, for tests) can only make the bound smaller.
+std::uintmax_t fetchByteLimit(std::string_view remoteName);
 
 // put = `tftp -m binary HOST PORT -c put LOCAL REMOTE` (binary, like the Windows client's "-i").
 TftpCommand putCommand(int row, const std::string& address, const std::string& localPath,
@@ -79,11 +87,18 @@ struct TransferOutcome {
 // So a transfer is done only when the client exited 0 and said nothing.
 TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output);
 
-// Creates an empty, uniquely named file for a fetch in `dir`, named "tftp-" + fetched name + a
-// random tail, so that callers looking for the fetched name never see a partial file and the
-// shut-down clean-up of "tftp*" files removes one left behind. Returns its name without the
+// Creates an empty, uniquely named file for a fetch in `dir`, named "tftp-" + fetched name + "-" +
+// six random letters or digits, so that callers looking for the fetched name never see a partial
+// file and the shut-down clean-up (isFetchFileName) removes one left behind. Returns its name without the
 // folder; empty with `error` set when it cannot be created.
 std::string createFetchFile(const std::string& dir, const std::string& fetchedName, std::string* error);
+
+// Whether `name` has the exact shape createFetchFile gives a fetch for a row,
+// "tftp-Q7_<row>_<suffix>-XXXXXX": a user's "tftp-notes.txt" or "Tftpd.conf" does not.
+bool isFetchFileName(std::string_view name);
+
+// The outcome of a fetch cut off at its bound: "larger than N bytes".
+TransferOutcome tooLarge(std::uintmax_t maxBytes);
 
 // Ends a fetch: when `outcome` is done the client's file is renamed to the fetched name (replacing
 // an older copy), otherwise it is removed. A failed rename turns the outcome into a failure.

@@ -5,7 +5,7 @@
 namespace q7 {
 namespace {
 
-TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bool stopped)
+TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bool stopped, std::uintmax_t maxBytes)
 {
     // Ctrl-C at a terminal reaches the clients as well, and some end by it before they are killed.
     if (stopped && end.how == ProgramEnd::How::Signalled)
@@ -20,6 +20,8 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
     case ProgramEnd::How::Overdue:
         return {TransferOutcome::Kind::Failed,
                 "no end within " + std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) + " s"};
+    case ProgramEnd::How::TooLarge:
+        return tooLarge(maxBytes);
     case ProgramEnd::How::Stopped:
         break;
     }
@@ -34,7 +36,9 @@ std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, 
     std::vector<ProgramRun> runs;
     for (const TftpCommand& command : commands)
         if (command.refusal.empty())
-            runs.push_back({command.program, command.arguments});
+            runs.push_back({command.program, command.arguments,
+                            command.direction == TransferDirection::Get ? command.clientName : std::string(),
+                            command.maxBytes});
     const auto now = std::chrono::steady_clock::now();
     const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
     std::vector<TransferEnd> outcomes;
@@ -48,7 +52,7 @@ std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, 
             continue;
         }
         const ProgramEnd& end = ends[run++];
-        TransferOutcome outcome = judge(end, limit, stop.requested());
+        TransferOutcome outcome = judge(end, limit, stop.requested(), commands[i].maxBytes);
         if (commands[i].direction == TransferDirection::Get)
             outcome = finishFetch(dir, commands[i].clientName, commands[i].localName, outcome);
         outcomes.push_back({std::move(outcome), end.ended});

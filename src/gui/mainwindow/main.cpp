@@ -8,9 +8,38 @@
 #include "gui/platform/viewer.h"
 
 #include <QApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+// The desktop entry starts the tool with "--desktop": it then works in a folder of its own,
+// $XDG_DATA_HOME/q7-config-tool/work (made on first start), instead of the home folder the
+// desktop starts it in, so its settings and fetched copies never mix with the user's files.
+// Started by hand the tool works in the folder it is started from.
+void enterDesktopFolder()
+{
+    const std::filesystem::path work =
+        std::filesystem::path(q7::PlayerHistory::defaultPath()).parent_path() / "work";
+    std::error_code ec;
+    std::filesystem::create_directories(work, ec);
+    if (ec || ::chdir(work.c_str()) != 0)
+        std::fprintf(stderr, "q7-config-tool: cannot work in %s: %s\n", work.c_str(),
+                     ec ? ec.message().c_str() : std::strerror(errno));
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--desktop") == 0) {
+        enterDesktopFolder();
+        argc = 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("q7-config-tool"));
     // Qt adds the display name to every window title that does not already end with it, so the

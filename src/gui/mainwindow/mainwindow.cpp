@@ -451,6 +451,9 @@ bool MainWindow::saveAtClose()
         return false;
     }
     m_store.setFileName(localPath(QDir(m_startDir).filePath(QLatin1String(kSettingsWriteName))));
+    // No client goes on writing a fetch once the window has gone (puts may finish by themselves);
+    // then only this tool's own temporaries are removed, never a user's file.
+    m_transfers->runner().stopFetches();
     deleteTftpFiles(localPath(m_startDir));
     m_players->shutDown();
     return true;

@@ -1,16 +1,19 @@
 #include "gui/transfer/transferrunner.h"
 
 #include "gui/transfer/transferlog.h"
+#include "core/transfer/transferbatch.h"
 
 #include <QAbstractButton>
 #include <QProgressBar>
 #include <QTimer>
 #include <set>
+#include <sys/stat.h>
 
 namespace q7 {
 namespace {
 
 constexpr size_t kKeptCalls = 200;  // calls that can still be retried
+constexpr int kFetchWatchMs = 100;  // how often a running fetch's temporary is looked at
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -76,8 +79,11 @@ struct TransferRunner::Call {
 
 TransferRunner::TransferRunner(ProcessStarter& processes, QWidget* window, QProgressBar* bar, TransferLog* log,
                                QObject* parent)
-    : QObject(parent), m_processes(processes), m_window(window), m_bar(bar), m_log(log)
+    : QObject(parent), m_processes(processes), m_window(window), m_bar(bar), m_log(log),
+      m_fetchWatch(new QTimer(this)), m_fetchTimeLimit(kTransferLimit)
 {
+    m_fetchWatch->setInterval(kFetchWatchMs);
+    connect(m_fetchWatch, &QTimer::timeout, this, &TransferRunner::watchFetches);
 }
 
 void TransferRunner::addSendButton(QAbstractButton* button) { m_sendButtons.append(button); }
@@ -166,7 +172,9 @@ std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_p
             m_processes.start(fromUtf8(command.program), arguments, m_workingDir, [finish](const ProcessExit& exit) {
                 finish(judgeClientEnd(clientEnd(exit.how), exit.code, exit.output.toStdString()));
             });
-        m_clients[id] = Client{call, command, process};
+        m_clients[id] = Client{call, command, process, ended, i, std::chrono::steady_clock::now()};
+        if (command.direction == TransferDirection::Get && !m_fetchWatch->isActive())
+            m_fetchWatch->start();
     }
 
     setControlsEnabled(true);
@@ -176,7 +184,9 @@ std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_p
     return ids;
 }
 
-void TransferRunner::stop(ClientId id)
+void TransferRunner::stop(ClientId id) { endEarly(id, {TransferOutcome::Kind::Failed, "stopped"}, false); }
+
+void TransferRunner::endEarly(ClientId id, TransferOutcome outcome, bool tell)
 {
     const auto found = m_clients.find(id);
     if (found == m_clients.end())
@@ -185,10 +195,51 @@ void TransferRunner::stop(ClientId id)
     m_clients.erase(found);
     if (client.process)  // 0: a refused client, never started
         m_processes.stop(client.process);
-    TransferOutcome outcome{TransferOutcome::Kind::Failed, "stopped"};
     if (client.command.direction == TransferDirection::Get)  // the temporary goes now, not at shut-down
         outcome = finishFetch(m_workingDir.toStdString(), client.command.clientName, client.command.localName, outcome);
     client.call->report(client.command, outcome);
+    if (tell && client.ended)
+        client.ended(client.index, outcome);
+}
+
+void TransferRunner::stopFetches()
+{
+    std::vector<ClientId> fetches;
+    for (const auto& [id, client] : m_clients)
+        if (client.command.direction == TransferDirection::Get)
+            fetches.push_back(id);
+    for (const ClientId id : fetches)
+        stop(id);
+}
+
+void TransferRunner::watchFetches()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const QString dir = m_workingDir.isEmpty() ? QStringLiteral(".") : m_workingDir;
+    std::vector<std::pair<ClientId, TransferOutcome>> over;
+    bool fetching = false;
+    for (const auto& [id, client] : m_clients) {
+        if (client.command.direction != TransferDirection::Get)
+            continue;
+        fetching = true;
+        const std::string path = (dir + QLatin1Char('/')).toStdString() + client.command.clientName;
+        struct stat info {};
+        if (client.command.maxBytes > 0 && ::stat(path.c_str(), &info) == 0 &&
+            std::uintmax_t(info.st_size) > client.command.maxBytes)
+            over.emplace_back(id, tooLarge(client.command.maxBytes));
+        else if (now - client.started >= m_fetchTimeLimit)
+            over.emplace_back(id, TransferOutcome{TransferOutcome::Kind::Failed,
+                                                  "no end within " +
+                                                      std::to_string(std::chrono::ceil<std::chrono::seconds>(
+                                                                         m_fetchTimeLimit)
+                                                                         .count()) +
+                                                      " s"});
+    }
+    if (!fetching)
+        m_fetchWatch->stop();
+    // A client's `ended` may start further clients; the list is taken first.
+    for (auto& [id, outcome] : over)
+        endEarly(id, std::move(outcome), true);
 }
 
 QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QString& localPath,

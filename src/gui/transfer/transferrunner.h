@@ -2,7 +2,9 @@
 // The window's TFTP runner: one tftp client per transfer, started through the process seam and
 // never waited for. While it starts them the runner shows SearchBar full and disables the main
 // window and the "Send " buttons; each client's end is judged later and shown in the transfer log,
-// one line per transfer and one summary per call. A command's clients can be ended early.
+// one line per transfer and one summary per call. A command's clients can be ended early. A fetch
+// is bounded: its client is ended when its temporary grows beyond the fetch's byte bound or when
+// it has not ended within the time bound.
 
 #include "core/players/playerlist.h"
 #include "core/transfer/tftpcommand.h"
@@ -12,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,6 +22,7 @@
 
 class QAbstractButton;
 class QProgressBar;
+class QTimer;
 
 namespace q7 {
 
@@ -57,6 +61,11 @@ public:
     // Ends a client started by start() at once: a fetch's temporary is removed, the transfer is
     // logged as "failed (stopped)", and its `ended` is not called. A client that has ended is left.
     void stop(ClientId id);
+    // Ends every fetch client still running, as stop() does: no client goes on writing a fetch
+    // after the window has gone. Puts are left to finish by themselves.
+    void stopFetches();
+    // How long a fetch may run before its client is ended (kTransferLimit unless a test shortens it).
+    void setFetchTimeLimit(std::chrono::milliseconds limit) { m_fetchTimeLimit = limit; }
 
     // A single put or get outside any command, for row (-1: every served row); `caption` names
     // the call in the log ("put /reboot" by default). Returns the address (put) or the fetched
@@ -77,12 +86,19 @@ private:
         std::shared_ptr<Call> call;
         TftpCommand command;
         ProcessHandle process = 0;
+        ClientEnded ended = {};
+        size_t index = 0;  // the client's place in its start() call
+        std::chrono::steady_clock::time_point started = {};
     };
     std::shared_ptr<Call> newCall(TransferDirection direction, const QString& remote, const QString& caption,
                                   int retryOf = 0);
     std::vector<ClientId> launch(const std::shared_ptr<Call>& call, const std::vector<TftpCommand>& clients,
                                  const std::vector<Refusal>& refused, ClientEnded ended);
     void setControlsEnabled(bool enabled);
+    // Ends a client early with `outcome`; `tell` passes it on to the client's `ended`.
+    void endEarly(ClientId id, TransferOutcome outcome, bool tell);
+    // Looks at every running fetch: ends the ones beyond their bound.
+    void watchFetches();
 
     ProcessStarter& m_processes;
     QWidget* m_window;
@@ -95,6 +111,8 @@ private:
     std::map<int, std::shared_ptr<Call>> m_calls;  // the latest calls, for retries
     ClientId m_lastClient = 0;
     std::map<ClientId, Client> m_clients;  // started and not ended yet
+    QTimer* m_fetchWatch;                  // runs while a fetch runs
+    std::chrono::milliseconds m_fetchTimeLimit;
 };
 
 }  // namespace q7

@@ -2,8 +2,10 @@
 // output, the bound and the stop request.
 #include "core/platform/programrun.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <thread>
 
 using namespace q7;
@@ -44,4 +46,20 @@ TEST(ProgramRun, endsOutputsBoundAndStop)
     EXPECT_EQ(stopped.front().how, ProgramEnd::How::Stopped);
     EXPECT_TRUE(stop.requested());
     EXPECT_FALSE(pauseFor(10s, stop));
+}
+
+TEST(ProgramRun, aProgramWhoseFileOutgrowsItsBoundIsKilled)
+{
+    const StopEvent stop;
+    const std::string dir = ::testing::TempDir();
+    const auto before = std::chrono::steady_clock::now();
+    const std::vector<ProgramEnd> ends =
+        runPrograms({{"sh", {"-c", "yes > q7-grows.txt"}, "q7-grows.txt", 100000},
+                     {"sh", {"-c", "echo small > q7-small.txt"}, "q7-small.txt", 100000}},
+                    dir, 30s, stop);
+    EXPECT_EQ(ends[0].how, ProgramEnd::How::TooLarge);
+    EXPECT_EQ(ends[1].how, ProgramEnd::How::Exited);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 10s);
+    std::remove((dir + "/q7-grows.txt").c_str());
+    std::remove((dir + "/q7-small.txt").c_str());
 }

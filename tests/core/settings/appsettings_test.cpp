@@ -7,6 +7,8 @@
 #include "support/tempdir.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -112,17 +114,23 @@ TEST(AppSettingsFile, failedSaveKeepsTheOldFile)
     EXPECT_EQ(files, 2);
 }
 
-TEST(AppSettingsFile, deletesOnlyFilesBeginningWithTftp)
+TEST(AppSettingsFile, deletesOnlyTheToolsOwnFetchTemporaries)
 {
     TempDir dir;
-    for (const char* name : {"tftpX", "TFTP.log", "TfTp", "xtftp", "keep.txt"})
+    const std::vector<std::string> own{"tftp-Q7_0_-ABC123", "tftp-Q7_12_config.conf-x9Yz0Q"};
+    const std::vector<std::string> users{"tftpX",           "TFTP.log",         "Tftpd.conf", "tftp-notes.txt",
+                                         "TFTP-Q7_0_-ABC123", "tftp-Q7_x_-ABC123", "tftp-Q7_0_-ABC12", "keep.txt"};
+    for (const std::string& name : own)
         writeBytes(dir.file(name), "x");
-    fs::create_directory(dir.file("tftpfolder"));
-    EXPECT_EQ(deleteTftpFiles(dir.path()), 3);
-    EXPECT_TRUE(fs::exists(dir.file("xtftp")));
-    EXPECT_TRUE(fs::exists(dir.file("keep.txt")));
-    EXPECT_TRUE(fs::exists(dir.file("tftpfolder")));
-    EXPECT_FALSE(fs::exists(dir.file("TFTP.log")));
+    for (const std::string& name : users)
+        writeBytes(dir.file(name), "x");
+    fs::create_directory(dir.file("tftp-Q7_1_-FOLDER"));
+    EXPECT_EQ(deleteTftpFiles(dir.path()), 2);
+    for (const std::string& name : own)
+        EXPECT_FALSE(fs::exists(dir.file(name))) << name;
+    for (const std::string& name : users)
+        EXPECT_TRUE(fs::exists(dir.file(name))) << name;
+    EXPECT_TRUE(fs::exists(dir.file("tftp-Q7_1_-FOLDER")));
 }
 
 TEST(ColorText, namesAndHexFormsRoundTrip)

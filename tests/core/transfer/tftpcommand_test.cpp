@@ -131,6 +131,25 @@ TEST(TftpCommandTest, judgesOutputAndStatusTogether)
     EXPECT_EQ(summaryText(0, 1), "0 of 1 player done");
 }
 
+TEST(TftpCommandTest, everyFetchHasAByteBoundByKind)
+{
+    constexpr std::uintmax_t kMiB = 1024 * 1024;
+    ::unsetenv("Q7_TEST_FETCH_LIMIT");
+    EXPECT_EQ(fetchByteLimit("/config.conf"), kMiB);
+    EXPECT_EQ(fetchByteLimit("/Q7files"), 64 * kMiB);
+    EXPECT_EQ(fetchByteLimit("/message_old.txt"), kMiB);
+    EXPECT_EQ(fetchByteLimit("/anything"), kMiB);
+    EXPECT_EQ(getCommand(0, "127.0.0.2", "/Q7files", "q7files.txt", "69", "t").maxBytes, 64 * kMiB);
+    EXPECT_EQ(putCommand(0, "127.0.0.2", "a", "/reboot", "69").maxBytes, 0u);
+    // The test hook only shrinks the bounds.
+    ::setenv("Q7_TEST_FETCH_LIMIT", "4096", 1);
+    EXPECT_EQ(fetchByteLimit("/Q7files"), 4096u);
+    ::setenv("Q7_TEST_FETCH_LIMIT", "999999999999", 1);
+    EXPECT_EQ(fetchByteLimit("/config.conf"), kMiB);
+    ::unsetenv("Q7_TEST_FETCH_LIMIT");
+    EXPECT_EQ(tooLarge(4096).text(), "failed (larger than 4096 bytes)");
+}
+
 TEST(TftpCommandTest, fetchReachesItsNameOnlyOnSuccess)
 {
     TempDir dir;
@@ -144,6 +163,7 @@ TEST(TftpCommandTest, fetchReachesItsNameOnlyOnSuccess)
     EXPECT_NE(first, second);  // two fetches of one row never share a file
     EXPECT_EQ(first.rfind("tftp-Q7_0_config.conf-", 0), 0u) << first;
     EXPECT_TRUE(fileExists(dir.file(first)));
+    EXPECT_TRUE(isFetchFileName(first)) << first;  // the shut-down clean-up knows it as the tool's own
 
     writeBytes(dir.file(first), "[MISC3]\r\n");
     EXPECT_TRUE(finishFetch(dir.path(), first, "Q7_0_config.conf", {TransferOutcome::Kind::Done, {}}).done());

@@ -135,8 +135,11 @@ TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
                "\r\n[Q7_Dev]\r\nIP_5=198.18.0.6\r\nNAME_5=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n"
                "IP_7=198.18.0.1\r\nNAME_7=Duplicate\r\n");
     ::chmod(dir.file(kSettingsReadName).c_str(), 0444);
-    for (const char* name : {"tftpX", "TFTP_1_config.conf", "xtftp"})
+    // The user's own files stay; only a temporary this tool names goes.
+    const std::vector<std::string> users{"tftp-notes.txt", "TFTP-notes.txt", "Tftpd.conf", "tftpX", "xtftp"};
+    for (const std::string& name : users)
         writeBytes(dir.file(name), "x");
+    writeBytes(dir.file("tftp-Q7_0_-ABC123"), "x");
 
     auto window = start();
     EXPECT_EQ(rows(window.get(), 1), (QStringList{"Zero", "Five"}));
@@ -155,9 +158,9 @@ TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
               "\r\n[LIST_EDIT]\r\nUPURL=ftp://up\r\nDOWNURL=http://down/\r\nROOT=" + media + "\r\n"
               "\r\n[Q7_Dev]\r\nIP_1=198.18.0.6\r\nNAME_1=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
     EXPECT_FALSE(fileExists(dir.file(kSettingsReadName)));  // one file, in the written spelling
-    EXPECT_FALSE(fileExists(dir.file("tftpX")));
-    EXPECT_FALSE(fileExists(dir.file("TFTP_1_config.conf")));
-    EXPECT_TRUE(fileExists(dir.file("xtftp")));
+    EXPECT_FALSE(fileExists(dir.file("tftp-Q7_0_-ABC123")));
+    for (const std::string& name : users)
+        EXPECT_TRUE(fileExists(dir.file(name))) << name;
 }
 
 TEST_F(MainConfigTest, onlySlotsUpTo128AreLoaded)
@@ -517,6 +520,29 @@ TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
     EXPECT_EQ(tool.exitStatus(), QProcess::CrashExit);
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_FALSE(fileExists(dir.file(kSettingsWriteName)));
+}
+
+// Started from the desktop entry ("--desktop") the tool works in a folder of its own under the
+// user's data folder, made on the first start, not in the home folder it is started in.
+TEST_F(MainConfigTest, desktopStartWorksInItsOwnFolder)
+{
+    fs::create_directory(dir.file("home"));
+    fs::create_directory(dir.file("run"));
+    fs::permissions(dir.file("run"), fs::perms::owner_all);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(dir.file("run")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir.file("data")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(QString::fromStdString(dir.file("home")));
+    tool.start(QStringLiteral(Q7_TOOL_PATH), {QStringLiteral("--desktop")});
+    ASSERT_TRUE(tool.waitForStarted());
+    const std::string work = dir.file("data/q7-config-tool/work");
+    Q7_WAIT_VERIFY_WITH_TIMEOUT(fileExists(work + "/.Q7_Configuration_V3.ini.lock"), 60000);
+    tool.kill();
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_TRUE(fs::is_empty(dir.file("home")));
 }
 
 // The panel shows while any command holds a turn; the latest turn moves the bar and Cancel stops

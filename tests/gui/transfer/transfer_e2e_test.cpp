@@ -4,6 +4,8 @@
 #include "gui/transfer/playerlisttransfers.h"
 #include "gui/platform/process.h"
 #include "gui/players/playerlistview.h"
+#include "gui/transfer/transferrunner.h"
+#include "support/endlessserver.h"
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -31,13 +33,21 @@ protected:
             arguments.push_back(address(i) + "=" + folder(i));
         sim = std::make_unique<PlayerSim>(arguments, dir.file("sim.out"));
         qputenv("Q7_TFTP_PORT", QByteArray::number(sim->port()));
+        openWindow(players);
+    }
+    void openWindow(int players)
+    {
         window = std::make_unique<MainWindow>(
             Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo, platform.viewer, QString::fromStdString(startDir), 0.0});
         list = window->findChild<PlayerListView*>(QStringLiteral("ListView1"));
         for (int i = 0; i < players; ++i)
             window->addPlayer(QStringLiteral("Q7"), QString::fromStdString(address(i)));
     }
-    void TearDown() override { qunsetenv("Q7_TFTP_PORT"); }
+    void TearDown() override
+    {
+        qunsetenv("Q7_TFTP_PORT");
+        qunsetenv("Q7_TEST_FETCH_LIMIT");
+    }
     void mark(int row, bool checked, bool online) { markRow(platform.echo, *list, row, checked, online); }
     static std::string address(int i) { return "127.0.0." + std::to_string(i + 2); }
     std::string folder(int i) const { return dir.file("player" + std::to_string(i)); }
@@ -115,6 +125,54 @@ TEST_F(TransferEndToEndTest, filesReachServedPlayersAndComeBack)
     EXPECT_NE(readBytes(folder(0) + "/journal.jsonl").find("\"name\":\"/message.txt\",\"mode\":\"octet\",\"bytes\":17"),
               std::string::npos);
     EXPECT_EQ(readBytes(folder(2) + "/journal.jsonl"), "");
+}
+
+// A device that answers a read with endless data: every kind of fetch is cut off at its byte
+// bound (made small here) or its time bound, or when the window closes; the client is ended and
+// the temporary removed, so nothing is left in the start folder and no client goes on writing.
+TEST_F(TransferEndToEndTest, endlessFetchesAreCutOffAndLeaveNothing)
+{
+    struct Case {
+        const char* remote;
+        const char* suffix;
+        std::chrono::milliseconds pause;  // between DATA blocks
+        std::chrono::milliseconds timeLimit;
+        bool closeWindow;
+        const char* outcome;
+    };
+    using std::chrono::milliseconds;
+    const Case cases[] = {
+        {"/config.conf", "config.conf", milliseconds(0), milliseconds(60000), false, "failed (larger than 65536 bytes)"},
+        {"/Q7files", "q7files.txt", milliseconds(0), milliseconds(60000), false, "failed (larger than 65536 bytes)"},
+        {"/message_old.txt", "message_old.txt", milliseconds(20), milliseconds(1000), false,
+         "failed (no end within 1 s)"},
+        {"/config.conf", "", milliseconds(20), milliseconds(60000), true, "failed (stopped)"},
+    };
+    fs::create_directories(startDir);
+    qputenv("Q7_TEST_FETCH_LIMIT", "65536");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.remote + std::string(c.closeWindow ? " at close" : ""));
+        EndlessServer server(address(0), c.pause);
+        qputenv("Q7_TFTP_PORT", QByteArray::fromStdString(server.portText()));
+        openWindow(1);
+        mark(0, true, true);
+        window->transfers()->runner().setFetchTimeLimit(c.timeLimit);
+        window->transfers()->get(QString::fromLatin1(c.remote), QString::fromLatin1(c.suffix), 0);
+        Q7_WAIT_VERIFY(server.reads() == 1);
+        if (c.closeWindow) {
+            Q7_WAIT_VERIFY(server.bytesSent() > 2048);  // the client is writing
+            EXPECT_TRUE(window->close());
+        }
+        const QString caption = QStringLiteral("get ") + QString::fromLatin1(c.remote);
+        const QStringList lines = waitForSummary(caption + QStringLiteral(": 0 of 1 player done"), 0, 30000);
+        EXPECT_TRUE(lines.contains(caption + QStringLiteral(" 127.0.0.2 row 0: ") + QString::fromLatin1(c.outcome)))
+            << lines.join('\n').toStdString();
+        EXPECT_EQ(runningClients(server.portText()), 0);
+        EXPECT_LT(server.bytesSent(), 16 * 1024 * 1024);
+        for (const std::string& name : startDirFiles())
+            EXPECT_FALSE(name.starts_with("tftp") || name.starts_with("Q7_0_")) << name;
+        window.reset();
+    }
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ std::string ipv4Problem(std::string_view text, std::string_view field)
     if (isIPv4Address(text))
         return {};
     std::string shown;
-    for (const char c : text.substr(0, 64))  // a stored value may hold anything: control bytes are shown as '?'
+    for (const char c : text.substr(0, 64)) // a stored value may hold anything: control bytes are shown as '?'
         shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
     return std::string(field) + ": \"" + shown + (text.size() > 64 ? "..." : "") +
            "\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)";
 }
 
-}  // namespace q7
+} // namespace q7

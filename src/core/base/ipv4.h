@@ -15,4 +15,4 @@ bool isIPv4Address(std::string_view text);
 // `IP Address: "10.0.0.300" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)`.
 std::string ipv4Problem(std::string_view text, std::string_view field);
 
-}  // namespace q7
+} // namespace q7

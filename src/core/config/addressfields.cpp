@@ -14,8 +14,8 @@ constexpr std::string_view kFixedItem = "Off";
 // Required with a fixed address; the others may stay empty.
 constexpr std::array<std::string_view, 2> kRequiredWhenFixed{"IPAddress", "IPMask"};
 // The player's own network settings, kept by withOwnNetwork.
-constexpr std::array<std::string_view, 6> kOwnNetwork{"AutomaticIP",  "IPAddress",    "IPMask",
-                                                      "IPGateway",    "IPPrimaryDNS", "IPSecondaryDNS"};
+constexpr std::array<std::string_view, 6> kOwnNetwork{"AutomaticIP", "IPAddress",    "IPMask",
+                                                      "IPGateway",   "IPPrimaryDNS", "IPSecondaryDNS"};
 
 std::string plain(std::string_view caret)
 {
@@ -66,7 +66,7 @@ FieldValues fieldsOf(const std::vector<ConfigEntry>& entries)
     return values;
 }
 
-}  // namespace
+} // namespace
 
 std::string addressProblem(const FieldValues& values)
 {
@@ -77,8 +77,8 @@ std::string addressProblem(const FieldValues& values)
         const auto value = values.find(setting.field);
         if (value == values.end())
             continue;
-        const bool required =
-            fixed && std::find(kRequiredWhenFixed.begin(), kRequiredWhenFixed.end(), setting.field) != kRequiredWhenFixed.end();
+        const bool required = fixed && std::find(kRequiredWhenFixed.begin(), kRequiredWhenFixed.end(), setting.field) !=
+                                           kRequiredWhenFixed.end();
         if (value->second.text.empty() && !required)
             continue;
         if (std::string problem = ipv4Problem(value->second.text, label(setting)); !problem.empty())
@@ -87,7 +87,10 @@ std::string addressProblem(const FieldValues& values)
     return {};
 }
 
-std::string addressProblem(const std::vector<ConfigEntry>& entries) { return addressProblem(fieldsOf(entries)); }
+std::string addressProblem(const std::vector<ConfigEntry>& entries)
+{
+    return addressProblem(fieldsOf(entries));
+}
 
 bool fixedAddress(const FieldValues& values)
 {
@@ -95,7 +98,10 @@ bool fixedAddress(const FieldValues& values)
     return automatic != values.end() && equalIgnoringAsciiCase(automatic->second.text, kFixedItem);
 }
 
-bool fixedAddress(const std::vector<ConfigEntry>& entries) { return fixedAddress(fieldsOf(entries)); }
+bool fixedAddress(const std::vector<ConfigEntry>& entries)
+{
+    return fixedAddress(fieldsOf(entries));
+}
 
 std::optional<std::string> withOwnNetwork(std::string_view bytes, std::string_view own)
 {
@@ -131,7 +137,7 @@ std::optional<std::string> withOwnNetwork(std::string_view bytes, std::string_vi
             line = line.substr(0, content);
         }
         if (ending.size() > 1 && ending != "\r\n")
-            return std::nullopt;  // a lone CR: lines this function cannot tell apart
+            return std::nullopt; // a lone CR: lines this function cannot tell apart
         const size_t equals = line.find('=');
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']' && equals == std::string_view::npos) {
             section = line.substr(1, line.size() - 2);
@@ -153,4 +159,4 @@ std::optional<std::string> withOwnNetwork(std::string_view bytes, std::string_vi
     return out;
 }
 
-}  // namespace q7::config
+} // namespace q7::config

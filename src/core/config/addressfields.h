@@ -32,4 +32,4 @@ bool fixedAddress(const std::vector<ConfigEntry>& entries);
 // take it, so no player is sent another's address by mistake.
 std::optional<std::string> withOwnNetwork(std::string_view bytes, std::string_view own);
 
-}  // namespace q7::config
+} // namespace q7::config

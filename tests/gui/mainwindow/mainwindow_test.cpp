@@ -38,7 +38,7 @@ using namespace q7::test;
 
 namespace {
 
-class MainConfigTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     std::unique_ptr<MainWindow> start()
     {
@@ -68,7 +68,7 @@ QStringList rows(QWidget* window, int column)
     return out;
 }
 
-TEST_F(MainConfigTest, firstStartWithoutSettingsFile)
+TEST_F(MainWindowTest, firstStartWithoutSettingsFile)
 {
     platform.system.addresses = {QStringLiteral("198.18.0.5"), QStringLiteral("198.18.1.5")};
     auto window = start();
@@ -100,7 +100,7 @@ TEST_F(MainConfigTest, firstStartWithoutSettingsFile)
     EXPECT_EQ(wait->x(), (775 - wait->width()) / 2);
 }
 
-TEST_F(MainConfigTest, everyNamedControlExists)
+TEST_F(MainWindowTest, everyNamedControlExists)
 {
     auto window = start();
     for (const char* name : {"LocalIPBox", "ListView1", "SearchBar", "SearchQ7Button", "PageControl1", "WaitPanel",
@@ -118,14 +118,14 @@ TEST_F(MainConfigTest, everyNamedControlExists)
                                      "Example"}));
 }
 
-TEST_F(MainConfigTest, japaneseLocaleStartsWithShiftJis)
+TEST_F(MainWindowTest, japaneseLocaleStartsWithShiftJis)
 {
     platform.system.locale = QStringLiteral("ja_JP.UTF-8");
     auto window = start();
     EXPECT_EQ(child<QComboBox>(window.get(), "CodePageBox")->currentText(), QStringLiteral("Japanese (Shift-JIS)"));
 }
 
-TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
+TEST_F(MainWindowTest, settingsRoundTripCompactsSlotsAndCleansUp)
 {
     fs::create_directory(dir.file("media"));
     const std::string media = dir.file("media");
@@ -163,7 +163,7 @@ TEST_F(MainConfigTest, settingsRoundTripCompactsSlotsAndCleansUp)
         EXPECT_TRUE(fileExists(dir.file(name))) << name;
 }
 
-TEST_F(MainConfigTest, onlySlotsUpTo128AreLoaded)
+TEST_F(MainWindowTest, onlySlotsUpTo128AreLoaded)
 {
     std::string file = "\r\n[Q7_Dev]\r\n";
     for (int n = 139; n >= 0; --n)
@@ -177,7 +177,7 @@ TEST_F(MainConfigTest, onlySlotsUpTo128AreLoaded)
     EXPECT_EQ(names.last(), QStringLiteral("P128"));
 }
 
-TEST_F(MainConfigTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
+TEST_F(MainWindowTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
 {
     writeBytes(dir.file(kSettingsReadName),
                "\r\n[FONT]\r\nBACK=$FF000005\r\nFORE=purple\r\nSIZE=big\r\nNAME=DejaVu Sans\r\n"
@@ -202,7 +202,7 @@ TEST_F(MainConfigTest, unusableValuesKeepDefaultsAndAreWrittenBackUnharmed)
               "\r\n[Q7_Dev]\r\nIP_2=10.0.0.300\r\nNAME_2=Big\r\nIP_1=-V\r\nNAME_1=Opt\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
 }
 
-TEST_F(MainConfigTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)
+TEST_F(MainWindowTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)
 {
     const std::string original = "\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n";
     writeBytes(dir.file(kSettingsReadName), original);
@@ -219,7 +219,7 @@ TEST_F(MainConfigTest, failedSaveShowsErrorKeepsWindowOpenAndLosesNothing)
     EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.1"), std::string::npos);
 }
 
-TEST_F(MainConfigTest, windowHoldsTheSettingsLockWhileItRuns)
+TEST_F(MainWindowTest, windowHoldsTheSettingsLockWhileItRuns)
 {
     auto window = start();
     std::string why;
@@ -232,7 +232,7 @@ TEST_F(MainConfigTest, windowHoldsTheSettingsLockWhileItRuns)
 // A second window in a folder whose settings a running window holds asks what to do. Read-only it
 // saves nothing and removes no file of the folder, so what the first saved and what was added
 // after it (q7ctl may take the file once the first has closed) stays; otherwise it ends at once.
-TEST_F(MainConfigTest, secondWindowInTheSameFolderAsksAndNeverOverwritesTheFirst)
+TEST_F(MainWindowTest, secondWindowInTheSameFolderAsksAndNeverOverwritesTheFirst)
 {
     using Answer = Dialogs::SettingsInUseAnswer;
     const struct {
@@ -294,7 +294,7 @@ TEST_F(MainConfigTest, secondWindowInTheSameFolderAsksAndNeverOverwritesTheFirst
     }
 }
 
-TEST_F(MainConfigTest, widthToggleAlternatesBetween775And550)
+TEST_F(MainWindowTest, widthToggleAlternatesBetween775And550)
 {
     auto window = start();
     auto* image5 = child<QToolButton>(window.get(), "Image5");
@@ -312,7 +312,7 @@ TEST_F(MainConfigTest, widthToggleAlternatesBetween775And550)
     EXPECT_EQ(window->width(), 550);
 }
 
-TEST_F(MainConfigTest, hideWithoutTrayMinimisesAndOpenRestores)
+TEST_F(MainWindowTest, hideWithoutTrayMinimisesAndOpenRestores)
 {
     ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
     auto window = start();
@@ -324,7 +324,7 @@ TEST_F(MainConfigTest, hideWithoutTrayMinimisesAndOpenRestores)
     EXPECT_FALSE(window->isMinimized());
 }
 
-TEST_F(MainConfigTest, exitAndCloseButtonSaveThroughFormClose)
+TEST_F(MainWindowTest, exitAndCloseButtonSaveTheSettings)
 {
     auto window = start();
     window->addPlayer(QStringLiteral("A"), QStringLiteral("198.18.0.9"));
@@ -336,7 +336,7 @@ TEST_F(MainConfigTest, exitAndCloseButtonSaveThroughFormClose)
     EXPECT_NE(readBytes(settingsFile()).find("IP_0=198.18.0.9"), std::string::npos);
 }
 
-TEST_F(MainConfigTest, terminationSignalClosesTheWindowAndSaves)
+TEST_F(MainWindowTest, terminationSignalClosesTheWindowAndSaves)
 {
     auto window = start();
     window->addPlayer(QStringLiteral("B"), QStringLiteral("198.18.0.10"));
@@ -367,7 +367,7 @@ void typeText(QWidget* field, const QString& text)
     }
 }
 
-TEST_F(MainConfigTest, everyByteReadComesBackUnlessTheOperatorChangedIt)
+TEST_F(MainWindowTest, everyByteReadComesBackUnlessTheOperatorChangedIt)
 {
     const std::string longUrl(40000, 'u');  // beyond QLineEdit's default limit of 32767 characters
     const struct {
@@ -429,7 +429,7 @@ mode_t modeOf(const std::string& path)
     return st.st_mode & 0777;
 }
 
-TEST_F(MainConfigTest, strangeSettingsFilesNeverHangStartUpAndKeepTheirLinkAndMode)
+TEST_F(MainWindowTest, strangeSettingsFilesNeverHangStartUpAndKeepTheirLinkAndMode)
 {
     const std::string onePlayer = "\r\n[Q7_Dev]\r\nIP_0=198.18.0.7\r\nNAME_0=Seven\r\n";
     using Step = std::function<void(const TempDir& run, const std::string& settings)>;
@@ -500,7 +500,7 @@ TEST_F(MainConfigTest, strangeSettingsFilesNeverHangStartUpAndKeepTheirLinkAndMo
 
 // Through the real program: a termination signal while start-up is still under way (here it
 // waits on the message about a FIFO settings file) ends it without writing anything.
-TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
+TEST_F(MainWindowTest, terminationSignalDuringStartUpWritesNothing)
 {
     const std::string fifo = dir.file(kSettingsReadName);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -524,7 +524,7 @@ TEST_F(MainConfigTest, terminationSignalDuringStartUpWritesNothing)
 
 // Started from the desktop entry ("--desktop") the tool works in a folder of its own under the
 // user's data folder, made on the first start, not in the home folder it is started in.
-TEST_F(MainConfigTest, desktopStartWorksInItsOwnFolder)
+TEST_F(MainWindowTest, desktopStartWorksInItsOwnFolder)
 {
     fs::create_directory(dir.file("home"));
     fs::create_directory(dir.file("run"));
@@ -547,7 +547,7 @@ TEST_F(MainConfigTest, desktopStartWorksInItsOwnFolder)
 
 // The panel shows while any command holds a turn; the latest turn moves the bar and Cancel stops
 // its command, after which the earlier turn has the bar again at its own position.
-TEST_F(MainConfigTest, waitPanelShowsTheLatestTurnAndCancelStopsIt)
+TEST_F(MainWindowTest, waitPanelShowsTheLatestTurnAndCancelStopsIt)
 {
     auto window = start();
     WaitPanel* panel = window->waitPanel();
@@ -593,7 +593,7 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::M
     QApplication::sendEvent(target, &event);
 }
 
-TEST_F(MainConfigTest, leftButtonOnBackgroundOrExamplePictureDragsTheWindow)
+TEST_F(MainWindowTest, leftButtonOnBackgroundOrExamplePictureDragsTheWindow)
 {
     auto window = start();
     window->show();

@@ -7,6 +7,7 @@
 
 namespace {
 
+// The lines of a text whose line ends are all LF.
 std::vector<std::string> splitAtLineEnds(const std::string& lf)
 {
     std::vector<std::string> lines;

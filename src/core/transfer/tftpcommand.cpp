@@ -166,7 +166,7 @@ std::string TransferOutcome::text() const
     case Kind::Done:
         return "done";
     case Kind::ClientNotFound:
-        return "client not found";
+        return "tftp client not found (install tftp-hpa)";
     case Kind::Failed:
         break;
     }

@@ -77,7 +77,7 @@ struct TransferOutcome {
     Kind kind = Kind::Failed;
     std::string reason;  // for Failed
 
-    // "done", "failed (reason)" or "client not found".
+    // "done", "failed (reason)" or "tftp client not found (install tftp-hpa)".
     std::string text() const;
     bool done() const { return kind == Kind::Done; }
 };

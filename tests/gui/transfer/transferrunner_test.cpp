@@ -146,9 +146,9 @@ TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
     platform.processes.finish(0, ProcessExit::How::Exited, 69, "Transfer timed out.\n");
     platform.processes.finish(3, ProcessExit::How::NotStarted, ENOENT);
     platform.processes.finish(1, ProcessExit::How::Exited, 0, "Error code 2: Access violation\n");
-    EXPECT_EQ(log(), (QStringList{"put /osd_on 127.0.0.2 row 0: client not found",
+    EXPECT_EQ(log(), (QStringList{"put /osd_on 127.0.0.2 row 0: tftp client not found (install tftp-hpa)",
                                   "put /reboot 127.0.0.2 row 0: failed (timed out)",
-                                  "put /osd_on 127.0.0.4 row 2: client not found",
+                                  "put /osd_on 127.0.0.4 row 2: tftp client not found (install tftp-hpa)",
                                   "put /osd_on: 0 of 2 players done",
                                   "put /reboot 127.0.0.4 row 2: failed (refused: Access violation)",
                                   "put /reboot: 0 of 2 players done"}));

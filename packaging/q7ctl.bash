@@ -47,8 +47,10 @@ _q7ctl()
         --name) COMPREPLY=($(compgen -W "single date time datetime title" -- "$cur")); return ;;
         --codepage) COMPREPLY=($(compgen -W "english big5 gb2312 shift-jis korean" -- "$cur")); return ;;
         --fore | --back)
-            COMPREPLY=($(compgen -W "clBlack clMaroon clGreen clOlive clNavy clPurple clTeal clGray clSilver clRed
-                clLime clYellow clBlue clFuchsia clAqua clWhite" -- "$cur"))
+            COMPREPLY=($(compgen -W "black white red lime blue yellow cyan aqua magenta fuchsia silver gray grey maroon
+                olive green purple teal navy orange pink brown gold violet indigo darkred darkgreen darkblue lightgray
+                skyblue clBlack clMaroon clGreen clOlive clNavy clPurple clTeal clGray clSilver clRed clLime clYellow
+                clBlue clFuchsia clAqua clWhite" -- "$cur"))
             return
             ;;
         --port | --wait | --address | --date | --start | --end | --server | --font | --size) return ;;

@@ -24,8 +24,8 @@ constexpr int kMaxPoints = 200;
 constexpr OptionSpec kOptions[] = {
     {"--font", "FAMILY", "the font family (default: MS Sans Serif, or what the system puts in its place)"},
     {"--size", "N", "the font size in points, 1 to 200 (default: 8)"},
-    {"--fore", "COLOR", "the text colour: a colour name (clBlack, clRed, ...) or $00BBGGRR (default: clBlack)"},
-    {"--back", "COLOR", "the background colour, as --fore (default: clWhite)"},
+    {"--fore", "COLOR", "the text colour: a colour name (black, red, clRed, ...), #RRGGBB or $00BBGGRR (default: black)"},
+    {"--back", "COLOR", "the background colour, as --fore (default: white)"},
     {"--save", "DIR", "write message.target into DIR and send nothing"},
 };
 
@@ -33,9 +33,10 @@ QColor color(const Session& session, std::string_view option, uint32_t fallback)
 {
     uint32_t value = fallback;
     if (const auto given = session.args().value(option)) {
-        const std::optional<uint32_t> parsed = colorFromText(*given);
+        const std::optional<uint32_t> parsed = colorFromTypedText(*given);
         if (!parsed)
-            throw UsageError(std::string(option) + ": '" + *given + "' is not a colour name or $00BBGGRR");
+            throw UsageError(std::string(option) + ": '" + *given + "' is not a colour; give " +
+                             std::string(kTypedColorForms));
         value = *parsed;
     }
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
@@ -54,11 +55,23 @@ QFont font(const Session& session)
     return chosen;
 }
 
+// Without XDG_RUNTIME_DIR (cron, su, a plain ssh command) Qt warns while it looks there for a
+// display server; q7ctl draws offscreen and keeps its own files elsewhere, so that word is dropped.
+QtMessageHandler g_qtMessages = nullptr;
+
+void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (g_qtMessages && !message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
+        g_qtMessages(type, context, message);
+}
+
 // The program draws without a display; one application object gives QPainter its fonts.
 QGuiApplication& application()
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!g_qtMessages)
+        g_qtMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
     static int argc = 1;
     static char name[] = "q7ctl";
     static char* argv[] = {name, nullptr};
@@ -107,7 +120,8 @@ int run(Session& session)
                                     .text()
                                     .c_str());
         else
-            std::printf("Wrote %s (%d segments of 1080 x 90).\n", target.c_str(), outcome.segments);
+            std::printf("Wrote %s (%s of 1080 x 90).\n", target.c_str(),
+                        counted(outcome.segments, "segment", "segments").c_str());
         return kExitDone;
     }
 

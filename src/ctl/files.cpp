@@ -45,8 +45,8 @@ int run(Session& session)
         for (size_t i = 0; i < targets.size(); ++i) {
             if (!outcomes[i].done)
                 continue;
-            std::printf("\n%s %s: %zu files\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str(),
-                        listings[i].size());
+            std::printf("\n%s %s: %s\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str(),
+                        counted(long(listings[i].size()), "file", "files").c_str());
             for (const std::string& entry : listings[i])
                 std::printf("  %s\n", terminalText(entry).c_str());
         }

@@ -171,7 +171,7 @@ int runBuild(Session& session)
                                 .text()
                                 .c_str());
     else
-        std::printf("%s: %zu entries\n", terminalText(path).c_str(), lines.size());
+        std::printf("%s: %s\n", terminalText(path).c_str(), counted(long(lines.size()), "entry", "entries").c_str());
     return kExitDone;
 }
 

@@ -39,7 +39,7 @@ int run(Session& session)
     const int codePage = messages::codePageOfItem(codePageItem(session), session.codePage().number());
     const int substituted = messages::substitutedCharacters(text, codePage);
     if (substituted > 0 && !session.args().flag("--allow-substitution"))
-        throw UsageError("message: " + std::to_string(substituted) + (substituted == 1 ? " character" : " characters") +
+        throw UsageError("message: " + counted(substituted, "character", "characters") +
                          " cannot be written in this code page and would be sent as \"?\" (add "
                          "--allow-substitution to send anyway)");
     const std::vector<Target> targets = session.targets();

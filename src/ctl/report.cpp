@@ -95,6 +95,11 @@ std::string secondsText(std::chrono::milliseconds duration)
     return text;
 }
 
+std::string counted(long long count, std::string_view one, std::string_view many)
+{
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 JsonObject outcomeObject(const Outcome& outcome)
 {
     JsonObject object;

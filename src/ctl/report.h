@@ -67,6 +67,8 @@ void printOutcomes(const std::vector<Outcome>& outcomes, bool json);
 JsonObject outcomeObject(const Outcome& outcome);
 // "6.2 s"
 std::string secondsText(std::chrono::milliseconds duration);
+// "1 segment", "2 segments": the count with the word that fits it.
+std::string counted(long long count, std::string_view one, std::string_view many);
 // Every outcome done.
 bool allDone(const std::vector<Outcome>& outcomes);
 

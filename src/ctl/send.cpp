@@ -7,7 +7,6 @@
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -55,12 +54,17 @@ int run(Session& session)
         throw UsageError("send needs a command (try 'q7ctl send --help')");
     const auto [named, nameWords] = lookUp(words);
     if (!named) {
-        // "playmode" and "put-list" name their choice in the next word.
-        const std::vector<const Command*> commands = sendable();
-        const bool chooses = std::any_of(commands.begin(), commands.end(),
-                                         [&](const Command* c) { return c->name.starts_with(words[0] + " "); });
-        throw UsageError("send: unknown command '" + words[0] + (chooses && words.size() > 1 ? " " + words[1] : "") +
-                         "'");
+        // "playmode" and "put-list" name their choice in the next word: a wrong or missing one is
+        // told the choices.
+        std::string choices;
+        for (const Command* command : sendable())
+            if (command->name.starts_with(words[0] + " "))
+                choices += (choices.empty() ? "" : ", ") + std::string(command->name.substr(words[0].size() + 1));
+        if (choices.empty())
+            throw UsageError("send: unknown command '" + words[0] + "'");
+        if (words.size() < 2)
+            throw UsageError("send " + words[0] + " needs one of " + choices);
+        throw UsageError("send " + words[0] + ": '" + words[1] + "' is not one of " + choices);
     }
     const Command& command = *named;
     const std::string name(command.name);

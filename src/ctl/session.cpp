@@ -23,8 +23,12 @@ namespace {
 std::string absolute(const std::string& path)
 {
     std::error_code ec;
-    const fs::path made = fs::absolute(path, ec);
-    return ec ? path : made.lexically_normal().string();
+    fs::path made = fs::absolute(path, ec).lexically_normal();
+    if (ec)
+        return path;
+    if (!made.has_filename() && made.has_relative_path())  // "dir/." ends in a separator: "dir/" + name reads badly
+        made = made.parent_path();
+    return made.string();
 }
 
 }  // namespace
@@ -78,10 +82,15 @@ Session::~Session()
 
 std::string Session::settingsDir() const { return fs::path(m_settingsPath).parent_path().string(); }
 
-AppSettings Session::readSettings() const
+bool Session::settingsMissing() const
 {
     std::error_code ec;
-    if (!m_settingsChosen && !fs::exists(fs::symlink_status(m_settingsPath, ec)))
+    return !m_settingsChosen && !fs::exists(fs::symlink_status(m_settingsPath, ec));
+}
+
+AppSettings Session::readSettings() const
+{
+    if (settingsMissing())
         return {};
     try {
         IniDocument file(readTextFile(m_settingsPath));
@@ -100,6 +109,10 @@ const AppSettings& Session::settings()
 
 std::vector<Target> Session::listedPlayers()
 {
+    // Run in the wrong folder, an empty list would read as "no players" and succeed.
+    if (settingsMissing())
+        throw UsageError(std::string("no settings file ") + kSettingsWriteName + " in " + settingsDir() +
+                         " (run q7ctl in the tool's folder, or give --settings FILE)");
     std::vector<Target> players;
     std::set<std::string> listed;
     for (const StoredPlayer& stored : settings().players) {

@@ -37,7 +37,7 @@ public:
     const CodePage& codePage() const { return m_codePage; }
 
     // The settings file: --settings FILE, else Q7_Configuration_V3.ini in the current folder in any
-    // letter case (no file there lists no players). Throws UsageError when it cannot be read.
+    // letter case (none there reads as no settings). Throws UsageError when it cannot be read.
     const std::string& settingsPath() const { return m_settingsPath; }
     bool settingsChosen() const { return m_settingsChosen; }
     std::string settingsDir() const;
@@ -46,6 +46,7 @@ public:
     const AppSettings& settings();
     // Reads the file afresh (the window may have rewritten it meanwhile).
     AppSettings readSettings() const;
+    // A usage error when the current folder holds no settings file.
     std::vector<Target> listedPlayers();
 
     // --player NAME|ADDRESS... and --all, in list order; a usage error when neither is given, a
@@ -71,6 +72,8 @@ public:
     void note(const std::string& line) const;
 
 private:
+    bool settingsMissing() const;
+
     const Subcommand& m_subcommand;
     const Arguments& m_arguments;
     const StopEvent& m_stop;

@@ -295,6 +295,43 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     EXPECT_EQ(needed.find("libQt6Widgets"), std::string::npos) << needed;
 }
 
+// Run in a folder without the tool's settings, a command that needs players is refused; one that
+// needs none runs. A missing client names its package.
+TEST_F(Q7ctlTest, whatIsMissingIsNamed)
+{
+    startPlayers(1);
+    const std::string elsewhere = dir.file("elsewhere");
+    fs::create_directories(elsewhere);
+    const std::string noSettings = "q7ctl: no settings file Q7_Configuration_V3.ini in " + elsewhere +
+                                   " (run q7ctl in the tool's folder, or give --settings FILE)\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string folder;
+        int status;
+        std::string output;  // all of it, or where it ends in "...", its start
+    };
+    const Case cases[] = {
+        {{Q7CTL, "players"}, elsewhere, 2, noSettings},
+        {{Q7CTL, "send", "reboot", "--all"}, elsewhere, 2, noSettings},
+        {{Q7CTL, "config", "diff", "--player", "P0", "--player", "P1"}, elsewhere, 2, noSettings},
+        {{Q7CTL, "list", "build", "--kind", "play", "--root", "."}, elsewhere, 0, elsewhere + "/play.lst: 0 entries\n"},
+        {{"env", "PATH=/nonexistent", Q7CTL, "send", "reboot", "--all", "--json"},
+         work,
+         1,
+         R"({"address":"127.0.0.2","name":"P0","action":"send reboot","ok":false,)"
+         R"x("outcome":"failed (put /reboot: tftp client not found (install tftp-hpa))",...)x"},
+    };
+    for (const Case& c : cases) {
+        const RunResult result = runProgram(c.arguments, c.folder);
+        EXPECT_EQ(result.status, c.status) << c.arguments[1];
+        if (c.output.ends_with("..."))
+            EXPECT_TRUE(result.output.starts_with(c.output.substr(0, c.output.size() - 3))) << result.output;
+        else
+            EXPECT_EQ(result.output, c.output);
+    }
+    EXPECT_EQ(journal(0), "");
+}
+
 // One file with a fixed IP address to several players would give them all one address: refused,
 // unless each keeps its own network settings, fetched from it first.
 TEST_F(Q7ctlTest, fixedAddressGoesToSeveralPlayersOnlyKeepingEachOwn)
@@ -386,7 +423,9 @@ TEST_F(Q7ctlTest, sendPutsWhatTheWindowPutsAndRefusesUnconfirmedErasing)
          "q7ctl: send delete-files removes files on the players: add --yes to confirm\n"},
         {{"send", "volume", "loud", "--all"}, "q7ctl: send volume: 'loud' is not a valid integer value\n"},
         {{"send", "volume", "40", "--all"}, "q7ctl: send volume: N is 0 to 31, not '40'\n"},
-        {{"send", "playmode", "shuffle", "--all"}, "q7ctl: send: unknown command 'playmode shuffle'\n"},
+        {{"send", "playmode", "shuffle", "--all"},
+         "q7ctl: send playmode: 'shuffle' is not one of single, date, time, datetime, repeat, stop\n"},
+        {{"send", "put-list", "--all"}, "q7ctl: send put-list needs one of down, play, upload\n"},
         {{"send", "shutdown", "now", "--all"}, "q7ctl: send: unknown command 'shutdown'\n"},
         {{"send", "put-list", "play", "missing.lst", "--all"}, "q7ctl: cannot read file 'missing.lst'\n"},
         {{"send", "reboot", "now", "--all"}, "q7ctl: send reboot takes no more words\n"},
@@ -466,6 +505,16 @@ TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
     ASSERT_TRUE(messages::renderBitmapMessage(messages::stripFromImage(drawing), here, here).ok());
     EXPECT_EQ(file, readBytes(here + "/message.target"));
 
+    // Colours as a person types them, with no runtime folder (as under cron): the same file, and no
+    // word from the drawing library.
+    fs::create_directories(work + "/typed");
+    const RunResult typedColours =
+        runProgram({"env", "-u", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME=" + dir.file("cache"), Q7CTL, "bitmap",
+                    "Hello Q7 \xE2\x82\xAC", "--size", "40", "--fore", "red", "--back", "#000080", "--save", "typed/."},
+                   work);
+    EXPECT_EQ(typedColours.output, "Wrote " + work + "/typed/message.target (1 segment of 1080 x 90).\n");
+    EXPECT_EQ(readBytes(work + "/typed/message.target"), file);
+
     const RunResult sent = q7ctl({"bitmap", "Hello Q7", "--all"});
     ASSERT_EQ(sent.status, 0) << sent.output;
     EXPECT_EQ(requests(journal(0)), std::vector<std::string>{"write /message.target"});
@@ -475,7 +524,10 @@ TEST_F(Q7ctlTest, bitmapIsCutFromTheSharedDrawingAndSavedOrSent)
     const RunResult wide = q7ctl({"bitmap", std::string(256, 'W'), "--size", "200", "--all"});
     EXPECT_EQ(wide.status, 2);
     EXPECT_EQ(wide.output, "q7ctl: Message too long.\n");
-    EXPECT_EQ(q7ctl({"bitmap", "hi", "--fore", "pink", "--all"}).status, 2);
+    const RunResult noColour = q7ctl({"bitmap", "hi", "--fore", "pinkish", "--all"});
+    EXPECT_EQ(noColour.status, 2);
+    EXPECT_EQ(noColour.output, "q7ctl: --fore: 'pinkish' is not a colour; give a colour name (red, navy, clRed, ...), "
+                               "#RRGGBB or $00BBGGRR\n");
     EXPECT_EQ(requests(journal(0)).size(), 1u);
 }
 

@@ -14,6 +14,12 @@ std::string colorToText(uint32_t value);
 // Accepts the names (any letter case) and "$" with one to eight hex digits; no system colours.
 std::optional<uint32_t> colorFromText(std::string_view text);
 
+// A colour typed by a person: the settings file's forms, the common CSS/SVG colour names ("red",
+// "navy", "orange", ...; any letter case) and "#" with six hex digits RRGGBB.
+std::optional<uint32_t> colorFromTypedText(std::string_view text);
+// The forms colorFromTypedText accepts, for a message.
+inline constexpr std::string_view kTypedColorForms = "a colour name (red, navy, clRed, ...), #RRGGBB or $00BBGGRR";
+
 inline constexpr uint32_t kColorBlack = 0x000000;
 inline constexpr uint32_t kColorWhite = 0xFFFFFF;
 

@@ -1,6 +1,7 @@
 # Installs the build BUILD into PREFIX and checks what an installation must hold: the three
-# programs, the desktop entry and its icon, man pages that render without warnings, and bash
-# completion that parses. Run by ctest (InstallLayout).
+# programs, the desktop entry and its icon, man pages that render without warnings, bash
+# completion that parses, and the copyright and changelog Debian asks for. Run by ctest
+# (InstallLayout).
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} OUTPUT_QUIET RESULT_VARIABLE failed)
 if(failed)
@@ -11,7 +12,8 @@ foreach(file bin/q7-config-tool bin/q7ctl bin/q7-player-sim
              share/applications/q7-config-tool.desktop
              share/icons/hicolor/scalable/apps/q7-config-tool.svg
              share/man/man1/q7-config-tool.1.gz share/man/man1/q7ctl.1.gz share/man/man1/q7-player-sim.1.gz
-             share/bash-completion/completions/q7ctl)
+             share/bash-completion/completions/q7ctl
+             share/doc/q7-config-tool/copyright share/doc/q7-config-tool/changelog.Debian.gz)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -24,7 +24,8 @@ constexpr int kMaxPoints = 200;
 constexpr OptionSpec kOptions[] = {
     {"--font", "FAMILY", "the font family (default: MS Sans Serif, or what the system puts in its place)"},
     {"--size", "N", "the font size in points, 1 to 200 (default: 8)"},
-    {"--fore", "COLOR", "the text colour: a colour name (black, red, clRed, ...), #RRGGBB or $00BBGGRR (default: black)"},
+    {"--fore", "COLOR",
+     "the text colour: a colour name (black, red, clRed, ...), #RRGGBB or $00BBGGRR (default: black)"},
     {"--back", "COLOR", "the background colour, as --fore (default: white)"},
     {"--save", "DIR", "write message.target into DIR and send nothing"},
 };

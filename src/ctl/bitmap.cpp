@@ -56,13 +56,14 @@ QFont font(const Session& session)
     return chosen;
 }
 
-// Without XDG_RUNTIME_DIR (cron, su, a plain ssh command) Qt warns while it looks there for a
-// display server; q7ctl draws offscreen and keeps its own files elsewhere, so that word is dropped.
+// Without XDG_RUNTIME_DIR (cron, su, a plain ssh command), or with an unusual one, Qt warns while
+// it looks there for a display server. q7ctl draws offscreen and finds its own folders without Qt,
+// so Qt's words on its standard paths concern nothing it does and are dropped.
 QtMessageHandler g_qtMessages = nullptr;
 
-void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void withoutStandardPathWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (g_qtMessages && !message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
+    if (g_qtMessages && !message.startsWith(u"QStandardPaths: "))
         g_qtMessages(type, context, message);
 }
 
@@ -72,7 +73,7 @@ QGuiApplication& application()
     if (!std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!g_qtMessages)
-        g_qtMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
+        g_qtMessages = qInstallMessageHandler(withoutStandardPathWarnings);
     static int argc = 1;
     static char name[] = "q7ctl";
     static char* argv[] = {name, nullptr};

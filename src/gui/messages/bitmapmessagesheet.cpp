@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -39,6 +40,7 @@ QFrame* makeSwatch(const char* name, const QColor& color, QWidget* parent)
     swatch->setFixedSize(40, 20);
     swatch->setAutoFillBackground(true);
     swatch->setCursor(Qt::PointingHandCursor);
+    swatch->setFocusPolicy(Qt::StrongFocus);  // Space or Enter opens its dialog, as a click does
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, color);
     swatch->setPalette(palette);
@@ -196,11 +198,20 @@ void BitmapMessageSheet::initScrollRange() { m_drawScroll->setRange(0, scrollRan
 
 bool BitmapMessageSheet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == m_foreSwatch)
+    auto* swatch = qobject_cast<QFrame*>(watched);
+    if (swatch != m_foreSwatch && swatch != m_backSwatch)
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+        swatch->setLineWidth(type == QEvent::FocusIn ? 2 : 1);  // the frame shows the focus
+    const int key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    const bool keyOpens = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (type == QEvent::MouseButtonPress || keyOpens) {
+        if (swatch == m_foreSwatch)
             chooseForeColor();
-        else if (watched == m_backSwatch)
+        else
             chooseBackColor();
+        return keyOpens;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -103,7 +103,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     grid->addWidget(textLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);
 
-    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    auto* fontButton = new QPushButton(QStringLiteral("Select &Font"), this);
     fontButton->setObjectName(QStringLiteral("FontButton"));
     m_fontName = new QLabel(m_font.family(), this);
     m_fontName->setObjectName(QStringLiteral("FontNameLabel"));
@@ -155,11 +155,11 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     note->setWordWrap(true);
     grid->addWidget(note, 7, 0, 1, 4);
 
-    m_preview = new QPushButton(QStringLiteral("Preview"), this);
+    m_preview = new QPushButton(QStringLiteral("Pre&view"), this);
     m_preview->setObjectName(QStringLiteral("PreviewButton"));
-    m_send = new QPushButton(QStringLiteral("Send Message"), this);
+    m_send = new QPushButton(QStringLiteral("Se&nd Message"), this);
     m_send->setObjectName(QStringLiteral("SaveButton"));
-    m_saveAs = new QPushButton(QStringLiteral("Save as"), this);
+    m_saveAs = new QPushButton(QStringLiteral("Save &as"), this);
     m_saveAs->setObjectName(QStringLiteral("SaveAsButton"));
     m_send->setEnabled(false);
     m_saveAs->setEnabled(false);

@@ -104,7 +104,7 @@ TEST(PlayerPanelControls, namedControlsAndTexts)
     EXPECT_EQ(dialog->size(), QSize(309, 67));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->text(), QStringLiteral("Search Q7"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->text(), QStringLiteral("&Search Q7"));
 }
 
 TEST_F(PlayerPanelTest, addModifyAndAddAgainThroughTheDialog)
@@ -276,7 +276,7 @@ TEST_F(PlayerPanelTest, modifyAndDeleteNeedASelection)
     EXPECT_EQ(platform.dialogs.messages.size(), 2u);
 }
 
-// Space, Ctrl+A, Ctrl+Z and the context menu keys, as a keyboard user reaches them in the shown window.
+// Space, Ctrl+A, Ctrl+Z, the context menu keys and a mnemonic, as a keyboard user reaches them in the shown window.
 TEST_F(PlayerPanelTest, keyboardChecksSelectsAndOpensTheMenuAtTheCurrentRow)
 {
     for (const char* address : {"198.18.0.1", "198.18.0.2", "198.18.0.3"})
@@ -321,6 +321,11 @@ TEST_F(PlayerPanelTest, keyboardChecksSelectsAndOpensTheMenuAtTheCurrentRow)
     EXPECT_EQ(list()->topLevelItemCount(), 0);  // every selected row, at once
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(list()->addresses(), (std::vector<std::string>{"198.18.0.1", "198.18.0.2", "198.18.0.3"}));
+
+    QSignalSpy search(child<QPushButton>("SearchQ7Button"), &QPushButton::clicked);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);  // "&Search Q7", clicked a moment later
+    Q7_WAIT_COMPARE(search.count(), 1);
+    waitForSearch();
 }
 
 // Delete, the Delete key and Clear stay immediate; Undo brings the players back as they were, in

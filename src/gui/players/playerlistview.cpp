@@ -26,7 +26,9 @@ QIcon stateIcon(const QColor& color)
     painter.setBrush(color);
     painter.setPen(color.darker(150));
     painter.drawEllipse(3, 3, 10, 10);
-    return QIcon(pixmap);
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);  // untinted in a selected row: the state stays readable
+    return icon;
 }
 
 }  // namespace
@@ -46,10 +48,11 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The style sheet that draws the grid also decides the selection's colours: white on a strong
-    // blue, whether or not the list has focus, so a selected row reads well and is never taken
-    // for a checked one.
+    // blue, whether or not the list has focus, so a selected row reads well. The check box column
+    // keeps a pale shade and the blue check mark, which white would wash out.
     setStyleSheet(QStringLiteral("QTreeWidget { color: blue; } QTreeWidget::item { border: 1px solid #d0d0d0; }"
-                                 " QTreeWidget::item:selected { background: #1f4e9c; color: white; }"));
+                                 " QTreeWidget::item:selected { background: #1f4e9c; color: white; }"
+                                 " QTreeWidget::item:selected:first { background: #c8d6ef; color: blue; }"));
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));

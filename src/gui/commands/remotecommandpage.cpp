@@ -29,6 +29,32 @@ constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside 
 
 QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
 
+// "Download Command" -> "Send download command": the six buttons all read "Send ", so a screen
+// reader tells them apart by what they send. Capitalised words go lower case, acronyms ("OSD") stay.
+QString sendButtonName(std::string_view caption)
+{
+    QStringList words = text(caption).split(QLatin1Char(' '));
+    for (QString& word : words)
+        if (word.size() > 1 && word.mid(1) == word.mid(1).toLower())
+            word = word.toLower();
+    return QStringLiteral("Send ") + words.join(QLatin1Char(' '));
+}
+
+// The question before media are erased, naming the players; a long fleet is cut short.
+QString eraseQuestion(const std::vector<Target>& targets)
+{
+    constexpr size_t kNamed = 5;
+    QStringList names;
+    for (size_t i = 0; i < targets.size() && i < kNamed; ++i)
+        names << QString::fromStdString(targets[i].name.empty() ? targets[i].address : targets[i].name);
+    QString list = names.join(QStringLiteral(", "));
+    if (targets.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(targets.size() - kNamed);
+    return QStringLiteral("Erase all media on %1 %2: %3?")
+        .arg(targets.size())
+        .arg(targets.size() == 1 ? QStringLiteral("player") : QStringLiteral("players"), list);
+}
+
 bool choosesVolume(const Group& group, int index)
 {
     const Command* command = commandFor(group, index);
@@ -74,6 +100,7 @@ void RemoteCommandPage::buildGroup(QGridLayout* layout, const Group& group, int 
 
     auto* button = new QPushButton(QStringLiteral("Send "), frame);
     button->setObjectName(text(group.button));
+    button->setAccessibleName(sendButtonName(group.caption));
     button->setAccessibleDescription(text(group.caption));
     button->setGeometry(160, 19, 70, 24);
 
@@ -240,7 +267,13 @@ void RemoteCommandPage::run(const Command& command)
             return;
         }
     }
-    m_players.run(command, m_players.targets(-1), std::move(files));
+    std::vector<Target> targets = m_players.targets(-1);
+    // Erasing a player's media asks first, default "No". A command that removes files after the
+    // operator has chosen a list (Delete Files) has been through the open dialog already.
+    if (command.confirm && !command.takes(Source::Chosen) && !targets.empty() &&
+        !m_dialogs.askYesNo(eraseQuestion(targets)))
+        return;
+    m_players.run(command, std::move(targets), std::move(files));
 }
 
 }  // namespace q7

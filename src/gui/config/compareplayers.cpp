@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSet>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -44,7 +45,7 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QHBoxLayout;
-    const auto addButton = [&](const char* name, const QString& caption, void (ComparePlayers::*handler)()) {
+    const auto addButton = [&](const char* name, const QString& caption, auto handler) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, handler);
@@ -57,7 +58,9 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
     m_keepAddress->setObjectName(QStringLiteral("KeepAddressCheck"));
     buttons->addWidget(m_keepAddress);
     buttons->addStretch(1);
+    addButton("CloseButton", QStringLiteral("Close"), &QWidget::close);
     layout->addLayout(buttons);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
 
 void ComparePlayers::refresh()

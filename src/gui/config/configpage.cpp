@@ -76,14 +76,14 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
         buttons->addWidget(button, row, column);
         return button;
     };
-    connect(addButton("SaveConfigFile", QStringLiteral("Save Config File"), 0, 0), &QPushButton::clicked, this,
+    connect(addButton("SaveConfigFile", QStringLiteral("Sa&ve Config File"), 0, 0), &QPushButton::clicked, this,
             &ConfigPage::saveToChosenFile);
-    connect(addButton("OpenConfigFile", QStringLiteral("Open Config File"), 0, 1), &QPushButton::clicked, this,
+    connect(addButton("OpenConfigFile", QStringLiteral("&Open Config File"), 0, 1), &QPushButton::clicked, this,
             &ConfigPage::openChosenFile);
     // Backup and restore talk to a player; they stay disabled until one answers.
-    m_backup = addButton("BackupButton", QStringLiteral("Backup config.conf from Q7"), 1, 0);
-    m_restore = addButton("RestoreButton", QStringLiteral("Restore config.conf to Q7"), 1, 1);
-    m_comparePlayers = addButton("ComparePlayersButton", QStringLiteral("Compare players"), 1, 2);
+    m_backup = addButton("BackupButton", QStringLiteral("&Backup config.conf from Q7"), 1, 0);
+    m_restore = addButton("RestoreButton", QStringLiteral("&Restore config.conf to Q7"), 1, 1);
+    m_comparePlayers = addButton("ComparePlayersButton", QStringLiteral("&Compare players"), 1, 2);
     for (QPushButton* button : {m_backup, m_restore, m_comparePlayers})
         button->setEnabled(false);
     layout->addLayout(buttons);

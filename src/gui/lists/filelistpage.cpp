@@ -102,7 +102,7 @@ void FileListPage::buildUpperHalf()
     auto* top = new QGridLayout;
     top->setVerticalSpacing(2);
     m_rootButton = button("SetRootBtn", QStringLiteral("Root Path"), QStringLiteral("Reload local file"), this);
-    auto* remote = button("RemoteBtn", QStringLiteral("Open Q7files"), QStringLiteral("Reload remote file"), this);
+    auto* remote = button("RemoteBtn", QStringLiteral("&Open Q7files"), QStringLiteral("Reload remote file"), this);
     top->addWidget(m_rootButton, 0, 0);
     top->addWidget(remote, 0, 2);
 
@@ -124,10 +124,10 @@ void FileListPage::buildUpperHalf()
     auto* moves = new QVBoxLayout;
     moves->addStretch();
     for (const auto& [name, caption, hint, handler] :
-         {std::tuple{"AddFileBtn", "Add File(s)", "Add to list", &FileListPage::addChosenFiles},
-          {"DelBtn", "Delete File(s)", "Delete from list", &FileListPage::removeChosenEntries},
-          {"AddAllBtn", "Add All Files", "Add all file to list", &FileListPage::addAllFiles},
-          {"DelAllBtn", "Delete All Files", "Delete all file from list", &FileListPage::removeAllEntries}}) {
+         {std::tuple{"AddFileBtn", "&Add File(s)", "Add to list", &FileListPage::addChosenFiles},
+          {"DelBtn", "&Delete File(s)", "Delete from list", &FileListPage::removeChosenEntries},
+          {"AddAllBtn", "Add A&ll Files", "Add all file to list", &FileListPage::addAllFiles},
+          {"DelAllBtn", "Delete All F&iles", "Delete all file from list", &FileListPage::removeAllEntries}}) {
         QPushButton* b = button(name, QLatin1String(caption), QLatin1String(hint), this);
         connect(b, &QPushButton::clicked, this, handler);
         moves->addWidget(b);
@@ -140,7 +140,7 @@ void FileListPage::buildUpperHalf()
     m_modifyEdit->setObjectName(QStringLiteral("ModifyEdit"));
     m_modifyEdit->setAccessibleName(QStringLiteral("Destination entry"));
     m_modifyEdit->setMaxLength(std::numeric_limits<int>::max());
-    m_modifyButton = button("ModifyButton", QStringLiteral("Modify"), QString(), this);
+    m_modifyButton = button("ModifyButton", QStringLiteral("&Modify"), QString(), this);
     m_modifyButton->setEnabled(false);
     modifyRow->addWidget(m_modifyEdit, 1);
     modifyRow->addWidget(m_modifyButton);

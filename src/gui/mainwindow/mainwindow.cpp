@@ -188,7 +188,7 @@ void MainWindow::buildLayout()
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
     m_searchBar->setGeometry(kForm.searchBar);
     m_searchBar->setTextVisible(false);
-    m_searchButton = new QPushButton(QStringLiteral("Search Q7"), this);
+    m_searchButton = new QPushButton(QStringLiteral("&Search Q7"), this);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));

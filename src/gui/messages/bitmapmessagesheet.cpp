@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -39,6 +40,7 @@ QFrame* makeSwatch(const char* name, const QColor& color, QWidget* parent)
     swatch->setFixedSize(40, 20);
     swatch->setAutoFillBackground(true);
     swatch->setCursor(Qt::PointingHandCursor);
+    swatch->setFocusPolicy(Qt::StrongFocus);  // Space or Enter opens its dialog, as a click does
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, color);
     swatch->setPalette(palette);
@@ -101,7 +103,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     grid->addWidget(textLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);
 
-    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    auto* fontButton = new QPushButton(QStringLiteral("Select &Font"), this);
     fontButton->setObjectName(QStringLiteral("FontButton"));
     m_fontName = new QLabel(m_font.family(), this);
     m_fontName->setObjectName(QStringLiteral("FontNameLabel"));
@@ -153,11 +155,11 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     note->setWordWrap(true);
     grid->addWidget(note, 7, 0, 1, 4);
 
-    m_preview = new QPushButton(QStringLiteral("Preview"), this);
+    m_preview = new QPushButton(QStringLiteral("Pre&view"), this);
     m_preview->setObjectName(QStringLiteral("PreviewButton"));
-    m_send = new QPushButton(QStringLiteral("Send Message"), this);
+    m_send = new QPushButton(QStringLiteral("Se&nd Message"), this);
     m_send->setObjectName(QStringLiteral("SaveButton"));
-    m_saveAs = new QPushButton(QStringLiteral("Save as"), this);
+    m_saveAs = new QPushButton(QStringLiteral("Save &as"), this);
     m_saveAs->setObjectName(QStringLiteral("SaveAsButton"));
     m_send->setEnabled(false);
     m_saveAs->setEnabled(false);
@@ -196,11 +198,20 @@ void BitmapMessageSheet::initScrollRange() { m_drawScroll->setRange(0, scrollRan
 
 bool BitmapMessageSheet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == m_foreSwatch)
+    auto* swatch = qobject_cast<QFrame*>(watched);
+    if (swatch != m_foreSwatch && swatch != m_backSwatch)
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+        swatch->setLineWidth(type == QEvent::FocusIn ? 2 : 1);  // the frame shows the focus
+    const int key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    const bool keyOpens = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (type == QEvent::MouseButtonPress || keyOpens) {
+        if (swatch == m_foreSwatch)
             chooseForeColor();
-        else if (watched == m_backSwatch)
+        else
             chooseBackColor();
+        return keyOpens;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -75,9 +75,9 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
         const char* name;
         const char* caption;
         void (TextMessageSheet::*handler)();
-    } buttons[] = {{"PutTextButton", "Put Message", &TextMessageSheet::putTextFile},
-                   {"GetTextButton", "Get Message", &TextMessageSheet::getOldMessage},
-                   {"SendTextButton", "Send Message", &TextMessageSheet::sendText}};
+    } buttons[] = {{"PutTextButton", "&Put Message", &TextMessageSheet::putTextFile},
+                   {"GetTextButton", "&Get Message", &TextMessageSheet::getOldMessage},
+                   {"SendTextButton", "Se&nd Message", &TextMessageSheet::sendText}};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(QLatin1String(buttons[i].caption), this);
         button->setObjectName(QLatin1String(buttons[i].name));

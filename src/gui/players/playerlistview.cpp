@@ -1,14 +1,20 @@
 #include "gui/players/playerlistview.h"
 
+#include "gui/widgets/contextmenukeys.h"
+
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <algorithm>
 
 namespace q7 {
 namespace {
+
+constexpr size_t kUndoLevels = 32;
 
 // ImageList1: 0 offline (grey), 1 online (green).
 QIcon stateIcon(const QColor& color)
@@ -20,7 +26,9 @@ QIcon stateIcon(const QColor& color)
     painter.setBrush(color);
     painter.setPen(color.darker(150));
     painter.drawEllipse(3, 3, 10, 10);
-    return QIcon(pixmap);
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);  // untinted in a selected row: the state stays readable
+    return icon;
 }
 
 }  // namespace
@@ -35,10 +43,16 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
     header()->resizeSection(1, 120);
     header()->resizeSection(2, 100);
     setRootIsDecorated(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows for Ctrl+A and Shift/Ctrl clicks; a plain click or selectRow() still selects one.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setStyleSheet(QStringLiteral("QTreeWidget { color: blue; } QTreeWidget::item { border: 1px solid #d0d0d0; }"));
+    // The style sheet that draws the grid also decides the selection's colours: white on a strong
+    // blue, whether or not the list has focus, so a selected row reads well. The check box column
+    // keeps a pale shade and the blue check mark, which white would wash out.
+    setStyleSheet(QStringLiteral("QTreeWidget { color: blue; } QTreeWidget::item { border: 1px solid #d0d0d0; }"
+                                 " QTreeWidget::item:selected { background: #1f4e9c; color: white; }"
+                                 " QTreeWidget::item:selected:first { background: #c8d6ef; color: blue; }"));
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
@@ -48,10 +62,13 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
         return action;
     };
     m_actions = {addAction("ADD1", "Add"), addAction("Modify1", "Modify"), addAction("Delete1", "Delete"),
-                 addAction("Clear1", "Clear")};
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_popup->popup(viewport()->mapToGlobal(at)); });
+                 addAction("Clear1", "Clear"), addAction("Undo1", "Undo")};
+    m_actions.undo->setShortcut(QKeySequence::Undo);
+    m_actions.undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_actions.undo->setEnabled(false);
+    QWidget::addAction(m_actions.undo);  // Ctrl+Z in the list, menu open or not
+    // An item triggered without a click (a screen reader's "Press") closes the menu too.
+    connect(m_popup, &QMenu::triggered, m_popup, &QMenu::hide);
 
     connect(this, &QTreeWidget::itemChanged, this, &PlayerListView::notifyChange);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &PlayerListView::notifyChange);
@@ -115,8 +132,19 @@ bool PlayerListView::viewportEvent(QEvent* event)
 
 int PlayerListView::selectedRow() const
 {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+    if (QTreeWidgetItem* current = currentItem(); current && current->isSelected())
+        return indexOfTopLevelItem(current);
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> PlayerListView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (QTreeWidgetItem* item : selectedItems())
+        rows.push_back(indexOfTopLevelItem(item));
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void PlayerListView::selectRow(int row)
@@ -133,13 +161,62 @@ void PlayerListView::setPlayer(int row, const QString& name, const QString& addr
     }
 }
 
-void PlayerListView::removeRow(int row)
+void PlayerListView::removeRows(std::vector<int> rows)
 {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    Removal removal;
     m_removing = true;
-    delete takeTopLevelItem(row);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        if (QTreeWidgetItem* item = takeTopLevelItem(*row))
+            removal.emplace_back(*row, item);
     // Nothing stays selected, as after deleting the selected entry of a report list.
     clearSelection();
     m_removing = false;
+    if (removal.empty())
+        return;
+    std::reverse(removal.begin(), removal.end());
+    m_removals.push_back(std::move(removal));
+    if (m_removals.size() > kUndoLevels)
+        m_removals.pop_front();
+    m_actions.undo->setEnabled(true);
+}
+
+void PlayerListView::restoreRemoved()
+{
+    if (m_removals.empty())
+        return;
+    Removal removal = std::move(m_removals.back());
+    m_removals.pop_back();
+    m_actions.undo->setEnabled(!m_removals.empty());
+    // In list order, each at its old row: rows between them are back in place before it.
+    for (auto& [row, item] : removal)
+        if (checkAddPlayer(addresses(), item->text(2).toStdString(), kMaxPlayers) == AddOutcome::Added)
+            insertTopLevelItem(std::min(row, topLevelItemCount()), item.release());
+}
+
+void PlayerListView::keyPressEvent(QKeyEvent* event)
+{
+    if (asksForContextMenu(*event)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), event->modifiers());
+        contextMenuEvent(&menu);
+    } else if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        toggleCurrentCheck();
+    } else {
+        QTreeWidget::keyPressEvent(event);
+    }
+}
+
+// Whichever column the current cell is in, Space is for the row's check box.
+void PlayerListView::toggleCurrentCheck()
+{
+    if (QTreeWidgetItem* item = currentItem())
+        item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+void PlayerListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_popup->popup(contextMenuPosition(*this, *event));
 }
 
 void PlayerListView::keyReleaseEvent(QKeyEvent* event)

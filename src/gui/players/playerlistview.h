@@ -5,7 +5,9 @@
 #include "core/players/playerlist.h"
 
 #include <QTreeWidget>
+#include <deque>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -27,11 +29,18 @@ public:
     bool isOnline(int row) const;
     void setOnline(int row, bool online);
 
-    int selectedRow() const;  // -1 when nothing is selected
+    // The current row when it is selected, else the first selected; -1 when nothing is selected.
+    int selectedRow() const;
+    std::vector<int> selectedRows() const;  // in list order
+    // Makes `row` the current and only selected row.
     void selectRow(int row);
     // Name and address change; the caption, check mark and state stay.
     void setPlayer(int row, const QString& name, const QString& address);
-    void removeRow(int row);
+    // Removes the rows at once and keeps them, so restoreRemoved() can put them back.
+    void removeRows(std::vector<int> rows);
+    // Puts the rows of the last removal back where they stood, as they were (caption, check mark,
+    // state); one whose address is listed again meanwhile, or past the search's limit, stays out.
+    void restoreRemoved();
     QMenu* popupMenu() const { return m_popup; }
     // The pop-up menu's entries, for the panel that handles them.
     struct PopupActions {
@@ -39,6 +48,7 @@ public:
         QAction* modify;
         QAction* remove;
         QAction* clear;
+        QAction* undo;  // enabled while a removal can be put back
     };
     const PopupActions& popupActions() const { return m_actions; }
     // Adds a line about the player at an address to the state shown when hovering a row.
@@ -51,16 +61,23 @@ signals:
     void deleteKeyReleased();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
     void notifyChange();
+    void toggleCurrentCheck();
+
+    // One removal: the rows as they stood before it, in list order, with their entries.
+    using Removal = std::vector<std::pair<int, std::unique_ptr<QTreeWidgetItem>>>;
 
     QMenu* m_popup = nullptr;
     PopupActions m_actions{};
     std::function<QString(const QString&)> m_historyNote;
     bool m_removing = false;
+    std::deque<Removal> m_removals;  // the newest last
 };
 
 }  // namespace q7

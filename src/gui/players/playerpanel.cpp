@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <numeric>
 
 namespace q7 {
 namespace {
@@ -56,6 +57,7 @@ PlayerPanel::PlayerPanel(const Controls& controls, Dialogs& dialogs, AddressReso
     connect(menu.modify, &QAction::triggered, this, &PlayerPanel::modifySelected);
     connect(menu.remove, &QAction::triggered, this, &PlayerPanel::deleteSelected);
     connect(menu.clear, &QAction::triggered, this, &PlayerPanel::clearPlayers);
+    connect(menu.undo, &QAction::triggered, this, &PlayerPanel::undoRemoval);
     connect(m_ui.list, &PlayerListView::changed, this, &PlayerPanel::startEchoTimer);
     connect(m_ui.list, &PlayerListView::deleteKeyReleased, this, &PlayerPanel::removeSelectedPlayer);
     connect(m_ui.searchButton, &QPushButton::clicked, this, &PlayerPanel::startSearch);
@@ -87,14 +89,22 @@ void PlayerPanel::updateModifiedPlayer(const QString& name, const QString& addre
 
 void PlayerPanel::removeSelectedPlayer()
 {
-    const int row = m_ui.list->selectedRow();
-    if (row < 0)
+    const std::vector<int> rows = m_ui.list->selectedRows();
+    if (rows.empty())
         return;
-    m_ui.list->removeRow(row);
-    rowsRemoved();
+    m_ui.list->removeRows(rows);
+    rowCountChanged();
 }
 
-void PlayerPanel::rowsRemoved() { m_search.setListedRows(size_t(m_ui.list->topLevelItemCount())); }
+void PlayerPanel::undoRemoval()
+{
+    m_ui.list->restoreRemoved();
+    rowCountChanged();
+    // Back as they were when removed; the echo pass brings their online state up to date.
+    startEchoTimer();
+}
+
+void PlayerPanel::rowCountChanged() { m_search.setListedRows(size_t(m_ui.list->topLevelItemCount())); }
 
 // Started only when stopped, so the period stays: 100 ms until a tick has run, 10 s after.
 void PlayerPanel::startEchoTimer()
@@ -136,9 +146,10 @@ void PlayerPanel::deleteSelected()
 
 void PlayerPanel::clearPlayers()
 {
-    for (int row = m_ui.list->topLevelItemCount() - 1; row >= 0; --row)
-        m_ui.list->removeRow(row);
-    rowsRemoved();
+    std::vector<int> rows(size_t(m_ui.list->topLevelItemCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    m_ui.list->removeRows(std::move(rows));
+    rowCountChanged();
 }
 
 void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)

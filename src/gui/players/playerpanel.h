@@ -41,11 +41,13 @@ public:
 
     // Appends a player unless its address is listed or 256 players are; starts the echo timer.
     void addPlayer(const QString& name, const QString& address);
-    // The selected entry's name and address change and the echo timer starts; removing it leaves the
-    // echo timer alone. Without a selection nothing happens.
-    // Sets the entry the dialog was opened to modify, wherever it stands now.
+    // Sets the entry the dialog was opened to modify, wherever it stands now; starts the echo timer.
     void updateModifiedPlayer(const QString& name, const QString& address);
+    // Removes the selected entries at once, leaving the echo timer alone. Without a selection nothing
+    // happens.
     void removeSelectedPlayer();
+    // "Undo" (Ctrl+Z): the entries the last Delete or Clear removed come back in their rows.
+    void undoRemoval();
 
     void addFromMenu();
     void modifySelected();
@@ -79,7 +81,7 @@ private:
     // The Driver Setup dialog's OK: adds or changes an entry at once, as the dialog was opened for.
     void applyDialogAnswer(const QString& name, const QString& address);
     void launchStep();
-    void rowsRemoved();
+    void rowCountChanged();
 
     Controls m_ui;
     Dialogs& m_dialogs;

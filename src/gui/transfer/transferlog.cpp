@@ -1,6 +1,9 @@
 #include "gui/transfer/transferlog.h"
 
+#include "gui/widgets/contextmenukeys.h"
+
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTime>
 
@@ -18,8 +21,9 @@ TransferLog::TransferLog(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("TransferLog"));
     setAccessibleName(QStringLiteral("Transfer log"));
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // Focus and a current line let the keyboard reach a line and its "Retry failed".
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::StrongFocus);
     setUniformItemSizes(true);
 }
 
@@ -58,15 +62,30 @@ int TransferLog::retryableCall(int row) const
     return line && line->data(kRetryRole).toBool() ? line->data(kCallRole).toInt() : 0;
 }
 
+void TransferLog::keyPressEvent(QKeyEvent* event)
+{
+    if (!asksForContextMenu(*event))
+        return QListWidget::keyPressEvent(event);
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), event->modifiers());
+    contextMenuEvent(&menu);
+}
+
 void TransferLog::contextMenuEvent(QContextMenuEvent* event)
 {
-    const int call = retryableCall(indexAt(event->pos()).row());
-    QMenu menu(this);
-    QAction* retry = menu.addAction(QStringLiteral("Retry failed"));
+    const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const int call = retryableCall(keyboard ? currentRow() : indexAt(event->pos()).row());
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* retry = menu->addAction(QStringLiteral("Retry failed"));
     retry->setObjectName(QStringLiteral("RetryFailed1"));
     retry->setEnabled(call > 0);
-    if (menu.exec(event->globalPos()) == retry && call > 0)
+    // Connected rather than read from exec(), so the item also works when triggered without a click
+    // (a screen reader's "Press"), which closes the menu as a click does.
+    connect(retry, &QAction::triggered, this, [this, menu, call] {
+        menu->close();
         emit retryRequested(call);
+    });
+    menu->popup(contextMenuPosition(*this, *event));
 }
 
 }  // namespace q7

@@ -23,6 +23,7 @@ signals:
     void retryRequested(int call);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
 

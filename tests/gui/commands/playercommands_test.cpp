@@ -207,6 +207,7 @@ struct Case {
     QStringList opened = {};
     std::vector<QString> errors = {};
     const char* volumeAfter = nullptr;
+    bool asks = false;  // asks yes or no first (answered "Yes")
 };
 
 const std::string kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
@@ -223,7 +224,7 @@ const Case kCatalogue[] = {
     {"Upload Now", "DownloadBox", 5, {}, 0, nullptr, {put("/upload")}},
     {"SMB Now", "DownloadBox", 6, {}, 0, nullptr, {put("/smbnow")}},
     {"Download typed text", "DownloadBox", -1, {}, 0, nullptr, {}},
-    {"Erase HDD", "EraseBox", 0, {}, 0, nullptr, {put("/eraseHDD")}},
+    {"Erase HDD", "EraseBox", 0, {}, 0, nullptr, {put("/eraseHDD")}, {}, {}, nullptr, true},
     {"Delete Files", "EraseBox", 1, {"lists/chosen.lst"}, 2, nullptr,
      {put("/delete.lst", kList), "wait 0..5/5", put("/delfiles"), "hide"}},
     {"Delete Files cancelled", "EraseBox", 1, {std::nullopt}, 2, nullptr, {}},
@@ -293,6 +294,8 @@ TEST(RemoteCommandPage, everyCatalogueRowSendsItsTransfersWaitsAndOpensItsCopies
         h.delivers[0] = "fetched";
         for (const auto& answer : c.chosen)
             h.platform.dialogs.fileAnswers.push_back(answer ? std::optional(h.qpath(*answer)) : std::nullopt);
+        if (c.asks)
+            h.platform.dialogs.yesNoAnswers.push_back(true);
         auto* box = h.find<QComboBox>(c.box);
         choose(box, c.index);
         ASSERT_EQ(box->currentIndex(), c.index);
@@ -306,6 +309,7 @@ TEST(RemoteCommandPage, everyCatalogueRowSendsItsTransfersWaitsAndOpensItsCopies
         EXPECT_EQ(h.opened(), c.opened);
         EXPECT_EQ(h.platform.dialogs.errors, c.errors);
         EXPECT_TRUE(h.platform.dialogs.messages.empty());
+        EXPECT_EQ(h.platform.dialogs.yesNoQuestions.size(), c.asks ? 1u : 0u);
         ASSERT_EQ(h.platform.dialogs.fileRequests.size(), c.chosen.size());
         for (const auto& request : h.platform.dialogs.fileRequests) {
             EXPECT_FALSE(request.save);
@@ -335,6 +339,37 @@ TEST(RemoteCommandPage, withNoCheckedPlayerEveryButtonOnlySaysSo)
     EXPECT_EQ(h.platform.dialogs.messages,
               std::vector<QString>(6, QStringLiteral("Please select at least one driver before sending the command!")));
     EXPECT_EQ(h.trace(), Lines());
+}
+
+// Erase HDD names the players it will erase, and "No" (the default) sends nothing. Only served
+// players are named: the others would not be erased.
+TEST(RemoteCommandPage, eraseHddAsksFirstNamingThePlayers)
+{
+    struct EraseCase {
+        std::vector<Row> rows;
+        bool yes;
+        QString question;
+        Lines trace;
+    };
+    const std::vector<Row> fleet(8, {true, true});
+    const EraseCase cases[] = {
+        {{{true, true}, {true, true}, {true, false}}, false, "Erase all media on 2 players: P0, P1?", {}},
+        {{{false, true}, {true, true}}, true, "Erase all media on 1 player: P1?", {put("/eraseHDD", kNull, "1")}},
+        {fleet, false, "Erase all media on 8 players: P0, P1, P2, P3, P4 and 3 more?", {}},
+    };
+    for (const EraseCase& c : cases) {
+        Harness h(c.rows);
+        auto* list = h.find<PlayerListView>("ListView1");
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            list->setPlayer(row, QStringLiteral("P%1").arg(row), list->topLevelItem(row)->text(2));
+        h.platform.dialogs.yesNoAnswers.push_back(c.yes);
+        h.find<QComboBox>("EraseBox")->setCurrentIndex(0);
+        h.click("EraseButton");
+        ASSERT_TRUE(h.settled());
+        EXPECT_EQ(h.platform.dialogs.yesNoQuestions, std::vector<QString>{c.question});
+        EXPECT_EQ(h.trace(), c.trace);
+        EXPECT_EQ(h.platform.processes.starts.size(), c.trace.size());
+    }
 }
 
 // With nobody served, nothing reaches a player, but the command keeps its fixed waits.
@@ -465,6 +500,7 @@ TEST(RemoteCommandPage, groupsStartWithTheirItemsAndFirstDescriptions)
          {"Reboot", "Refresh Content", "Play List by Single", "Play List by Date", "Play List by Time",
           "Play List by Date/Time", "Repeat Mode", "Stop Auto Play", ""}},
     };
+    QStringList accessibleNames;
     for (const auto& [name, expected] : items) {
         auto* box = h.find<QComboBox>(name);
         QStringList actual;
@@ -475,7 +511,12 @@ TEST(RemoteCommandPage, groupsStartWithTheirItemsAndFirstDescriptions)
         EXPECT_EQ(box->currentIndex(), std::string(name) == "DownloadBox" ? -1 : 0) << name;
         EXPECT_EQ(box->currentText(), expected.front()) << name;
         EXPECT_EQ(h.find<QPushButton>(sendButton(name))->text(), QStringLiteral("Send ")) << name;
+        accessibleNames << h.find<QPushButton>(sendButton(name))->accessibleName();
     }
+    // Screen readers tell the six "Send " buttons apart by what they send.
+    EXPECT_EQ(accessibleNames, (QStringList{"Send download command", "Send erase command", "Send file list command",
+                                            "Send configuration command", "Send OSD and scrolling command",
+                                            "Send system command"}));
     const std::pair<const char*, std::string> memos[] = {
         {"DownloadMemo", kPutDown},      {"EraseMemo", kEraseHDD},  {"FileListMemo", kFileList},
         {"ConfigMemo", kRestoreConfig},  {"OSDMemo", kOSDOn},      {"SystemCMDMemo", "Reboots the device immediately."},

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace q7;
@@ -120,6 +121,15 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
         EXPECT_NE(adopted.find("[Automatic IP]=On\r\n[IP Address]=0.0.0.0\r\n"), std::string::npos) << adopted;
         EXPECT_NE(adopted.find("[Volume]=9\r\n"), std::string::npos) << adopted;
     }
+
+    // Escape or the Close button closes the window.
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    view->show();
+    rig.click("CloseButton");
+    EXPECT_FALSE(view->isVisible());
 }
 
 }  // namespace

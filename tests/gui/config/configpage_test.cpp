@@ -205,10 +205,11 @@ TEST_F(ConfigPageTest, tabHoldsVersionFivePagesAndFourButtons)
     EXPECT_EQ(groups, (QStringList{"AUDIO/VIDEO Settings", "MISC1 Settings", "MISC2 Settings", "MISC3 Settings",
                                    "NETWORK Settings"}));
 
-    EXPECT_EQ(get<QPushButton>("SaveConfigFile")->text(), "Save Config File");
-    EXPECT_EQ(get<QPushButton>("OpenConfigFile")->text(), "Open Config File");
-    EXPECT_EQ(get<QPushButton>("BackupButton")->text(), "Backup config.conf from Q7");
-    EXPECT_EQ(get<QPushButton>("RestoreButton")->text(), "Restore config.conf to Q7");
+    // The texts with their Alt+letter mnemonics.
+    EXPECT_EQ(get<QPushButton>("SaveConfigFile")->text(), "Sa&ve Config File");
+    EXPECT_EQ(get<QPushButton>("OpenConfigFile")->text(), "&Open Config File");
+    EXPECT_EQ(get<QPushButton>("BackupButton")->text(), "&Backup config.conf from Q7");
+    EXPECT_EQ(get<QPushButton>("RestoreButton")->text(), "&Restore config.conf to Q7");
     EXPECT_TRUE(get("SaveConfigFile")->isEnabled());
     EXPECT_FALSE(get("BackupButton")->isEnabled());
     EXPECT_FALSE(get("RestoreButton")->isEnabled());

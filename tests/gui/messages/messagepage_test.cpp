@@ -195,6 +195,14 @@ TEST_F(MessagePageTest, bitmapPreviewSendAndSaveAs)
     // An empty text clears the strip to the background and enables nothing.
     platform.dialogs.colorAnswers.push_back(QColor(0, 0, 128));
     QTest::mouseClick(child<QWidget>("BackColor"), Qt::LeftButton);
+    // The swatches take focus and open their dialog with Space or Enter too.
+    auto* fore = child<QWidget>("ForeColor");
+    EXPECT_EQ(fore->focusPolicy(), Qt::StrongFocus);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        platform.dialogs.colorAnswers.push_back(QColor(Qt::black));
+        QTest::keyClick(fore, key);
+        EXPECT_TRUE(platform.dialogs.colorAnswers.empty()) << key;
+    }
     preview(QString());
     const QImage& strip = window->findChild<BitmapMessageSheet*>()->drawing();
     EXPECT_EQ(strip.pixelColor(5399, 89), QColor(0, 0, 128));

@@ -9,7 +9,9 @@
 #include "support/tempdir.h"
 #include "support/qtwait.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
@@ -87,7 +89,7 @@ TEST(PlayerPanelControls, namedControlsAndTexts)
     QStringList captions;
     for (const QAction* action : list->popupMenu()->actions())
         captions << action->objectName() + "=" + action->text();
-    EXPECT_EQ(captions, (QStringList{"ADD1=Add", "Modify1=Modify", "Delete1=Delete", "Clear1=Clear"}));
+    EXPECT_EQ(captions, (QStringList{"ADD1=Add", "Modify1=Modify", "Delete1=Delete", "Clear1=Clear", "Undo1=Undo"}));
     EXPECT_EQ(list->popupMenu()->objectName(), QStringLiteral("PopupMenu1"));
     for (const char* name : {"Q7_Name", "IP_Addr", "OKBtn", "CancelBtn", "PlayerPanel"})
         EXPECT_NE(window.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
@@ -102,7 +104,7 @@ TEST(PlayerPanelControls, namedControlsAndTexts)
     EXPECT_EQ(dialog->size(), QSize(309, 67));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->text(), QStringLiteral("Search Q7"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("SearchQ7Button"))->text(), QStringLiteral("&Search Q7"));
 }
 
 TEST_F(PlayerPanelTest, addModifyAndAddAgainThroughTheDialog)
@@ -272,6 +274,91 @@ TEST_F(PlayerPanelTest, modifyAndDeleteNeedASelection)
     QTest::keyClick(list(), Qt::Key_Period, Qt::KeypadModifier);
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_EQ(platform.dialogs.messages.size(), 2u);
+}
+
+// Space, Ctrl+A, Ctrl+Z, the context menu keys and a mnemonic, as a keyboard user reaches them in the shown window.
+TEST_F(PlayerPanelTest, keyboardChecksSelectsAndOpensTheMenuAtTheCurrentRow)
+{
+    for (const char* address : {"198.18.0.1", "198.18.0.2", "198.18.0.3"})
+        window->addPlayer(QStringLiteral("P"), QLatin1String(address));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    list()->setFocus();
+    list()->setCurrentItem(list()->topLevelItem(1), 2);  // the address cell of row 1
+    const auto checked = [this] {
+        std::vector<bool> out;
+        for (const PlayerEntry& entry : list()->entries())
+            out.push_back(entry.checked);
+        return out;
+    };
+    QTest::keyClick(list(), Qt::Key_Space);
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    QTest::keyClick(list(), Qt::Key_Space);
+    EXPECT_EQ(checked(), (std::vector<bool>{false, false, false}));
+
+    QTest::keyClick(list(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list()->selectedRows(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(list()->selectedRow(), 1);  // Modify and History take the current row
+    EXPECT_EQ(checked(), (std::vector<bool>{false, false, false}));  // selected is not checked
+
+    // Shift+F10 and the Menu key (which the platform turns into a keyboard context-menu event) open
+    // the menu below the current row, wherever the mouse is.
+    const QRect current = list()->visualRect(list()->currentIndex());
+    const QPoint below = list()->viewport()->mapToGlobal(current.bottomLeft());
+    QMenu* popup = list()->popupMenu();
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), popup);
+    EXPECT_EQ(popup->pos(), below);
+    popup->close();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(list(), &menuKey);
+    EXPECT_EQ(QApplication::activePopupWidget(), popup);
+    EXPECT_EQ(popup->pos(), below);
+    // An item triggered without a click (a screen reader's "Press") acts and closes the menu.
+    menu("Delete1");
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);  // every selected row, at once
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(list()->addresses(), (std::vector<std::string>{"198.18.0.1", "198.18.0.2", "198.18.0.3"}));
+
+    QSignalSpy search(child<QPushButton>("SearchQ7Button"), &QPushButton::clicked);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);  // "&Search Q7", clicked a moment later
+    Q7_WAIT_COMPARE(search.count(), 1);
+    waitForSearch();
+}
+
+// Delete, the Delete key and Clear stay immediate; Undo brings the players back as they were, in
+// their rows, newest removal first, and takes no address twice.
+TEST_F(PlayerPanelTest, undoPutsRemovedPlayersBackInTheirRows)
+{
+    QAction* undo = list()->popupMenu()->findChild<QAction*>(QStringLiteral("Undo1"));
+    EXPECT_FALSE(undo->isEnabled());
+    const char* names[] = {"Lobby", "Cafe", "Entrance", "Hall"};
+    for (int row = 0; row < 4; ++row) {
+        window->addPlayer(QLatin1String(names[row]), QStringLiteral("198.18.0.%1").arg(row + 1));
+        markRow(platform.echo, *list(), row, row % 2 == 0, row < 2);
+    }
+    const QStringList before = rows();
+
+    list()->selectRow(1);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    list()->selectRow(2);
+    menu("Delete1");
+    menu("Clear1");
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(platform.dialogs.yesNoQuestions.empty());  // nothing asked
+    EXPECT_TRUE(undo->isEnabled());
+
+    window->addPlayer(QStringLiteral("New"), QStringLiteral("198.18.0.1"));
+    pingTimer()->stop();
+    menu("Undo1");  // Clear: Lobby's address is listed again, so it stays out
+    EXPECT_EQ(rows(), (QStringList{"198.18.0.1|New|198.18.0.1|unchecked|Offline", before[2]}));
+    EXPECT_TRUE(pingTimer()->isActive());  // the echo pass brings their state up to date
+    menu("Undo1");  // Delete of Hall, then the Delete key's Cafe
+    menu("Undo1");
+    EXPECT_EQ(rows(), (QStringList{"198.18.0.1|New|198.18.0.1|unchecked|Offline", before[1], before[2], before[3]}));
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(PlayerPanelTest, echoTimerPeriodsAndClear)

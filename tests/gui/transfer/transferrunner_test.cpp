@@ -4,11 +4,16 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/transfer/playerlisttransfers.h"
 #include "gui/players/playerlistview.h"
+#include "gui/transfer/transferlog.h"
 #include "support/fakes.h"
 #include "support/qtwait.h"
 #include "support/tempdir.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QListWidget>
+#include <QMenu>
+#include <QTest>
 #include <QProgressBar>
 #include <QPushButton>
 #include <cerrno>
@@ -173,6 +178,45 @@ TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
         << log().join('\n').toStdString();
     EXPECT_EQ(log()[log().size() - 2],
               QStringLiteral("put -V 127.0.0.2 row 0: failed (not sent: the remote name \"-V\" would reach tftp as an option)"));
+}
+
+// The log takes focus, and "Retry failed" of the current line opens from the keyboard and works when
+// triggered as a screen reader does it, closing its menu.
+TEST_F(TransferRunnerTest, retryFailedWithoutAMouse)
+{
+    auto* log = window->findChild<TransferLog*>(QStringLiteral("TransferLog"));
+    EXPECT_EQ(log->focusPolicy(), Qt::StrongFocus);
+    window->transfers()->put(QStringLiteral("/tmp/nullCMD.txt"), QStringLiteral("/reboot"), -1);
+    platform.processes.finish(0, ProcessExit::How::Exited, 69, "Transfer timed out.\n");
+    platform.processes.finish(1, ProcessExit::How::Exited, 0);
+    ASSERT_GT(log->retryableCall(log->count() - 1), 0) << this->log().join(QLatin1Char(10)).toStdString();
+    log->setCurrentRow(log->count() - 1);  // the summary
+    const auto openMenu = [&](bool menuKey) -> QMenu* {
+        if (menuKey) {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(log, &event);
+        } else {
+            QTest::keyClick(log, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QMenu* menu = openMenu(true);
+    ASSERT_NE(menu, nullptr);
+    menu->close();
+    menu = openMenu(false);
+    ASSERT_NE(menu, nullptr);
+    QAction* retry = menu->findChild<QAction*>(QStringLiteral("RetryFailed1"));
+    ASSERT_TRUE(retry && retry->isEnabled());
+    retry->trigger();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_EQ(platform.processes.starts.size(), 3u);
+    EXPECT_EQ(arguments(2)[2], QStringLiteral("127.0.0.2"));  // only the failed player
+
+    log->setCurrentRow(0);  // a player's line offers nothing
+    menu = openMenu(false);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("RetryFailed1"))->isEnabled());
+    menu->close();
 }
 
 }  // namespace

@@ -141,7 +141,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new PlayerDialog(this);
-    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup},
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup,
+                                 m_transferLog},
                                 m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     if (!m_services.historyPath.isEmpty()) {

@@ -145,9 +145,17 @@ void CommandRun::beginWait(const commands::Pace& pace)
     m_pace = pace;
     m_ticks = 0;
     m_waitClock.start();
-    m_context.panel.step(m_turn, pace.from, pace.maximum);
+    showWaitStep();
     if (m_sequence.waiting())  // not stopped while the step was shown
         scheduleTick();
+}
+
+void CommandRun::showWaitStep()
+{
+    // The positions still to come, in whole seconds rounded up (the tests' wait scale aside).
+    const int secondsLeft = (std::max(0, m_pace.steps() - m_ticks) * m_pace.stepMs + 999) / 1000;
+    m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum,
+                         QString::fromUtf8(m_pace.why.data(), qsizetype(m_pace.why.size())), secondsLeft);
 }
 
 void CommandRun::scheduleTick()
@@ -164,7 +172,7 @@ void CommandRun::tick()
         return;
     ++m_ticks;
     if (m_ticks < m_pace.steps()) {
-        m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum);
+        showWaitStep();
         if (m_sequence.waiting())
             scheduleTick();
         return;

@@ -75,6 +75,8 @@ private:
     void advance();
     void startClients(const std::vector<commands::Sequence::Transfer>& transfers);
     void beginWait(const commands::Pace& pace);
+    // The wait's current position on the panel, with what it waits for and the seconds left.
+    void showWaitStep();
     void tick();
     void scheduleTick();
     void finish();

@@ -574,6 +574,22 @@ TEST(RemoteCommandPage, anOperationStartedDuringAWaitTakesTheBarAndThePanelHides
     EXPECT_FALSE(h.window->waitPanel()->isVisibleTo(h.window.get()));
 }
 
+TEST(RemoteCommandPage, theWaitPanelSaysWhatEachWaitIsForAndTheSecondsLeft)
+{
+    Harness h;
+    QStringList details;  // at each step
+    h.onStep = [&](int) { details << h.find<QLabel>("WaitDetail")->text(); };
+    h.find<QComboBox>("FileListCMDBox")->setCurrentIndex(0);  // 0..5 then 5..15, one second a step
+    h.click("FileListButton");
+    ASSERT_TRUE(h.settled());
+
+    ASSERT_GE(details.size(), 6 + 1);  // the fetch's wait may end once every copy is in
+    EXPECT_EQ(details.mid(0, 2), (QStringList{"Waiting for the players to list their disks: 6 s left",
+                                              "Waiting for the players to list their disks: 5 s left"}));
+    EXPECT_EQ(details[5], "Waiting for the players to list their disks: 1 s left");
+    EXPECT_EQ(details[6], "Waiting for the copies to arrive: 11 s left");
+}
+
 // Stopping a command: Cancel on the wait panel, a termination signal, or closing the window while
 // it is busy (asked once: "Wait" or "Stop them"). A stopped command takes no further step, its
 // running clients are ended and a fetch's temporary is removed; shut-down runs only after it.

@@ -136,7 +136,12 @@ public:
 class FakeViewer final : public Viewer {
 public:
     QStringList opened;
-    void open(const QString& path) override { opened << path; }
+    bool refuse = false;  // as a desktop without any viewer for text files
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return !refuse;
+    }
 };
 
 // The lines of the window's transfer log without their time stamps.

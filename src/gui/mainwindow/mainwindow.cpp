@@ -194,7 +194,8 @@ void MainWindow::buildLayout()
     m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
     m_transfers = new PlayerListTransfers({m_services.processes, this, m_searchBar, m_transferLog, *m_playerList,
-                                           *m_waitPanel, m_services.viewer, m_services.waitScale, commandFile},
+                                           *m_waitPanel, m_services.viewer, m_kept.codePage(), m_services.waitScale,
+                                           commandFile},
                                           this);
     connect(m_transferLog, &TransferLog::retryRequested, m_transfers, &PlayerListTransfers::retryFailed);
 

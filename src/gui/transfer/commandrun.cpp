@@ -2,6 +2,7 @@
 
 #include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
+#include "gui/widgets/textfilewindow.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -210,8 +211,8 @@ void CommandRun::finish()
     }
     if (command().showCopies && !end.stopped)
         for (const PlayerOutcome& player : end.players)
-            if (!player.fetched.empty())
-                m_context.viewer.open(fromLocalPath(player.fetched));
+            if (!player.fetched.empty() && !m_context.viewer.open(fromLocalPath(player.fetched)))
+                TextFileWindow::showFile(fromLocalPath(player.fetched), m_context.codePage, m_context.panel.window());
     if (m_turn)
         m_context.panel.release(std::exchange(m_turn, 0));
     emit commandEnded(end);

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace q7 {
 
+class CodePage;
 class Viewer;
 
 // How one player fared in a command.
@@ -48,6 +49,7 @@ public:
         TransferRunner& runner;
         WaitPanel& panel;
         Viewer& viewer;
+        const CodePage& codePage;  // of the copies, for the tool's own window when no viewer opens them
         double waitScale = 1.0;  // scales each wait's step (tests run them at 0)
     };
 

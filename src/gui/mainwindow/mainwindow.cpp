@@ -309,6 +309,10 @@ void MainWindow::loadAtStart()
     m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
 
     m_startupState = settingsFromWindow();
+
+    // Without the client nothing reaches a player: said once, naming what to install.
+    if (const QString notice = m_transfers->runner().missingClientNotice(); !notice.isEmpty())
+        m_services.dialogs.showMessage(notice);
 }
 
 bool MainWindow::takeSettingsLock()

@@ -119,7 +119,7 @@ TEST(TftpCommandTest, judgesOutputAndStatusTogether)
         {ClientEnd::Exited, 3, "", "failed (client exit status 3)"},
         {ClientEnd::Exited, 1, "tftp: bad port\n", "failed (tftp: bad port)"},
         {ClientEnd::Signalled, 9, "", "failed (client ended by signal 9)"},
-        {ClientEnd::NotStarted, ENOENT, "", "client not found"},
+        {ClientEnd::NotStarted, ENOENT, "", "client not found (install the package tftp-hpa)"},
         {ClientEnd::NotStarted, EACCES, "", "failed (cannot start the client: Permission denied)"},
     };
     for (const auto& c : cases) {

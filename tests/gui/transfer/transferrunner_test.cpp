@@ -101,8 +101,23 @@ TEST_F(TransferRunnerTest, startsOneClientPerServedRowWithControlsDisabledMeanwh
                                   "get /config.conf 127.0.0.4 row 2: failed (refused: File not found)",
                                   "get /config.conf: 1 of 2 players done"}));
     auto* widget = window->findChild<QListWidget*>(QStringLiteral("TransferLog"));
+    // Below the line: the Windows form, then the client's start as it was made, port included.
     EXPECT_EQ(widget->item(0)->toolTip(),
-              widget->item(0)->text() + QStringLiteral("\ntftp 127.0.0.2 GET /config.conf Q7_0_config.conf"));
+              widget->item(0)->text() + QStringLiteral("\ntftp 127.0.0.2 GET /config.conf Q7_0_config.conf"
+                                                       "\nCommand: tftp 127.0.0.2 6969 -c get /config.conf ") +
+                  arguments(0)[5]);
+}
+
+TEST_F(TransferRunnerTest, aMissingClientIsSaidOnceAtStartNamingItsPackage)
+{
+    EXPECT_TRUE(platform.dialogs.messages.empty());  // installed: nothing to say
+    window.reset();
+    platform.processes.missing << QStringLiteral("tftp");
+    window = std::make_unique<MainWindow>(platform.services());
+    EXPECT_EQ(platform.dialogs.messages,
+              (std::vector<QString>{"The TFTP client \"tftp\" is not installed; install the package tftp-hpa (for "
+                                    "example with \"sudo apt install tftp-hpa\"). Until then nothing can be sent "
+                                    "to the players or fetched from them."}));
 }
 
 TEST_F(TransferRunnerTest, putsAndRowSelection)
@@ -146,9 +161,9 @@ TEST_F(TransferRunnerTest, everyEndShowsInTheLog)
     platform.processes.finish(0, ProcessExit::How::Exited, 69, "Transfer timed out.\n");
     platform.processes.finish(3, ProcessExit::How::NotStarted, ENOENT);
     platform.processes.finish(1, ProcessExit::How::Exited, 0, "Error code 2: Access violation\n");
-    EXPECT_EQ(log(), (QStringList{"put /osd_on 127.0.0.2 row 0: client not found",
+    EXPECT_EQ(log(), (QStringList{"put /osd_on 127.0.0.2 row 0: client not found (install the package tftp-hpa)",
                                   "put /reboot 127.0.0.2 row 0: failed (timed out)",
-                                  "put /osd_on 127.0.0.4 row 2: client not found",
+                                  "put /osd_on 127.0.0.4 row 2: client not found (install the package tftp-hpa)",
                                   "put /osd_on: 0 of 2 players done",
                                   "put /reboot 127.0.0.4 row 2: failed (refused: Access violation)",
                                   "put /reboot: 0 of 2 players done"}));

@@ -22,6 +22,7 @@
 #include "gui/transfer/playerlisttransfers.h"
 #include "gui/transfer/transferlog.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -204,7 +205,12 @@ void MainWindow::buildLayout()
     m_pageControl->setGeometry(kForm.pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
-    new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
+    auto* exchange = new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
+    // A player removed or renamed no longer stands for the configuration in the pages.
+    connect(m_playerList->model(), &QAbstractItemModel::rowsRemoved, exchange,
+            &ConfigExchange::forgetSourceUnlessListed);
+    connect(m_playerList->model(), &QAbstractItemModel::dataChanged, exchange,
+            &ConfigExchange::forgetSourceUnlessListed);
     m_commandPage = new RemoteCommandPage(*m_transfers, m_services.dialogs, m_scratchDir, m_pageControl);
     m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
     for (QAbstractButton* button : m_commandPage->sendButtons())

@@ -97,6 +97,7 @@ public:
     };
     std::vector<Start> starts;  // a watched start's handle is its index + 1
     bool succeed = true;
+    QStringList missing;  // programs not installed
     // Called at each start, so a test can look at the window while the runner is starting.
     std::function<void(const Start&)> onStart;
 
@@ -122,6 +123,7 @@ public:
         start.stopped = true;
         start.onFinished = nullptr;
     }
+    bool programFound(const QString& program) const override { return !missing.contains(program); }
     // Reports the end of the watched start `index`, as the event loop would; nothing for a start
     // that was stopped or has reported already.
     void finish(size_t index, ProcessExit::How how, int code, const QByteArray& output = {})
@@ -136,7 +138,12 @@ public:
 class FakeViewer final : public Viewer {
 public:
     QStringList opened;
-    void open(const QString& path) override { opened << path; }
+    bool refuse = false;  // as a desktop without any viewer for text files
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return !refuse;
+    }
 };
 
 // The lines of the window's transfer log without their time stamps.

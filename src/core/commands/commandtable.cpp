@@ -28,6 +28,7 @@ constexpr Step get(std::string_view remote, std::string_view suffix)
 constexpr Step wait(Pace pace) { return {.kind = Step::Kind::Wait, .pace = pace}; }
 
 constexpr std::string_view kTakeFile = "for the players to take the file";
+constexpr std::string_view kCopiesArrive = "for the copies to arrive";
 
 constexpr Command putCommandFile(std::string_view name, std::string_view item, std::string_view remote,
                                  std::array<std::string_view, 2> description = {})
@@ -54,6 +55,7 @@ constexpr Steps prepareAndFetch(std::string_view command, std::string_view remot
                                 Pace prepare, Pace fetch)
 {
     fetch.forFetch = true;
+    fetch.why = kCopiesArrive;
     return {put(command), wait(prepare), get(remote, suffix), wait(fetch)};
 }
 
@@ -186,7 +188,7 @@ constexpr Command kTextMessage{.name = "message", .item = "Text message", .steps
 constexpr Command kPutMessage{.item = "Put Message", .steps = {put("/message.txt", Source::Chosen)}};
 constexpr Command kGetMessage{
     .item = "Get Message",
-    .steps = {get("/message_old.txt", "message_old.txt"), wait({.from = 0, .to = 3, .maximum = 3, .forFetch = true})},
+    .steps = {get("/message_old.txt", "message_old.txt"), wait({.from = 0, .to = 3, .maximum = 3, .forFetch = true, .why = kCopiesArrive})},
     .showCopies = true};
 constexpr Command kBitmapMessage{.name = "bitmap", .item = "Bitmap message",
                                  .steps = {put("/message.target", Source::Message)}};

@@ -36,7 +36,7 @@ struct Pace {
     // The wait only gives the fetches of the step before it time to arrive: a front end that
     // waits for its transfers to end has nothing left to wait for.
     bool forFetch = false;
-    std::string_view why = {};  // "for the players to save their settings"
+    std::string_view why = {};  // "for the players to save their settings"; every wait of the table has one
 
     constexpr int steps() const { return to - from + 1; }
     constexpr int durationMs() const { return steps() * stepMs; }

@@ -77,12 +77,16 @@ void NetworkSearch::start(Job job)
     });
 }
 
-void NetworkSearch::startResolve(const std::string& address)
+void NetworkSearch::startResolve(const std::string& address, ResolveEnded ended)
 {
-    start([this, address](const std::stop_token& stop) {
+    start([this, address, ended = std::move(ended)](const std::stop_token& stop) {
         const std::optional<HardwareAddress> hardware = m_resolver.resolve(address, stop);
-        if (hardware && !stop.stop_requested() && isPlayerHardwareAddress(hardwareAddressText(*hardware)))
+        const bool player =
+            hardware && !stop.stop_requested() && isPlayerHardwareAddress(hardwareAddressText(*hardware));
+        if (player)
             m_found({*hardware, address});
+        if (ended && !stop.stop_requested())
+            ended(address, player);
     });
 }
 
@@ -130,10 +134,10 @@ SweepLaunch::SweepLaunch(const std::string& localAddress)
 {
 }
 
-void SweepLaunch::launchNext(NetworkSearch& search)
+void SweepLaunch::launchNext(NetworkSearch& search, NetworkSearch::ResolveEnded ended)
 {
     if (m_left > 0)
-        search.startResolve(m_addresses[--m_left]);
+        search.startResolve(m_addresses[--m_left], std::move(ended));
 }
 
 void launchSweep(NetworkSearch& search, const std::string& localAddress, std::chrono::milliseconds spacing)

@@ -60,8 +60,11 @@ public:
     NetworkSearch(const NetworkSearch&) = delete;
     NetworkSearch& operator=(const NetworkSearch&) = delete;
 
+    // Told on the worker's thread once a sweep worker has ended, after any report of its find:
+    // whether the address was a player. A front end counts a sweep's outcome with it.
+    using ResolveEnded = std::function<void(const std::string& address, bool player)>;
     // One sweep worker: resolves the address and reports it when the device is a player.
-    void startResolve(const std::string& address);
+    void startResolve(const std::string& address, ResolveEnded ended = {});
     // One echo pass over the listed addresses: probes them one after another and reports each outcome.
     void startEchoPass(std::vector<std::string> addresses);
     // The list's current length: a running pass stops at the first row that no longer exists.
@@ -99,7 +102,7 @@ public:
     // Signed, so that a schedule computed from it (spacing * launched - now) can fall behind.
     int launched() const { return int(m_addresses.size() - m_left); }
     bool finished() const { return m_left == 0; }
-    void launchNext(NetworkSearch& search);
+    void launchNext(NetworkSearch& search, NetworkSearch::ResolveEnded ended = {});
     // When the next step is due: one `spacing` per step launched, counted from `begin`. It lies in
     // the past when the launch has fallen behind.
     std::chrono::steady_clock::time_point nextDue(std::chrono::steady_clock::time_point begin,

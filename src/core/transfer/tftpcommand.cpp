@@ -129,7 +129,7 @@ TftpCommand putCommand(int row, const std::string& address, const std::string& l
     c.address = address;
     c.remoteName = remoteName;
     c.localName = localPath;
-    c.program = "tftp";
+    c.program = kTftpProgram;
     c.arguments = {"-m", "binary", address, port, "-c", "put", localPath, remoteName};
     c.description = "tftp -i " + address + " PUT \"" + localPath + "\" " + remoteName;
     c.refusal = optionLikeArgument(c);
@@ -153,7 +153,7 @@ TftpCommand fetchCommand(int row, const std::string& address, const std::string&
     c.localName = localName;
     c.clientName = clientName;
     c.maxBytes = fetchByteLimit(remoteName);
-    c.program = "tftp";
+    c.program = kTftpProgram;
     c.arguments = {address, port, "-c", "get", remoteName, clientName};
     c.description = "tftp " + address + " GET " + remoteName + " " + c.localName;
     c.refusal = optionLikeArgument(c);
@@ -166,7 +166,7 @@ std::string TransferOutcome::text() const
     case Kind::Done:
         return "done";
     case Kind::ClientNotFound:
-        return "tftp client not found (install tftp-hpa)";
+        return "tftp client not found (install " + std::string(kTftpPackage) + ")";
     case Kind::Failed:
         break;
     }
@@ -252,6 +252,26 @@ TransferOutcome finishFetch(const std::string& dir, const std::string& clientNam
         return failed("cannot store " + fetchedName + ": " + std::strerror(err));
     }
     return outcome;
+}
+
+std::string startedCommandLine(const TftpCommand& command)
+{
+    const auto quoted = [](const std::string& word) {
+        constexpr std::string_view kPlain = "-_./:@%+=,";
+        const bool plain = !word.empty() && std::all_of(word.begin(), word.end(), [kPlain](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || kPlain.find(c) != std::string_view::npos;
+        });
+        if (plain)
+            return word;
+        std::string out = "'";
+        for (const char c : word)
+            out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return out + "'";
+    };
+    std::string line = quoted(command.program);
+    for (const std::string& argument : command.arguments)
+        line += " " + quoted(argument);
+    return line;
 }
 
 std::string summaryText(int done, int total)

@@ -15,6 +15,10 @@ namespace q7 {
 
 enum class TransferDirection { Put, Get };
 
+// The TFTP client program and the package that installs it.
+inline constexpr std::string_view kTftpProgram = "tftp";
+inline constexpr std::string_view kTftpPackage = "tftp-hpa";
+
 // One client start of a runner call (tftp-hpa's `tftp`).
 struct TftpCommand {
     TransferDirection direction = TransferDirection::Put;
@@ -104,6 +108,10 @@ TransferOutcome tooLarge(std::uintmax_t maxBytes);
 // an older copy), otherwise it is removed. A failed rename turns the outcome into a failure.
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
                             TransferOutcome outcome);
+
+// The client's start as a shell would read it: the program and its arguments, each quoted where
+// it holds anything but plain characters ("tftp -m binary 127.0.0.2 69 -c put '/a b.lst' /play.lst").
+std::string startedCommandLine(const TftpCommand& command);
 
 // "3 of 4 players done".
 std::string summaryText(int done, int total);

@@ -151,7 +151,8 @@ void ComparePlayers::loadColumnIntoPages()
         m_dialogs.showMessage(QStringLiteral("Please select one player that answered."));
         return;
     }
-    m_exchange.loadIntoPages(columns.front().file);
+    const Column& column = columns.front();
+    m_exchange.loadIntoPages(column.file, m_players.name(column.row), column.address);
 }
 
 void ComparePlayers::putPagesToSelected()

@@ -64,12 +64,27 @@ bool ConfigExchange::fetchConfig(int row, const commands::Command& command, cons
     return true;
 }
 
-bool ConfigExchange::loadIntoPages(const QString& path)
+bool ConfigExchange::loadIntoPages(const QString& path, const QString& name, const QString& address)
 {
-    if (QFileInfo(path).isFile() && !m_page.loadConfigFrom(path))
-        return false;
+    const QFileInfo file(path);
+    if (file.isFile()) {
+        if (!m_page.loadConfigFrom(path))
+            return false;
+        m_page.showPlayerSource(name, address, file.lastModified());  // the copy was written as it arrived
+    }
     m_page.runUpdateRules();
     return true;
+}
+
+void ConfigExchange::forgetSourceUnlessListed()
+{
+    const QStringList player = m_page.sourcePlayer();
+    if (player.isEmpty())
+        return;
+    for (int row = 0; row < m_players.rowCount(); ++row)
+        if (m_players.name(row) == player[0] && m_players.address(row) == player[1])
+            return;
+    m_page.clearSource();
 }
 
 void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& command,
@@ -136,7 +151,10 @@ void ConfigExchange::backupFromPlayer()
         for (const PlayerOutcome& player : end.players)
             if (!removeStale(restoreFile(QString::fromStdString(player.target.address))))
                 return;
-        loadIntoPages(localFile(QString::fromStdString(fetchedFileName(row, {}))));
+        const commands::Target* player = end.players.empty() ? nullptr : &end.players.front().target;
+        loadIntoPages(localFile(QString::fromStdString(fetchedFileName(row, {}))),
+                      player ? QString::fromStdString(player->name) : QString(),
+                      player ? QString::fromStdString(player->address) : QString());
     });
 }
 

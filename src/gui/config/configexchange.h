@@ -41,9 +41,13 @@ public:
     // when a stale copy stays.
     bool fetchConfig(int row, const commands::Command& command, const QObject* receiver,
                      std::function<void(const CommandEnd&)> ended);
-    // Loads `path` into the pages when it exists and runs the page rules; false (the error shown)
-    // when the file could not be read.
-    bool loadIntoPages(const QString& path);
+    // Loads `path`, fetched from the player `name` at `address`, into the pages when it exists and
+    // runs the page rules; the page then names the player. False (the error shown) when the file
+    // could not be read.
+    bool loadIntoPages(const QString& path, const QString& name, const QString& address);
+    // The page stops naming the player its configuration came from once the list no longer holds
+    // that player under that name.
+    void forgetSourceUnlessListed();
     // Writes the pages to "<address>_config.conf" for each row, puts it to each served one and,
     // after one wait for all of them, has each adopt it (`command`: Restore's steps). Pages with a
     // fixed IP address (Automatic IP "Off") are refused for several rows, unless `ownFiles` gives

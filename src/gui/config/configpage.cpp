@@ -8,9 +8,14 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +62,17 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
 
     m_version = new QLabel(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()), this);
     m_version->setObjectName(QLatin1String(kVersionLabel.data(), kVersionLabel.size()));
-    layout->addWidget(m_version);
+    // Beside the version: whose configuration the pages hold, cut short to the room the row leaves.
+    m_source = new QLabel(this);
+    m_source->setObjectName(QStringLiteral("PagesSource"));
+    m_source->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_source->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_source->setAccessibleName(QStringLiteral("Configuration in the pages"));
+    m_source->installEventFilter(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_version);
+    top->addWidget(m_source, 1);
+    layout->addLayout(top);
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("ConfigPageControl"));
@@ -89,6 +104,39 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     layout->addLayout(buttons);
 
     connectHandlers();
+}
+
+void ConfigPage::showPlayerSource(const QString& name, const QString& address, const QDateTime& fetched)
+{
+    // The day only when it was not today.
+    const QString when = fetched.toString(fetched.date() == QDate::currentDate() ? QStringLiteral("hh:mm")
+                                                                                 : QStringLiteral("yyyy-MM-dd hh:mm"));
+    showSource(QStringLiteral("%1 %2, fetched %3").arg(name, address, when), {});
+    m_sourcePlayer = {name, address};
+}
+
+void ConfigPage::showFileSource(const QString& path) { showSource(QFileInfo(path).fileName(), path); }
+
+void ConfigPage::clearSource() { showSource({}, {}); }
+
+void ConfigPage::showSource(const QString& text, const QString& path)
+{
+    m_sourceText = text;
+    m_sourcePlayer.clear();
+    // The label may be cut short; its tooltip says it all.
+    const QString whole = text.isEmpty() ? QString()
+                                         : QStringLiteral("The pages hold the configuration of %1.")
+                                               .arg(path.isEmpty() ? text : QDir::toNativeSeparators(path));
+    m_source->setToolTip(whole);
+    m_source->setAccessibleDescription(whole);
+    m_source->setText(m_source->fontMetrics().elidedText(text, Qt::ElideMiddle, m_source->width()));
+}
+
+bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_source && event->type() == QEvent::Resize)
+        m_source->setText(m_source->fontMetrics().elidedText(m_sourceText, Qt::ElideMiddle, m_source->width()));
+    return QWidget::eventFilter(watched, event);
 }
 
 void ConfigPage::enableBackupRestore()
@@ -426,6 +474,8 @@ void ConfigPage::openChosenFile()
     const std::optional<QString> source = m_dialogs.openFileName(kOpenFilter, kOpenFilterIndex, QString());
     if (source && !source->isEmpty() && !loadConfigFrom(*source))
         return;  // nothing was changed, so the enabled states still fit
+    if (source && !source->isEmpty())
+        showFileSource(*source);
     runUpdateRules();
 }
 

@@ -8,9 +8,11 @@
 #include "core/config/configfile.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 
 class QButtonGroup;
+class QDateTime;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -53,6 +55,14 @@ public:
     // The code page config files are written and read in.
     const CodePage& codePage() const { return m_kept.codePage(); }
 
+    // Says above the pages whose configuration they hold, until another is loaded: a player's,
+    // fetched at `fetched` ("Lobby 127.0.0.2, fetched 14:03"), or a file's (Open Config File).
+    void showPlayerSource(const QString& name, const QString& address, const QDateTime& fetched);
+    void showFileSource(const QString& path);
+    // The player named there, as name and address; empty when none is.
+    QStringList sourcePlayer() const { return m_sourcePlayer; }
+    void clearSource();
+
     // A player answered: backup and restore become possible (and stay so).
     void enableBackupRestore();
     // The buttons that exchange the configuration with players; their handlers live elsewhere.
@@ -60,7 +70,12 @@ public:
     QPushButton* restoreButton() const { return m_restore; }
     QPushButton* comparePlayersButton() const { return m_comparePlayers; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // `text` on the label; `path` is the file it names, if any.
+    void showSource(const QString& text, const QString& path);
     // The enabling rules of one page: which fields the current choices leave enabled.
     void applyNetworkRules();
     void applyMisc1Rules();
@@ -91,6 +106,9 @@ private:
     IniStore& m_store;
     ByteKeeper m_kept;  // the bytes every shown value was read from
     QLabel* m_version = nullptr;
+    QLabel* m_source = nullptr;   // whose configuration the pages hold
+    QString m_sourceText;         // its whole text, shortened to the label's width
+    QStringList m_sourcePlayer;   // name and address of the player named there
     QPushButton* m_backup = nullptr;
     QPushButton* m_restore = nullptr;
     QPushButton* m_comparePlayers = nullptr;

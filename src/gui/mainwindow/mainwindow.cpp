@@ -22,6 +22,7 @@
 #include "gui/transfer/playerlisttransfers.h"
 #include "gui/transfer/transferlog.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -141,7 +142,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildLayout();
     buildTray();
     m_driverSetup = new PlayerDialog(this);
-    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup},
+    m_players = new PlayerPanel({m_playerList, m_localIPBox, m_searchBar, m_searchButton, m_pingTimer, m_driverSetup,
+                                 m_transferLog},
                                 m_services.dialogs, m_services.resolver, m_services.echo, m_services.waitScale, this);
     connect(m_players, &PlayerPanel::playerOnline, m_configPage, &ConfigPage::enableBackupRestore);
     if (!m_services.historyPath.isEmpty()) {
@@ -193,7 +195,8 @@ void MainWindow::buildLayout()
     m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
     m_transfers = new PlayerListTransfers({m_services.processes, this, m_searchBar, m_transferLog, *m_playerList,
-                                           *m_waitPanel, m_services.viewer, m_services.waitScale, commandFile},
+                                           *m_waitPanel, m_services.viewer, m_kept.codePage(), m_services.waitScale,
+                                           commandFile},
                                           this);
     connect(m_transferLog, &TransferLog::retryRequested, m_transfers, &PlayerListTransfers::retryFailed);
 
@@ -202,7 +205,12 @@ void MainWindow::buildLayout()
     m_pageControl->setGeometry(kForm.pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
-    new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
+    auto* exchange = new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
+    // A player removed or renamed no longer stands for the configuration in the pages.
+    connect(m_playerList->model(), &QAbstractItemModel::rowsRemoved, exchange,
+            &ConfigExchange::forgetSourceUnlessListed);
+    connect(m_playerList->model(), &QAbstractItemModel::dataChanged, exchange,
+            &ConfigExchange::forgetSourceUnlessListed);
     m_commandPage = new RemoteCommandPage(*m_transfers, m_services.dialogs, m_scratchDir, m_pageControl);
     m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
     for (QAbstractButton* button : m_commandPage->sendButtons())
@@ -307,6 +315,10 @@ void MainWindow::loadAtStart()
     m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
 
     m_startupState = settingsFromWindow();
+
+    // Without the client nothing reaches a player: said once, naming what to install.
+    if (const QString notice = m_transfers->runner().missingClientNotice(); !notice.isEmpty())
+        m_services.dialogs.showMessage(notice);
 }
 
 bool MainWindow::takeSettingsLock()

@@ -39,6 +39,8 @@ public:
     // Ends a watched program at once (SIGKILL) and collects it before returning; its report is
     // dropped. A start that has already reported is left alone.
     virtual void stop(ProcessHandle handle) = 0;
+    // Whether `program` is found where the starts look for it (the folders of PATH).
+    virtual bool programFound(const QString& program) const = 0;
 };
 
 class QtProcessStarter final : public ProcessStarter {
@@ -49,6 +51,7 @@ public:
     ProcessHandle start(const QString& program, const QStringList& arguments, const QString& workingDir,
                         ProcessFinished onFinished) override;
     void stop(ProcessHandle handle) override;
+    bool programFound(const QString& program) const override;
 
 private:
     class Watch;

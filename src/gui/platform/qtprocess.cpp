@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
@@ -203,6 +204,12 @@ void QtProcessStarter::stop(ProcessHandle handle)
     if (QObject* watch = found->second.data())
         static_cast<Watch*>(watch)->kill();
     m_byHandle.erase(found);
+}
+
+// posix_spawnp and QStandardPaths both search PATH for a bare name.
+bool QtProcessStarter::programFound(const QString& program) const
+{
+    return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
 }  // namespace q7

@@ -5,6 +5,6 @@
 
 namespace q7 {
 
-void QtViewer::open(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool QtViewer::open(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 }  // namespace q7

@@ -1,6 +1,6 @@
 #pragma once
 // Shows a fetched text file to the operator in the desktop's own viewer: one window per file,
-// never waited for.
+// never waited for. False when no viewer could be started for it.
 
 #include <QString>
 
@@ -9,12 +9,12 @@ namespace q7 {
 class Viewer {
 public:
     virtual ~Viewer() = default;
-    virtual void open(const QString& path) = 0;
+    virtual bool open(const QString& path) = 0;
 };
 
 class QtViewer final : public Viewer {
 public:
-    void open(const QString& path) override;
+    bool open(const QString& path) override;
 };
 
 }  // namespace q7

@@ -8,6 +8,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/players/playerdialog.h"
 #include "gui/players/playerlistview.h"
+#include "gui/transfer/transferlog.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -23,6 +24,13 @@ namespace {
 constexpr int kSearchBarMin = 2;
 constexpr int kSearchBarMax = 252;
 const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
+
+// The /24 network a sweep from `localAddress` covers: "192.168.1.0/24".
+QString sweptNetwork(const QString& localAddress)
+{
+    const qsizetype dot = localAddress.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? localAddress : localAddress.left(dot + 1) + QStringLiteral("0/24");
+}
 
 }  // namespace
 
@@ -177,6 +185,7 @@ void PlayerPanel::startSearch()
 {
     m_ui.searchButton->setEnabled(false);
     m_launch.emplace(m_ui.localIPBox->currentText().toStdString());
+    m_sweeps[++m_lastSweep] = {sweptNetwork(m_ui.localIPBox->currentText()), m_launch->addresses().size()};
     m_ui.searchBar->setRange(kSearchBarMin, kSearchBarMax);
     m_ui.searchBar->reset();
     launchStep();
@@ -193,7 +202,11 @@ void PlayerPanel::launchStep()
         m_ui.searchBar->reset();
         return;
     }
-    m_launch->launchNext(m_search);
+    // Posted after the worker's find, so the find is listed when its end is counted.
+    m_launch->launchNext(m_search, [this, sweep = m_lastSweep](const std::string& address, bool player) {
+        QMetaObject::invokeMethod(
+            this, [this, sweep, address, player] { sweepResolved(sweep, address, player); }, Qt::QueuedConnection);
+    });
     m_ui.searchBar->setValue(std::min(kSearchBarMin + m_launch->launched(), kSearchBarMax));
 }
 
@@ -204,7 +217,27 @@ void PlayerPanel::addFoundPlayer(const FoundPlayer& found)
     const QString name = QString::fromStdString(generatedPlayerName(found.hardware));
     if (m_ui.list->addPlayer(name, QString::fromStdString(found.address), kMaxPlayers) != AddOutcome::Added)
         return;
+    m_newlyListed.insert(found.address);
     m_ui.list->selectRow(m_ui.list->topLevelItemCount() - 1);
+}
+
+void PlayerPanel::sweepResolved(int sweep, const std::string& address, bool player)
+{
+    const auto tally = m_sweeps.find(sweep);
+    if (tally == m_sweeps.end())
+        return;
+    SweepTally& counted = tally->second;
+    counted.found += player ? 1 : 0;
+    counted.added += m_newlyListed.erase(address) ? 1 : 0;
+    if (--counted.left > 0)
+        return;
+    if (m_ui.log)
+        m_ui.log->addLine(QStringLiteral("Search of %1: %2 %3 found, %4 new")
+                              .arg(counted.network)
+                              .arg(counted.found)
+                              .arg(counted.found == 1 ? QStringLiteral("player") : QStringLiteral("players"))
+                              .arg(counted.added));
+    m_sweeps.erase(tally);
 }
 
 void PlayerPanel::echoTick()

@@ -6,7 +6,9 @@
 #include "core/players/networksearch.h"
 
 #include <QObject>
+#include <map>
 #include <optional>
+#include <set>
 
 class QComboBox;
 class QProgressBar;
@@ -20,6 +22,7 @@ class HistoryPanel;
 class PlayerHistory;
 class PlayerListView;
 class PlayerDialog;
+class TransferLog;
 
 class PlayerPanel : public QObject {
     Q_OBJECT
@@ -32,6 +35,7 @@ public:
         QPushButton* searchButton;
         QTimer* pingTimer;
         PlayerDialog* dialog;
+        TransferLog* log;  // each search's outcome is told here
     };
 
     // `waitScale` scales the spacing of sweep workers (tests run it at 0).
@@ -82,6 +86,8 @@ private:
     void applyDialogAnswer(const QString& name, const QString& address);
     void launchStep();
     void rowCountChanged();
+    // A sweep worker of search `sweep` has ended; the last one tells the log what the search found.
+    void sweepResolved(int sweep, const std::string& address, bool player);
 
     Controls m_ui;
     Dialogs& m_dialogs;
@@ -91,6 +97,16 @@ private:
     HistoryPanel* m_historyPanel = nullptr;
     QTimer* m_launchTimer = nullptr;
     std::optional<SweepLaunch> m_launch;
+    // Each search's count of workers still out and of players found and newly listed.
+    struct SweepTally {
+        QString network;  // "192.168.1.0/24"
+        size_t left = 0;
+        int found = 0;
+        int added = 0;
+    };
+    std::map<int, SweepTally> m_sweeps;
+    int m_lastSweep = 0;
+    std::set<std::string> m_newlyListed;  // found players listed, until their worker's end counts them
     NetworkSearch m_search;  // last: its workers are joined before the rest goes
 };
 

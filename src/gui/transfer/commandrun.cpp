@@ -2,6 +2,7 @@
 
 #include "gui/platform/localpath.h"
 #include "gui/platform/viewer.h"
+#include "gui/widgets/textfilewindow.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -145,9 +146,17 @@ void CommandRun::beginWait(const commands::Pace& pace)
     m_pace = pace;
     m_ticks = 0;
     m_waitClock.start();
-    m_context.panel.step(m_turn, pace.from, pace.maximum);
+    showWaitStep();
     if (m_sequence.waiting())  // not stopped while the step was shown
         scheduleTick();
+}
+
+void CommandRun::showWaitStep()
+{
+    // The positions still to come, in whole seconds rounded up (the tests' wait scale aside).
+    const int secondsLeft = (std::max(0, m_pace.steps() - m_ticks) * m_pace.stepMs + 999) / 1000;
+    m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum,
+                         QString::fromUtf8(m_pace.why.data(), qsizetype(m_pace.why.size())), secondsLeft);
 }
 
 void CommandRun::scheduleTick()
@@ -164,7 +173,7 @@ void CommandRun::tick()
         return;
     ++m_ticks;
     if (m_ticks < m_pace.steps()) {
-        m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum);
+        showWaitStep();
         if (m_sequence.waiting())
             scheduleTick();
         return;
@@ -202,8 +211,8 @@ void CommandRun::finish()
     }
     if (command().showCopies && !end.stopped)
         for (const PlayerOutcome& player : end.players)
-            if (!player.fetched.empty())
-                m_context.viewer.open(fromLocalPath(player.fetched));
+            if (!player.fetched.empty() && !m_context.viewer.open(fromLocalPath(player.fetched)))
+                TextFileWindow::showFile(fromLocalPath(player.fetched), m_context.codePage, m_context.panel.window());
     if (m_turn)
         m_context.panel.release(std::exchange(m_turn, 0));
     emit commandEnded(end);

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace q7 {
 
+class CodePage;
 class Viewer;
 
 // How one player fared in a command.
@@ -48,6 +49,7 @@ public:
         TransferRunner& runner;
         WaitPanel& panel;
         Viewer& viewer;
+        const CodePage& codePage;  // of the copies, for the tool's own window when no viewer opens them
         double waitScale = 1.0;  // scales each wait's step (tests run them at 0)
     };
 
@@ -75,6 +77,8 @@ private:
     void advance();
     void startClients(const std::vector<commands::Sequence::Transfer>& transfers);
     void beginWait(const commands::Pace& pace);
+    // The wait's current position on the panel, with what it waits for and the seconds left.
+    void showWaitStep();
     void tick();
     void scheduleTick();
     void finish();

@@ -18,6 +18,7 @@ PlayerListTransfers::PlayerListTransfers(Context context, QObject* parent)
       m_runner(new TransferRunner(context.processes, context.window, context.bar, context.log, this)),
       m_panel(context.panel),
       m_viewer(context.viewer),
+      m_codePage(context.codePage),
       m_waitScale(context.waitScale),
       m_commandFile(std::move(context.commandFile))
 {
@@ -67,7 +68,7 @@ void PlayerListTransfers::run(const commands::Command& command, std::vector<comm
     if (files.commandFile.empty())
         files.commandFile = localPath(m_commandFile);
     files.fetchDir = localPath(workingDir());
-    auto* run = new CommandRun({*m_runner, m_panel, m_viewer, m_waitScale}, command, std::move(targets),
+    auto* run = new CommandRun({*m_runner, m_panel, m_viewer, m_codePage, m_waitScale}, command, std::move(targets),
                                std::move(files), this);
     m_runs.append(run);
     if (ended)

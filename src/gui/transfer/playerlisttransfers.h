@@ -14,6 +14,7 @@ class QProgressBar;
 
 namespace q7 {
 
+class CodePage;
 class PlayerListView;
 class ProcessStarter;
 class TransferLog;
@@ -31,6 +32,7 @@ public:
         PlayerListView& list;
         WaitPanel& panel;
         Viewer& viewer;     // fetched copies open here
+        const CodePage& codePage;  // the copies' text
         double waitScale;   // scales every wait (tests run them at 0)
         QString commandFile;  // the empty command file
     };
@@ -71,6 +73,7 @@ private:
     TransferRunner* m_runner;
     WaitPanel& m_panel;
     Viewer& m_viewer;
+    const CodePage& m_codePage;
     double m_waitScale;
     QString m_commandFile;
     QList<QPointer<CommandRun>> m_runs;

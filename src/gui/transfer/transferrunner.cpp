@@ -37,6 +37,20 @@ std::string fetchSuffix(const TftpCommand& command)
     return command.localName.starts_with(prefix) ? command.localName.substr(prefix.size()) : command.localName;
 }
 
+// The tooltip's lines under a transfer: the Windows command line it stands for and the client's
+// start as it was made, port included (none for a transfer that failed before its client).
+QString startDetail(const TftpCommand& command)
+{
+    QString detail = fromUtf8(command.description);
+    // No client starts for a refused command, nor for a fetch without a file to write into.
+    const bool started = !command.program.empty() && command.refusal.empty() &&
+                         (command.direction == TransferDirection::Put || !command.clientName.empty());
+    if (started)
+        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("Command: ") +
+                  fromUtf8(startedCommandLine(command));
+    return detail;
+}
+
 }  // namespace
 
 // The transfers of one call, counted as they end so the call's summary follows its last one. The
@@ -70,7 +84,7 @@ struct TransferRunner::Call {
                          .arg(label, fromUtf8(command.address))
                          .arg(command.row)
                          .arg(fromUtf8(outcome.text())),
-                     fromUtf8(command.description), !outcome.done(), id, retryOf);
+                     startDetail(command), !outcome.done(), id, retryOf);
         if (ended == total)
             log->addLine(label + QStringLiteral(": ") + fromUtf8(summaryText(done, total)), {}, done < total, id,
                          retryOf, true);
@@ -84,6 +98,17 @@ TransferRunner::TransferRunner(ProcessStarter& processes, QWidget* window, QProg
 {
     m_fetchWatch->setInterval(kFetchWatchMs);
     connect(m_fetchWatch, &QTimer::timeout, this, &TransferRunner::watchFetches);
+}
+
+QString TransferRunner::missingClientNotice() const
+{
+    const QString program = fromUtf8(std::string(kTftpProgram));
+    if (m_processes.programFound(program))
+        return {};
+    return QStringLiteral("The TFTP client \"%1\" is not installed; install the package %2 (for example with "
+                          "\"sudo apt install %2\"). Until then nothing can be sent to the players or fetched "
+                          "from them.")
+        .arg(program, fromUtf8(std::string(kTftpPackage)));
 }
 
 void TransferRunner::addSendButton(QAbstractButton* button) { m_sendButtons.append(button); }

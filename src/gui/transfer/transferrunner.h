@@ -41,6 +41,9 @@ public:
     using OutcomeListener = std::function<void(const std::string& address, const std::string& text)>;
     void setOutcomeListener(OutcomeListener listener) { m_outcomeListener = std::move(listener); }
 
+    // What to tell the operator when the TFTP client is not installed; empty when it is.
+    QString missingClientNotice() const;
+
     // A button to disable while transfers start (the six "Send " buttons register here).
     void addSendButton(QAbstractButton* button);
 

@@ -14,10 +14,14 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
-    setFixedSize(260, 100);
+    setFixedSize(260, 130);  // room for the reason on two lines
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Please waitting connection "), this));
     layout->addWidget(new QLabel(QStringLiteral("......"), this));
+    m_detail = new QLabel(this);
+    m_detail->setObjectName(QStringLiteral("WaitDetail"));
+    m_detail->setWordWrap(true);
+    layout->addWidget(m_detail);
     auto* row = new QHBoxLayout;
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("WaitBar"));
@@ -42,13 +46,14 @@ WaitPanel::Turn WaitPanel::take(std::function<void()> cancel)
     return turn;
 }
 
-void WaitPanel::step(Turn turn, int position, int maximum)
+void WaitPanel::step(Turn turn, int position, int maximum, const QString& why, int secondsLeft)
 {
     for (Held& held : m_turns) {
         if (held.turn != turn)
             continue;
         held.position = position;
         held.maximum = maximum;
+        held.detail = QStringLiteral("Waiting %1: %2 s left").arg(why).arg(secondsLeft);
         if (&held == &m_turns.last())
             showLatest();
         break;
@@ -70,6 +75,7 @@ void WaitPanel::showLatest()
     const Held& latest = m_turns.last();
     m_bar->setMaximum(latest.maximum);
     m_bar->setValue(latest.position);
+    m_detail->setText(latest.detail);
 }
 
 void WaitPanel::cancelLatest()

@@ -12,6 +12,7 @@
 #include "gui/players/playerlistview.h"
 #include "gui/mainwindow/signalclose.h"
 #include "gui/transfer/playerlisttransfers.h"
+#include "gui/widgets/textfilewindow.h"
 #include "support/fakes.h"
 #include "support/qtwait.h"
 #include "support/tempdir.h"
@@ -613,6 +614,44 @@ TEST(RemoteCommandPage, anOperationStartedDuringAWaitTakesTheBarAndThePanelHides
     EXPECT_EQ(trace.back(), "hide");
     EXPECT_EQ(shownDuring, std::vector<bool>(71 + 6 + 11, true));
     EXPECT_FALSE(h.window->waitPanel()->isVisibleTo(h.window.get()));
+}
+
+TEST(RemoteCommandPage, theWaitPanelSaysWhatEachWaitIsForAndTheSecondsLeft)
+{
+    Harness h;
+    QStringList details;  // at each step
+    h.onStep = [&](int) { details << h.find<QLabel>("WaitDetail")->text(); };
+    h.find<QComboBox>("FileListCMDBox")->setCurrentIndex(0);  // 0..5 then 5..15, one second a step
+    h.click("FileListButton");
+    ASSERT_TRUE(h.settled());
+
+    ASSERT_GE(details.size(), 6 + 1);  // the fetch's wait may end once every copy is in
+    EXPECT_EQ(details.mid(0, 2), (QStringList{"Waiting for the players to list their disks: 6 s left",
+                                              "Waiting for the players to list their disks: 5 s left"}));
+    EXPECT_EQ(details[5], "Waiting for the players to list their disks: 1 s left");
+    EXPECT_EQ(details[6], "Waiting for the copies to arrive: 11 s left");
+}
+
+TEST(RemoteCommandPage, aCopyNoViewerCanOpenShowsInAReadOnlyWindowOfItsOwn)
+{
+    Harness h;
+    h.platform.viewer.refuse = true;
+    h.delivers[0] = "caf\xe9 1.mpg\r\n/002.jpg\n";  // the system code page's 8-bit text
+    h.find<QComboBox>("FileListCMDBox")->setCurrentIndex(0);
+    for (int run = 0; run < 2; ++run) {  // fetched again: the same window shows the new copy
+        h.click("FileListButton");
+        ASSERT_TRUE(h.settled());
+    }
+
+    EXPECT_EQ(h.opened(), (QStringList{"Q7_0_q7files.txt", "Q7_0_q7files.txt"}));
+    const QList<TextFileWindow*> windows = h.window->findChildren<TextFileWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    EXPECT_FALSE(windows.front()->isModal());
+    EXPECT_EQ(windows.front()->windowTitle(), "Q7_0_q7files.txt");
+    const auto* text = windows.front()->findChild<QPlainTextEdit*>();
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->toPlainText(), QString::fromUtf8("caf\u00e9 1.mpg\n/002.jpg\n"));
 }
 
 // Stopping a command: Cancel on the wait panel, a termination signal, or closing the window while

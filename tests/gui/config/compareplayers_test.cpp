@@ -5,6 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
@@ -66,6 +69,11 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
     table->selectColumn(1);
     rig.click("LoadIntoPagesButton");  // lives in the view, found through the window
     EXPECT_EQ(page->fieldValues().at("Volume").text, "17");
+    // The page says whose configuration it holds: the player and when its copy arrived.
+    const auto* source = rig.find<QLabel>("PagesSource");
+    const QDateTime fetched = QFileInfo(QString::fromStdString(rig.inStart("Q7_1_compare.conf"))).lastModified();
+    EXPECT_EQ(source->toolTip(), "The pages hold the configuration of Q7 127.0.0.3, fetched " +
+                                     fetched.toString(QStringLiteral("hh:mm")) + ".");
 
     // The pages, changed, to player 2 only.
     rig.find<QLineEdit>("Volume")->setText(QStringLiteral("9"));
@@ -121,6 +129,14 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
         EXPECT_NE(adopted.find("[Automatic IP]=On\r\n[IP Address]=0.0.0.0\r\n"), std::string::npos) << adopted;
         EXPECT_NE(adopted.find("[Volume]=9\r\n"), std::string::npos) << adopted;
     }
+
+    // It stops naming the player once the list holds that player no more; another player's removal
+    // leaves it.
+    rig.list->removeRow(3);
+    EXPECT_FALSE(source->toolTip().isEmpty());
+    rig.list->removeRow(1);
+    EXPECT_EQ(source->toolTip(), QString());
+    EXPECT_EQ(source->text(), QString());
 
     // Escape or the Close button closes the window.
     view->activateWindow();

@@ -575,6 +575,8 @@ TEST_F(ConfigPageTest, openRunsTheRulesAfterLoadingAndAfterCancel)
     EXPECT_EQ(get<QLabel>("FWVersion")->text(), "Version : 3.1^beta");
     EXPECT_EQ(line("Volume")->text(), "");  // always applied: absent empties it
     EXPECT_TRUE(dialogs.errors.empty());
+    // Above the pages: the file they now hold.
+    EXPECT_EQ(get<QLabel>("PagesSource")->toolTip(), "The pages hold the configuration of " + qpath("in.conf") + ".");
 }
 
 TEST_F(ConfigPageTest, badFilesShowAnErrorAndLeaveThePagesAlone)

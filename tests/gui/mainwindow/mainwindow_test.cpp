@@ -563,21 +563,25 @@ TEST_F(MainWindowTest, waitPanelShowsTheLatestTurnAndCancelStopsIt)
         cancelled.push_back(1);
         panel->release(first);
     });
-    panel->step(first, 3, 15);
+    const QString listing = QStringLiteral("for the players to list their disks");
+    panel->step(first, 3, 15, listing, 12);
     EXPECT_TRUE(shown());
     EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(3, 15));
     second = panel->take([&] {
         cancelled.push_back(2);
         panel->release(second);
     });
-    panel->step(second, 0, 70);
-    panel->step(first, 4, 15);  // the earlier wait goes on beneath
+    panel->step(second, 0, 70, QStringLiteral("for the players to take the file"), 8);
+    panel->step(first, 4, 15, listing, 11);  // the earlier wait goes on beneath
     EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(0, 70));
+    auto* detail = child<QLabel>(window.get(), "WaitDetail");
+    EXPECT_EQ(detail->text(), QStringLiteral("Waiting for the players to take the file: 8 s left"));
 
     cancel->click();
     EXPECT_EQ(cancelled, std::vector<int>{2});
     EXPECT_TRUE(shown());
     EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(4, 15));
+    EXPECT_EQ(detail->text(), QStringLiteral("Waiting for the players to list their disks: 11 s left"));
     cancel->click();
     EXPECT_EQ(cancelled, (std::vector<int>{2, 1}));
     EXPECT_FALSE(shown());

@@ -439,6 +439,15 @@ TEST_F(PlayerPanelTest, sweepEntersPlayersOnceNamedFromTheirHardwareAddress)
     QTest::mouseClick(button, Qt::LeftButton);
     waitForSearch();
     EXPECT_EQ(list()->topLevelItemCount(), 2);
+
+    // Each search tells the log what it found and what was new to the list.
+    platform.resolver.setDevice("198.18.6.40", {0x00, 0xE0, 0x4C, 0x00, 0x00, 0x09});
+    child<QComboBox>("LocalIPBox")->setEditText(QStringLiteral("198.18.6.1"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    waitForSearch();
+    EXPECT_EQ(transferLogLines(*window), (QStringList{"Search of 198.18.5.0/24: 2 players found, 2 new",
+                                                      "Search of 198.18.5.0/24: 2 players found, 0 new",
+                                                      "Search of 198.18.6.0/24: 1 player found, 1 new"}));
 }
 
 TEST_F(PlayerPanelTest, echoRepliesSetTheStateAndSilenceClearsIt)

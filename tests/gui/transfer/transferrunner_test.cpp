@@ -106,8 +106,23 @@ TEST_F(TransferRunnerTest, startsOneClientPerServedRowWithControlsDisabledMeanwh
                                   "get /config.conf 127.0.0.4 row 2: failed (refused: File not found)",
                                   "get /config.conf: 1 of 2 players done"}));
     auto* widget = window->findChild<QListWidget*>(QStringLiteral("TransferLog"));
+    // Below the line: the Windows form, then the client's start as it was made, port included.
     EXPECT_EQ(widget->item(0)->toolTip(),
-              widget->item(0)->text() + QStringLiteral("\ntftp 127.0.0.2 GET /config.conf Q7_0_config.conf"));
+              widget->item(0)->text() + QStringLiteral("\ntftp 127.0.0.2 GET /config.conf Q7_0_config.conf"
+                                                       "\nCommand: tftp 127.0.0.2 6969 -c get /config.conf ") +
+                  arguments(0)[5]);
+}
+
+TEST_F(TransferRunnerTest, aMissingClientIsSaidOnceAtStartNamingItsPackage)
+{
+    EXPECT_TRUE(platform.dialogs.messages.empty());  // installed: nothing to say
+    window.reset();
+    platform.processes.missing << QStringLiteral("tftp");
+    window = std::make_unique<MainWindow>(platform.services());
+    EXPECT_EQ(platform.dialogs.messages,
+              (std::vector<QString>{"The TFTP client \"tftp\" is not installed; install the package tftp-hpa (for "
+                                    "example with \"sudo apt install tftp-hpa\"). Until then nothing can be sent "
+                                    "to the players or fetched from them."}));
 }
 
 TEST_F(TransferRunnerTest, putsAndRowSelection)

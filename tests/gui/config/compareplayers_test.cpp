@@ -132,9 +132,9 @@ TEST(ComparePlayers, tableMarksDifferingSettingsAndSilentPlayersAndExchangesWith
 
     // It stops naming the player once the list holds that player no more; another player's removal
     // leaves it.
-    rig.list->removeRow(3);
+    rig.list->removeRows({3});
     EXPECT_FALSE(source->toolTip().isEmpty());
-    rig.list->removeRow(1);
+    rig.list->removeRows({1});
     EXPECT_EQ(source->toolTip(), QString());
     EXPECT_EQ(source->text(), QString());
 

@@ -195,9 +195,9 @@ void MainWindow::buildLayout()
     m_scroller->setObjectName(QStringLiteral("FormScroller"));
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setFocusPolicy(Qt::NoFocus);  // no tab stop of its own; it follows the focus
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(m_scroller);
+    auto* filling = new QVBoxLayout(this);
+    filling->setContentsMargins(0, 0, 0, 0);
+    filling->addWidget(m_scroller);
     m_form = new QWidget;
     m_form->setObjectName(QStringLiteral("MainForm"));
     m_form->setFixedSize(kWideWidth, kHeight);

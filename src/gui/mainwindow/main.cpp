@@ -8,6 +8,8 @@
 #include "gui/platform/viewer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -58,8 +60,11 @@ int main(int argc, char** argv)
     q7::LinuxAddressResolver resolver;
     q7::LinuxEchoProbe echo;
     q7::QtViewer viewer;
+    // Where the window was is the user's, not the start folder's: kept in the user's configuration folder.
+    const QString placePath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                                  .filePath(QStringLiteral("window.ini"));
     q7::MainWindow window(q7::Services{dialogs, system, processes, resolver, echo, viewer, QString(), 1.0,
-                                          QString::fromStdString(q7::PlayerHistory::defaultPath())});
+                                          QString::fromStdString(q7::PlayerHistory::defaultPath()), placePath});
     // Another window of this folder was brought forward, or the operator chose to quit.
     if (window.endsAtStart())
         return 0;

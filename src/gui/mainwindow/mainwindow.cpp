@@ -38,12 +38,17 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <charconv>
 #include <set>
 
@@ -92,6 +97,24 @@ std::optional<int> wholeNumber(const std::string& text)
     if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+// The file that remembers the window's place between runs: the frame's top left corner.
+constexpr const char* kPlaceLeft = "MainConfig/left";
+constexpr const char* kPlaceTop = "MainConfig/top";
+
+std::optional<QPoint> rememberedPlace(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QSettings place(path, QSettings::IniFormat);
+    bool hasLeft = false;
+    bool hasTop = false;
+    const QPoint at(place.value(QLatin1String(kPlaceLeft)).toInt(&hasLeft),
+                    place.value(QLatin1String(kPlaceTop)).toInt(&hasTop));
+    if (!hasLeft || !hasTop)
+        return std::nullopt;
+    return at;
 }
 
 QIcon trayPicture()
@@ -169,28 +192,39 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildLayout()
 {
+    // The form keeps its fixed size on every screen; the window scrolls it where the screen is smaller.
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("FormScroller"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus);  // no tab stop of its own; it follows the focus
+    auto* filling = new QVBoxLayout(this);
+    filling->setContentsMargins(0, 0, 0, 0);
+    filling->addWidget(m_scroller);
+    m_form = new QWidget;
+    m_form->setObjectName(QStringLiteral("MainForm"));
+    m_form->setFixedSize(kWideWidth, kHeight);
+    m_scroller->setWidget(m_form);
     // The commands take the wait panel at construction; it raises itself above the pages while shown.
-    m_waitPanel = new WaitPanel(this);
-    setFixedSize(kWideWidth, kHeight);
+    m_waitPanel = new WaitPanel(m_form);
 
-    auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), this);
+    auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), m_form);
     ipLabel->setGeometry(kForm.localIPLabel);
-    m_localIPBox = new QComboBox(this);
+    m_localIPBox = new QComboBox(m_form);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
     m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
     m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
     m_localIPBox->setGeometry(kForm.localIPBox);
     ipLabel->setBuddy(m_localIPBox);
 
-    m_playerList = new PlayerListView(this);
+    m_playerList = new PlayerListView(m_form);
     m_playerList->setGeometry(kForm.playerList);
-    m_transferLog = new TransferLog(this);
+    m_transferLog = new TransferLog(m_form);
     m_transferLog->setGeometry(kForm.transferLog);
-    m_searchBar = new QProgressBar(this);
+    m_searchBar = new QProgressBar(m_form);
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
     m_searchBar->setGeometry(kForm.searchBar);
     m_searchBar->setTextVisible(false);
-    m_searchButton = new QPushButton(QStringLiteral("&Search Q7"), this);
+    m_searchButton = new QPushButton(QStringLiteral("&Search Q7"), m_form);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
@@ -200,7 +234,7 @@ void MainWindow::buildLayout()
                                           this);
     connect(m_transferLog, &TransferLog::retryRequested, m_transfers, &PlayerListTransfers::retryFailed);
 
-    m_pageControl = new QTabWidget(this);
+    m_pageControl = new QTabWidget(m_form);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(kForm.pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
@@ -228,13 +262,13 @@ void MainWindow::buildLayout()
         picture->installEventFilter(this);
 
     m_widenButton =
-        imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, this);
+        imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, m_form);
     m_narrowButton = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
-                                 kForm.widthToggle, this);
+                                 kForm.widthToggle, m_form);
     m_hideButton =
-        imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton, this);
+        imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton, m_form);
     m_closeButton = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
-                                kForm.closeButton, this);
+                                kForm.closeButton, m_form);
     m_widenButton->hide();
     connect(m_widenButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
     connect(m_narrowButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
@@ -267,12 +301,11 @@ void MainWindow::buildTray()
 
 void MainWindow::loadAtStart()
 {
-    // 1-3: centre the wait panel, caption, centre the window on the screen.
-    m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+    // 1-3: centre the wait panel on the form, caption, place the window on the screen.
+    m_waitPanel->move((m_form->width() - m_waitPanel->width()) / 2, (m_form->height() - m_waitPanel->height()) / 2);
     setWindowTitle(QLatin1String(kCaption));
     m_examplePage->showPictures();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
+    placeAtStart();
 
     // 4: the settings file always lives in the start folder; its name is made absolute, so later
     // changes of the working directory cannot move it.
@@ -319,6 +352,74 @@ void MainWindow::loadAtStart()
     // Without the client nothing reaches a player: said once, naming what to install.
     if (const QString notice = m_transfers->runner().missingClientNotice(); !notice.isEmpty())
         m_services.dialogs.showMessage(notice);
+}
+
+QMargins MainWindow::frameMarginsOrGuess() const
+{
+    if (const QWindow* handle = windowHandle(); handle && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    // Until the window manager has framed the window: a title bar and border as the style draws them.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border};
+}
+
+void MainWindow::fitToScreen(const QScreen* screen)
+{
+    const QSize room = screen->availableGeometry().size().shrunkBy(frameMarginsOrGuess());
+    const QSize form = m_form->size();
+    const int barWidth = m_scroller->verticalScrollBar()->sizeHint().width();
+    const int barHeight = m_scroller->horizontalScrollBar()->sizeHint().height();
+    // A scroll bar along one side takes room from the other.
+    bool scrollsDown = form.height() > room.height();
+    const bool scrollsAcross = form.width() + (scrollsDown ? barWidth : 0) > room.width();
+    scrollsDown = scrollsDown || form.height() + (scrollsAcross ? barHeight : 0) > room.height();
+    setFixedSize(std::min(form.width() + (scrollsDown ? barWidth : 0), room.width()),
+                 std::min(form.height() + (scrollsAcross ? barHeight : 0), room.height()));
+}
+
+void MainWindow::keepOnScreen(const QScreen* screen, QPoint framePos)
+{
+    const QRect area = screen->availableGeometry();
+    const QSize outer = size().grownBy(frameMarginsOrGuess());
+    // Left and top win, so that the title bar is on the area even should the frame be larger.
+    framePos.setX(std::max(std::min(framePos.x(), area.x() + area.width() - outer.width()), area.x()));
+    framePos.setY(std::max(std::min(framePos.y(), area.y() + area.height() - outer.height()), area.y()));
+    move(framePos);
+}
+
+void MainWindow::placeAtStart()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect whole = screen->geometry();
+    std::optional<QPoint> at;
+    if (const std::optional<QPoint> remembered = rememberedPlace(m_services.placePath)) {
+        // Kept only while a screen still shows part of the window there: the one that shows most.
+        const QRect was(*remembered, m_form->size().grownBy(frameMarginsOrGuess()));
+        qint64 most = 0;
+        for (const QScreen* candidate : QGuiApplication::screens()) {
+            const QRect common = candidate->availableGeometry().intersected(was);
+            if (qint64(common.width()) * common.height() > most) {
+                most = qint64(common.width()) * common.height();
+                screen = candidate;
+                at = remembered;
+            }
+        }
+    }
+    fitToScreen(screen);
+    // Else centred on the primary screen, where the form has always opened.
+    keepOnScreen(screen, at.value_or(QPoint(whole.x() + (whole.width() - width()) / 2,
+                                            whole.y() + (whole.height() - height()) / 2)));
+}
+
+void MainWindow::rememberPlace() const
+{
+    if (m_services.placePath.isEmpty())
+        return;
+    QSettings place(m_services.placePath, QSettings::IniFormat);
+    place.setValue(QLatin1String(kPlaceLeft), frameGeometry().x());
+    place.setValue(QLatin1String(kPlaceTop), frameGeometry().y());
 }
 
 bool MainWindow::takeSettingsLock()
@@ -518,6 +619,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     m_closed = true;
     m_trayIcon->hide();
+    rememberPlace();
     event->accept();
     emit closed();
 }
@@ -547,10 +649,34 @@ void MainWindow::showFromTray()
 }
 
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown, the window may know its real frame (some window managers tell it later; the guess
+    // stands until then): it fits again with that and keeps its frame on the free area.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible())
+                return;
+            fitToScreen(windowHandle()->screen());
+            keepOnScreen(windowHandle()->screen(), frameGeometry().topLeft());
+        },
+        Qt::QueuedConnection);
+    if (!m_watchingScreen) {  // and it fits itself to every screen it is moved to
+        m_watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+            if (screen)
+                fitToScreen(screen);
+        });
+    }
+}
+
 void MainWindow::toggleWidth()
 {
-    const bool narrow = width() == kWideWidth;
-    setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
+    const bool narrow = m_form->width() == kWideWidth;
+    m_form->setFixedWidth(narrow ? kNarrowWidth : kWideWidth);
+    fitToScreen(screen());
     m_widenButton->setVisible(narrow);
     m_narrowButton->setVisible(!narrow);
 }

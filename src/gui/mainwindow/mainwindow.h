@@ -18,6 +18,8 @@ class QAbstractButton;
 class QComboBox;
 class QProgressBar;
 class QPushButton;
+class QScreen;
+class QScrollArea;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimer;
@@ -55,7 +57,7 @@ public:
     bool saveAtClose();  // false when the settings could not be saved: the window then stays open
     void hideToTray();
     void showFromTray();
-    void toggleWidth();
+    void toggleWidth();  // the form between its full and its narrow width
 
     // Appends a player unless its address is listed or 256 players are; starts the online check.
     void addPlayer(const QString& name, const QString& address);
@@ -87,12 +89,23 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
+    // The window takes the form's size, or as much of the screen's free area as there is with the
+    // form scrolling inside it.
+    void fitToScreen(const QScreen* screen);
+    // Moves the frame onto the screen's free area, its title bar first.
+    void keepOnScreen(const QScreen* screen, QPoint framePos);
+    // The window manager's frame; until that is known, a title bar and border as the style draws them.
+    QMargins frameMarginsOrGuess() const;
+    // Where the window was when it last closed, while a screen still shows it there; else centred.
+    void placeAtStart();
+    void rememberPlace() const;
     void buildTray();
     bool beginDrag(QMouseEvent* event);
     // The start folder's settings lock; false when this window is not to run (it ends at once).
@@ -119,6 +132,9 @@ private:
     // Stored players whose address is no IPv4 address: not listed, written back as they were read.
     std::vector<StoredPlayer> m_unusablePlayers;
 
+    QScrollArea* m_scroller = nullptr;  // the window's only child; it holds the form
+    QWidget* m_form = nullptr;          // the fixed-size form with every control
+    bool m_watchingScreen = false;      // the window refits when it moves to another screen
     QComboBox* m_localIPBox = nullptr;
     PlayerListView* m_playerList = nullptr;
     std::unique_ptr<PlayerHistory> m_history;  // before the panel and runner that record into it

@@ -22,6 +22,7 @@ struct Services {
     QString startDir;        // empty: the working directory when the window is created
     double waitScale = 1.0;  // scales every paced wait (tests run them at 0)
     QString historyPath = {};  // the player history database; empty: no history is kept
+    QString placePath = {};    // where the window's position is remembered; empty: it is not
 };
 
 }  // namespace q7

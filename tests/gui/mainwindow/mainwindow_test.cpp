@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -312,6 +314,60 @@ TEST_F(MainWindowTest, widthToggleAlternatesBetween775And550)
     EXPECT_EQ(window->width(), 550);
 }
 
+// The window opens where it was closed while a screen still shows it there (its frame clamped onto
+// the screen's free area), else centred; the place is kept in a file of its own, never in the settings.
+TEST_F(MainWindowTest, windowOpensWhereItWasClosedWhileAScreenShowsIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint centred((screen.width() - MainWindow::kWideWidth) / 2, (screen.height() - MainWindow::kHeight) / 2);
+    struct Case {
+        const char* kept;  // the place file; nullptr: none
+        QPoint opensAt;    // the frame's top left corner
+    };
+    const Case cases[] = {
+        {nullptr, centred},
+        {"[MainConfig]\nleft=10\ntop=50\n", {10, 50}},
+        {"[MainConfig]\nleft=-300\ntop=100\n", {0, 100}},   // partly off the left edge
+        {"[MainConfig]\nleft=10\ntop=-50\n", {10, 0}},      // title bar above the screen
+        {"[MainConfig]\nleft=5000\ntop=5000\n", centred},   // on a screen that is gone
+        {"[MainConfig]\nleft=middle\ntop=50\n", centred},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kept ? c.kept : "none");
+        TempDir folder;
+        FakePlatform fakes{QString::fromStdString(folder.path())};
+        Services services = fakes.services();
+        services.placePath = QString::fromStdString(folder.file("config/window.ini"));
+        if (c.kept) {
+            fs::create_directory(folder.file("config"));
+            writeBytes(folder.file("config/window.ini"), c.kept);
+        }
+        MainWindow window(services);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(window.frameGeometry().topLeft(), c.opensAt);
+        EXPECT_EQ(window.size(), QSize(MainWindow::kWideWidth, MainWindow::kHeight));
+    }
+
+    // Moved and closed, the next window opens there; the settings file holds no trace of it.
+    TempDir config;
+    Services services = platform.services();
+    services.placePath = QString::fromStdString(config.file("q7/window.ini"));
+    {
+        auto window = std::make_unique<MainWindow>(services);
+        window->show();
+        window->move(10, 30);
+        window->close();
+    }
+    EXPECT_EQ(readBytes(settingsFile()).find("MainConfig"), std::string::npos);
+    MainWindow again(services);
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(again.frameGeometry().topLeft(), QPoint(10, 30));
+}
+
 TEST_F(MainWindowTest, hideWithoutTrayMinimisesAndOpenRestores)
 {
     ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
@@ -603,16 +659,18 @@ TEST_F(MainWindowTest, leftButtonOnBackgroundOrExamplePictureDragsTheWindow)
     window->show();
     window->move(100, 100);
     const QPoint before = window->pos();
+    // The form's background, inside the scroll area that fills the window.
+    auto* background = child<QWidget>(window.get(), "MainForm");
     // Right button: nothing.
-    sendMouse(window.get(), QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {300, 590});
-    sendMouse(window.get(), QEvent::MouseMove, Qt::NoButton, Qt::RightButton, {340, 600});
+    sendMouse(background, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {300, 590});
+    sendMouse(background, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, {340, 600});
     EXPECT_EQ(window->pos(), before);
-    sendMouse(window.get(), QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {340, 600});
+    sendMouse(background, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {340, 600});
 
-    sendMouse(window.get(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {300, 590});
-    sendMouse(window.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {340, 600});
+    sendMouse(background, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {300, 590});
+    sendMouse(background, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {340, 600});
     EXPECT_EQ(window->pos(), before + QPoint(40, 10));
-    sendMouse(window.get(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {340, 600});
+    sendMouse(background, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {340, 600});
 
     auto* picture = child<QWidget>(window.get(), "Image1");
     const QPoint start = window->pos();

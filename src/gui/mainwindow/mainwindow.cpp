@@ -334,7 +334,7 @@ MainWindow::PageState MainWindow::pageState() const
 
 void MainWindow::buildTray()
 {
-    m_trayIcon = new QSystemTrayIcon(trayPicture(), this);
+    m_trayIcon = new QSystemTrayIcon(this);  // its picture is drawn when it is first shown
     m_trayIcon->setObjectName(QStringLiteral("CoolTrayIcon1"));
     m_trayIcon->setToolTip(QLatin1String(kCaption));
     auto* menu = new QMenu(this);
@@ -613,6 +613,8 @@ void MainWindow::hideToTray()
         showMinimized();
         return;
     }
+    if (m_trayIcon->icon().isNull())
+        m_trayIcon->setIcon(trayPicture());
     m_trayIcon->show();
     hide();
 }

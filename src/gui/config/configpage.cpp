@@ -3,6 +3,7 @@
 #include "core/config/addressfields.h"
 
 #include "gui/widgets/editablecombo.h"
+#include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
@@ -62,6 +63,7 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
 
     m_sheets = new QTabWidget(this);
     m_sheets->setObjectName(QStringLiteral("ConfigPageControl"));
+    fitCaptions(m_sheets);
     for (const char* caption : {"Network Settings", "Misc1 Settings", "Misc2 Settings", "Misc3 Settings",
                                 "Audio/Video Settings"})
         m_sheets->addTab(new QWidget(m_sheets), QLatin1String(caption));

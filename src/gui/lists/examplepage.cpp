@@ -1,5 +1,6 @@
 #include "gui/lists/examplepage.h"
 #include "gui/widgets/colors.h"
+#include "gui/widgets/tabcaptions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,6 +69,7 @@ ExamplePage::ExamplePage(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     auto* sheets = new QTabWidget(this);
     sheets->setObjectName(QStringLiteral("ExamplePageControl"));
+    fitCaptions(sheets);
     for (const auto& [name, items] : exampleSheets()) {
         auto* notes = new QListWidget(sheets);
         notes->setSelectionMode(QAbstractItemView::NoSelection);

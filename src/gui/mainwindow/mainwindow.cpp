@@ -5,6 +5,7 @@
 #include "core/settings/localechoice.h"
 #include "core/settings/scratch.h"
 #include "gui/widgets/editablecombo.h"
+#include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/waitpanel.h"
 #include "gui/commands/remotecommandpage.h"
 #include "gui/config/configexchange.h"
@@ -41,7 +42,6 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -113,10 +113,6 @@ QIcon trayPicture()
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Q7"));
     return QIcon(pixmap);
 }
-
-// Five captions must fit side by side on each tab row. Only the tab bars carry this sheet: on the
-// window it would put every control under the (slow) style sheet style.
-void fitCaptions(QTabWidget* tabs) { tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }")); }
 
 // A page built on first show fills its tab, which may be on screen already.
 void fillTab(QWidget* tab, QWidget* page)
@@ -280,7 +276,6 @@ MessagePage* MainWindow::messagePage()
         return m_messagePage;
     m_messagePage = new MessagePage({m_services.dialogs, *m_transfers, m_scratchDir, m_kept.codePage().number()},
                                     m_messageTab);
-    fitCaptions(m_messagePage);
     fillTab(m_messageTab, m_messagePage);
     m_messagePage->initScrollRange();
     m_messagePage->setCodePageItem(m_pageState.codePageItem);

@@ -1,6 +1,7 @@
 // Start-up to an idle event loop with 129 stored players, and the shut-down rebuild of the settings
 // file with 257 players. Prints times and peak memory; targets: start-up < 300 ms, shut-down < 100 ms.
 
+#include "benchtools.h"
 #include "core/settings/appsettings.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/players/playerlistview.h"
@@ -17,24 +18,12 @@
 
 using Clock = std::chrono::steady_clock;
 using namespace q7;
+using q7::bench::median;
+using q7::bench::settingsWithPlayers;
 
 namespace {
 
 double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-std::string settingsWithPlayers(int count)
-{
-    AppSettings s{"MS Sans Serif", "8", "clBlack", "clWhite", "/", "http://198.18.0.1/", "", {}};
-    for (int n = 0; n < count; ++n)
-        s.players.push_back({"Q7_" + std::to_string(10000 + n), "198.18.1." + std::to_string(n)});
-    return buildAppSettingsFile(s);
-}
 
 // Builds the window and returns when its event loop first runs idle.
 double startOnce(test::FakePlatform& platform)

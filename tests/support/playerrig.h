@@ -50,6 +50,9 @@ public:
         window = std::make_unique<MainWindow>(Services{platform.dialogs, platform.system, processes, platform.resolver,
                                                         platform.echo, platform.viewer,
                                                         QString::fromStdString(startDir), waitScale});
+        // The pages the tests drive, built as when the operator first shows them.
+        window->commandPage();
+        window->configPage()->buildSheets();
         list = window->findChild<PlayerListView*>(QStringLiteral("ListView1"));
         for (int i = 0; i < players; ++i)
             window->addPlayer(QStringLiteral("Q7"), QString::fromStdString(address(i)));

@@ -104,9 +104,15 @@ std::string PlayerHistory::defaultPath()
 PlayerHistory::PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now, Access access)
     : m_path(std::move(path)), m_report(std::move(report)), m_now(std::move(now)), m_access(access)
 {
-    open();
-    if (available() && m_access == Access::ReadWrite)
-        m_thread = std::jthread([this](std::stop_token stop) { writerLoop(stop); });
+    if (m_access == Access::ReadOnly) {
+        open();
+        return;
+    }
+    m_thread = std::jthread([this](std::stop_token stop) {
+        open();
+        if (available())
+            writerLoop(stop);
+    });
 }
 
 PlayerHistory::~PlayerHistory()
@@ -123,6 +129,16 @@ PlayerHistory::~PlayerHistory()
 int64_t PlayerHistory::now() const { return m_now ? m_now() : systemNow(); }
 
 void PlayerHistory::open()
+{
+    openDatabases();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_opened = true;
+    }
+    m_committed.notify_all();
+}
+
+void PlayerHistory::openDatabases()
 {
     std::error_code ec;
     if (m_access == Access::ReadOnly) {
@@ -186,7 +202,8 @@ void PlayerHistory::giveUp(const std::string& why)
 
 bool PlayerHistory::available() const
 {
-    const std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
+    m_committed.wait(lock, [&] { return m_opened; });
     return !m_failed;
 }
 
@@ -228,7 +245,7 @@ void PlayerHistory::flush()
     const uint64_t target = m_queuedCount;
     ++m_flushWaiters;
     m_wake.notify_all();
-    m_committed.wait(lock, [&] { return m_failed || m_committedCount >= target; });
+    m_committed.wait(lock, [&] { return m_opened && (m_failed || m_committedCount >= target); });
     --m_flushWaiters;
 }
 

@@ -2,7 +2,9 @@
 // Each player's history in one SQLite database: when the sweep first and last found it, when it
 // last answered an echo probe, every online/offline change and every transfer outcome. Writes go
 // through a queue to a thread of their own and are committed in batches, so callers never wait for
-// the disk; reads run on the caller's thread (WAL lets them go on beside the writer). A database
+// the disk; reads run on the caller's thread (WAL lets them go on beside the writer). A writable
+// database is opened on the writer thread, so creating the history never waits for the disk either:
+// what is queued meanwhile is written once it is open, and reads wait for the opening. A database
 // that cannot be opened, is damaged or stays locked is reported once; from then on the history
 // does nothing and the tool goes on without it. The file is never deleted or rewritten here.
 
@@ -48,8 +50,9 @@ public:
     // empty, and nothing is reported), a read-only file is read, and nothing is ever written.
     enum class Access { ReadWrite, ReadOnly };
 
-    // Opens (or creates) the database at `path`; `report` is told once when history is given up.
-    // `now` stands in for the clock in tests.
+    // Opens (or creates) the database at `path` (ReadWrite: on the writer thread); `report` is told
+    // once when history is given up, from whichever thread found out. `now` stands in for the clock
+    // in tests.
     PlayerHistory(std::string path, Reporter report, std::function<int64_t()> now = {},
                   Access access = Access::ReadWrite);
     ~PlayerHistory();  // commits what is queued
@@ -59,7 +62,7 @@ public:
     // $XDG_DATA_HOME/q7-config-tool/history.sqlite3 (~/.local/share/... without it).
     static std::string defaultPath();
 
-    bool available() const;
+    bool available() const;  // waits for the opening
 
     // Queued; none of these waits for the disk.
     void found(const std::string& address);
@@ -83,7 +86,8 @@ private:
         std::string detail;
     };
 
-    void open();
+    void open();  // then says the opening has ended
+    void openDatabases();
     void writerLoop(std::stop_token stop);
     bool commit(std::vector<Pending>& batch);
     void giveUp(const std::string& why);
@@ -99,10 +103,11 @@ private:
 
     mutable std::mutex m_mutex;
     std::condition_variable_any m_wake;
-    std::condition_variable m_committed;
+    mutable std::condition_variable m_committed;  // also: the opening has ended
     std::vector<Pending> m_queue;
     uint64_t m_queuedCount = 0, m_committedCount = 0;
     int m_flushWaiters = 0;
+    bool m_opened = false;  // the opening has ended, well or not
     bool m_failed = false;
     bool m_reported = false;
     std::jthread m_thread;

@@ -4,6 +4,7 @@
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
 #include "gui/transfer/playertransfers.h"
+#include "gui/widgets/editablecombo.h"
 #include "gui/widgets/typingfilter.h"
 
 #include <QComboBox>
@@ -88,7 +89,7 @@ void RemoteCommandPage::buildGroup(QGridLayout* layout, const Group& group, int 
     auto* box = new QComboBox(frame);
     box->setObjectName(text(group.box));
     box->setAccessibleName(text(group.caption));
-    box->setEditable(true);  // typed text is allowed, but only a chosen item is sent
+    makeEditable(box);  // typed text is allowed, but only a chosen item is sent
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     for (const Command& command : group.commands)

@@ -2,6 +2,8 @@
 
 #include "core/config/addressfields.h"
 
+#include "gui/widgets/editablecombo.h"
+#include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
@@ -74,14 +76,15 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     top->addWidget(m_source, 1);
     layout->addLayout(top);
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("ConfigPageControl"));
-    buildNetworkPage(pages);
-    buildMisc1Page(pages);
-    buildMisc2Page(pages);
-    buildMisc3Page(pages);
-    buildAudioVideoPage(pages);
-    layout->addWidget(pages, 1);
+    m_sheets = new QTabWidget(this);
+    m_sheets->setObjectName(QStringLiteral("ConfigPageControl"));
+    fitCaptions(m_sheets);
+    for (const char* caption : {"Network Settings", "Misc1 Settings", "Misc2 Settings", "Misc3 Settings",
+                                "Audio/Video Settings"})
+        m_sheets->addTab(new QWidget(m_sheets), QLatin1String(caption));
+    buildNetworkPage(m_sheets->widget(0));
+    connect(m_sheets, &QTabWidget::currentChanged, this, &ConfigPage::buildSheets);
+    layout->addWidget(m_sheets, 1);
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(4);
@@ -103,7 +106,24 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
         button->setEnabled(false);
     layout->addLayout(buttons);
 
-    connectHandlers();
+    connectNetworkHandlers();
+}
+
+void ConfigPage::buildSheets()
+{
+    if (m_sheetsBuilt)
+        return;
+    m_sheetsBuilt = true;
+    buildMisc1Page(m_sheets->widget(1));
+    buildMisc2Page(m_sheets->widget(2));
+    buildMisc3Page(m_sheets->widget(3));
+    buildAudioVideoPage(m_sheets->widget(4));
+    connectSheetHandlers();
+    if (m_rulesRun) {
+        applyMisc1Rules();
+        applyMisc2Rules();
+        applyMisc3Rules();
+    }
 }
 
 void ConfigPage::showPlayerSource(const QString& name, const QString& address, const QDateTime& fetched)
@@ -147,18 +167,17 @@ void ConfigPage::enableBackupRestore()
 
 // ---- Building the pages ----
 
-QGridLayout* ConfigPage::addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption)
+QGridLayout* ConfigPage::addPage(QWidget* sheet, const QString& groupCaption)
 {
-    auto* sheet = new QWidget(pages);
     auto* outer = new QVBoxLayout(sheet);
     outer->setContentsMargins(4, 4, 4, 4);
     auto* group = new QGroupBox(groupCaption, sheet);
     outer->addWidget(group);
+    group->show();  // the sheet may be on screen already when it is built
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(3);
     grid->setColumnStretch(2, 1);
-    pages->addTab(sheet, caption);
     return grid;
 }
 
@@ -169,7 +188,7 @@ QWidget* ConfigPage::makeField(const char* name, QWidget* parent)
     if (def.isList()) {
         // Editable: the player takes whatever text the list shows, typed or chosen.
         auto* box = new QComboBox(parent);
-        box->setEditable(true);
+        makeEditable(box);
         box->setInsertPolicy(QComboBox::NoInsert);
         for (std::string_view item : def.items)
             box->addItem(QString::fromLatin1(item.data(), item.size()));
@@ -247,9 +266,9 @@ QGroupBox* ConfigPage::choiceGroup(const char* name, const QString& accessibleNa
     return group;
 }
 
-void ConfigPage::buildNetworkPage(QTabWidget* pages)
+void ConfigPage::buildNetworkPage(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(pages, QStringLiteral("Network Settings"), QStringLiteral("NETWORK Settings"));
+    QGridLayout* grid = addPage(sheet, QStringLiteral("NETWORK Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, QStringLiteral("NetWork Type :"), "NetWorkType");
     addRow(grid, QStringLiteral("Automatic IP :"), "AutomaticIP");
@@ -283,9 +302,9 @@ void ConfigPage::buildNetworkPage(QTabWidget* pages)
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void ConfigPage::buildMisc1Page(QTabWidget* pages)
+void ConfigPage::buildMisc1Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(pages, QStringLiteral("Misc1 Settings"), QStringLiteral("MISC1 Settings"));
+    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC1 Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, QStringLiteral("Time Zone :"), "TimeZone");
     QWidget* ntpAddress = makeField("NTPServerIP", group);
@@ -303,9 +322,9 @@ void ConfigPage::buildMisc1Page(QTabWidget* pages)
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void ConfigPage::buildMisc2Page(QTabWidget* pages)
+void ConfigPage::buildMisc2Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(pages, QStringLiteral("Misc2 Settings"), QStringLiteral("MISC2 Settings"));
+    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC2 Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, QStringLiteral("Play mode :"), "PlayMode");
     addRow(grid, QStringLiteral("Remote Command Path :"), "RemoteCommandPath");
@@ -325,9 +344,9 @@ void ConfigPage::buildMisc2Page(QTabWidget* pages)
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void ConfigPage::buildMisc3Page(QTabWidget* pages)
+void ConfigPage::buildMisc3Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(pages, QStringLiteral("Misc3 Settings"), QStringLiteral("MISC3 Settings"));
+    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC3 Settings"));
     QWidget* group = grid->parentWidget();
     const auto note = [&](const QString& text, const char* field) {
         QLabel* label = field ? makeLabel(text, field, group) : new QLabel(text, group);
@@ -348,10 +367,9 @@ void ConfigPage::buildMisc3Page(QTabWidget* pages)
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void ConfigPage::buildAudioVideoPage(QTabWidget* pages)
+void ConfigPage::buildAudioVideoPage(QWidget* sheet)
 {
-    QGridLayout* grid =
-        addPage(pages, QStringLiteral("Audio/Video Settings"), QStringLiteral("AUDIO/VIDEO Settings"));
+    QGridLayout* grid = addPage(sheet, QStringLiteral("AUDIO/VIDEO Settings"));
     addRow(grid, QStringLiteral("SPDIF Out :"), "SPDIFOut");
     addRow(grid, QStringLiteral("Speakers Out :"), "SpeakersOut");
     addRow(grid, QStringLiteral("TV Type : "), "TVType");
@@ -364,16 +382,22 @@ void ConfigPage::buildAudioVideoPage(QTabWidget* pages)
 
 // The handlers follow the operator's choices; showValues blocks the lists' signals, so a file
 // that is opened moves no rule until the update operations run.
-void ConfigPage::connectHandlers()
+void ConfigPage::onChoice(std::initializer_list<const char*> names, void (ConfigPage::*handler)())
 {
-    const auto onChange = [this](std::initializer_list<const char*> names, void (ConfigPage::*handler)()) {
-        for (const char* name : names)
-            connect(list(name), &QComboBox::currentIndexChanged, this, handler);
-    };
-    onChange({"NetWorkType", "AutomaticIP"}, &ConfigPage::applyNetworkRules);
-    onChange({"NTPServer", "PlayList", "DownloadList", "DownloadTime"}, &ConfigPage::applyMisc1Rules);
-    onChange({"AutoOnOff"}, &ConfigPage::applyMisc2Rules);
-    onChange({"ScrollingText"}, &ConfigPage::applyMisc3Rules);
+    for (const char* name : names)
+        connect(list(name), &QComboBox::currentIndexChanged, this, handler);
+}
+
+void ConfigPage::connectSheetHandlers()
+{
+    onChoice({"NTPServer", "PlayList", "DownloadList", "DownloadTime"}, &ConfigPage::applyMisc1Rules);
+    onChoice({"AutoOnOff"}, &ConfigPage::applyMisc2Rules);
+    onChoice({"ScrollingText"}, &ConfigPage::applyMisc3Rules);
+}
+
+void ConfigPage::connectNetworkHandlers()
+{
+    onChoice({"NetWorkType", "AutomaticIP"}, &ConfigPage::applyNetworkRules);
     for (QButtonGroup* group : {m_asciiHexButtons, m_bitLengthButtons})
         connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
             if (checked)
@@ -403,8 +427,9 @@ void ConfigPage::setFieldEnabled(const char* name, bool enabled)
         label->setEnabled(enabled);
 }
 
-FieldValues ConfigPage::fieldValues() const
+FieldValues ConfigPage::fieldValues()
 {
+    buildSheets();
     FieldValues values;
     for (const FieldSpec& def : fieldSpecs()) {
         QWidget* field = m_fields.value(QLatin1String(def.name.data(), def.name.size()));
@@ -420,6 +445,7 @@ FieldValues ConfigPage::fieldValues() const
 
 void ConfigPage::showValues(const FieldValues& values)
 {
+    buildSheets();
     for (const auto& [name, value] : values) {
         const QString text = QString::fromStdU16String(m_kept.decode(name, value.text));
         if (name == kVersionLabel) {
@@ -496,7 +522,10 @@ bool ConfigPage::loadConfigFrom(const QString& path)
 
 void ConfigPage::runUpdateRules()
 {
+    m_rulesRun = true;
     applyNetworkRules();
+    if (!m_sheetsBuilt)
+        return;  // they run theirs when built
     applyMisc1Rules();
     applyMisc2Rules();
     applyMisc3Rules();

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
+#include <initializer_list>
 
 class QButtonGroup;
 class QDateTime;
@@ -44,12 +45,17 @@ public:
     // The enabling rules of the four pages that have them, in their order (start-up, after opening a file).
     void runUpdateRules();
 
+    // Only the first sheet (Network Settings) is built with the page; the other four are built
+    // together when one of them is first shown, or when their fields are first read or set. Tests and
+    // automation call this before looking for their controls.
+    void buildSheets();
+
     // Change handlers.
     void wirelessKeyChanged();
 
     // The fields as the config file sees them, and back into the controls. Setting a list's choice
     // this way runs no change handler.
-    config::FieldValues fieldValues() const;
+    config::FieldValues fieldValues();
     void showValues(const config::FieldValues& values);
 
     // The code page config files are written and read in.
@@ -82,19 +88,22 @@ private:
     void applyMisc2Rules();
     void applyMisc3Rules();
 
-    QGridLayout* addPage(QTabWidget* pages, const QString& caption, const QString& groupCaption);
+    QGridLayout* addPage(QWidget* sheet, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
     QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);
     void addRow(QGridLayout* grid, const QString& label, const char* field, QWidget* extra = nullptr);
     QWidget* timePair(const char* hour, const QString& separator, const char* minute, QWidget* parent);
     QGroupBox* choiceGroup(const char* name, const QString& accessibleName, const QStringList& choices,
                            QButtonGroup*& buttons, QWidget* parent);
-    void buildNetworkPage(QTabWidget* pages);
-    void buildMisc1Page(QTabWidget* pages);
-    void buildMisc2Page(QTabWidget* pages);
-    void buildMisc3Page(QTabWidget* pages);
-    void buildAudioVideoPage(QTabWidget* pages);
-    void connectHandlers();
+    void buildNetworkPage(QWidget* sheet);
+    void buildMisc1Page(QWidget* sheet);
+    void buildMisc2Page(QWidget* sheet);
+    void buildMisc3Page(QWidget* sheet);
+    void buildAudioVideoPage(QWidget* sheet);
+    // The change handlers of the Network sheet, and of the sheets built later.
+    void connectNetworkHandlers();
+    void connectSheetHandlers();
+    void onChoice(std::initializer_list<const char*> names, void (ConfigPage::*handler)());
 
     QComboBox* list(const char* name) const;
     QLineEdit* edit(const char* name) const;
@@ -117,6 +126,9 @@ private:
     QGroupBox* m_bitLength = nullptr;
     QButtonGroup* m_asciiHexButtons = nullptr;
     QButtonGroup* m_bitLengthButtons = nullptr;
+    QTabWidget* m_sheets = nullptr;
+    bool m_sheetsBuilt = false;
+    bool m_rulesRun = false;               // the sheets built later then run theirs at once
     QHash<QString, QWidget*> m_fields;     // every list and text field by objectName
     QMultiHash<QString, QLabel*> m_labels;  // labels by the field they belong to
     TypingFilter* m_typing;                 // key filters and typing limits of the text fields

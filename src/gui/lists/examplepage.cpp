@@ -1,4 +1,6 @@
 #include "gui/lists/examplepage.h"
+#include "gui/widgets/colors.h"
+#include "gui/widgets/tabcaptions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,11 +69,12 @@ ExamplePage::ExamplePage(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     auto* sheets = new QTabWidget(this);
     sheets->setObjectName(QStringLiteral("ExamplePageControl"));
+    fitCaptions(sheets);
     for (const auto& [name, items] : exampleSheets()) {
         auto* notes = new QListWidget(sheets);
         notes->setSelectionMode(QAbstractItemView::NoSelection);
         notes->setAccessibleName(QString::fromStdString(name));
-        notes->setStyleSheet(QStringLiteral("QListWidget { background: #d4d0c8; }"));
+        setColor(notes, QPalette::Base, QColor(0xd4, 0xd0, 0xc8));
         for (const std::string& item : items)
             notes->addItem(QString::fromStdString(item));
         sheets->addTab(notes, QString::fromStdString(name));
@@ -87,7 +90,11 @@ ExamplePage::ExamplePage(QWidget* parent) : QWidget(parent)
         picture->setObjectName(QLatin1String(name));
         picture->setToolTip(QLatin1String(kMakerAddress));
         picture->setAlignment(Qt::AlignCenter);
-        picture->setStyleSheet(QStringLiteral("font: bold 20px; color: #1a4b8c;"));
+        QFont face = picture->font();
+        face.setBold(true);
+        face.setPixelSize(20);
+        picture->setFont(face);
+        setColor(picture, QPalette::WindowText, QColor(0x1a, 0x4b, 0x8c));
         pictures->addWidget(picture);
         m_pictures.append(picture);
     }

@@ -4,6 +4,7 @@
 #include "core/lists/listfiles.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
+#include "gui/widgets/colors.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -231,7 +232,7 @@ void FileListPage::buildLowerHalf()
         minute = timeField(minuteName, 59, caption + QStringLiteral(" minute"), m_playBox);
         label->setBuddy(hour);
         auto* colon = new QLabel(QStringLiteral(":"), m_playBox);
-        colon->setStyleSheet(QStringLiteral("color: red;"));
+        setColor(colon, QPalette::WindowText, Qt::red);
         play->addWidget(label, row, 0);
         play->addWidget(hour, row, 1);
         play->addWidget(colon, row, 2);

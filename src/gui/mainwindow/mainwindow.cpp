@@ -4,6 +4,8 @@
 #include "core/settings/colortext.h"
 #include "core/settings/localechoice.h"
 #include "core/settings/scratch.h"
+#include "gui/widgets/editablecombo.h"
+#include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/waitpanel.h"
 #include "gui/commands/remotecommandpage.h"
 #include "gui/config/configexchange.h"
@@ -135,6 +137,13 @@ QIcon trayPicture()
     return QIcon(pixmap);
 }
 
+// A page built on first show fills its tab, which may be on screen already.
+void fillTab(QWidget* tab, QWidget* page)
+{
+    tab->layout()->addWidget(page);
+    page->show();
+}
+
 QToolButton* imageButton(const char* name, QStyle::StandardPixmap picture, const QString& hint, const QRect& geometry,
                          QWidget* parent)
 {
@@ -159,8 +168,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
       m_kept(CodePage(systemCodePage(m_services.system.localeName().toStdString())))
 {
     setObjectName(QStringLiteral("MainConfig"));
-    // Five captions must fit side by side on each tab row.
-    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));
     m_store.setScanErrorReporter([this](const std::string& text) { m_services.dialogs.showMessage(systemText(text)); });
     buildLayout();
     buildTray();
@@ -211,7 +218,7 @@ void MainWindow::buildLayout()
     ipLabel->setGeometry(kForm.localIPLabel);
     m_localIPBox = new QComboBox(m_form);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
-    m_localIPBox->setEditable(true);  // the sweep takes the chosen or typed address
+    makeEditable(m_localIPBox);  // the sweep takes the chosen or typed address
     m_localIPBox->setInsertPolicy(QComboBox::NoInsert);
     m_localIPBox->setGeometry(kForm.localIPBox);
     ipLabel->setBuddy(m_localIPBox);
@@ -237,6 +244,7 @@ void MainWindow::buildLayout()
     m_pageControl = new QTabWidget(m_form);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setGeometry(kForm.pageControl);
+    fitCaptions(m_pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
     m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
     auto* exchange = new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
@@ -245,21 +253,12 @@ void MainWindow::buildLayout()
             &ConfigExchange::forgetSourceUnlessListed);
     connect(m_playerList->model(), &QAbstractItemModel::dataChanged, exchange,
             &ConfigExchange::forgetSourceUnlessListed);
-    m_commandPage = new RemoteCommandPage(*m_transfers, m_services.dialogs, m_scratchDir, m_pageControl);
-    m_pageControl->addTab(m_commandPage, QStringLiteral("Remote Command"));
-    for (QAbstractButton* button : m_commandPage->sendButtons())
-        addSendButton(button);
-    m_messagePage = new MessagePage({m_services.dialogs, *m_transfers, m_services.system.scratchDir(),
-                                     m_kept.codePage().number()},
-                                    m_pageControl);
-    m_pageControl->addTab(m_messagePage, QStringLiteral("Message Control"));
-    m_fileListPage = new FileListPage(
-        m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_pageControl);
-    m_pageControl->addTab(m_fileListPage, QStringLiteral("File List Manager"));
-    m_examplePage = new ExamplePage(m_pageControl);
-    m_pageControl->addTab(m_examplePage, QStringLiteral("Example"));
-    for (QWidget* picture : m_examplePage->pictures())  // a left press on them drags the window
-        picture->installEventFilter(this);
+    m_commandTab = addPageTab(QStringLiteral("Remote Command"));
+    m_messageTab = addPageTab(QStringLiteral("Message Control"));
+    m_fileListTab = addPageTab(QStringLiteral("File List Manager"));
+    m_exampleTab = addPageTab(QStringLiteral("Example"));
+    m_pageState.messageFont = MessagePage::defaultFont();
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::buildPageShown);
 
     m_widenButton =
         imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, m_form);
@@ -279,9 +278,99 @@ void MainWindow::buildLayout()
     m_pingTimer->setObjectName(QStringLiteral("PingTimer"));
 }
 
+QWidget* MainWindow::addPageTab(const QString& caption)
+{
+    auto* tab = new QWidget(m_pageControl);
+    (new QVBoxLayout(tab))->setContentsMargins(0, 0, 0, 0);
+    m_pageControl->addTab(tab, caption);
+    return tab;
+}
+
+void MainWindow::buildPageShown(int index)
+{
+    const QWidget* tab = m_pageControl->widget(index);
+    if (tab == m_commandTab)
+        commandPage();
+    else if (tab == m_messageTab)
+        messagePage();
+    else if (tab == m_fileListTab)
+        fileListPage();
+    else if (tab == m_exampleTab)
+        examplePage();
+}
+
+RemoteCommandPage* MainWindow::commandPage()
+{
+    if (m_commandPage)
+        return m_commandPage;
+    m_commandPage = new RemoteCommandPage(*m_transfers, m_services.dialogs, m_scratchDir, m_commandTab);
+    fillTab(m_commandTab, m_commandPage);
+    for (QAbstractButton* button : m_commandPage->sendButtons())
+        addSendButton(button);
+    m_commandPage->fillDescriptions();
+    return m_commandPage;
+}
+
+MessagePage* MainWindow::messagePage()
+{
+    if (m_messagePage)
+        return m_messagePage;
+    m_messagePage = new MessagePage({m_services.dialogs, *m_transfers, m_scratchDir, m_kept.codePage().number()},
+                                    m_messageTab);
+    fillTab(m_messageTab, m_messagePage);
+    m_messagePage->initScrollRange();
+    m_messagePage->setCodePageItem(m_pageState.codePageItem);
+    m_messagePage->setMessageFont(m_pageState.messageFont);
+    m_messagePage->setForeColor(m_pageState.foreColor);
+    m_messagePage->setBackColor(m_pageState.backColor);
+    return m_messagePage;
+}
+
+FileListPage* MainWindow::fileListPage()
+{
+    if (m_fileListPage)
+        return m_fileListPage;
+    m_fileListPage = new FileListPage(
+        m_services.dialogs, m_kept.codePage(), [this] { return m_localIPBox->currentText(); }, m_fileListTab);
+    fillTab(m_fileListTab, m_fileListPage);
+    m_fileListPage->setDirectory(m_pageState.listRoot);
+    m_fileListPage->setDownUrl(m_pageState.downUrl);
+    m_fileListPage->setUpUrl(m_pageState.upUrl);
+    m_fileListPage->setPlayListDate(m_pageState.playListDate);
+    return m_fileListPage;
+}
+
+ExamplePage* MainWindow::examplePage()
+{
+    if (m_examplePage)
+        return m_examplePage;
+    m_examplePage = new ExamplePage(m_exampleTab);
+    fillTab(m_exampleTab, m_examplePage);
+    m_examplePage->showPictures();
+    for (QWidget* picture : m_examplePage->pictures())  // a left press on them drags the window
+        picture->installEventFilter(this);
+    return m_examplePage;
+}
+
+MainWindow::PageState MainWindow::pageState() const
+{
+    PageState state = m_pageState;
+    if (m_messagePage) {
+        state.messageFont = m_messagePage->messageFont();
+        state.foreColor = m_messagePage->foreColor();
+        state.backColor = m_messagePage->backColor();
+    }
+    if (m_fileListPage) {
+        state.listRoot = m_fileListPage->directory();
+        state.downUrl = m_fileListPage->downUrl();
+        state.upUrl = m_fileListPage->upUrl();
+    }
+    return state;
+}
+
 void MainWindow::buildTray()
 {
-    m_trayIcon = new QSystemTrayIcon(trayPicture(), this);
+    m_trayIcon = new QSystemTrayIcon(this);  // its picture is drawn when it is first shown
     m_trayIcon->setObjectName(QStringLiteral("CoolTrayIcon1"));
     m_trayIcon->setToolTip(QLatin1String(kCaption));
     auto* menu = new QMenu(this);
@@ -304,7 +393,6 @@ void MainWindow::loadAtStart()
     // 1-3: centre the wait panel on the form, caption, place the window on the screen.
     m_waitPanel->move((m_form->width() - m_waitPanel->width()) / 2, (m_form->height() - m_waitPanel->height()) / 2);
     setWindowTitle(QLatin1String(kCaption));
-    m_examplePage->showPictures();
     placeAtStart();
 
     // 4: the settings file always lives in the start folder; its name is made absolute, so later
@@ -333,19 +421,16 @@ void MainWindow::loadAtStart()
         m_services.dialogs.showError(systemText(problem) +
                                      QStringLiteral("\n\nThe tool starts with its default settings."));
 
-    // 7-8: message font and colours, drawing strip scroll range.
-    m_messagePage->initScrollRange();
-
-    // 9-11: command descriptions, page rules, code page from the locale.
-    m_commandPage->fillDescriptions();
+    // 7-8 (message font and colours, drawing strip scroll range) and 9 (command descriptions) are
+    // filled in when their pages are built. 10-11: page rules, code page from the locale.
     m_configPage->runUpdateRules();
-    m_messagePage->setCodePageItem(codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString())));
+    m_pageState.codePageItem = codePageItemForLocale(windowsLocaleId(m_services.system.localeName().toStdString()));
 
     // 12: players, 13-14: list root and server addresses, with the font and colours of step 7.
     applyStoredSettings(stored);
 
     // 15: play-list date.
-    m_fileListPage->setPlayListDate(QDateTime::currentDateTime());
+    m_pageState.playListDate = QDateTime::currentDateTime();
 
     m_startupState = settingsFromWindow();
 
@@ -466,7 +551,7 @@ bool MainWindow::takeSettingsLock()
 
 void MainWindow::applyStoredSettings(const AppSettings& s)
 {
-    QFont font = m_messagePage->messageFont();
+    QFont& font = m_pageState.messageFont;
     if (s.fontName.size() > 1)
         font.setFamily(shown(m_kept, "FONT/NAME", s.fontName));
     if (!s.fontSize.empty()) {
@@ -475,17 +560,16 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
         else
             m_unusedStored.emplace_back(&AppSettings::fontSize, s.fontSize);
     }
-    m_messagePage->setMessageFont(font);
-    auto applyColor = [this](const std::string& text, std::string AppSettings::*field, auto setter) {
+    auto applyColor = [this](const std::string& text, std::string AppSettings::*field, QColor& color) {
         if (text.size() <= 1)
             return;
         if (const auto value = colorFromText(text))
-            (m_messagePage->*setter)(colorFromValue(*value));
+            color = colorFromValue(*value);
         else
             m_unusedStored.emplace_back(field, text);
     };
-    applyColor(s.foreColor, &AppSettings::foreColor, &MessagePage::setForeColor);
-    applyColor(s.backColor, &AppSettings::backColor, &MessagePage::setBackColor);
+    applyColor(s.foreColor, &AppSettings::foreColor, m_pageState.foreColor);
+    applyColor(s.backColor, &AppSettings::backColor, m_pageState.backColor);
 
     std::set<std::string> listed;
     QStringList refused;
@@ -512,28 +596,29 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
     // A list root that no longer exists is kept in the file, in case its disk comes back.
     const QString root = shown(m_kept, "LIST_EDIT/ROOT", s.root);
     if (!root.isEmpty() && QDir(root).exists()) {
-        m_fileListPage->setDirectory(root);
+        m_pageState.listRoot = root;
     } else {
-        m_fileListPage->setDirectory(QDir::homePath());
+        m_pageState.listRoot = QDir::homePath();
         if (!root.isEmpty())
             m_unusedStored.emplace_back(&AppSettings::root, s.root);
     }
-    m_fileListPage->setDownUrl(shown(m_kept, "LIST_EDIT/DOWNURL", s.downUrl));
-    m_fileListPage->setUpUrl(shown(m_kept, "LIST_EDIT/UPURL", s.upUrl));
+    m_pageState.downUrl = shown(m_kept, "LIST_EDIT/DOWNURL", s.downUrl);
+    m_pageState.upUrl = shown(m_kept, "LIST_EDIT/UPURL", s.upUrl);
 }
 
 AppSettings MainWindow::settingsFromWindow() const
 {
     AppSettings s;
-    const QFont font = m_messagePage->messageFont();
+    const PageState pages = pageState();
+    const QFont& font = pages.messageFont;
     s.fontName = stored(m_kept, "FONT/NAME", font.family());
     const int points = font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
     s.fontSize = std::to_string(points);
-    s.foreColor = colorToText(valueFromColor(m_messagePage->foreColor()));
-    s.backColor = colorToText(valueFromColor(m_messagePage->backColor()));
-    s.root = stored(m_kept, "LIST_EDIT/ROOT", QDir::toNativeSeparators(m_fileListPage->directory()));
-    s.downUrl = stored(m_kept, "LIST_EDIT/DOWNURL", m_fileListPage->downUrl());
-    s.upUrl = stored(m_kept, "LIST_EDIT/UPURL", m_fileListPage->upUrl());
+    s.foreColor = colorToText(valueFromColor(pages.foreColor));
+    s.backColor = colorToText(valueFromColor(pages.backColor));
+    s.root = stored(m_kept, "LIST_EDIT/ROOT", QDir::toNativeSeparators(pages.listRoot));
+    s.downUrl = stored(m_kept, "LIST_EDIT/DOWNURL", pages.downUrl);
+    s.upUrl = stored(m_kept, "LIST_EDIT/UPURL", pages.upUrl);
     for (const StoredPlayer& player : m_playerList->players())
         s.players.push_back({stored(m_kept, playerNameKey(player.address), QString::fromStdString(player.name)),
                              stored(m_kept, playerAddressKey(player.address), QString::fromStdString(player.address))});
@@ -636,6 +721,8 @@ void MainWindow::hideToTray()
         showMinimized();
         return;
     }
+    if (m_trayIcon->icon().isNull())
+        m_trayIcon->setIcon(trayPicture());
     m_trayIcon->show();
     hide();
 }

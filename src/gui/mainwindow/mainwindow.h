@@ -8,6 +8,9 @@
 #include "core/base/inistore.h"
 #include "gui/mainwindow/services.h"
 
+#include <QColor>
+#include <QDateTime>
+#include <QFont>
 #include <QPoint>
 #include <QWidget>
 #include <memory>
@@ -78,6 +81,12 @@ public:
     const QString& scratchDir() const { return m_scratchDir; }
     WaitPanel* waitPanel() const { return m_waitPanel; }
     ConfigPage* configPage() const { return m_configPage; }
+    // Only the first page is built at start-up; each of the others when its tab is first shown, or
+    // when first asked for here (tests and automation find its controls after that).
+    RemoteCommandPage* commandPage();
+    MessagePage* messagePage();
+    FileListPage* fileListPage();
+    ExamplePage* examplePage();
     // The player list and the runner as the pages see them, and the commands running.
     PlayerListTransfers* transfers() const { return m_transfers; }
     Services& services() { return m_services; }
@@ -95,6 +104,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the pages built on first show hold from start-up on. Until a page is built the window
+    // keeps its values here, and the settings file is rebuilt from them.
+    struct PageState {
+        QFont messageFont;
+        QColor foreColor = Qt::black;
+        QColor backColor = Qt::white;
+        int codePageItem = 0;
+        QString listRoot;
+        QString downUrl;
+        QString upUrl;
+        QDateTime playListDate;
+    };
+
     void buildLayout();
     // The window takes the form's size, or as much of the screen's free area as there is with the
     // form scrolling inside it.
@@ -106,6 +128,11 @@ private:
     // Where the window was when it last closed, while a screen still shows it there; else centred.
     void placeAtStart();
     void rememberPlace() const;
+    // An empty tab that a page fills when built.
+    QWidget* addPageTab(const QString& caption);
+    void buildPageShown(int index);
+    // The page state as the operator sees it: from the pages built, the rest as kept.
+    PageState pageState() const;
     void buildTray();
     bool beginDrag(QMouseEvent* event);
     // The start folder's settings lock; false when this window is not to run (it ends at once).
@@ -149,6 +176,11 @@ private:
     MessagePage* m_messagePage = nullptr;
     FileListPage* m_fileListPage = nullptr;
     ExamplePage* m_examplePage = nullptr;
+    QWidget* m_commandTab = nullptr;
+    QWidget* m_messageTab = nullptr;
+    QWidget* m_fileListTab = nullptr;
+    QWidget* m_exampleTab = nullptr;
+    PageState m_pageState;
     WaitPanel* m_waitPanel = nullptr;
     QToolButton* m_closeButton = nullptr;
     QToolButton* m_hideButton = nullptr;    // to the tray

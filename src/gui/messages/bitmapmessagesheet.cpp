@@ -4,6 +4,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
+#include "gui/widgets/colors.h"
 
 #include <QDir>
 #include <QEvent>
@@ -151,7 +152,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     grid->addWidget(m_steps, 6, 2, 1, 2);
 
     auto* note = new QLabel(QStringLiteral("Bitmap messages are shown by Q7 players whose firmware scrolls bitmaps."), this);
-    note->setStyleSheet(QStringLiteral("color: red;"));
+    setColor(note, QPalette::WindowText, Qt::red);
     note->setWordWrap(true);
     grid->addWidget(note, 7, 0, 1, 4);
 

@@ -6,6 +6,7 @@
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
 #include "gui/transfer/playertransfers.h"
+#include "gui/widgets/colors.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -62,12 +63,12 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
     m_memo->setObjectName(QStringLiteral("MessageMemo"));
     m_memo->setReadOnly(true);
     m_memo->setFont(messageFace());
-    m_memo->setStyleSheet(QStringLiteral("QPlainTextEdit { color: blue; }"));
+    setColor(m_memo, QPalette::Text, Qt::blue);
     m_memo->setAccessibleName(QStringLiteral("Message sent"));
     grid->addWidget(m_memo, 3, 0, 1, 3);
 
     auto* note = new QLabel(QStringLiteral("Text messages are shown by Q7 players whose firmware scrolls text."), this);
-    note->setStyleSheet(QStringLiteral("color: red;"));
+    setColor(note, QPalette::WindowText, Qt::red);
     note->setWordWrap(true);
     grid->addWidget(note, 4, 0, 1, 3);
 

@@ -56,6 +56,9 @@ public:
         ::setenv("Q7_TFTP_PORT", "6969", 1);
         fs::create_directories(dir.file("lists"));
         window = std::make_unique<MainWindow>(platform.services());
+        // The pages the tests drive, built as when the operator first shows them.
+        window->commandPage();
+        window->configPage()->buildSheets();
         auto* list = find<PlayerListView>("ListView1");
         for (size_t r = 0; r < rows.size(); ++r) {
             window->addPlayer(QStringLiteral("Q7"), QStringLiteral("127.0.0.%1").arg(r + 2));

@@ -87,6 +87,7 @@ protected:
     {
         page.resize(480, 535);
         page.runUpdateRules();
+        page.buildSheets();  // built after the rules ran, as when the operator first shows one
     }
 
     template <typename T = QWidget>

@@ -34,6 +34,7 @@ protected:
             writeBytes(media.file(name), "x");
         }
         window = std::make_unique<MainWindow>(platform.services());
+        window->fileListPage();
     }
 
     template <typename T>
@@ -218,6 +219,7 @@ TEST_F(FileListPageTest, openQ7filesReadsListingsAndRefusesWhatIsNoListing)
 
 TEST_F(FileListPageTest, examplePageDocumentsEveryListFormat)
 {
+    window->examplePage();
     auto* sheets = child<QTabWidget>("ExamplePageControl");
     ASSERT_EQ(sheets->count(), 6);
     const QStringList names = {"down.lst", "play.lst", "delete.lst", "update.q7", "upload.lst", "info.txt"};

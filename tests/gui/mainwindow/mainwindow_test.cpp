@@ -45,6 +45,10 @@ protected:
     std::unique_ptr<MainWindow> start()
     {
         auto window = std::make_unique<MainWindow>(platform.services());
+        // The operator looks at every page: each is built when its tab is first shown.
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        for (int i = pages->count() - 1; i >= 0; --i)
+            pages->setCurrentIndex(i);
         return window;
     }
     std::string settingsFile() const { return dir.file(kSettingsWriteName); }
@@ -163,6 +167,19 @@ TEST_F(MainWindowTest, settingsRoundTripCompactsSlotsAndCleansUp)
     EXPECT_FALSE(fileExists(dir.file("tftp-Q7_0_-ABC123")));
     for (const std::string& name : users)
         EXPECT_TRUE(fileExists(dir.file(name))) << name;
+}
+
+// Pages never shown keep what was loaded for them: the file is rebuilt as when they were shown.
+TEST_F(MainWindowTest, pagesNeverShownSaveWhatWasLoadedForThem)
+{
+    fs::create_directory(dir.file("media"));
+    const std::string stored = "\r\n[FONT]\r\nBACK=$00123456\r\nFORE=clRed\r\nSIZE=12\r\nNAME=DejaVu Serif\r\n"
+                               "\r\n[LIST_EDIT]\r\nUPURL=ftp://up\r\nDOWNURL=http://down/\r\nROOT=" +
+                               dir.file("media") + "\r\n\r\n[Q7_Dev]\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n";
+    writeBytes(dir.file(kSettingsReadName), stored);
+    MainWindow window(platform.services());
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(readBytes(settingsFile()), stored);
 }
 
 TEST_F(MainWindowTest, onlySlotsUpTo128AreLoaded)
@@ -458,11 +475,13 @@ TEST_F(MainWindowTest, everyByteReadComesBackUnlessTheOperatorChangedIt)
             fakes.dialogs.fileAnswers = {QString::fromStdString(run.file("in.conf")),
                                          QString::fromStdString(run.file("out.conf"))};
             window.configPage()->openChosenFile();
-            if (!c.typed.isNull())
+            if (!c.typed.isNull()) {
+                window.fileListPage();  // else never shown: what was read goes back
                 for (const char* name : {"UpEdit", "WirelessSSID"}) {
                     child<QLineEdit>(&window, name)->clear();
                     typeText(child<QLineEdit>(&window, name), c.typed);
                 }
+            }
             window.configPage()->saveToChosenFile();
             EXPECT_TRUE(window.close());
         }

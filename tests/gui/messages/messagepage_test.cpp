@@ -37,6 +37,7 @@ protected:
     {
         fs::create_directories(scratch());
         window = std::make_unique<MainWindow>(platform.services());
+        window->messagePage();
         list = window->findChild<PlayerListView*>(QStringLiteral("ListView1"));
     }
     // Rows at 198.18.3.1..; `served` ones are checked and online.
@@ -264,6 +265,7 @@ TEST(MessagesEndToEnd, textAndBitmapMessagesReachAPlayerByteExact)
     QtProcessStarter processes;
     MainWindow window(Services{platform.dialogs, platform.system, processes, platform.resolver, platform.echo,
                                 platform.viewer, platform.startDir, 0.0});
+    window.messagePage();
     window.addPlayer(QStringLiteral("Q7"), QStringLiteral("127.0.0.2"));
     auto* list = window.findChild<PlayerListView*>(QStringLiteral("ListView1"));
     markRow(platform.echo, *list, 0, true, true);

@@ -42,10 +42,6 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
             break;
         }
         case Sequence::Next::Kind::Wait: {
-            if (next.pace.forFetch) {
-                sequence.waitEnded();
-                break;
-            }
             const std::chrono::milliseconds wait = m_session.wait(std::chrono::milliseconds(next.pace.durationMs()));
             if (wait.count() > 0)
                 m_session.note("waiting " + secondsText(wait) + " " + std::string(next.pace.why));

@@ -132,6 +132,8 @@ void CommandRun::clientEnded(size_t player, const TransferOutcome& outcome)
     if (!outcome.done())
         m_failureSeen[player] = true;  // the runner has logged it
     m_sequence.transferEnded(player, outcome);
+    if (!m_sequence.waiting())
+        m_tick->stop();  // a wait for fetches ends with the last of them
     advance();
 }
 

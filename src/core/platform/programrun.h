@@ -1,7 +1,8 @@
 #pragma once
 // Runs outside programs (the TFTP client) from argument vectors, never through a shell, and waits
 // for them with a bound: for front ends that may block, such as the command-line tool. A stop
-// request (Ctrl-C) ends the wait at once. Plain C++ for Linux (posix_spawn, poll, waitpid).
+// request (Ctrl-C) ends the wait at once, and each program is reaped as soon as it ends. Plain C++
+// for Linux (posix_spawn, pidfd, poll, waitpid).
 
 #include <chrono>
 #include <cstdint>

@@ -180,7 +180,8 @@ bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
 }
 
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
-                                    std::chrono::milliseconds limit, const StopEvent& stop)
+                                    std::chrono::milliseconds limit, const StopEvent& stop,
+                                    const RunningCount& running)
 {
     std::vector<Child> children(runs.size());
     const KillLeftovers guard{children};
@@ -209,18 +210,22 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
                 }
             unwatchedEnd = unwatchedEnd || (child.exit < 0 && child.output < 0 && !reap(child, false));
         }
-        if (std::all_of(children.begin(), children.end(), [](const Child& c) { return c.reaped; }))
+        const auto left =
+            size_t(std::count_if(children.begin(), children.end(), [](const Child& c) { return !c.reaped; }));
+        if (running)
+            running(left);
+        if (left == 0)
             break;
         const bool stopped = stop.requested();
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (stopped || left <= 0) {
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (stopped || remaining <= 0) {
             for (Child& child : children)
                 if (!child.reaped)
                     kill(child, stopped ? ProgramEnd::How::Stopped : ProgramEnd::How::Overdue);
             break;
         }
         const int timeout =
-            int(std::min<long long>(left, unwatchedEnd ? kReapRetryMs : watching ? kWatchIntervalMs : 1000));
+            int(std::min<long long>(remaining, unwatchedEnd ? kReapRetryMs : watching ? kWatchIntervalMs : 1000));
         if (::poll(watched.data(), watched.size(), timeout) <= 0)
             continue;
         for (size_t k = 1; k < watched.size(); ++k) {

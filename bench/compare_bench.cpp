@@ -47,7 +47,8 @@ int main(int argc, char** argv)
             30000);
         const double seconds = std::chrono::duration<double>(Clock::now() - begin).count();
         if (!filled) {
-            std::fprintf(stderr, "compare bench: no table after 30 s\n%s\n", rig.log().join('\n').toStdString().c_str());
+            std::fprintf(stderr, "compare bench: no table after 30 s\n%s\n",
+                         rig.log().join('\n').toStdString().c_str());
             return 1;
         }
         times.push_back(seconds);

@@ -184,7 +184,8 @@ int main()
                     *std::min_element(variant.wall.begin(), variant.wall.end()), median(variant.cpu));
     for (size_t i = 0; i + 1 < variants.size(); i += 2)
         std::printf("  %-26s wall %.2f x, CPU %.2f x the shell loop, paired (target: within %s)\n", variants[i].name,
-                    pairedRatio(variants[i].wall, variants[i + 1].wall), pairedRatio(variants[i].cpu, variants[i + 1].cpu),
+                    pairedRatio(variants[i].wall, variants[i + 1].wall),
+                    pairedRatio(variants[i].cpu, variants[i + 1].cpu),
                     i + 2 == variants.size() ? "1.1 x" : "1.2 x");
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "draw/drawmodule.h"
 
 #include <charconv>
+#include <cstdio>
 #include <dlfcn.h>
 #include <filesystem>
 #include <stdexcept>

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 
@@ -21,7 +22,10 @@ void ensureApplication()
     static QGuiApplication app(argc, argv);
 }
 
-QColor fromBgr(uint32_t value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
+QColor fromBgr(uint32_t value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
 
 }  // namespace
 
@@ -34,8 +38,8 @@ extern "C" __attribute__((visibility("default"))) int q7DrawBitmapText(const q7:
     drawing.fill(Qt::white);
     QFont font(QString::fromUtf8(request->family));
     font.setPointSize(request->points);
-    const int width = drawBitmapText(drawing, QString(reinterpret_cast<const QChar*>(request->text), qsizetype(request->length)),
-                                     font, fromBgr(request->fore), fromBgr(request->back));
+    const QString text(reinterpret_cast<const QChar*>(request->text), qsizetype(request->length));
+    const int width = drawBitmapText(drawing, text, font, fromBgr(request->fore), fromBgr(request->back));
     if (width <= kTextLimit)
         copyRgb(drawing, rgb);
     return width;

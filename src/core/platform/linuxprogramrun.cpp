@@ -4,7 +4,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
+#include <map>
+#include <string_view>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/eventfd.h>
@@ -40,7 +43,31 @@ void closeOutput(Child& child)
     child.output = -1;
 }
 
-void start(Child& child, const ProgramRun& run, const std::string& workingDir)
+// The file `program` names on PATH, looked up once for all the programs of a call: each start
+// then costs one exec, and the caller, which a start holds until the exec, is not held through a
+// failed exec for every folder of PATH before the right one. Empty when it is found nowhere (the
+// start then searches PATH itself, and fails, as before).
+std::string onPath(const std::string& program)
+{
+    if (program.find('/') != std::string::npos)
+        return program;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    while (!folders.empty()) {
+        const size_t colon = folders.find(':');
+        const std::string_view folder = folders.substr(0, colon);
+        folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+        if (!folder.starts_with('/'))
+            return {};  // relative to the folder the program runs in: left to the search at the start
+        const std::string file = std::string(folder) + "/" + program;
+        struct stat info {};
+        if (::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(file.c_str(), X_OK) == 0)
+            return file;
+    }
+    return {};
+}
+
+void start(Child& child, const ProgramRun& run, const std::string& file, const std::string& workingDir)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
@@ -59,7 +86,9 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
     for (const std::string& argument : run.arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    const int failed = ::posix_spawnp(&child.pid, run.program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int failed = file.empty()
+                           ? ::posix_spawnp(&child.pid, run.program.c_str(), &actions, nullptr, argv.data(), environ)
+                           : ::posix_spawn(&child.pid, file.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     if (failed != 0) {
@@ -187,8 +216,12 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
     const KillLeftovers guard{children};
     const auto deadline = Clock::now() + limit;
     bool watching = false;
+    std::map<std::string, std::string> files;  // by program
     for (size_t i = 0; i < runs.size(); ++i) {
-        start(children[i], runs[i], workingDir);
+        const auto found = files.try_emplace(runs[i].program);
+        if (found.second)
+            found.first->second = onPath(runs[i].program);
+        start(children[i], runs[i], found.first->second, workingDir);
         watching = watching || !runs[i].watchedFile.empty();
     }
 

@@ -135,7 +135,8 @@ long finishedAfter(Sequence& sequence, const std::map<std::string, long>& takes)
             if (next.kind == Sequence::Next::Kind::Start) {
                 for (const Sequence::Transfer& t : next.transfers) {
                     const bool get = t.command.direction == TransferDirection::Get;
-                    const auto given = takes.find((get ? "get " : "put ") + t.command.remoteName + "@" + t.command.address);
+                    const std::string name = (get ? "get " : "put ") + t.command.remoteName + "@" + t.command.address;
+                    const auto given = takes.find(name);
                     due.emplace(now + (given != takes.end() ? given->second : get ? 20 : 10), [&sequence, t] {
                         sequence.transferEnded(t.player, {TransferOutcome::Kind::Done, {}});
                     });
@@ -181,7 +182,8 @@ TEST(Sequence, aWaitForFetchesEndsWithTheirLastEndAndNeverLater)
         {"a put slower than the wait before the fetch: that player's fetch follows its put", commandNamed("hdd-list"),
          {{"put /getfiles@127.0.0.4", 8000}}, 8000 + 20},
         {"a fetch alone: its wait ends with it", &getMessageCommand(), {{"get /message_old.txt@127.0.0.2", 300}}, 300},
-        {"no fetch: the wait keeps its length", commandNamed("restore-config"), {{"put /config.conf.put@127.0.0.2", 5}}, 4000},
+        {"no fetch: the wait keeps its length", commandNamed("restore-config"),
+         {{"put /config.conf.put@127.0.0.2", 5}}, 4000},
     };
     TempDir dir;
     for (const Case& c : cases) {

@@ -54,7 +54,7 @@ TEST(ProgramRun, aProgramWhoseFileOutgrowsItsBoundIsKilled)
     const std::string dir = ::testing::TempDir();
     const auto before = std::chrono::steady_clock::now();
     const std::vector<ProgramEnd> ends =
-        runPrograms({{"sh", {"-c", "yes > q7-grows.txt"}, "q7-grows.txt", 100000},
+        runPrograms({{"sh", {"-c", "exec yes > q7-grows.txt"}, "q7-grows.txt", 100000},
                      {"sh", {"-c", "echo small > q7-small.txt"}, "q7-small.txt", 100000}},
                     dir, 30s, stop);
     EXPECT_EQ(ends[0].how, ProgramEnd::How::TooLarge);

@@ -166,8 +166,11 @@ void CommandRun::tick()
         return;
     ++m_ticks;
     if (m_ticks < m_pace.steps()) {
+        // Whoever hears of the step may let the last fetch end meanwhile, which ends the wait for
+        // it and may end this command and delete it.
+        const QPointer<CommandRun> self(this);
         m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum);
-        if (m_sequence.waiting())
+        if (self && m_sequence.waiting())
             scheduleTick();
         return;
     }

@@ -1,7 +1,8 @@
 # Installs the build BUILD into PREFIX and checks what an installation must hold: the three
-# programs, the desktop entry and its icon, man pages that render without warnings, bash
-# completion that parses, and the copyright and changelog Debian asks for. Run by ctest
-# (InstallLayout).
+# Installs the build BUILD into PREFIX and checks what an installation must hold: the three
+# programs (q7ctl with its drawing module), the desktop entry and its icon, man pages that render
+# without warnings, bash completion that parses, and the copyright and changelog Debian asks for.
+# Run by ctest (InstallLayout).
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} OUTPUT_QUIET RESULT_VARIABLE failed)
 if(failed)
@@ -39,4 +40,11 @@ execute_process(COMMAND bash -n ${PREFIX}/share/bash-completion/completions/q7ct
 execute_process(COMMAND ${PREFIX}/bin/q7ctl --version OUTPUT_VARIABLE version RESULT_VARIABLE failedVersion)
 if(failed OR failedVersion OR NOT version MATCHES "^q7ctl [0-9.]+\n$")
   message(FATAL_ERROR "installed q7ctl or its completion does not work: ${version}")
+endif()
+# The installed q7ctl finds its drawing module where the installation put it.
+file(MAKE_DIRECTORY ${PREFIX}/drawn)
+execute_process(COMMAND ${PREFIX}/bin/q7ctl bitmap Q7 --save ${PREFIX}/drawn OUTPUT_QUIET ERROR_VARIABLE drawError
+                RESULT_VARIABLE failed)
+if(failed OR NOT EXISTS ${PREFIX}/drawn/message.target)
+  message(FATAL_ERROR "installed q7ctl cannot draw: ${drawError}")
 endif()

@@ -2,12 +2,35 @@
 
 #include "core/platform/programrun.h"
 #include "core/transfer/transferbatch.h"
+#include "ctl/progress.h"
 
 #include <stdexcept>
 
 namespace q7::ctl {
 
 using commands::Sequence;
+
+namespace {
+
+// Sleeps for `wait` unless a stop is requested first (false then), the seconds left shown after `what`.
+bool waitShowingProgress(std::chrono::milliseconds wait, const std::string& what, ProgressLine& progress,
+                         const StopEvent& stop)
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + wait;
+    for (;;) {
+        const milliseconds left = ceil<milliseconds>(deadline - steady_clock::now());
+        if (left.count() <= 0)
+            return !stop.requested();
+        progress.show(what + ", " + std::to_string(ceil<seconds>(left).count()) + " s left");
+        // Up to the next whole second left, so that the count goes down by one each time.
+        const milliseconds slice = left % 1000 == milliseconds(0) ? milliseconds(1000) : left % 1000;
+        if (!pauseFor(slice, stop))
+            return false;
+    }
+}
+
+}  // namespace
 
 Action::Action(Session& session, std::string label, std::vector<Target> targets)
     : m_session(session), m_label(std::move(label)), m_targets(std::move(targets)), m_extra(m_targets.size()),
@@ -25,6 +48,7 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
     const std::string fetchDir = files.fetchDir;
     Sequence& sequence = m_sequence.emplace(command, m_targets, std::move(files));
     const StopEvent& stop = m_session.stop();
+    ProgressLine progress(m_session.atTerminal());
     for (;;) {
         if (stop.requested())
             sequence.stop("interrupted");
@@ -36,21 +60,22 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
                 commands.push_back(transfer.command);
             // Fetches land in the fetch folder; puts run in the run folder, their files named in full.
             const bool fetch = commands.front().direction == TransferDirection::Get;
-            const std::vector<TransferEnd> ends = runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop);
+            const std::string doing = m_label + ": " + (fetch ? "get " : "put ") + commands.front().remoteName + ", ";
+            const std::string total = " of " + std::to_string(commands.size()) + " transfers still running";
+            const std::vector<TransferEnd> ends =
+                runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop, kTransferLimit,
+                             [&](size_t running) { progress.show(doing + std::to_string(running) + total); });
+            progress.clear();
             for (size_t k = 0; k < ends.size(); ++k)
                 sequence.transferEnded(next.transfers[k].player, ends[k].outcome, ends[k].ended);
             break;
         }
         case Sequence::Next::Kind::Wait: {
-            if (next.pace.forFetch) {
-                sequence.waitEnded();
-                break;
-            }
             const std::chrono::milliseconds wait = m_session.wait(std::chrono::milliseconds(next.pace.durationMs()));
-            if (wait.count() > 0)
-                m_session.note("waiting " + secondsText(wait) + " " + std::string(next.pace.why));
-            if (pauseFor(wait, stop))
+            const std::string what = m_label + ": waiting " + std::string(next.pace.why);
+            if (waitShowingProgress(wait, what, progress, stop))
                 sequence.waitEnded();
+            progress.clear();
             break;
         }
         case Sequence::Next::Kind::Pending:

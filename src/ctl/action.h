@@ -2,9 +2,10 @@
 // One command of the command table against the chosen players, run by the sequencer the window
 // uses, blocking: each step's transfers run to their end and are judged before the next step, so
 // a player whose transfer failed takes no further step, and its outcome says which step failed
-// and why. Fixed waits (or --wait) come between the steps; a wait that only lets fetches arrive
-// is skipped, since the fetches have ended by then. A stop request (Ctrl-C) fails every player
-// still going as "interrupted".
+// and why. Fixed waits (or --wait) come between the steps; the sequencer skips a wait that only
+// lets fetches arrive, since they have all ended by then. A stop request (Ctrl-C) fails every player
+// still going as "interrupted". At a terminal one line on standard error tells the transfers still
+// running and the seconds left of each wait (ctl/progress.h).
 
 #include "core/commands/sequence.h"
 #include "ctl/report.h"

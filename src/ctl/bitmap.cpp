@@ -1,14 +1,17 @@
 // q7ctl bitmap TEXT: the scrolling bitmap message, drawn by the same function as the window's
 // Bitmap Message sheet (offscreen, Qt Gui only), cut into message.target and put as
-// "/message.target", or kept in a folder with --save.
+// "/message.target", or kept in a folder with --save. The drawing is a module loaded here alone,
+// so that no other subcommand loads Qt Gui.
 #include "core/settings/colortext.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
-#include "draw/bitmapdrawing.h"
+#include "core/messages/bitmapfile.h"
+#include "draw/drawmodule.h"
 
-#include <QGuiApplication>
 #include <charconv>
-#include <cstdlib>
+#include <cstdio>
+#include <dlfcn.h>
+#include <filesystem>
 #include <stdexcept>
 
 namespace q7::ctl {
@@ -30,20 +33,19 @@ constexpr OptionSpec kOptions[] = {
     {"--save", "DIR", "write message.target into DIR and send nothing"},
 };
 
-QColor color(const Session& session, std::string_view option, uint32_t fallback)
+uint32_t color(const Session& session, std::string_view option, uint32_t fallback)
 {
-    uint32_t value = fallback;
-    if (const auto given = session.args().value(option)) {
-        const std::optional<uint32_t> parsed = colorFromTypedText(*given);
-        if (!parsed)
-            throw UsageError(std::string(option) + ": '" + *given + "' is not a colour; give " +
-                             std::string(kTypedColorForms));
-        value = *parsed;
-    }
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    const auto given = session.args().value(option);
+    if (!given)
+        return fallback;
+    const std::optional<uint32_t> parsed = colorFromTypedText(*given);
+    if (!parsed)
+        throw UsageError(std::string(option) + ": '" + *given + "' is not a colour; give " +
+                         std::string(kTypedColorForms));
+    return *parsed;
 }
 
-QFont font(const Session& session)
+int points(const Session& session)
 {
     int points = kDefaultPoints;
     if (const auto given = session.args().value("--size")) {
@@ -51,34 +53,29 @@ QFont font(const Session& session)
         if (ec != std::errc() || end != given->data() + given->size() || points < 1 || points > kMaxPoints)
             throw UsageError("--size: '" + *given + "' is not a size in points (1 to 200)");
     }
-    QFont chosen(QString::fromStdString(session.args().value("--font").value_or(kDefaultFamily)));
-    chosen.setPointSize(points);
-    return chosen;
+    return points;
 }
 
-// Without XDG_RUNTIME_DIR (cron, su, a plain ssh command), or with an unusual one, Qt warns while
-// it looks there for a display server. q7ctl draws offscreen and finds its own folders without Qt,
-// so Qt's words on its standard paths concern nothing it does and are dropped.
-QtMessageHandler g_qtMessages = nullptr;
-
-void withoutStandardPathWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// The drawing module: beside the program in the build tree, else where it is installed, relative
+// to the program (Q7_DRAW_MODULE_DIR), so that an installation works wherever its prefix is.
+DrawBitmapFunction drawingFunction()
 {
-    if (g_qtMessages && !message.startsWith(u"QStandardPaths: "))
-        g_qtMessages(type, context, message);
-}
-
-// The program draws without a display; one application object gives QPainter its fonts.
-QGuiApplication& application()
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!g_qtMessages)
-        g_qtMessages = qInstallMessageHandler(withoutStandardPathWarnings);
-    static int argc = 1;
-    static char name[] = "q7ctl";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    std::string problem;
+    for (const std::filesystem::path& dir : {program, program / Q7_DRAW_MODULE_DIR}) {
+        const std::string path = (dir / kDrawModuleName).lexically_normal().string();
+        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            if (problem.empty())
+                problem = ::dlerror();
+            continue;
+        }
+        if (void* function = ::dlsym(module, kDrawFunctionName))
+            return reinterpret_cast<DrawBitmapFunction>(function);
+        problem = ::dlerror();
+    }
+    throw std::runtime_error("cannot load the drawing module: " + problem);
 }
 
 int run(Session& session)
@@ -90,21 +87,22 @@ int run(Session& session)
                          std::to_string(kBitmapTextLength));
     const auto save = session.args().value("--save");
     const std::string saveDir = save ? requireFolder(*save, "--save") : std::string();
-    const QColor fore = color(session, "--fore", kColorBlack);
-    const QColor back = color(session, "--back", kColorWhite);
+    const uint32_t fore = color(session, "--fore", kColorBlack);
+    const uint32_t back = color(session, "--back", kColorWhite);
     const std::vector<Target> targets = save ? std::vector<Target>() : session.targets();
 
-    application();
-    QImage drawing(kStripWidth, kStripHeight, QImage::Format_RGB888);
-    drawing.fill(Qt::white);
-    const int width = drawBitmapText(drawing, QString::fromStdU16String(text), font(session), fore, back);
+    const std::string family = session.args().value("--font").value_or(kDefaultFamily);
+    const DrawRequest request{.text = text.data(), .length = text.size(), .family = family.c_str(),
+                              .points = points(session), .fore = fore, .back = back};
+    Strip drawing(kStripWidth, kStripHeight);
+    const int width = drawingFunction()(&request, drawing.rgb.data());
     if (width > kTextLimit)
         throw UsageError("Message too long.");
     if (width == 0)
         throw UsageError("bitmap: nothing to draw");
 
     const std::string targetDir = save ? saveDir : session.runDir();
-    const RenderOutcome outcome = renderBitmapMessage(stripFromImage(drawing), session.runDir(), targetDir);
+    const RenderOutcome outcome = renderBitmapMessage(drawing, session.runDir(), targetDir);
     if (!outcome.ok())
         throw std::runtime_error(outcome.error);
     const std::string target = targetDir + "/" + kTargetName;

@@ -221,9 +221,11 @@ std::string Session::scratchFile(const std::string& name, std::string_view bytes
 std::string Session::text(std::string_view eightBit) const { return toUtf8(m_codePage.decode(eightBit)); }
 std::string Session::eightBit(std::string_view utf8) const { return m_codePage.encode(fromUtf8(utf8)); }
 
+bool Session::atTerminal() const { return !json() && ::isatty(STDERR_FILENO); }
+
 void Session::note(const std::string& line) const
 {
-    if (!json() && ::isatty(STDERR_FILENO))
+    if (atTerminal())
         std::fprintf(stderr, "q7ctl: %s\n", line.c_str());
 }
 

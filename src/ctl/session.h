@@ -68,6 +68,8 @@ public:
     std::string text(std::string_view eightBit) const;
     std::string eightBit(std::string_view utf8) const;
 
+    // Someone watches standard error at a terminal, and no --json was asked for.
+    bool atTerminal() const;
     // A line on standard error for someone watching a terminal (never with --json).
     void note(const std::string& line) const;
 

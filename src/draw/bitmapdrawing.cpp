@@ -20,13 +20,12 @@ int drawBitmapText(QImage& drawing, const QString& text, const QFont& font, cons
     return width;
 }
 
-Strip stripFromImage(const QImage& image)
+void copyRgb(const QImage& image, unsigned char* rgb)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    Strip strip(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(&strip.rgb[size_t(y) * size_t(strip.width) * 3], rgb.constScanLine(y), size_t(strip.width) * 3);
-    return strip;
+    const QImage converted = image.convertToFormat(QImage::Format_RGB888);
+    const size_t line = size_t(converted.width()) * 3;
+    for (int y = 0; y < converted.height(); ++y)
+        std::memcpy(rgb + size_t(y) * line, converted.constScanLine(y), line);
 }
 
 }  // namespace q7::messages

@@ -18,7 +18,15 @@ namespace q7::messages {
 // page stands between the operator's text and the player's screen.
 int drawBitmapText(QImage& drawing, const QString& typed, const QFont& font, const QColor& fore, const QColor& back);
 
+// Copies `image` into `rgb` as 3 bytes a pixel, red first, rows top-down.
+void copyRgb(const QImage& image, unsigned char* rgb);
+
 // The drawing as the strip the message file is cut from.
-Strip stripFromImage(const QImage& image);
+inline Strip stripFromImage(const QImage& image)
+{
+    Strip strip(image.width(), image.height());
+    copyRgb(image, strip.rgb.data());
+    return strip;
+}
 
 }  // namespace q7::messages

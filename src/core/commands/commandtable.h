@@ -33,8 +33,8 @@ struct Pace {
     int to = 0;
     int maximum = 0;
     int stepMs = 1000;
-    // The wait only gives the fetches of the step before it time to arrive: a front end that
-    // waits for its transfers to end has nothing left to wait for.
+    // The wait only gives the fetches of the step before it time to arrive: it ends as soon as
+    // they have all ended (commands/sequence.h).
     bool forFetch = false;
     std::string_view why = {};  // "for the players to save their settings"; every wait of the table has one
 

@@ -33,14 +33,7 @@ const Pace& Sequence::pace() const
 
 bool Sequence::finished() const { return m_stopped || m_step >= m_command.stepList().size(); }
 
-bool Sequence::busy() const
-{
-    if (!finished())
-        return true;
-    return std::any_of(m_players.begin(), m_players.end(), [this](const Player& p) {
-        return p.inFlight && m_command.stepList()[p.step].kind == Step::Kind::Get;
-    });
-}
+bool Sequence::busy() const { return !finished() || fetching(); }
 
 std::vector<size_t> Sequence::running() const
 {
@@ -74,6 +67,13 @@ void Sequence::fail(size_t player, std::string reason)
     p.state = State::Failed;
     p.failure = std::move(reason);
     p.end = Clock::now();
+}
+
+bool Sequence::fetching() const
+{
+    return std::any_of(m_players.begin(), m_players.end(), [this](const Player& p) {
+        return p.inFlight && m_command.stepList()[p.step].kind == Step::Kind::Get;
+    });
 }
 
 std::optional<Sequence::Transfer> Sequence::transferFor(size_t player, const Step& step)
@@ -123,6 +123,10 @@ Sequence::Next Sequence::next()
         if (step.kind == Step::Kind::Wait) {
             if (m_waiting)
                 return {};
+            if (step.pace.forFetch && !fetching()) {
+                ++m_step;  // the fetches it gives time to have all ended
+                continue;
+            }
             const bool anybodyGoing = std::any_of(m_players.begin(), m_players.end(), [](const Player& p) {
                 return p.state == State::Ready || p.state == State::Running;
             });
@@ -163,6 +167,8 @@ void Sequence::transferEnded(size_t player, const TransferOutcome& outcome, Cloc
 {
     Player& p = m_players[player];
     p.inFlight = false;
+    if (m_waiting && pace().forFetch && !fetching())
+        waitEnded();  // the last fetch the wait gave time to has ended
     if (p.state != State::Running)
         return;  // stopped meanwhile: it stays stopped
     const Step& step = m_command.stepList()[p.step];

@@ -8,7 +8,9 @@
 // only once its transfer of the step before has ended successfully, so a player whose step failed
 // gets no later step of that command (it would act on whatever older file it still holds). A wait
 // starts as soon as the transfers of the step before it have been started, and a transfer after it
-// never starts before the wait has ended: the players get exactly the paced time.
+// never starts before the wait has ended: the players get exactly the paced time. A wait that only
+// gives the fetches of the step before it time to arrive (Pace::forFetch) ends as soon as every
+// one of them has ended, and is skipped when none is still running; never later than its length.
 
 #include "core/commands/commandtable.h"
 #include "core/transfer/tftpcommand.h"
@@ -85,8 +87,8 @@ public:
     };
 
     // Whether a wait is run when nobody is left to give time to: the window keeps the fixed waits
-    // of its commands whatever happened (the operator sees the same command take the same time);
-    // q7ctl, which reports per player, skips them.
+    // before a step whatever happened (the operator sees the same command take the same time);
+    // q7ctl, which reports per player, skips them. A wait for fetches ends with them in both.
     enum class Waits { WhilePlayersGo, Always };
 
     Sequence(const Command& command, std::vector<Target> targets, SequenceFiles files,
@@ -110,7 +112,8 @@ public:
     bool stopped() const { return m_stopped; }
     // The players whose transfer is under way (also after stop()).
     std::vector<size_t> running() const;
-    // The current wait's pace while the front end runs it.
+    // The current wait's pace while the front end runs it. A wait for fetches may end by a
+    // transfer's end: the front end then finds waiting() false and asks again.
     bool waiting() const { return m_waiting; }
     const Pace& pace() const;
 
@@ -121,6 +124,8 @@ public:
 
 private:
     std::optional<Transfer> transferFor(size_t player, const Step& step);
+    // A fetch handed out has not reported its end yet.
+    bool fetching() const;
     void fail(size_t player, std::string reason);
 
     const Command& m_command;

@@ -4,10 +4,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
+#include <map>
+#include <string_view>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/eventfd.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,10 +24,14 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr size_t kMaxOutput = 64 * 1024;
 constexpr int kWatchIntervalMs = 100;
+// Without a process descriptor (kernels before 5.3) a program that has closed its output is
+// looked at again this often until it can be reaped.
+constexpr int kReapRetryMs = 5;
 
 struct Child {
     pid_t pid = -1;
     int output = -1;  // read end of the program's standard output and error; -1 once closed
+    int exit = -1;    // its process descriptor, readable once it has ended; -1 once reaped or none
     bool reaped = false;
     ProgramEnd end;
 };
@@ -35,7 +43,31 @@ void closeOutput(Child& child)
     child.output = -1;
 }
 
-void start(Child& child, const ProgramRun& run, const std::string& workingDir)
+// The file `program` names on PATH, looked up once for all the programs of a call: each start
+// then costs one exec, and the caller, which a start holds until the exec, is not held through a
+// failed exec for every folder of PATH before the right one. Empty when it is found nowhere (the
+// start then searches PATH itself, and fails, as before).
+std::string onPath(const std::string& program)
+{
+    if (program.find('/') != std::string::npos)
+        return program;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    while (!folders.empty()) {
+        const size_t colon = folders.find(':');
+        const std::string_view folder = folders.substr(0, colon);
+        folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+        if (!folder.starts_with('/'))
+            return {};  // relative to the folder the program runs in: left to the search at the start
+        const std::string file = std::string(folder) + "/" + program;
+        struct stat info {};
+        if (::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(file.c_str(), X_OK) == 0)
+            return file;
+    }
+    return {};
+}
+
+void start(Child& child, const ProgramRun& run, const std::string& file, const std::string& workingDir)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
@@ -54,7 +86,9 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
     for (const std::string& argument : run.arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    const int failed = ::posix_spawnp(&child.pid, run.program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int failed = file.empty()
+                           ? ::posix_spawnp(&child.pid, run.program.c_str(), &actions, nullptr, argv.data(), environ)
+                           : ::posix_spawn(&child.pid, file.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     if (failed != 0) {
@@ -65,12 +99,13 @@ void start(Child& child, const ProgramRun& run, const std::string& workingDir)
     }
     ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
     child.output = fds[0];
+    child.exit = int(::syscall(SYS_pidfd_open, child.pid, 0));
 }
 
 void readOutput(Child& child)
 {
     char buffer[4096];
-    for (;;) {
+    while (child.output >= 0) {
         const ssize_t n = ::read(child.output, buffer, sizeof buffer);
         if (n > 0) {
             const size_t room = kMaxOutput - std::min(kMaxOutput, child.end.output.size());
@@ -80,7 +115,6 @@ void readOutput(Child& child)
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return;
         closeOutput(child);  // end of output: the program has closed it, normally by ending
-        return;
     }
 }
 
@@ -93,6 +127,13 @@ bool reap(Child& child, bool block)
     while (got < 0 && errno == EINTR);
     if (got != child.pid)
         return false;
+    // Its output is all in the pipe by now: taken, and the client is done with at once (a program
+    // it started may still hold the pipe open).
+    readOutput(child);
+    closeOutput(child);
+    if (child.exit >= 0)
+        ::close(child.exit);
+    child.exit = -1;
     child.reaped = true;
     child.end.ended = Clock::now();
     const bool exited = WIFEXITED(status);
@@ -105,7 +146,6 @@ void kill(Child& child, ProgramEnd::How how)
 {
     ::kill(child.pid, SIGKILL);
     reap(child, true);
-    closeOutput(child);
     child.end.how = how;
     child.end.code = 0;
 }
@@ -169,14 +209,19 @@ bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
 }
 
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
-                                    std::chrono::milliseconds limit, const StopEvent& stop)
+                                    std::chrono::milliseconds limit, const StopEvent& stop,
+                                    const RunningCount& running)
 {
     std::vector<Child> children(runs.size());
     const KillLeftovers guard{children};
     const auto deadline = Clock::now() + limit;
     bool watching = false;
+    std::map<std::string, std::string> files;  // by program
     for (size_t i = 0; i < runs.size(); ++i) {
-        start(children[i], runs[i], workingDir);
+        const auto found = files.try_emplace(runs[i].program);
+        if (found.second)
+            found.first->second = onPath(runs[i].program);
+        start(children[i], runs[i], found.first->second, workingDir);
         watching = watching || !runs[i].watchedFile.empty();
     }
 
@@ -184,33 +229,47 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
         for (size_t i = 0; i < children.size(); ++i)
             if (!children[i].reaped && overBound(runs[i], workingDir))
                 kill(children[i], ProgramEnd::How::TooLarge);
+        // Each running program's output and its end are watched; it is reaped as soon as it ends.
         std::vector<pollfd> watched{{stop.fd(), POLLIN, 0}};
-        std::vector<Child*> reading;
-        bool closedButRunning = false;
+        std::vector<Child*> owners;
+        bool unwatchedEnd = false;
         for (Child& child : children) {
-            if (child.output >= 0) {
-                watched.push_back({child.output, POLLIN, 0});
-                reading.push_back(&child);
-            } else if (!child.reaped && !reap(child, false)) {
-                closedButRunning = true;  // ends any moment; looked at again shortly
-            }
+            if (child.reaped)
+                continue;
+            for (const int fd : {child.output, child.exit})
+                if (fd >= 0) {
+                    watched.push_back({fd, POLLIN, 0});
+                    owners.push_back(&child);
+                }
+            unwatchedEnd = unwatchedEnd || (child.exit < 0 && child.output < 0 && !reap(child, false));
         }
-        if (reading.empty() && !closedButRunning)
+        const auto left =
+            size_t(std::count_if(children.begin(), children.end(), [](const Child& c) { return !c.reaped; }));
+        if (running)
+            running(left);
+        if (left == 0)
             break;
         const bool stopped = stop.requested();
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (stopped || left <= 0) {
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (stopped || remaining <= 0) {
             for (Child& child : children)
                 if (!child.reaped)
                     kill(child, stopped ? ProgramEnd::How::Stopped : ProgramEnd::How::Overdue);
             break;
         }
-        const int timeout = int(std::min<long long>(left, closedButRunning ? 5 : watching ? kWatchIntervalMs : 1000));
+        const int timeout =
+            int(std::min<long long>(remaining, unwatchedEnd ? kReapRetryMs : watching ? kWatchIntervalMs : 1000));
         if (::poll(watched.data(), watched.size(), timeout) <= 0)
             continue;
-        for (size_t i = 0; i < reading.size(); ++i)
-            if (watched[i + 1].revents != 0)
-                readOutput(*reading[i]);
+        for (size_t k = 1; k < watched.size(); ++k) {
+            Child& child = *owners[k - 1];
+            if (watched[k].revents == 0 || child.reaped)
+                continue;
+            if (watched[k].fd == child.exit)
+                reap(child, false);
+            else
+                readOutput(child);
+        }
     }
     // Output that came after a reap, and pipes of killed programs, are closed by now or here.
     std::vector<ProgramEnd> ends;

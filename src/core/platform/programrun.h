@@ -1,10 +1,12 @@
 #pragma once
 // Runs outside programs (the TFTP client) from argument vectors, never through a shell, and waits
 // for them with a bound: for front ends that may block, such as the command-line tool. A stop
-// request (Ctrl-C) ends the wait at once. Plain C++ for Linux (posix_spawn, poll, waitpid).
+// request (Ctrl-C) ends the wait at once, and each program is reaped as soon as it ends. Plain C++
+// for Linux (posix_spawn, pidfd, poll, waitpid).
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,8 +61,11 @@ struct ProgramEnd {
 // have ended, at most `limit` for each (counted from the common start) or until `stop` is
 // requested; programs still running then are killed, and so is a program whose watched file grows
 // beyond its bound (looked at every 100 ms). No program outlives the call, whatever way it is left.
-// Ends are in the order of `runs`.
+// Ends are in the order of `runs`. `running`, if given, hears how many are still running, at the
+// start and after each wake-up (at least once a second).
+using RunningCount = std::function<void(size_t running)>;
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
-                                    std::chrono::milliseconds limit, const StopEvent& stop);
+                                    std::chrono::milliseconds limit, const StopEvent& stop,
+                                    const RunningCount& running = {});
 
 }  // namespace q7

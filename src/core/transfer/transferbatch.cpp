@@ -1,7 +1,5 @@
 #include "core/transfer/transferbatch.h"
 
-#include "core/platform/programrun.h"
-
 namespace q7 {
 namespace {
 
@@ -31,7 +29,8 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
 }  // namespace
 
 std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
-                                          const StopEvent& stop, std::chrono::milliseconds limit)
+                                      const StopEvent& stop, std::chrono::milliseconds limit,
+                                      const RunningCount& running)
 {
     std::vector<ProgramRun> runs;
     for (const TftpCommand& command : commands)
@@ -40,7 +39,7 @@ std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, 
                             command.direction == TransferDirection::Get ? command.clientName : std::string(),
                             command.maxBytes});
     const auto now = std::chrono::steady_clock::now();
-    const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop);
+    const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop, running);
     std::vector<TransferEnd> outcomes;
     size_t run = 0;
     for (size_t i = 0; i < commands.size(); ++i) {

@@ -3,6 +3,7 @@
 // command-line tool): every client starts at once, each is bounded, a stop request ends them all,
 // and a fetch reaches its name only when it succeeded (see tftpcommand.h).
 
+#include "core/platform/programrun.h"
 #include "core/transfer/tftpcommand.h"
 
 #include <chrono>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace q7 {
-
-class StopEvent;
 
 // tftp-hpa gives up by itself after 25 s of silence; the bound only catches a client that hangs.
 inline constexpr std::chrono::seconds kTransferLimit{60};
@@ -23,8 +22,10 @@ struct TransferEnd {
 
 // Runs `commands` in `dir` (where fetches land) and returns their ends in the same order. A
 // client still running at `limit` fails with "no end within N s", one stopped by `stop` with
-// "interrupted"; their fetch files are removed like those of any failed fetch.
+// "interrupted"; their fetch files are removed like those of any failed fetch. `running` hears
+// how many clients are still running (see runPrograms).
 std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
-                                          const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit);
+                                      const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit,
+                                      const RunningCount& running = {});
 
 }  // namespace q7

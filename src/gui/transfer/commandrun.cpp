@@ -133,6 +133,8 @@ void CommandRun::clientEnded(size_t player, const TransferOutcome& outcome)
     if (!outcome.done())
         m_failureSeen[player] = true;  // the runner has logged it
     m_sequence.transferEnded(player, outcome);
+    if (!m_sequence.waiting())
+        m_tick->stop();  // a wait for fetches ends with the last of them
     advance();
 }
 
@@ -173,8 +175,11 @@ void CommandRun::tick()
         return;
     ++m_ticks;
     if (m_ticks < m_pace.steps()) {
+        // Whoever hears of the step may let the last fetch end meanwhile, which ends the wait for
+        // it and may end this command and delete it.
+        const QPointer<CommandRun> self(this);
         showWaitStep();
-        if (m_sequence.waiting())
+        if (self && m_sequence.waiting())
             scheduleTick();
         return;
     }

@@ -3,7 +3,8 @@
 // drives it from the event loop. Each step's clients start through the runner (logged as the
 // command's transfers), each client's end is handed back to the sequencer, and each wait runs on
 // the wait panel with a timer: its bar shows `from` at once, moves one position per step and the
-// wait ends (to - from + 1) steps after it began. Nothing waits in a nested event loop, so a click
+// wait ends (to - from + 1) steps after it began, or, for a wait that only lets fetches arrive, as
+// soon as the last of them has ended. Nothing waits in a nested event loop, so a click
 // is never re-entered and the window may close at any time; a command that is stopped (Cancel,
 // or the window closing) takes no further step and ends its running clients.
 //

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <functional>
+#include <map>
 #include <set>
 
 using namespace q7;
@@ -85,24 +87,21 @@ TEST(Sequence, eachCommandRunsItsStepsInOrderWithItsPacedWaits)
         {commandNamed("restore-config"),
          {"put /config.conf.put <- C @127.0.0.2", "wait 0-3/3 4000 ms", "put /restoreconfig <- E @127.0.0.2"}},
         {commandNamed("hdd-list"),
-         {"put /getfiles <- E @127.0.0.2", "wait 0-5/15 6000 ms", "get /Q7files -> Q7_0_q7files.txt @127.0.0.2",
-          "wait 5-15/15 11000 ms for the fetch"}},
+         {"put /getfiles <- E @127.0.0.2", "wait 0-5/15 6000 ms", "get /Q7files -> Q7_0_q7files.txt @127.0.0.2"}},
         {commandNamed("backup-config"),
-         {"put /saveconfig <- E @127.0.0.2", "wait 0-5/15 6000 ms", "get /config.conf -> Q7_0_config.conf @127.0.0.2",
-          "wait 5-15/15 11000 ms for the fetch"}},
+         {"put /saveconfig <- E @127.0.0.2", "wait 0-5/15 6000 ms", "get /config.conf -> Q7_0_config.conf @127.0.0.2"}},
         {&backupCommand(),
-         {"put /saveconfig <- E @127.0.0.2", "wait 0-50/100 5100 ms", "get /config.conf -> Q7_0_ @127.0.0.2",
-          "wait 51-100/100 5000 ms for the fetch"}},
+         {"put /saveconfig <- E @127.0.0.2", "wait 0-50/100 5100 ms", "get /config.conf -> Q7_0_ @127.0.0.2"}},
         {&compareCommand(),
          {"put /saveconfig <- E @127.0.0.2", "wait 0-50/100 5100 ms",
-          "get /config.conf -> Q7_0_compare.conf @127.0.0.2", "wait 51-100/100 5000 ms for the fetch"}},
+          "get /config.conf -> Q7_0_compare.conf @127.0.0.2"}},
         {&restoreCommand(),
          {"put /config.conf.put <- 127.0.0.2_config.conf @127.0.0.2", "wait 0-70/70 7100 ms",
           "put /restoreconfig <- E @127.0.0.2"}},
         {&comparePutCommand(),
          {"put /config.conf.put <- 127.0.0.2_config.conf @127.0.0.2", "wait 0-70/70 7100 ms",
           "put /restoreconfig <- E @127.0.0.2"}},
-        {&getMessageCommand(), {"get /message_old.txt -> Q7_0_message_old.txt @127.0.0.2", "wait 0-3/3 4000 ms for the fetch"}},
+        {&getMessageCommand(), {"get /message_old.txt -> Q7_0_message_old.txt @127.0.0.2"}},
         {&bitmapMessageCommand(), {"put /message.target <- M @127.0.0.2"}},
         {commandFor(group(GroupId::System), 8), {}},  // the empty item sends nothing
     };
@@ -119,6 +118,80 @@ TEST(Sequence, eachCommandRunsItsStepsInOrderWithItsPacedWaits)
     }
     EXPECT_EQ(commandNamed("playmode single")->text, "Signle");
     EXPECT_EQ(commandNamed("no such command"), nullptr);
+}
+
+// Runs the sequence as the window does, on a clock of its own: a step's clients and the wait after
+// it start together, each client ends `takes` ms after it started ("get /x@ADDRESS" or "put /x@ADDRESS";
+// a put takes 10 ms and a get 20 ms unless given) and each wait ends after its length. Returns when
+// the command finished, in ms from the start; the clients still running then end afterwards.
+long finishedAfter(Sequence& sequence, const std::map<std::string, long>& takes)
+{
+    std::multimap<long, std::function<void()>> due;
+    long now = 0, finished = -1;
+    int wait = 0;  // the wait a timer belongs to
+    const auto ask = [&] {
+        for (;;) {
+            Sequence::Next next = sequence.next();
+            if (next.kind == Sequence::Next::Kind::Start) {
+                for (const Sequence::Transfer& t : next.transfers) {
+                    const bool get = t.command.direction == TransferDirection::Get;
+                    const std::string name = (get ? "get " : "put ") + t.command.remoteName + "@" + t.command.address;
+                    const auto given = takes.find(name);
+                    due.emplace(now + (given != takes.end() ? given->second : get ? 20 : 10), [&sequence, t] {
+                        sequence.transferEnded(t.player, {TransferOutcome::Kind::Done, {}});
+                    });
+                }
+                continue;
+            }
+            if (next.kind == Sequence::Next::Kind::Wait)
+                due.emplace(now + next.pace.durationMs(), [&sequence, &wait, mine = ++wait] {
+                    if (mine == wait)
+                        sequence.waitEnded();
+                });
+            if (next.kind == Sequence::Next::Kind::Finished && finished < 0)
+                finished = now;
+            return;
+        }
+    };
+    ask();
+    while (!due.empty()) {
+        now = due.begin()->first;
+        const std::function<void()> event = due.begin()->second;
+        due.erase(due.begin());
+        event();
+        ask();
+    }
+    return finished;
+}
+
+// A wait that only lets fetches arrive ends with the last of them, never later than its length;
+// the wait before the fetches (the players preparing the file) keeps its length exactly.
+TEST(Sequence, aWaitForFetchesEndsWithTheirLastEndAndNeverLater)
+{
+    struct Case {
+        const char* what;
+        const Command* command;
+        std::map<std::string, long> takes;
+        long finished;
+    };
+    const Case cases[] = {
+        {"Compare players: 5100 ms for the players, then the slowest fetch", &compareCommand(),
+         {{"get /config.conf@127.0.0.3", 70}}, 5100 + 70},
+        {"a fetch that hangs: the wait's full length", &compareCommand(), {{"get /config.conf@127.0.0.3", 60000}},
+         5100 + 5000},
+        {"a put slower than the wait before the fetch: that player's fetch follows its put", commandNamed("hdd-list"),
+         {{"put /getfiles@127.0.0.4", 8000}}, 8000 + 20},
+        {"a fetch alone: its wait ends with it", &getMessageCommand(), {{"get /message_old.txt@127.0.0.2", 300}}, 300},
+        {"no fetch: the wait keeps its length", commandNamed("restore-config"),
+         {{"put /config.conf.put@127.0.0.2", 5}}, 4000},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        Sequence sequence(*c.command, players(3), files(dir), Sequence::Waits::Always);
+        EXPECT_EQ(finishedAfter(sequence, c.takes), c.finished) << c.what;
+        for (size_t p = 0; p < 3; ++p)
+            EXPECT_EQ(sequence.outcomeText(p), "done") << c.what;
+    }
 }
 
 TEST(Sequence, aPlayerWhoseStepFailedGetsNoLaterStep)

@@ -233,15 +233,15 @@ const Case kCatalogue[] = {
      {put("/delete.lst", kList), "wait 0..5/5", put("/delfiles"), "hide"}},
     {"Delete Files cancelled", "EraseBox", 1, {std::nullopt}, 2, nullptr, {}},
     {"Get HDD List", "FileListCMDBox", 0, {}, 0, nullptr,
-     {put("/getfiles"), "wait 0..5/15", "get /Q7files @0,1", "wait 5..15/15", "hide"},
+     {put("/getfiles"), "wait 0..5/15", "get /Q7files @0,1", "wait 5..5/15", "hide"},
      {"Q7_0_q7files.txt"}},
     {"Get HDD List, typed text", "FileListCMDBox", -1, {}, 0, nullptr,
-     {put("/getfiles"), "wait 0..5/15", "get /Q7files @0,1", "wait 5..15/15", "hide"},
+     {put("/getfiles"), "wait 0..5/15", "get /Q7files @0,1", "wait 5..5/15", "hide"},
      {"Q7_0_q7files.txt"}},
     {"Restore Config", "ConfigBox", 0, {"lists/chosen.conf"}, 1, nullptr,
      {put("/config.conf.put", kConf), "wait 0..3/3", put("/restoreconfig"), "hide"}},
     {"Backup Config", "ConfigBox", 1, {}, 0, nullptr,
-     {put("/saveconfig"), "wait 0..5/15", "get /config.conf @0,1", "wait 5..15/15", "hide"},
+     {put("/saveconfig"), "wait 0..5/15", "get /config.conf @0,1", "wait 5..5/15", "hide"},
      {"Q7_0_config.conf"}},
     {"OSD ON", "OSDBox", 0, {}, 0, nullptr, {put("/osd_on")}},
     {"OSD OFF", "OSDBox", 1, {}, 0, nullptr, {put("/osd_off")}},
@@ -376,14 +376,15 @@ TEST(RemoteCommandPage, eraseHddAsksFirstNamingThePlayers)
     }
 }
 
-// With nobody served, nothing reaches a player, but the command keeps its fixed waits.
+// With nobody served, nothing reaches a player, but the command keeps its wait before the fetch
+// (the wait for the fetches has none to wait for).
 TEST(RemoteCommandPage, checkedButOfflinePlayersGetNothingAndTheLogSaysSo)
 {
     Harness h({{true, false}, {false, true}});
     h.find<QComboBox>("ConfigBox")->setCurrentIndex(1);
     h.click("ConfigButton");
     ASSERT_TRUE(h.settled());
-    EXPECT_EQ(h.trace(), (Lines{"wait 0..5/15", "wait 5..15/15", "hide"}));
+    EXPECT_EQ(h.trace(), (Lines{"wait 0..5/15", "hide"}));
     EXPECT_TRUE(h.opened().isEmpty());
     EXPECT_EQ(h.log(), (QStringList{"Backup Config /saveconfig: no served player",
                                     "Backup Config /config.conf: no served player"}));
@@ -615,7 +616,7 @@ TEST(RemoteCommandPage, anOperationStartedDuringAWaitTakesTheBarAndThePanelHides
               (Lines{put("/config.conf.put", "127.0.0.2_config.conf '<long>'", "0"), put("/restoreconfig", kNull, "0")}));
     EXPECT_EQ(std::count(trace.begin(), trace.end(), "hide"), 1);
     EXPECT_EQ(trace.back(), "hide");
-    EXPECT_EQ(shownDuring, std::vector<bool>(71 + 6 + 11, true));
+    EXPECT_EQ(shownDuring, std::vector<bool>(71 + 6 + 1, true));  // the fetch's wait ends with the fetch
     EXPECT_FALSE(h.window->waitPanel()->isVisibleTo(h.window.get()));
 }
 
@@ -797,7 +798,7 @@ TEST_F(ConfigExchangeTest, backupLoadsTheTopmostCheckedPlayersConfigurationAndRu
     ASSERT_TRUE(h->settled());
 
     EXPECT_EQ(h->trace(), (Lines{put("/saveconfig", kNull, "1"), "wait 0..50/100", "get /config.conf @1",
-                                 "wait 51..100/100", "hide"}));
+                                 "wait 51..51/100", "hide"}));
     EXPECT_EQ(page->fieldValues().at("Volume").text, "17");
     EXPECT_EQ(page->fieldValues().at("ScrollingText").chosen, 1);
     EXPECT_TRUE(h->find("ScrollingTextColor")->isEnabled());
@@ -821,10 +822,11 @@ TEST_F(ConfigExchangeTest, backupNeverLoadsAStaleCopyWhenThePlayerStaysSilentOrO
 
         EXPECT_EQ(page->fieldValues(), before);
         EXPECT_FALSE(fs::exists(h->path("Q7_0_")));
-        // An offline player gets nothing, and Backup still takes its full time.
+        // An offline player gets nothing, and Backup still gives it the time to save its settings;
+        // the wait for the fetch ends with it, or is skipped without one.
         EXPECT_EQ(h->trace(), online ? (Lines{put("/saveconfig", kNull, "0"), "wait 0..50/100", "get /config.conf @0",
-                                              "wait 51..100/100", "hide"})
-                                     : (Lines{"wait 0..100/100", "hide"}));
+                                              "wait 51..51/100", "hide"})
+                                     : (Lines{"wait 0..50/100", "hide"}));
     }
 }
 

@@ -6,7 +6,10 @@
 //   system). Targets: send reboot --all within 1.1 x, the config variants within 1.2 x. The config
 //   variants do two transfers per player: config get (put /saveconfig, then get /config.conf) and
 //   config put (put /config.conf.put, then put /restoreconfig), fixed waits set to 0; send reboot
-//   --all does one (put /reboot).
+//   --all does one (put /reboot);
+// - config set Volume=20 --all on the 50 test players, half of them at 20 already, against what
+//   an operator would do by hand: config get --all, then config put of a file at 20 to the other
+//   half. Target: wall time within 1.1 x. Before each run the half to change is put back at 31.
 
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -152,6 +155,27 @@ int main()
         {"q7ctl send reboot --all", {Q7CTL, "send", "reboot", "--all"}, {}, {}},
         {"shell loop: put", loop("tftp -m binary $a " + port + " -c put nullCMD.txt /reboot"), {}, {}},
     };
+    // The odd players are the half to change; the even ones are at 20 from the start.
+    std::string at31 = readBytes(work + "/config.conf"), at20 = at31;
+    const size_t volume = at20.find("[Volume]=31\r\n");
+    if (volume == std::string::npos) {
+        std::fprintf(stderr, "q7ctl bench: no [Volume]=31 in the test player's configuration\n");
+        return 1;
+    }
+    at20.replace(volume, 13, "[Volume]=20\r\n");
+    writeBytes(work + "/at20.conf", at20);
+    writeBytes(work + "/at31.conf", at31);
+    std::vector<std::string> putEven{Q7CTL, "config", "put", "at20.conf", "--wait", "0"};
+    std::vector<std::string> putOdd{Q7CTL, "config", "put", "at31.conf", "--wait", "0"};
+    for (int i = 0; i < kPlayers; ++i)
+        for (std::string value : {"--player", ""})
+            (i % 2 ? putOdd : putEven).push_back(value.empty() ? "P" + std::to_string(i) : value);
+    std::vector<std::string> byHandPut = putOdd;
+    byHandPut[3] = "at20.conf";
+    const std::vector<std::string> set{Q7CTL, "config", "set", "Volume=20", "--all", "--wait", "0"};
+    const std::vector<std::string> byHandGet{Q7CTL, "config", "get", "--all", "--wait", "0", "--out", "fetched"};
+    std::vector<double> setWall, byHandWall;
+
     std::vector<double> players, version;
     try {
         for (int run = -3; run < kStartRuns; ++run) {  // the first three warm the caches
@@ -168,6 +192,20 @@ int main()
                 variant.wall.push_back(cost.wall);
                 variant.cpu.push_back(cost.cpu);
             }
+        measure(putEven, work);
+        for (int run = 0; run < kRuns; ++run) {
+            for (const bool bySet : {true, false}) {
+                std::this_thread::sleep_for(kSettle);
+                measure(putOdd, work);  // the half to change back at 31
+                std::this_thread::sleep_for(kSettle);
+                if (bySet) {
+                    setWall.push_back(measure(set, work).wall);
+                } else {
+                    const Cost get = measure(byHandGet, work), put = measure(byHandPut, work);
+                    byHandWall.push_back(get.wall + put.wall);
+                }
+            }
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "q7ctl bench: %s\n", e.what());
         return 1;  // the test players stop as `sim` goes
@@ -187,5 +225,9 @@ int main()
                     pairedRatio(variants[i].wall, variants[i + 1].wall),
                     pairedRatio(variants[i].cpu, variants[i + 1].cpu),
                     i + 2 == variants.size() ? "1.1 x" : "1.2 x");
+    std::printf("q7ctl config set Volume=20 --all, %d test players, half at 20 already, %d runs\n", kPlayers, kRuns);
+    std::printf("  config set %.3f s, config get + config put of the other half %.3f s (medians): wall %.2f x, "
+                "paired (target: within 1.1 x)\n",
+                median(setWall), median(byHandWall), pairedRatio(setWall, byHandWall));
     return 0;
 }

@@ -49,6 +49,13 @@ constexpr int kKeyLength128 = 26;
 
 int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 
+// The caption of a field's row, from the setting table that q7ctl names settings by as well.
+QString pageLabel(const char* field)
+{
+    const std::string_view label = fieldLabel(field);
+    return QString::fromLatin1(label.data(), qsizetype(label.size()));
+}
+
 // Qt cuts text longer than maxLength even when a program sets it, and a file may hold any length,
 // so the controls take everything and the typing limits live in the key filter.
 void acceptAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
@@ -214,8 +221,9 @@ QLabel* ConfigPage::makeLabel(const QString& text, const char* field, QWidget* p
     return label;
 }
 
-void ConfigPage::addRow(QGridLayout* grid, const QString& label, const char* field, QWidget* extra)
+void ConfigPage::addRow(QGridLayout* grid, const char* field, QWidget* extra)
 {
+    const QString label = pageLabel(field);
     QWidget* parent = grid->parentWidget();
     QWidget* control = m_fields.contains(QLatin1String(field)) ? m_fields.value(QLatin1String(field))
                                                                : makeField(field, parent);
@@ -270,13 +278,13 @@ void ConfigPage::buildNetworkPage(QWidget* sheet)
 {
     QGridLayout* grid = addPage(sheet, QStringLiteral("NETWORK Settings"));
     QWidget* group = grid->parentWidget();
-    addRow(grid, QStringLiteral("NetWork Type :"), "NetWorkType");
-    addRow(grid, QStringLiteral("Automatic IP :"), "AutomaticIP");
-    addRow(grid, QStringLiteral("IP Address :"), "IPAddress");
-    addRow(grid, QStringLiteral("IP Mask :"), "IPMask");
-    addRow(grid, QStringLiteral("IP Gateway :"), "IPGateway");
-    addRow(grid, QStringLiteral("IP Primary DNS :"), "IPPrimaryDNS");
-    addRow(grid, QStringLiteral("IP Secondary DNS :"), "IPSecondaryDNS");
+    addRow(grid, "NetWorkType");
+    addRow(grid, "AutomaticIP");
+    addRow(grid, "IPAddress");
+    addRow(grid, "IPMask");
+    addRow(grid, "IPGateway");
+    addRow(grid, "IPPrimaryDNS");
+    addRow(grid, "IPSecondaryDNS");
 
     auto* choices = new QHBoxLayout;
     m_asciiHex = choiceGroup("Ascii_Hex_RadioGroup", QStringLiteral("Key type"),
@@ -288,17 +296,17 @@ void ConfigPage::buildNetworkPage(QWidget* sheet)
     choices->addWidget(m_bitLength, 3);
     grid->addLayout(choices, grid->rowCount(), 0, 1, 3);
 
-    addRow(grid, QStringLiteral("Wireless SSID :"), "WirelessSSID");
-    addRow(grid, QStringLiteral("Wireless KEY :"), "WirelessKEY");
+    addRow(grid, "WirelessSSID");
+    addRow(grid, "WirelessKEY");
     m_keyLength = new QLabel(QStringLiteral("(0 character)"), group);
     m_keyLength->setObjectName(QStringLiteral("KeyLengthLabel"));
     m_keyLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_keyLength, grid->rowCount(), 1);
 
-    addRow(grid, QStringLiteral("PC1 IP Address :"), "PC1Address");
-    addRow(grid, QStringLiteral("PC1 Directory : "), "PC1Dir");
-    addRow(grid, QStringLiteral("PC2 IP Address :"), "PC2Address");
-    addRow(grid, QStringLiteral("PC2 Directory : "), "PC2Dir");
+    addRow(grid, "PC1Address");
+    addRow(grid, "PC1Dir");
+    addRow(grid, "PC2Address");
+    addRow(grid, "PC2Dir");
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
@@ -306,19 +314,19 @@ void ConfigPage::buildMisc1Page(QWidget* sheet)
 {
     QGridLayout* grid = addPage(sheet, QStringLiteral("MISC1 Settings"));
     QWidget* group = grid->parentWidget();
-    addRow(grid, QStringLiteral("Time Zone :"), "TimeZone");
+    addRow(grid, "TimeZone");
     QWidget* ntpAddress = makeField("NTPServerIP", group);
     ntpAddress->setAccessibleName(QStringLiteral("NTP Server address"));
-    addRow(grid, QStringLiteral("NTP Server :"), "NTPServer", ntpAddress);
-    addRow(grid, QStringLiteral("Play List :"), "PlayList");
-    addRow(grid, QStringLiteral("Play List Path :"), "PlayListPath");
-    addRow(grid, QStringLiteral("Download List :"), "DownloadList");
-    const QString timeLabel = QStringLiteral("Download List Time :");
+    addRow(grid, "NTPServer", ntpAddress);
+    addRow(grid, "PlayList");
+    addRow(grid, "PlayListPath");
+    addRow(grid, "DownloadList");
+    const QString timeLabel = pageLabel("DownloadTime");
     QWidget* time = timePair("DownloadTimeHour", QStringLiteral(":"), "DownloadTimeMin", group);
-    addRow(grid, timeLabel, "DownloadTime", time);
+    addRow(grid, "DownloadTime", time);
     m_fields.value(QStringLiteral("DownloadTimeHour"))->setAccessibleName(timeLabel + QStringLiteral(" hour"));
     m_fields.value(QStringLiteral("DownloadTimeMin"))->setAccessibleName(timeLabel + QStringLiteral(" minute"));
-    addRow(grid, QStringLiteral("Download List Path :"), "DownloadPath");
+    addRow(grid, "DownloadPath");
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
@@ -326,19 +334,17 @@ void ConfigPage::buildMisc2Page(QWidget* sheet)
 {
     QGridLayout* grid = addPage(sheet, QStringLiteral("MISC2 Settings"));
     QWidget* group = grid->parentWidget();
-    addRow(grid, QStringLiteral("Play mode :"), "PlayMode");
-    addRow(grid, QStringLiteral("Remote Command Path :"), "RemoteCommandPath");
-    addRow(grid, QStringLiteral("Auto On/Off :"), "AutoOnOff");
+    addRow(grid, "PlayMode");
+    addRow(grid, "RemoteCommandPath");
+    addRow(grid, "AutoOnOff");
     const struct {
-        const char* label;
         const char* hour;
         const char* minute;
-    } powerTimes[] = {{"Power On Time :", "PowerOnTimeHour", "PowerOnTimeMin"},
-                      {"Power Off Time :", "PowerOffTimeHour", "PowerOffTimeMin"}};
+    } powerTimes[] = {{"PowerOnTimeHour", "PowerOnTimeMin"}, {"PowerOffTimeHour", "PowerOffTimeMin"}};
     for (const auto& power : powerTimes) {
-        const QString label = QLatin1String(power.label);
+        const QString label = pageLabel(power.hour);
         timePair(power.hour, QStringLiteral(" :"), power.minute, group);
-        addRow(grid, label, power.hour);
+        addRow(grid, power.hour);
         m_fields.value(QLatin1String(power.minute))->setAccessibleName(label + QStringLiteral(" minute"));
     }
     grid->setRowStretch(grid->rowCount(), 1);
@@ -353,30 +359,29 @@ void ConfigPage::buildMisc3Page(QWidget* sheet)
         label->setWordWrap(true);
         return label;
     };
-    addRow(grid, QStringLiteral("OSD :"), "OSDOnOff");
-    addRow(grid, QStringLiteral("Scrolling Text :"), "ScrollingText");
-    addRow(grid, QStringLiteral("Scrolling Color :"), "ScrollingTextColor", note(kEditionNote, nullptr));
+    addRow(grid, "OSDOnOff");
+    addRow(grid, "ScrollingText");
+    addRow(grid, "ScrollingTextColor", note(kEditionNote, nullptr));
     makeField("ScrollingTextSpeed", group)->setMaximumWidth(40);
-    addRow(grid, QStringLiteral("Scrolling Speed :"), "ScrollingTextSpeed",
-           note(QStringLiteral("( 1~ 3 )"), "ScrollingTextSpeed"));
+    addRow(grid, "ScrollingTextSpeed", note(QStringLiteral("( 1~ 3 )"), "ScrollingTextSpeed"));
     makeField("Volume", group)->setMaximumWidth(40);
-    addRow(grid, QStringLiteral("Volume :"), "Volume", note(QStringLiteral("( 0~31 )"), "Volume"));
-    addRow(grid, QStringLiteral("Password of Setup Menu :"), "PasswordOfSetupMenu");
-    addRow(grid, QStringLiteral("High Quality JPEG :"), "HighQualityJPEG", note(kEditionNote, nullptr));
-    addRow(grid, QStringLiteral("Select screen mode : "), "ScreenMode", note(kEditionNote, nullptr));
+    addRow(grid, "Volume", note(QStringLiteral("( 0~31 )"), "Volume"));
+    addRow(grid, "PasswordOfSetupMenu");
+    addRow(grid, "HighQualityJPEG", note(kEditionNote, nullptr));
+    addRow(grid, "ScreenMode", note(kEditionNote, nullptr));
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
 void ConfigPage::buildAudioVideoPage(QWidget* sheet)
 {
     QGridLayout* grid = addPage(sheet, QStringLiteral("AUDIO/VIDEO Settings"));
-    addRow(grid, QStringLiteral("SPDIF Out :"), "SPDIFOut");
-    addRow(grid, QStringLiteral("Speakers Out :"), "SpeakersOut");
-    addRow(grid, QStringLiteral("TV Type : "), "TVType");
-    addRow(grid, QStringLiteral("YPbPr Standard :"), "YPbPrStandard");
-    addRow(grid, QStringLiteral("TV Standard :"), "TVStandard");
-    addRow(grid, QStringLiteral("Video Connector :"), "VideoConnector");
-    addRow(grid, QStringLiteral("VGA Standard :"), "VGAStandard");
+    addRow(grid, "SPDIFOut");
+    addRow(grid, "SpeakersOut");
+    addRow(grid, "TVType");
+    addRow(grid, "YPbPrStandard");
+    addRow(grid, "TVStandard");
+    addRow(grid, "VideoConnector");
+    addRow(grid, "VGAStandard");
     grid->setRowStretch(grid->rowCount(), 1);
 }
 

@@ -91,7 +91,8 @@ private:
     QGridLayout* addPage(QWidget* sheet, const QString& groupCaption);
     QWidget* makeField(const char* name, QWidget* parent);
     QLabel* makeLabel(const QString& text, const char* field, QWidget* parent);
-    void addRow(QGridLayout* grid, const QString& label, const char* field, QWidget* extra = nullptr);
+    // A row of the field with its caption (config/settingtable.h) and what follows it.
+    void addRow(QGridLayout* grid, const char* field, QWidget* extra = nullptr);
     QWidget* timePair(const char* hour, const QString& separator, const char* minute, QWidget* parent);
     QGroupBox* choiceGroup(const char* name, const QString& accessibleName, const QStringList& choices,
                            QButtonGroup*& buttons, QWidget* parent);

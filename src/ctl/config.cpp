@@ -338,7 +338,7 @@ const Subcommand kConfigPutCommand{
 const Subcommand kConfigSetCommand{
     "config set",
     "SETTING=VALUE... (--player NAME|ADDRESS... | --all) [--check]",
-    "change settings on each player, putting its configuration back only where something changes",
+    "change named settings on each player, putting its configuration back only where one changes",
     "Each player's configuration is fetched (as config get does); only the settings named change, and\n"
     "it is put back and adopted (as config put does) only when one of them had another value. SETTING\n"
     "is a label of the settings pages (Volume, \"Play mode\") or a key of config.conf ([Volume]); VALUE\n"

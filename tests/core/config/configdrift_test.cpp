@@ -1,6 +1,7 @@
 // The drift report's comparison of players' config files.
 #include "core/config/addressfields.h"
 #include "core/config/configdrift.h"
+#include "core/config/settingchange.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,44 @@ TEST(AddressFields, ownNetworkSettingsReplaceOnlyThoseLines)
     noLine.erase(noLine.find("[IP Primary DNS]"), 18);
     EXPECT_FALSE(q7::config::withOwnNetwork(noLine, own));
     EXPECT_FALSE(q7::config::withOwnNetwork("", own));
+}
+
+// config set: a setting named by its page label or either spelling of its key, each value taken
+// as the page would take it (or refused with the reason), and the player's own key line rewritten.
+TEST(SettingChange, namesValuesAndThePlayersOwnSpelling)
+{
+    const struct {
+        std::string_view setting, value, accepted, problem;
+    } cases[] = {
+        {"Volume", "7", "7", ""},
+        {"volume :", "32", "", "Volume: \"32\" is not a number 0 to 31"},
+        {"[Speaker Out]", "5.1 channels", "5.1 Channels", ""},
+        {"Download List Time", "7:5", "07:05", ""},
+        {"Download List Time", "Schedule", "", "Download List Time: \"Schedule\" is not one of Every 5 minutes, "
+                                                "Every 15 minutes, Every 30 minutes, Every 60 minutes or a time of day HH:MM"},
+        {"Power On Time", "7:5", "7:5", ""},
+        {"[IP Gateway]", "10.0.0.300", "", "IP Gateway: \"10.0.0.300\" is not an IPv4 address (four numbers 0 to "
+                                            "255, as 192.168.0.10)"},
+        {"PC1 Directory", "a^b", "", "PC1 Directory: \"a^b\" holds '^', which the file cannot hold"},
+        {"Scrolling Speed", "4", "", "Scrolling Speed: \"4\" holds characters the field does not take"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.setting) + "=" + std::string(c.value));
+        const Setting* setting = settingNamed(c.setting);
+        ASSERT_NE(setting, nullptr);
+        const Accepted accepted = acceptedValue(*setting, c.value);
+        EXPECT_EQ(accepted.value, c.accepted);
+        EXPECT_EQ(accepted.problem, c.problem);
+    }
+    for (const std::string_view none : {"[ENCRYPTION]", "[Version]", "NTP Server address", "", "Volume2"})
+        EXPECT_EQ(settingNamed(none), nullptr) << none;
+
+    const std::string file = "[AUDIO & VIDEO]\r\n[Speaker Out]=2 Channels\r\n[TV Type]=16:9\r\n";
+    const std::vector<SettingValue> wanted{{settingNamed("Speakers Out"), "5.1 Channels"},
+                                           {settingNamed("TV Type"), "16:9"}};
+    const std::vector<SettingChange> changes = settingChanges(configEntries(file), wanted);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].before, "2 Channels");
+    EXPECT_EQ(withValues(file, wanted), "[AUDIO & VIDEO]\r\n[Speaker Out]=5.1 Channels\r\n[TV Type]=16:9\r\n");
+    EXPECT_FALSE(withValues(file, {{settingNamed("Volume"), "20"}}));  // no line to change
 }

@@ -9,6 +9,7 @@
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>

@@ -23,7 +23,7 @@ _q7ctl()
         case ${words[i]} in
             -*) ;;
             *)
-                [[ ${words[i - 1]} == --@(settings|from|out|root|player|kind|name|port|wait|parallel|address|date|start|end|server|codepage|font|size|fore|back|save) ]] && continue
+                [[ ${words[i - 1]} == --@(settings|from|out|root|player|kind|name|port|wait|parallel|address|network|rate|format|date|start|end|server|codepage|font|size|fore|back|save) ]] && continue
                 if [[ -z $command ]]; then
                     command=${words[i]}
                 elif [[ ($command == config || $command == list || $command == send) && -z $sub ]]; then
@@ -53,14 +53,15 @@ _q7ctl()
                 clBlue clFuchsia clAqua clWhite" -- "$cur"))
             return
             ;;
-        --port | --wait | --parallel | --address | --date | --start | --end | --server | --font | --size) return ;;
+        --format) COMPREPLY=($(compgen -W "table json openmetrics" -- "$cur")); return ;;
+        --port | --wait | --parallel | --address | --network | --rate | --date | --start | --end | --server | --font | --size) return ;;
     esac
 
     local shared="--settings --player --all --port --wait --parallel --json --help"
     local options=""
     case "$command $sub" in
-        "players ") options="--ping --history --settings --player --all --json --help" ;;
-        "scan ") options="--address --add --settings --json --help" ;;
+        "players ") options="--ping --history --format --settings --player --all --json --help" ;;
+        "scan ") options="--address --network --rate --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
         "config put") options="--keep-address $shared" ;;
         "config set") options="--check $shared" ;;

@@ -138,4 +138,26 @@ bool allDone(const std::vector<Outcome>& outcomes)
     return std::all_of(outcomes.begin(), outcomes.end(), [](const Outcome& outcome) { return outcome.done; });
 }
 
+void MetricsText::gauge(std::string_view name, std::string_view help, std::string_view unit)
+{
+    m_family = name;
+    m_text += "# HELP " + m_family + " " + std::string(help) + "\n# TYPE " + m_family + " gauge\n";
+    if (!unit.empty())
+        m_text += "# UNIT " + m_family + " " + std::string(unit) + "\n";
+}
+
+void MetricsText::sample(const Labels& labels, std::string_view value)
+{
+    m_text += m_family;
+    const char* separator = "{";
+    for (const auto& [name, text] : labels) {
+        m_text += separator + name + "=\"";
+        for (const char c : validUtf8(text))
+            m_text += c == '\\' ? "\\\\" : c == '"' ? "\\\"" : c == '\n' ? "\\n" : std::string(1, c);
+        m_text += '"';
+        separator = ",";
+    }
+    m_text += (labels.empty() ? " " : "} ") + std::string(value) + "\n";
+}
+
 }  // namespace q7::ctl

@@ -1,5 +1,6 @@
 #pragma once
-// What q7ctl prints: aligned tables for people, one JSON object per line for scripts (--json).
+// What q7ctl prints: aligned tables for people, one JSON object per line for scripts (--json),
+// metrics for a monitoring system (OpenMetrics text).
 // Texts handed in are UTF-8; bytes that are not valid UTF-8 are shown as U+FFFD (validUtf8 and
 // jsonString of core/base/json.h).
 
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace q7::ctl {
@@ -50,6 +52,24 @@ public:
 
 private:
     std::vector<std::vector<std::string>> m_rows;
+};
+
+// Gauges in the OpenMetrics text format, which node_exporter's textfile collector also reads as
+// Prometheus text: each family's HELP, TYPE (and UNIT) lines with its samples below them, label
+// values escaped, "# EOF" at the end. Families are written in the order they are begun; help texts
+// must hold no backslash, quote or line break (both formats escape them differently).
+class MetricsText {
+public:
+    using Labels = std::vector<std::pair<std::string, std::string>>;  // name, UTF-8 value
+    // Begins a gauge family; `unit` ("seconds") must also end its name.
+    void gauge(std::string_view name, std::string_view help, std::string_view unit = {});
+    // A sample of the family begun last; `value` as the format writes numbers ("1", "0.004").
+    void sample(const Labels& labels, std::string_view value);
+    std::string text() const { return m_text + "# EOF\n"; }
+
+private:
+    std::string m_text;
+    std::string m_family;
 };
 
 // One player's part in one action.

@@ -1,7 +1,9 @@
-// q7ctl scan --address A.B.C.D [--add]: the window's address sweep of that /24, and storing the
+// q7ctl scan --address A.B.C.D | --network A.B.C.D/N [--rate PER_SECOND] [--add]: the window's
+// address sweep of a /24, or the same sweep of a larger network at a bounded pace, and storing the
 // players found.
 #include "core/settings/settingslock.h"
 #include "core/base/textfile.h"
+#include "ctl/progress.h"
 #include "ctl/report.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
@@ -9,11 +11,14 @@
 #include "core/platform/programrun.h"
 #include "core/players/networksearch.h"
 #include "core/players/playerlist.h"
+#include "core/base/ipv4.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cstdint>
 #include <mutex>
+#include <optional>
+#include <string_view>
 
 namespace q7::ctl {
 namespace {
@@ -21,12 +26,24 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr OptionSpec kOptions[] = {
-    {"--address", "A.B.C.D", "an address of the network to sweep: hosts 2 to 254 of its /24 (required)"},
+    {"--address", "A.B.C.D", "an address of the network to sweep: hosts 2 to 254 of its /24"},
+    {"--network", "A.B.C.D/N", "sweep every host address of this network instead (N from 16 to 30)"},
+    {"--rate", "PER_SECOND", "with --network: addresses asked per second (1 to 300, default 100)"},
     {"--add", "", "store new players in the settings file (refused while the window runs)"},
 };
 
 // A resolution that the kernel never ends is cut off by the resolver at 5 s; this only guards that.
 constexpr auto kSweepLimit = 15s;
+
+// The pace of a network sweep. The default is the window's (one address every 10 ms). The kernel
+// asks for an absent address for about 3 s, so some 3 x RATE resolutions are under way at once,
+// each a neighbour-table entry and a thread; the highest rate keeps them below the kernel's default
+// table size (gc_thresh3, 1024 entries), beyond which new resolutions would fail and players be
+// missed.
+constexpr int kDefaultRate = 100;
+constexpr int kMaxRate = 300;
+constexpr int kMinPrefix = 16;
+constexpr int kMaxPrefix = 30;
 
 struct Found {
     std::string address;
@@ -42,9 +59,12 @@ uint32_t numeric(const std::string& address)
     return ntohl(parsed.s_addr);
 }
 
-// The sweep as the window runs it: one resolution per address from host 254 down, 10 ms apart.
-std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
+// Resolves `addresses` from the last down, one every `spacing`, as the window sweeps; on a terminal
+// a progress line says how far it is.
+std::vector<Found> sweep(std::vector<std::string> addresses, std::chrono::microseconds spacing,
+                         const Session& session)
 {
+    const StopEvent& stop = session.stop();
     std::mutex mutex;
     std::vector<Found> found;
     LinuxAddressResolver resolver;
@@ -54,21 +74,89 @@ std::vector<Found> sweep(const std::string& address, const StopEvent& stop)
         found.push_back({player.address, generatedPlayerName(player.hardware), hardwareAddressText(player.hardware)});
     };
     NetworkSearch search(resolver, probe, onFound, {});
-    SweepLaunch launch(address);
+    SweepLaunch launch(std::move(addresses));
+    ProgressLine progress(session.atTerminal());
+    const auto showProgress = [&](const std::string& stage) {
+        size_t players = 0;
+        {
+            std::lock_guard lock(mutex);
+            players = found.size();
+        }
+        progress.show(stage + ", " + std::to_string(players) + (players == 1 ? " player" : " players") + " found");
+    };
+    const size_t total = launch.addresses().size();
     const auto begin = std::chrono::steady_clock::now();
     while (!launch.finished() && !stop.requested()) {
         launch.launchNext(search);
-        pauseFor(std::chrono::ceil<std::chrono::milliseconds>(launch.nextDue(begin, kSweepSpacing) -
+        showProgress("asked " + std::to_string(size_t(launch.launched()) * 100 / total) + "% of " +
+                     std::to_string(total) + " addresses");
+        pauseFor(std::chrono::ceil<std::chrono::milliseconds>(launch.nextDue(begin, spacing) -
                                                               std::chrono::steady_clock::now()),
                  stop);
     }
     const auto deadline = std::chrono::steady_clock::now() + kSweepLimit;
-    while (search.busy() && std::chrono::steady_clock::now() < deadline && pauseFor(10ms, stop)) {
-    }
+    while (search.busy() && std::chrono::steady_clock::now() < deadline && pauseFor(10ms, stop))
+        showProgress("waiting for the last answers");
     search.stop();
+    progress.clear();
     std::sort(found.begin(), found.end(),
               [](const Found& a, const Found& b) { return numeric(a.address) < numeric(b.address); });
     return found;
+}
+
+// A number of decimal digits without a leading zero within [low, high], else nothing.
+std::optional<int> boundedNumber(std::string_view text, int low, int high)
+{
+    if (text.empty() || text.size() > 3 || (text.size() > 1 && text[0] == '0') ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int number = std::stoi(std::string(text));
+    if (number < low || number > high)
+        return std::nullopt;
+    return number;
+}
+
+struct Sweep {
+    std::vector<std::string> addresses;
+    std::chrono::microseconds spacing;
+    std::string what;  // for the note
+};
+
+// What --address or --network (with --rate) ask for; usage errors for anything else.
+Sweep chosenSweep(const Arguments& args)
+{
+    const auto address = args.value("--address");
+    const auto network = args.value("--network");
+    const auto rate = args.value("--rate");
+    if (address && network)
+        throw UsageError("give --address or --network, not both");
+    if (!address && !network)
+        throw UsageError("missing --address A.B.C.D or --network A.B.C.D/N");
+    if (address) {
+        if (rate)
+            throw UsageError("--rate goes with --network; --address sweeps at the window's pace");
+        const std::string checked = requireIPv4(*address, "--address");
+        return {sweepAddresses(checked), kSweepSpacing,
+                checked.substr(0, checked.rfind('.')) + ".2 to .254 (about 6 s)"};
+    }
+    const size_t slash = network->find('/');
+    const std::string base = network->substr(0, slash);
+    const std::optional<int> prefix =
+        slash == std::string::npos ? std::nullopt
+                                   : boundedNumber(std::string_view(*network).substr(slash + 1), kMinPrefix, kMaxPrefix);
+    if (!prefix || !isIPv4Address(base))
+        throw UsageError("--network: '" + *network + "' is not a network A.B.C.D/N with N from " +
+                         std::to_string(kMinPrefix) + " to " + std::to_string(kMaxPrefix) + " (as 10.20.0.0/22)");
+    const std::optional<int> perSecond = rate ? boundedNumber(*rate, 1, kMaxRate) : kDefaultRate;
+    if (!perSecond)
+        throw UsageError("--rate: '" + *rate + "' is not a number of addresses per second (1 to " +
+                         std::to_string(kMaxRate) + ")");
+    std::vector<std::string> hosts = networkHostAddresses(numeric(base), *prefix);
+    const size_t count = hosts.size();
+    const std::string what = hosts.front() + " to " + hosts.back() + ", " + std::to_string(count) + " addresses at " +
+                             std::to_string(*perSecond) + " per second (about " +
+                             std::to_string(count / size_t(*perSecond) + 4) + " s)";
+    return {std::move(hosts), std::chrono::microseconds(1'000'000 / *perSecond), what};
 }
 
 // Adds the players found to the settings file as the window's search adds them: no address twice,
@@ -120,10 +208,7 @@ int run(Session& session)
 {
     if (!session.args().words().empty())
         throw UsageError("scan takes no words, not '" + session.args().words().front() + "'");
-    const auto given = session.args().value("--address");
-    if (!given)
-        throw UsageError("missing --address A.B.C.D");
-    const std::string address = requireIPv4(*given, "--address");
+    Sweep chosen = chosenSweep(session.args());
     const bool add = session.args().flag("--add");
     if (add) {
         session.settings();  // an unreadable settings file is a usage error before anything is sent
@@ -133,8 +218,8 @@ int run(Session& session)
             return kExitFailed;
         }
     }
-    session.note("sweeping " + address.substr(0, address.rfind('.')) + ".2 to .254 (about 6 s)");
-    std::vector<Found> found = sweep(address, session.stop());
+    session.note("sweeping " + chosen.what);
+    std::vector<Found> found = sweep(std::move(chosen.addresses), chosen.spacing, session);
     const bool interrupted = session.stop().requested();
     std::string error;
     const bool stored = !add || interrupted || found.empty() || store(session, found, error);
@@ -169,13 +254,17 @@ int run(Session& session)
 
 const Subcommand kScanCommand{
     "scan",
-    "--address A.B.C.D [--add]",
-    "find players on the /24 network of an address, as \"Search Q7\" does; --add stores them",
-    "Every address from host 2 to 254 is resolved (ARP) 10 ms apart, and each device whose hardware\n"
-    "address starts with a player prefix is shown, named \"Q7_\" and five digits. The sweep ends about\n"
-    "6 s later. --add stores new players in the settings file (no address twice, at most 129\n"
-    "players); while the window runs in that folder it holds the settings file, and --add is refused\n"
-    "before anything is sent.",
+    "--address A.B.C.D | --network A.B.C.D/N [--rate PER_SECOND] [--add]",
+    "find players on the /24 of an address, as \"Search Q7\" does, or on a larger network; --add stores them",
+    "With --address every address from host 2 to 254 is resolved (ARP) 10 ms apart, and each device\n"
+    "whose hardware address starts with a player prefix is shown, named \"Q7_\" and five digits. The\n"
+    "sweep ends about 6 s later. --network sweeps every host address of a network from a /16 to a /30\n"
+    "(not its network and broadcast addresses) by the same rules, --rate addresses per second\n"
+    "(default 100, the window's pace; at most 300, as the kernel keeps some 3 s of resolutions in its\n"
+    "neighbour table): a /22 takes about 14 s, a /16 about 11 minutes. On a terminal a progress line\n"
+    "shows how far it is. --add stores new players in the settings file (no address twice, at most\n"
+    "129 players); while the window runs in that folder it holds the settings file, and --add is\n"
+    "refused before anything is sent.",
     kOptions,
     kSettings,
     run,

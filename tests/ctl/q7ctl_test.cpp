@@ -285,6 +285,7 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
     // Stored players whose addresses tftp would take as options are not listed (said once).
     writeBytes(work + "/tampered.ini", "[Q7_Dev]\r\nIP_0=-V\r\nNAME_0=A\r\nIP_1=10.0.0.300\r\nNAME_1=B\r\n");
     const std::string ipv4 = "\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)";
+    const std::string network = " is not a network A.B.C.D/N with N from 16 to 30 (as 10.20.0.0/22)\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
         {{"reboot"}, "q7ctl: unknown command 'reboot'\n"},
         {{"config"}, "q7ctl: 'config' needs a command (try 'q7ctl config --help')\n"},
@@ -311,6 +312,15 @@ TEST_F(Q7ctlTest, failuresAndBadInputHaveTheirExitStatusAndSendNothing)
         {{"scan", "--address", "198.18.1.256"}, "q7ctl: --address: \"198.18.1.256" + ipv4 + "\n"},
         {{"scan", "--address", "-V"}, "q7ctl: --address: \"-V" + ipv4 + "\n"},
         {{"scan", "--address", "01.2.3.4"}, "q7ctl: --address: \"01.2.3.4" + ipv4 + "\n"},
+        {{"scan", "--network", "198.18.4.0/15"}, "q7ctl: --network: '198.18.4.0/15'" + network},
+        {{"scan", "--network", "198.18.4.0/31"}, "q7ctl: --network: '198.18.4.0/31'" + network},
+        {{"scan", "--network", "198.18.4.0"}, "q7ctl: --network: '198.18.4.0'" + network},
+        {{"scan", "--network", "198.18.4/22"}, "q7ctl: --network: '198.18.4/22'" + network},
+        {{"scan", "--network", "198.18.4.0/22", "--rate", "301"},
+         "q7ctl: --rate: '301' is not a number of addresses per second (1 to 300)\n"},
+        {{"scan", "--network", "198.18.4.0/22", "--address", "198.18.4.1"},
+         "q7ctl: give --address or --network, not both\n"},
+        {{"players", "--format", "xml"}, "q7ctl: --format: 'xml' is not table, json or openmetrics\n"},
     };
     for (const auto& [arguments, message] : usage) {
         const RunResult result = q7ctl(arguments);
@@ -642,6 +652,85 @@ TEST_F(Q7ctlTest, scanAddIsRefusedWhileTheWindowHoldsTheSettingsFile)
     const RunResult again = runProgram(scan, work);
     EXPECT_NE(again.output.find("\"result\":\"already listed\""), std::string::npos) << again.output;
     EXPECT_EQ(readBytes(work + "/Q7_Configuration_V3.ini"), stored);
+}
+
+// A site larger than a /24: players on two of the /24s of a /22 (one at an address ending in .255,
+// a host there), a device of another maker, every other address unused.
+TEST_F(Q7ctlTest, scanNetworkSweepsEveryHostOfALargerNetwork)
+{
+    if (const std::string reason = TestNetwork::unavailableReason(); !reason.empty())
+        GTEST_SKIP() << "needs network namespaces: " << reason;
+    TestNetwork network("198.18.4.1",
+                        {{"00:e0:4c:00:05:0a", "198.18.5.10"},
+                         {"00:01:d2:00:06:ff", "198.18.6.255"},
+                         {"02:11:22:33:44:55", "198.18.7.30"}},
+                        22);
+    if (!network.error().empty())
+        GTEST_SKIP() << "network namespaces cannot be made here: " << network.error();
+    const RunResult added = runProgram({"ip", "netns", "exec", network.toolNamespace(), Q7CTL, "scan", "--network",
+                                        "198.18.4.0/22", "--rate", "300", "--add", "--json"},
+                                       work);
+    EXPECT_EQ(added.status, 0);
+    EXPECT_EQ(added.output,
+              "{\"address\":\"198.18.5.10\",\"name\":\"Q7_01290\",\"hardware\":\"00:E0:4C:00:05:0A\",\"result\":\"added\"}\n"
+              "{\"address\":\"198.18.6.255\",\"name\":\"Q7_01791\",\"hardware\":\"00:01:D2:00:06:FF\",\"result\":\"added\"}\n");
+    const std::string stored = readBytes(work + "/Q7_Configuration_V3.ini");
+    EXPECT_NE(stored.find("IP_0=198.18.5.10\r\nNAME_0=Q7_01290\r\n"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("IP_1=198.18.6.255\r\nNAME_1=Q7_01791\r\n"), std::string::npos) << stored;
+}
+
+// The metrics for a monitoring system, read back by the Prometheus client's own parser: players
+// online on loopback, one with an outage in the history, a name whose quote and backslash need
+// escaping and, as root, an offline player on a network of a namespace made here.
+TEST_F(Q7ctlTest, playerMetricsAreReadByAPrometheusParser)
+{
+    std::string settings = "\r\n[Q7_Dev]\r\nIP_0=127.0.0.2\r\nNAME_0=Shop \"A\" \\ 1\r\nIP_1=127.0.0.3\r\nNAME_1=P1\r\n";
+    std::vector<std::string> command = {Q7CTL, "players", "--ping", "--format", "openmetrics"};
+    std::unique_ptr<TestNetwork> network;
+    if (const std::string reason = TestNetwork::unavailableReason(); reason.empty()) {
+        network = std::make_unique<TestNetwork>("198.18.13.1", std::vector<TestNetwork::Device>{});
+        ASSERT_EQ(network->error(), "");
+        settings += "IP_2=198.18.13.50\r\nNAME_2=Gone\r\n";
+        command.insert(command.begin(), {"ip", "netns", "exec", network->toolNamespace()});
+    } else {
+        std::printf("offline player left out: %s\n", reason.c_str());
+    }
+    writeBytes(work + "/Q7_Configuration_V3.ini", settings);
+    ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+    {
+        PlayerHistory history(PlayerHistory::defaultPath(), {});
+        history.found("127.0.0.3");
+        history.answered("127.0.0.3", true, true);
+        history.answered("127.0.0.3", false, true);
+    }
+    const RunResult metrics = runProgram(command, work);
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(metrics.status, network ? 1 : 0);  // 1: a player is offline
+    EXPECT_TRUE(metrics.output.ends_with("\n# EOF\n")) << metrics.output;
+    writeBytes(dir.file("metrics.txt"), metrics.output);
+    const RunResult parsed =
+        runProgram({"sh", "-c", "exec /usr/bin/python3 \"$0\" <\"$1\"", OPENMETRICS_CHECK, dir.file("metrics.txt")});
+    if (parsed.status == 3)
+        GTEST_SKIP() << parsed.output;
+    ASSERT_EQ(parsed.status, 0) << parsed.output << metrics.output;
+
+    const std::string shop = "name=Shop \"A\" \\ 1|address=127.0.0.2 ", p1 = "name=P1|address=127.0.0.3 ",
+                      gone = "name=Gone|address=198.18.13.50 ";
+    const std::string roundTrip = "RTT";  // a few milliseconds at most, checked below
+    std::string expected = "family q7_player_up gauge\n"
+                           "q7_player_up " + shop + "1\n"
+                           "q7_player_up " + p1 + "1\n" +
+                           (network ? "q7_player_up " + gone + "0\n" : "") +
+                           "family q7_player_rtt_seconds gauge seconds\n"
+                           "q7_player_rtt_seconds " + shop + roundTrip + "\n"
+                           "q7_player_rtt_seconds " + p1 + roundTrip + "\n"
+                           "family q7_player_outages_7d gauge\n"
+                           "q7_player_outages_7d " + shop + "0\n"
+                           "q7_player_outages_7d " + p1 + "1\n" +
+                           (network ? "q7_player_outages_7d " + gone + "0\n" : "");
+    const std::string pattern = std::regex_replace(std::regex_replace(expected, std::regex(R"([\\^$.|?*+()\[\]{}])"), R"(\$&)"),
+                                                   std::regex(roundTrip), R"(0(\.0[0-9]*)?)");
+    EXPECT_TRUE(std::regex_match(parsed.output, std::regex(pattern))) << parsed.output;
 }
 
 }  // namespace

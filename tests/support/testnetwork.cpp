@@ -33,7 +33,7 @@ std::string TestNetwork::unavailableReason()
     return {};
 }
 
-TestNetwork::TestNetwork(const std::string& toolAddress, const std::vector<Device>& devices)
+TestNetwork::TestNetwork(const std::string& toolAddress, const std::vector<Device>& devices, int prefixLength)
 {
     static std::atomic<int> serial{0};
     const std::string stem = "q7t7-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "-";
@@ -72,7 +72,7 @@ TestNetwork::TestNetwork(const std::string& toolAddress, const std::vector<Devic
         const std::string peer = "p" + std::to_string(port);
         return ip({"link", "add", "eth0", "netns", name, "type", "veth", "peer", "name", peer, "netns", bridge}) &&
                ip({"-n", bridge, "link", "set", peer, "master", "br0", "up"}) &&
-               ip({"-n", name, "addr", "add", address + "/24", "dev", "eth0"});
+               ip({"-n", name, "addr", "add", address + "/" + std::to_string(prefixLength), "dev", "eth0"});
     };
     if (!attach(0, toolNamespace(), toolAddress) || !ip({"-n", toolNamespace(), "link", "set", "eth0", "up"}))
         return;

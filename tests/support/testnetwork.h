@@ -1,6 +1,6 @@
 #pragma once
 // Private test networks in network namespaces: a bridge, the tool's namespace and one namespace
-// per device, all on one 198.18.x.0/24 network, so that tests and benchmarks send real ARP and ICMP
+// per device, all on one network of 198.18.0.0/15 (a /24 unless told), so that tests and benchmarks send real ARP and ICMP
 // without touching any other network. The namespaces are named "q7t7-<pid>-..."; they are removed
 // when the object goes and, should the process die first, by a guard process that waits for it.
 
@@ -19,8 +19,8 @@ public:
     // Why this process cannot make namespaces, or empty when it can.
     static std::string unavailableReason();
 
-    // `toolAddress` and the devices' addresses share one /24.
-    TestNetwork(const std::string& toolAddress, const std::vector<Device>& devices);
+    // `toolAddress` and the devices' addresses share one network of that prefix length.
+    TestNetwork(const std::string& toolAddress, const std::vector<Device>& devices, int prefixLength = 24);
     ~TestNetwork();
     TestNetwork(const TestNetwork&) = delete;
     TestNetwork& operator=(const TestNetwork&) = delete;

@@ -46,6 +46,18 @@ std::vector<std::string> sweepAddresses(const std::string& localAddress)
     return addresses;
 }
 
+std::vector<std::string> networkHostAddresses(std::uint32_t anyAddress, int prefixLength)
+{
+    const std::uint32_t hostBits = (std::uint32_t(1) << (32 - prefixLength)) - 1;
+    const std::uint32_t first = (anyAddress & ~hostBits) + 1;
+    std::vector<std::string> addresses;
+    addresses.reserve(hostBits - 1);
+    for (std::uint32_t host = first; host < first + hostBits - 1; ++host)
+        addresses.push_back(std::to_string(host >> 24) + "." + std::to_string(host >> 16 & 0xFF) + "." +
+                            std::to_string(host >> 8 & 0xFF) + "." + std::to_string(host & 0xFF));
+    return addresses;
+}
+
 struct NetworkSearch::Worker {
     std::jthread thread;
     bool done = false;  // guarded by m_mutex
@@ -129,8 +141,10 @@ void NetworkSearch::stop()
     m_workers.clear();
 }
 
-SweepLaunch::SweepLaunch(const std::string& localAddress)
-    : m_addresses(sweepAddresses(localAddress)), m_left(m_addresses.size())
+SweepLaunch::SweepLaunch(const std::string& localAddress) : SweepLaunch(sweepAddresses(localAddress)) {}
+
+SweepLaunch::SweepLaunch(std::vector<std::string> addresses)
+    : m_addresses(std::move(addresses)), m_left(m_addresses.size())
 {
 }
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <list>
 #include <mutex>
@@ -35,6 +36,9 @@ bool answeredInTime(int roundTripMs, int timeoutMs = kEchoTimeoutMs);
 // The local address up to and including its last "." (the whole text when there is none), followed
 // by each host number from 2 to 254.
 std::vector<std::string> sweepAddresses(const std::string& localAddress);
+// The host addresses of a network given by any of its addresses (host order) and its prefix length
+// (16 to 30), in ascending order: the network's own address and its broadcast address left out.
+std::vector<std::string> networkHostAddresses(std::uint32_t anyAddress, int prefixLength);
 
 struct FoundPlayer {
     HardwareAddress hardware;
@@ -97,7 +101,10 @@ private:
 // paces the steps with a timer; launchSweep does it in a blocking loop.
 class SweepLaunch {
 public:
+    // The /24 sweep of a local address.
     explicit SweepLaunch(const std::string& localAddress);
+    // A sweep of the given addresses, launched from the last.
+    explicit SweepLaunch(std::vector<std::string> addresses);
     const std::vector<std::string>& addresses() const { return m_addresses; }
     // Signed, so that a schedule computed from it (spacing * launched - now) can fall behind.
     int launched() const { return int(m_addresses.size() - m_left); }
@@ -106,9 +113,9 @@ public:
     // When the next step is due: one `spacing` per step launched, counted from `begin`. It lies in
     // the past when the launch has fallen behind.
     std::chrono::steady_clock::time_point nextDue(std::chrono::steady_clock::time_point begin,
-                                                  std::chrono::milliseconds spacing) const
+                                                  std::chrono::microseconds spacing) const
     {
-        return begin + spacing * static_cast<std::chrono::milliseconds::rep>(launched());
+        return begin + spacing * static_cast<std::chrono::microseconds::rep>(launched());
     }
 
 private:

@@ -156,6 +156,19 @@ TEST(SearchRules, sweepAddresses)
     EXPECT_EQ(sweepAddresses("198.18.7.").front(), "198.18.7.2");
 }
 
+TEST(SearchRules, networkHostAddresses)
+{
+    const auto hosts = networkHostAddresses(0xC6120702, 22);  // 198.18.7.2: host bits are ignored
+    ASSERT_EQ(hosts.size(), 1022u);
+    EXPECT_EQ(hosts.front(), "198.18.4.1");
+    EXPECT_EQ(hosts[255], "198.18.5.0");  // a host of a /22, unlike in a /24
+    EXPECT_EQ(hosts.back(), "198.18.7.254");
+    EXPECT_EQ(networkHostAddresses(0xC6120707, 30), (std::vector<std::string>{"198.18.7.5", "198.18.7.6"}));
+    const auto top = networkHostAddresses(0xFFFF1234, 16);  // the highest network ends without wrapping
+    EXPECT_EQ(top.size(), 65534u);
+    EXPECT_EQ(top.back(), "255.255.255.254");
+}
+
 // The search through its fakes: found players and echo reports are collected as the workers
 // deliver them.
 class NetworkSearchTest : public ::testing::Test {

@@ -36,7 +36,9 @@ Action::Action(Session& session, std::string label, std::vector<Target> targets)
     : m_session(session), m_label(std::move(label)), m_targets(std::move(targets)), m_extra(m_targets.size()),
       m_start(std::chrono::steady_clock::now())
 {
-    m_session.wait(std::chrono::milliseconds(0));  // a bad --wait is refused before anything is sent
+    // A bad --wait or --parallel is refused before anything is sent.
+    m_session.wait(std::chrono::milliseconds(0));
+    m_session.parallel();
 }
 
 void Action::run(const commands::Command& command, commands::SequenceFiles files)
@@ -61,10 +63,11 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
             // Fetches land in the fetch folder; puts run in the run folder, their files named in full.
             const bool fetch = commands.front().direction == TransferDirection::Get;
             const std::string doing = m_label + ": " + (fetch ? "get " : "put ") + commands.front().remoteName + ", ";
-            const std::string total = " of " + std::to_string(commands.size()) + " transfers still running";
+            const std::string total = " of " + std::to_string(commands.size()) + " transfers still to end";
             const std::vector<TransferEnd> ends =
                 runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop, kTransferLimit,
-                             [&](size_t running) { progress.show(doing + std::to_string(running) + total); });
+                             [&](size_t running) { progress.show(doing + std::to_string(running) + total); },
+                             m_session.parallel());
             progress.clear();
             for (size_t k = 0; k < ends.size(); ++k)
                 sequence.transferEnded(next.transfers[k].player, ends[k].outcome, ends[k].ended);

@@ -21,6 +21,7 @@ constexpr OptionSpec kTargetOptions[] = {
 constexpr OptionSpec kTransferOptions[] = {
     {"--port", "PORT", "the players' TFTP port (default: Q7_TFTP_PORT, else 69)"},
     {"--wait", "SECONDS", "wait this long wherever the players are given a fixed time to act"},
+    {"--parallel", "N", "at most N transfers at once, the next starting as one ends (default: all at once)"},
 };
 
 // The options a subcommand takes, in the order its help lists them; all shared ones for none.

@@ -35,7 +35,7 @@ class Session;
 enum Shared : unsigned {
     kSettings = 1,   // --settings FILE
     kTargets = 2,    // --player NAME|ADDRESS..., --all
-    kTransfers = 4,  // --port PORT, --wait SECONDS
+    kTransfers = 4,  // --port PORT, --wait SECONDS, --parallel N
 };
 
 struct Subcommand {

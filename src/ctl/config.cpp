@@ -1,9 +1,11 @@
-// q7ctl config get|put|diff: a player's config.conf fetched, put back, and compared across players,
-// with the remote names and fixed waits of the window's Backup Config and Restore Config.
+// q7ctl config get|put|set|diff: a player's config.conf fetched, put back, changed setting by
+// setting, and compared across players, with the remote names and fixed waits of the window's
+// Backup Config and Restore Config.
 #include "core/base/textfile.h"
 #include "core/config/addressfields.h"
 #include "core/config/configdrift.h"
 #include "core/config/configfile.h"
+#include "core/config/settingchange.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
 
@@ -20,6 +22,9 @@ constexpr OptionSpec kGetOptions[] = {
 };
 constexpr OptionSpec kPutOptions[] = {
     {"--keep-address", {}, "fetch each player's configuration first and keep its own network settings"},
+};
+constexpr OptionSpec kSetOptions[] = {
+    {"--check", {}, "only fetch each configuration and say what would change; nothing is put"},
 };
 
 void noWords(const Session& session)
@@ -38,6 +43,38 @@ Action fetchConfigs(Session& session, const char* label, const std::vector<Targe
                     return target.address + "_config.conf";
                 }});
     return action;
+}
+
+// Each player that `own` holds a file for (by address) gets it as "/config.conf.put" and adopts it
+// (the Restore Config steps). Its outcome replaces the one in `outcomes` (in the order of
+// `targets`), with the time and the fields of the earlier steps kept.
+void putOwnFiles(Session& session, const char* label, const std::vector<Target>& targets,
+                 const std::map<std::string, std::string>& own, std::vector<Outcome>& outcomes)
+{
+    std::vector<Target> ready;
+    for (const Target& target : targets)
+        if (own.contains(target.address))
+            ready.push_back(target);
+    if (ready.empty())
+        return;
+    Action put(session, label, ready);
+    put.run(*commands::commandNamed("restore-config"),
+            {.chosenFor = [&own](const Target& target) { return own.at(target.address); }});
+    const std::vector<Outcome> sent = put.finish();
+    for (size_t k = 0, i = 0; k < sent.size(); ++k) {
+        while (targets[i].address != ready[k].address)
+            ++i;
+        Outcome outcome = sent[k];
+        outcome.duration += outcomes[i].duration;
+        outcome.extra = JsonObject(outcomes[i].extra).merge(sent[k].extra);
+        outcomes[i] = std::move(outcome);
+    }
+}
+
+void fail(Outcome& outcome, const std::string& reason)
+{
+    outcome.done = false;
+    outcome.text = "failed (" + reason + ")";
 }
 
 int runGet(Session& session)
@@ -82,18 +119,15 @@ int runPut(Session& session)
 
     // Each player's own network settings first (the Backup Config steps), then each its own file.
     Action fetch = fetchConfigs(session, "config put", targets, session.runDir());
-    const std::vector<Outcome> fetched = fetch.finish();
     std::string bytes;
     try {
         bytes = readTextFile(file, config::kMaxConfigFileBytes);
     } catch (const FileError& e) {
         throw std::runtime_error(e.what());
     }
-    std::vector<Outcome> outcomes(targets.size());
-    std::vector<Target> ready;
+    std::vector<Outcome> outcomes = fetch.finish();
     std::map<std::string, std::string> own;  // the file made for each ready player, by address
     for (size_t i = 0; i < targets.size(); ++i) {
-        outcomes[i] = fetched[i];
         if (!fetch.going(i))
             continue;
         std::optional<std::string> made;
@@ -102,26 +136,115 @@ int runPut(Session& session)
         } catch (const FileError&) {
         }
         if (!made) {
-            outcomes[i].done = false;
-            outcomes[i].text = "failed (its own network settings are not known)";
+            fail(outcomes[i], "its own network settings are not known");
             continue;
         }
         own[targets[i].address] = session.scratchFile(targets[i].address + "_put.conf", *made);
-        ready.push_back(targets[i]);
     }
-    if (!ready.empty()) {
-        Action put(session, "config put", ready);
-        put.run(*commands::commandNamed("restore-config"),
-                {.chosenFor = [&own](const Target& target) { return own.at(target.address); }});
-        const std::vector<Outcome> sent = put.finish();
-        for (size_t k = 0, i = 0; k < sent.size(); ++k) {
-            while (targets[i].address != ready[k].address)
-                ++i;
-            outcomes[i] = sent[k];
-            outcomes[i].duration += fetched[i].duration;
+    putOwnFiles(session, "config put", targets, own, outcomes);
+    printOutcomes(outcomes, session.json());
+    return allDone(outcomes) ? kExitDone : kExitFailed;
+}
+
+// The SETTING=VALUE words, each setting named once and its value as the page would take it.
+std::vector<config::SettingValue> wantedValues(const Session& session)
+{
+    const std::vector<std::string>& words = session.args().words();
+    if (words.empty())
+        throw UsageError("config set needs SETTING=VALUE (as Volume=20)");
+    std::vector<config::SettingValue> wanted;
+    for (const std::string& word : words) {
+        const size_t equals = word.find('=');
+        if (equals == std::string::npos)
+            throw UsageError("'" + word + "' is no SETTING=VALUE");
+        const std::string name = word.substr(0, equals);
+        const config::Setting* setting = config::settingNamed(name);
+        if (!setting)
+            throw UsageError("no setting '" + name +
+                             "': name it as the settings pages label it (Volume) or as config.conf keys it ([Volume])");
+        const std::string label = config::settingLabel(*setting);
+        if (std::any_of(wanted.begin(), wanted.end(), [&](const auto& w) { return w.setting == setting; }))
+            throw UsageError(label + " is given more than once");
+        const std::string value = word.substr(equals + 1);
+        const std::string eightBit = session.eightBit(value);
+        if (session.text(eightBit) != value)
+            throw UsageError(label + ": \"" + value + "\" cannot be written in this system's code page");
+        config::Accepted accepted = config::acceptedValue(*setting, eightBit);
+        if (!accepted.problem.empty())
+            throw UsageError(session.text(accepted.problem));
+        wanted.push_back({setting, std::move(accepted.value)});
+    }
+    return wanted;
+}
+
+int runSet(Session& session)
+{
+    const std::vector<config::SettingValue> wanted = wantedValues(session);
+    const std::vector<Target> targets = session.targets();
+    // One address given to several players would cut all but one of them off.
+    for (const config::SettingValue& want : wanted)
+        if (targets.size() > 1 && want.setting->field == "IPAddress")
+            throw UsageError("IP Address for " + std::to_string(targets.size()) +
+                             " players would give them all one address; set it one player at a time");
+    const bool check = session.args().flag("--check");
+
+    Action fetch = fetchConfigs(session, "config set", targets, session.runDir());
+    std::vector<Outcome> outcomes = fetch.finish();
+    std::vector<std::vector<config::SettingChange>> changes(targets.size());
+    std::map<std::string, std::string> own;  // the changed file for each player to change, by address
+    for (size_t i = 0; i < targets.size(); ++i) {
+        if (!fetch.going(i))
+            continue;
+        std::string bytes;
+        try {
+            bytes = readTextFile(fetch.fetched(i), config::kMaxConfigFileBytes);
+        } catch (const FileError& e) {
+            fail(outcomes[i], e.what());
+            continue;
         }
+        changes[i] = config::settingChanges(config::configEntries(bytes), wanted);
+        if (changes[i].empty() || check) {
+            outcomes[i].text = changes[i].empty() ? "unchanged" : "would change";
+            continue;
+        }
+        const std::optional<std::string> made = config::withValues(bytes, wanted);
+        if (!made) {
+            fail(outcomes[i], "its configuration has no line for " + config::settingKey(*changes[i].front().setting));
+            continue;
+        }
+        // The address rules of config put hold for the changed file too.
+        if (const std::string problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
+            fail(outcomes[i], session.text(problem));
+            continue;
+        }
+        own[targets[i].address] = session.scratchFile(targets[i].address + "_set.conf", *made);
+    }
+    putOwnFiles(session, "config set", targets, own, outcomes);
+
+    for (size_t i = 0; i < targets.size(); ++i) {
+        if (outcomes[i].done && own.contains(targets[i].address))
+            outcomes[i].text = "changed";
+        std::vector<JsonObject> listed;
+        for (const config::SettingChange& change : changes[i])
+            listed.push_back(JsonObject()
+                                 .add("setting", config::settingLabel(*change.setting))
+                                 .add("key", config::settingKey(*change.setting))
+                                 .add("before", change.before ? std::optional(session.text(*change.before))
+                                                              : std::nullopt)
+                                 .add("after", session.text(change.after)));
+        outcomes[i].extra.add("changed", outcomes[i].done && !changes[i].empty()).add("changes", listed);
     }
     printOutcomes(outcomes, session.json());
+    // Below the table, each player's changes, one line each.
+    for (size_t i = 0; i < targets.size() && !session.json(); ++i) {
+        if (changes[i].empty())
+            continue;
+        std::printf("\n%s %s:\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str());
+        for (const config::SettingChange& change : changes[i])
+            std::printf("  %s: %s -> %s\n", config::settingLabel(*change.setting).c_str(),
+                        change.before ? terminalText(session.text(*change.before)).c_str() : "(missing)",
+                        terminalText(session.text(change.after)).c_str());
+    }
     return allDone(outcomes) ? kExitDone : kExitFailed;
 }
 
@@ -210,6 +333,23 @@ const Subcommand kConfigPutCommand{
     kPutOptions,
     kSettings | kTargets | kTransfers,
     runPut,
+};
+
+const Subcommand kConfigSetCommand{
+    "config set",
+    "SETTING=VALUE... (--player NAME|ADDRESS... | --all) [--check]",
+    "change settings on each player, putting its configuration back only where something changes",
+    "Each player's configuration is fetched (as config get does); only the settings named change, and\n"
+    "it is put back and adopted (as config put does) only when one of them had another value. SETTING\n"
+    "is a label of the settings pages (Volume, \"Play mode\") or a key of config.conf ([Volume]); VALUE\n"
+    "is what the page takes: one of a list's items, a text its field accepts (Volume 0 to 31, an IPv4\n"
+    "address for an address). An unknown setting or a value the page would not take is refused before\n"
+    "anything is sent, and so is IP Address for several players. Each player's outcome is \"changed\",\n"
+    "\"unchanged\", \"would change\" (--check) or \"failed (reason)\"; below the table each player's\n"
+    "changes are listed as \"  SETTING: BEFORE -> AFTER\" (with --json: \"changed\" and \"changes\").",
+    kSetOptions,
+    kSettings | kTargets | kTransfers,
+    runSet,
 };
 
 const Subcommand kConfigDiffCommand{

@@ -61,6 +61,14 @@ JsonObject& JsonObject::add(std::string_view name, const std::vector<std::string
 
 JsonObject& JsonObject::add(std::string_view name, const JsonObject& object) { return raw(name, object.text()); }
 
+JsonObject& JsonObject::add(std::string_view name, const std::vector<JsonObject>& objects)
+{
+    std::string list = "[";
+    for (const JsonObject& object : objects)
+        list += (list.size() > 1 ? "," : "") + object.text();
+    return raw(name, list + "]");
+}
+
 JsonObject& JsonObject::merge(const JsonObject& other)
 {
     if (!other.m_body.empty())

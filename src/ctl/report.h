@@ -26,6 +26,7 @@ public:
     JsonObject& add(std::string_view name, const std::optional<std::string>& textOrNull);
     JsonObject& add(std::string_view name, const std::vector<std::string>& texts);
     JsonObject& add(std::string_view name, const JsonObject& object);
+    JsonObject& add(std::string_view name, const std::vector<JsonObject>& objects);
     // Appends the fields of `other`.
     JsonObject& merge(const JsonObject& other);
     std::string text() const { return "{" + m_body + "}"; }

@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 namespace q7::ctl {
 namespace {
 
+// More than the list can hold: the bound then never holds anything back.
+constexpr int kMaxParallel = 1000;
+
 std::string absolute(const std::string& path)
 {
     std::error_code ec;
@@ -191,6 +194,19 @@ std::chrono::milliseconds Session::wait(std::chrono::milliseconds fixed) const
     if (ec != std::errc() || end != given->data() + given->size() || !(seconds >= 0 && seconds <= 3600))
         throw UsageError("--wait: '" + *given + "' is not a number of seconds (0 to 3600)");
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
+}
+
+size_t Session::parallel() const
+{
+    const auto given = m_arguments.value("--parallel");
+    if (!given)
+        return 0;
+    int count = 0;
+    const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), count);
+    if (ec != std::errc() || end != given->data() + given->size() || count < 1 || count > kMaxParallel)
+        throw UsageError("--parallel: '" + *given + "' is not a number of transfers (1 to " +
+                         std::to_string(kMaxParallel) + ")");
+    return size_t(count);
 }
 
 const std::string& Session::runDir()

@@ -56,6 +56,8 @@ public:
     std::string port() const;
     // --wait SECONDS in place of a fixed wait.
     std::chrono::milliseconds wait(std::chrono::milliseconds fixed) const;
+    // --parallel N: how many transfers may run at once; 0 (none given) for all.
+    size_t parallel() const;
 
     // A private folder of this run (mode 0700 in the user's scratch folder), removed at the end.
     const std::string& runDir();

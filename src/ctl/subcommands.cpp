@@ -8,8 +8,9 @@ std::span<const Subcommand> subcommands()
 {
     // Built on first use, after every file's subcommand is initialised.
     static const std::vector<Subcommand> table{
-        kPlayersCommand,    kScanCommand,  kSendCommand,  kConfigGetCommand, kConfigPutCommand,
-        kConfigDiffCommand, kMessageCommand, kBitmapCommand, kFilesCommand, kListBuildCommand, kListRemoteCommand,
+        kPlayersCommand,   kScanCommand,       kSendCommand,    kConfigGetCommand, kConfigPutCommand,
+        kConfigSetCommand, kConfigDiffCommand, kMessageCommand, kBitmapCommand,    kFilesCommand,
+        kListBuildCommand, kListRemoteCommand,
     };
     return table;
 }

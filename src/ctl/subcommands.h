@@ -14,6 +14,7 @@ extern const Subcommand kScanCommand;        // scan.cpp
 extern const Subcommand kSendCommand;        // send.cpp
 extern const Subcommand kConfigGetCommand;   // config.cpp
 extern const Subcommand kConfigPutCommand;   // config.cpp
+extern const Subcommand kConfigSetCommand;   // config.cpp
 extern const Subcommand kConfigDiffCommand;  // config.cpp
 extern const Subcommand kMessageCommand;     // message.cpp
 extern const Subcommand kBitmapCommand;      // bitmap.cpp

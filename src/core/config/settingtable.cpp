@@ -44,9 +44,10 @@ constexpr FieldSpec list(std::string_view name, std::span<const std::string_view
 {
     return {name, items, def};
 }
-constexpr FieldSpec text(std::string_view name, std::string_view def = {}, int limit = 0, Filter filter = Filter::None)
+constexpr FieldSpec text(std::string_view name, std::string_view def = {}, int limit = 0, Filter filter = Filter::None,
+                         int largest = 0)
 {
-    return {name, {}, def, limit, filter};
+    return {name, {}, def, limit, filter, largest};
 }
 constexpr FieldSpec address(std::string_view name) { return text(name, "0.0.0.0", 0, Filter::Address); }
 constexpr FieldSpec hourOrMinute(std::string_view name, int limit) { return text(name, "00", limit, Filter::Digit); }
@@ -90,7 +91,7 @@ constexpr FieldSpec kFields[] = {
     list("ScrollingText", kOffOn, "Off"),
     list("ScrollingTextColor", kScrollingTextColor, "White on Orange"),
     text("ScrollingTextSpeed", "2", 1, Filter::Speed),
-    text("Volume", "31", 2, Filter::Digit),
+    text("Volume", "31", 2, Filter::Digit, 31),
     list("PasswordOfSetupMenu", kOffOn, "Off"),
     list("HighQualityJPEG", kHighQualityJPEG, "Quick"),
     list("ScreenMode", kScreenMode, "Single Zone"),
@@ -102,6 +103,55 @@ constexpr FieldSpec kFields[] = {
     list("TVStandard", kTVStandard, "NTSC"),
     list("VideoConnector", kVideoConnector, "C/S Video"),
     list("VGAStandard", kVGAStandard, "640x480 60Hz"),
+};
+
+
+struct FieldLabel {
+    std::string_view field;
+    std::string_view label;
+};
+// The page's row captions, blanks included; a time pair's caption belongs to its first field.
+constexpr FieldLabel kLabels[] = {
+    {"NetWorkType", "NetWork Type :"},
+    {"AutomaticIP", "Automatic IP :"},
+    {"IPAddress", "IP Address :"},
+    {"IPMask", "IP Mask :"},
+    {"IPGateway", "IP Gateway :"},
+    {"IPPrimaryDNS", "IP Primary DNS :"},
+    {"IPSecondaryDNS", "IP Secondary DNS :"},
+    {"WirelessSSID", "Wireless SSID :"},
+    {"WirelessKEY", "Wireless KEY :"},
+    {"PC1Address", "PC1 IP Address :"},
+    {"PC1Dir", "PC1 Directory : "},
+    {"PC2Address", "PC2 IP Address :"},
+    {"PC2Dir", "PC2 Directory : "},
+    {"TimeZone", "Time Zone :"},
+    {"NTPServer", "NTP Server :"},
+    {"PlayList", "Play List :"},
+    {"PlayListPath", "Play List Path :"},
+    {"DownloadList", "Download List :"},
+    {"DownloadTime", "Download List Time :"},
+    {"DownloadPath", "Download List Path :"},
+    {"PlayMode", "Play mode :"},
+    {"RemoteCommandPath", "Remote Command Path :"},
+    {"AutoOnOff", "Auto On/Off :"},
+    {"PowerOnTimeHour", "Power On Time :"},
+    {"PowerOffTimeHour", "Power Off Time :"},
+    {"OSDOnOff", "OSD :"},
+    {"ScrollingText", "Scrolling Text :"},
+    {"ScrollingTextColor", "Scrolling Color :"},
+    {"ScrollingTextSpeed", "Scrolling Speed :"},
+    {"Volume", "Volume :"},
+    {"PasswordOfSetupMenu", "Password of Setup Menu :"},
+    {"HighQualityJPEG", "High Quality JPEG :"},
+    {"ScreenMode", "Select screen mode : "},
+    {"SPDIFOut", "SPDIF Out :"},
+    {"SpeakersOut", "Speakers Out :"},
+    {"TVType", "TV Type : "},
+    {"YPbPrStandard", "YPbPr Standard :"},
+    {"TVStandard", "TV Standard :"},
+    {"VideoConnector", "Video Connector :"},
+    {"VGAStandard", "VGA Standard :"},
 };
 
 using enum Group;
@@ -208,6 +258,14 @@ const FieldSpec& fieldSpec(std::string_view name)
         if (def.name == name)
             return def;
     throw std::out_of_range("no config field " + std::string(name));
+}
+
+std::string_view fieldLabel(std::string_view name)
+{
+    for (const FieldLabel& label : kLabels)
+        if (label.field == name)
+            return label.label;
+    return {};
 }
 
 std::span<const Setting> settings() { return kSettings; }

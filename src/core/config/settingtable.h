@@ -32,6 +32,7 @@ struct FieldSpec {
     std::string_view defaultText;           // for a list field: the default item
     int typingLimit = 0;                    // characters that can be typed; 0 for no limit
     Filter filter = Filter::None;
+    int largest = 0;                        // a number field's largest value, as its range note says; 0: none
 
     bool isList() const { return !items.empty(); }
     int defaultItem() const;  // index of defaultText among the items, -1 for a text field
@@ -41,6 +42,9 @@ struct FieldSpec {
 std::span<const FieldSpec> fieldSpecs();
 // The def of a field; the name must be one of fieldSpecs().
 const FieldSpec& fieldSpec(std::string_view name);
+// The caption of the page row that holds a field, as the page shows it ("Volume :"); empty for a
+// field that has no row of its own (the minute of a time pair, the NTP server address).
+std::string_view fieldLabel(std::string_view name);
 
 // How a setting's value is made from its fields, and applied to them when read.
 enum class Kind {

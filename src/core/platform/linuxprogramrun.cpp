@@ -29,6 +29,7 @@ constexpr int kWatchIntervalMs = 100;
 constexpr int kReapRetryMs = 5;
 
 struct Child {
+    bool started = false;
     pid_t pid = -1;
     int output = -1;  // read end of the program's standard output and error; -1 once closed
     int exit = -1;    // its process descriptor, readable once it has ended; -1 once reaped or none
@@ -69,6 +70,7 @@ std::string onPath(const std::string& program)
 
 void start(Child& child, const ProgramRun& run, const std::string& file, const std::string& workingDir)
 {
+    child.started = true;
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         child.end = {ProgramEnd::How::NotStarted, errno, {}, Clock::now()};
@@ -167,7 +169,7 @@ struct KillLeftovers {
     ~KillLeftovers()
     {
         for (Child& child : children)
-            if (!child.reaped)
+            if (child.started && !child.reaped)
                 kill(child, ProgramEnd::How::Stopped);
     }
 };
@@ -210,31 +212,37 @@ bool pauseFor(std::chrono::milliseconds duration, const StopEvent& stop)
 
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
                                     std::chrono::milliseconds limit, const StopEvent& stop,
-                                    const RunningCount& running)
+                                    const RunningCount& running, size_t maxRunning)
 {
     std::vector<Child> children(runs.size());
+    std::vector<Clock::time_point> deadlines(runs.size());
     const KillLeftovers guard{children};
-    const auto deadline = Clock::now() + limit;
+    const size_t most = maxRunning == 0 ? runs.size() : maxRunning;
+    size_t next = 0;  // the first program not started yet
     bool watching = false;
     std::map<std::string, std::string> files;  // by program
-    for (size_t i = 0; i < runs.size(); ++i) {
-        const auto found = files.try_emplace(runs[i].program);
-        if (found.second)
-            found.first->second = onPath(runs[i].program);
-        start(children[i], runs[i], found.first->second, workingDir);
-        watching = watching || !runs[i].watchedFile.empty();
-    }
+    const auto isRunning = [](const Child& c) { return c.started && !c.reaped; };
 
     for (;;) {
+        for (size_t now = size_t(std::count_if(children.begin(), children.end(), isRunning));
+             next < runs.size() && now < most; ++next) {
+            const auto found = files.try_emplace(runs[next].program);
+            if (found.second)
+                found.first->second = onPath(runs[next].program);
+            start(children[next], runs[next], found.first->second, workingDir);
+            deadlines[next] = Clock::now() + limit;
+            watching = watching || !runs[next].watchedFile.empty();
+            now += isRunning(children[next]) ? 1 : 0;
+        }
         for (size_t i = 0; i < children.size(); ++i)
-            if (!children[i].reaped && overBound(runs[i], workingDir))
+            if (isRunning(children[i]) && overBound(runs[i], workingDir))
                 kill(children[i], ProgramEnd::How::TooLarge);
         // Each running program's output and its end are watched; it is reaped as soon as it ends.
         std::vector<pollfd> watched{{stop.fd(), POLLIN, 0}};
         std::vector<Child*> owners;
         bool unwatchedEnd = false;
         for (Child& child : children) {
-            if (child.reaped)
+            if (!isRunning(child))
                 continue;
             for (const int fd : {child.output, child.exit})
                 if (fd >= 0) {
@@ -249,14 +257,30 @@ std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const s
             running(left);
         if (left == 0)
             break;
-        const bool stopped = stop.requested();
-        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (stopped || remaining <= 0) {
-            for (Child& child : children)
-                if (!child.reaped)
-                    kill(child, stopped ? ProgramEnd::How::Stopped : ProgramEnd::How::Overdue);
+        if (stop.requested()) {
+            for (Child& child : children) {
+                if (isRunning(child))
+                    kill(child, ProgramEnd::How::Stopped);
+                else if (!child.started)
+                    child = {.started = true, .reaped = true, .end = {ProgramEnd::How::Stopped, 0, {}, Clock::now()}};
+            }
             break;
         }
+        // Programs past their bound are ended; the earliest bound still ahead limits the sleep.
+        long long remaining = 1000;
+        bool overdue = false;
+        for (size_t i = 0; i < children.size(); ++i) {
+            if (!isRunning(children[i]))
+                continue;
+            const auto until = std::chrono::ceil<std::chrono::milliseconds>(deadlines[i] - Clock::now()).count();
+            if (until <= 0) {
+                kill(children[i], ProgramEnd::How::Overdue);
+                overdue = true;
+            }
+            remaining = std::min<long long>(remaining, until);
+        }
+        if (overdue)
+            continue;
         const int timeout =
             int(std::min<long long>(remaining, unwatchedEnd ? kReapRetryMs : watching ? kWatchIntervalMs : 1000));
         if (::poll(watched.data(), watched.size(), timeout) <= 0)

@@ -57,15 +57,17 @@ struct ProgramEnd {
     std::chrono::steady_clock::time_point ended = {};  // when it was reaped (or the start failed)
 };
 
-// Starts every program at once in `workingDir`, with its input from /dev/null, and waits until all
-// have ended, at most `limit` for each (counted from the common start) or until `stop` is
-// requested; programs still running then are killed, and so is a program whose watched file grows
-// beyond its bound (looked at every 100 ms). No program outlives the call, whatever way it is left.
-// Ends are in the order of `runs`. `running`, if given, hears how many are still running, at the
-// start and after each wake-up (at least once a second).
+// Starts the programs in `workingDir` in order, at most `maxRunning` of them at a time (0: every
+// one at once), each with its input from /dev/null and the next started as soon as one ends, and
+// waits until all have ended, each for at most `limit` from its own start, or until `stop` is
+// requested; programs still running then are killed (those not yet started end as stopped too),
+// and so is a program whose watched file grows beyond its bound (looked at every 100 ms). No
+// program outlives the call, whatever way it is left. Ends are in the order of `runs`.
+// `running`, if given, hears how many have not ended yet (started or waiting for their turn), at
+// the start and after each wake-up (at least once a second).
 using RunningCount = std::function<void(size_t running)>;
 std::vector<ProgramEnd> runPrograms(const std::vector<ProgramRun>& runs, const std::string& workingDir,
                                     std::chrono::milliseconds limit, const StopEvent& stop,
-                                    const RunningCount& running = {});
+                                    const RunningCount& running = {}, size_t maxRunning = 0);
 
 }  // namespace q7

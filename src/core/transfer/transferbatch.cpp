@@ -30,7 +30,7 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
 
 std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
                                       const StopEvent& stop, std::chrono::milliseconds limit,
-                                      const RunningCount& running)
+                                      const RunningCount& running, size_t maxRunning)
 {
     std::vector<ProgramRun> runs;
     for (const TftpCommand& command : commands)
@@ -39,7 +39,7 @@ std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, 
                             command.direction == TransferDirection::Get ? command.clientName : std::string(),
                             command.maxBytes});
     const auto now = std::chrono::steady_clock::now();
-    const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop, running);
+    const std::vector<ProgramEnd> ends = runPrograms(runs, dir, limit, stop, running, maxRunning);
     std::vector<TransferEnd> outcomes;
     size_t run = 0;
     for (size_t i = 0; i < commands.size(); ++i) {

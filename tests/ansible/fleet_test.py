@@ -32,11 +32,21 @@ class CallbackModule(CallbackBase):
     CALLBACK_TYPE = 'stdout'
     CALLBACK_NAME = 'lines'
 
-    def record(self, result, *ignored, **also_ignored):
+    def record(self, result, status):
         self._display.display(json.dumps(dict(task=result._task.get_name(), host=result._host.get_name(),
-                                              result=result._result), default=str))
+                                              status=status, result=result._result), default=str))
 
-    v2_runner_on_ok = v2_runner_on_failed = v2_runner_on_skipped = v2_runner_on_unreachable = record
+    def v2_runner_on_ok(self, result):
+        self.record(result, 'ok')
+
+    def v2_runner_on_failed(self, result, ignore_errors=False):
+        self.record(result, 'failed')
+
+    def v2_runner_on_skipped(self, result):
+        self.record(result, 'skipped')
+
+    def v2_runner_on_unreachable(self, result):
+        self.record(result, 'unreachable')
 '''
 
 failures = []
@@ -104,7 +114,7 @@ def settings_file(path, players):
 def task_results(output, task):
     """Each host's result of TASK in OUTPUT, the callback's lines."""
     records = [json.loads(line) for line in output.splitlines() if line.startswith('{')]
-    return {r['host']: r['result'] for r in records if r['task'] == task}
+    return {r['host']: dict(r['result'], status=r['status']) for r in records if r['task'] == task}
 
 
 def main():
@@ -173,10 +183,10 @@ def main():
 
         # Check mode: what would change is reported per player, shown as a diff, and nothing is put.
         output = playbook_run('--check', '--diff')
-        config = task_results(output, 'Volume 20 and the play list on every player')
+        config = task_results(output, 'Volume 20 and the on-screen display on every player')
         for host, names in (('site-a', ['A0', 'A1']), ('site-b', ['B0', 'B1'])):
             result = config.get(host, {})
-            check(result.get('changed') is True and not result.get('failed'), host + ': check mode would change')
+            check(result.get('changed') is True and result.get('status') == 'ok', host + ': check mode would change')
             check([p['outcome'] for p in result.get('players', [])] == ['would change'] * 2,
                   host + ': every player would change: %s' % result.get('players'))
             headers = [d['before_header'] for d in result.get('diff', [])]
@@ -196,26 +206,26 @@ def main():
         # First run: the messages and command go out; every player that differs changes, B0 (turned up
         # first) stays as it is; the refusing player fails the task with its reason.
         output = playbook_run()
-        config = task_results(output, 'Volume 20 and the play list on every player')
+        config = task_results(output, 'Volume 20 and the on-screen display on every player')
         for host, outcomes in (('site-a', ['changed', 'changed']), ('site-b', ['unchanged', 'changed'])):
             check(config.get(host, {}).get('changed') is True, host + ': the first run changed it')
             check([p['outcome'] for p in config.get(host, {}).get('players', [])] == outcomes,
                   host + ': outcomes %s' % config.get(host, {}).get('players'))
         for player in ('A0', 'A1', 'B0', 'B1'):
-            check(everyone[player].setting(player, '[Volume]') == '20' and
-                  everyone[player].setting(player, '[Play List]') == 'On', player + ': has the settings')
+            check([everyone[player].setting(player, key) for key in ('[Volume]', '[OSD]')] ==
+                  ['20', 'On'], player + ': has the settings')
         check('/config.conf.put' not in b.writes('B0'), 'B0 was right already: nothing put')
         check('/message.txt' in a.writes('A0') and '/message.target' in b.writes('B1'), 'the messages went out')
         refused = task_results(output, 'The same on a player that refuses')
-        check(refused['site-b'].get('failed') is True and
+        check(refused['site-b'].get('status') == 'failed' and
               'Refuser (127.0.20.6): failed (put /restoreconfig: refused: Access violation)' in
               refused['site-b'].get('msg', ''), 'the refusal fails the task with its reason: %s' % refused['site-b'])
-        check(refused['site-a'].get('skipped') is True, 'site A has no refusing player')
+        check(refused['site-a'].get('status') == 'skipped', 'site A has no refusing player')
 
         # Second run: unchanged everywhere, nothing put.
         before = {player: len(sim_.writes(player)) for player, sim_ in everyone.items()}
         output = playbook_run('--skip-tags', 'prepare')
-        config = task_results(output, 'Volume 20 and the play list on every player')
+        config = task_results(output, 'Volume 20 and the on-screen display on every player')
         for host in ('site-a', 'site-b'):
             check(config.get(host, {}).get('changed') is False and
                   {p['outcome'] for p in config[host].get('players', [])} == {'unchanged'},

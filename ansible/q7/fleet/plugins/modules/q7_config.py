@@ -44,12 +44,13 @@ author:
 '''
 
 EXAMPLES = r'''
-- name: Volume 20 and the play list on every player of the site
+- name: Volume 20, dated play lists and the on-screen display on every player of the site
   q7.fleet.q7_config:
     folder: /srv/q7
     settings:
       Volume: 20
-      '[Play List]': On
+      Play List: Date
+      OSD: On
 
 - name: One player, by the file's key, two transfers at a time
   q7.fleet.q7_config:

@@ -142,8 +142,8 @@ def main():
     params = module.params
     kind = params['kind']
     options = []
-    for other, options in KIND_OPTIONS.items():
-        for name, option in options.items():
+    for other, named in KIND_OPTIONS.items():
+        for name, option in named.items():
             if params[name] in (None, False):
                 continue
             if other != kind:

@@ -28,8 +28,9 @@ options:
         file's key (C([Volume])), with the value as the page would take it (C(20), C(Standard)).
       - A setting the pages do not have or a value they would not take fails the task before anything is
         sent.
-      - C(true) and C(false) stand for C(On) and C(Off), so an unquoted YAML C(On) works. Quote times
-        such as C('08:30'), which YAML would otherwise read as a number.
+      - C(true) and C(false) stand for C(On) and C(Off), so an unquoted YAML C(On) works; no value (null)
+        stands for an empty field. Quote times such as C('08:30'), which YAML would otherwise read as a
+        number.
     type: dict
     required: true
 attributes:
@@ -112,9 +113,12 @@ from ansible_collections.q7.fleet.plugins.module_utils.q7ctl import COMMON_ARGS,
 
 
 def setting_word(name, value):
-    """SETTING=VALUE as q7ctl takes it; YAML's booleans (an unquoted On or Off) are the pages' On/Off."""
+    """SETTING=VALUE as q7ctl takes it; YAML's booleans (an unquoted On or Off) are the pages' On/Off,
+    and no value (a YAML null) an empty field."""
     if isinstance(value, bool):
         value = 'On' if value else 'Off'
+    elif value is None:
+        value = ''
     elif not isinstance(value, string_types):
         value = str(value)
     return '%s=%s' % (name, value)

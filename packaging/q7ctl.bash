@@ -23,7 +23,7 @@ _q7ctl()
         case ${words[i]} in
             -*) ;;
             *)
-                [[ ${words[i - 1]} == --@(settings|from|out|root|player|kind|name|port|wait|address|date|start|end|server|codepage|font|size|fore|back|save) ]] && continue
+                [[ ${words[i - 1]} == --@(settings|from|out|root|player|kind|name|port|wait|parallel|address|date|start|end|server|codepage|font|size|fore|back|save) ]] && continue
                 if [[ -z $command ]]; then
                     command=${words[i]}
                 elif [[ ($command == config || $command == list || $command == send) && -z $sub ]]; then
@@ -53,16 +53,17 @@ _q7ctl()
                 clBlue clFuchsia clAqua clWhite" -- "$cur"))
             return
             ;;
-        --port | --wait | --address | --date | --start | --end | --server | --font | --size) return ;;
+        --port | --wait | --parallel | --address | --date | --start | --end | --server | --font | --size) return ;;
     esac
 
-    local shared="--settings --player --all --port --wait --json --help"
+    local shared="--settings --player --all --port --wait --parallel --json --help"
     local options=""
     case "$command $sub" in
         "players ") options="--ping --history --settings --player --all --json --help" ;;
         "scan ") options="--address --add --settings --json --help" ;;
         "config get" | "files ") options="--out $shared" ;;
         "config put") options="--keep-address $shared" ;;
+        "config set") options="--check $shared" ;;
         "config diff") options="$shared" ;;
         "message ") options="--codepage --allow-substitution $shared" ;;
         "bitmap ") options="--font --size --fore --back --save $shared" ;;
@@ -74,7 +75,7 @@ _q7ctl()
     if [[ -z $command ]]; then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     elif [[ $command == config && -z $sub ]]; then
-        COMPREPLY=($(compgen -W "get put diff" -- "$cur"))
+        COMPREPLY=($(compgen -W "get put set diff" -- "$cur"))
     elif [[ $command == list && -z $sub ]]; then
         COMPREPLY=($(compgen -W "build remote" -- "$cur"))
     elif [[ $command == send && -z $sub && $cur != -* ]]; then

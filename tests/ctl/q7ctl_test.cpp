@@ -168,6 +168,78 @@ TEST_F(Q7ctlTest, configGetPutAndDiffFindExactlyTheSettingThatDiffers)
         << seen.output;
 }
 
+// config set against three players, one already right, one to change and one that refuses what is
+// put to it: only the one to change takes a configuration, --check and a second run put nothing,
+// bad words send nothing, and --parallel 1 still reaches every player.
+TEST_F(Q7ctlTest, configSetPutsOnlyWhereASettingChanges)
+{
+    startPlayers(2);
+    PlayerSim refusing({"--port", sim->portText(), "--deny", "/config.conf.put", address(2) + "=" + folder(2)},
+                       dir.file("refusing.out"));
+    writeBytes(work + "/Q7_Configuration_V3.ini",
+               readBytes(work + "/Q7_Configuration_V3.ini") + "IP_2=" + address(2) + "\r\nNAME_2=P2\r\n");
+    const auto puts = [&](int i) {
+        const std::vector<std::string> seen = requests(journal(i));
+        return std::count(seen.begin(), seen.end(), "write /config.conf.put");
+    };
+    const std::string refused = "failed \\(put /config\\.conf\\.put: refused: Access violation\\)";
+    struct Step {
+        std::vector<std::string> arguments;
+        int status;
+        std::vector<std::string> outcomes;  // per player, a pattern
+        std::vector<long> puts;             // configurations each player has taken by then
+    };
+    const Step steps[] = {
+        {{"Volume=20", "--player", "P0"}, 0, {"changed"}, {1, 0, 0}},
+        {{"[Volume]=20", "--all", "--check"}, 0, {"unchanged", "would change", "would change"}, {1, 0, 0}},
+        {{"volume :=20", "--all", "--parallel", "1"}, 1, {"unchanged", "changed", refused}, {1, 1, 1}},
+        {{"Volume=20", "--all"}, 1, {"unchanged", "unchanged", refused}, {1, 1, 2}},
+    };
+    for (const Step& step : steps) {
+        std::vector<std::string> arguments{"config", "set", "--wait", "0"};
+        arguments.insert(arguments.end(), step.arguments.begin(), step.arguments.end());
+        const RunResult run = q7ctl(arguments);
+        SCOPED_TRACE(run.output);
+        EXPECT_EQ(run.status, step.status);
+        for (size_t i = 0; i < step.outcomes.size(); ++i)
+            EXPECT_TRUE(std::regex_search(run.output, std::regex("P" + std::to_string(i) + " +config set +" +
+                                                                 step.outcomes[i] + " +\\d+\\.\\d s\n")));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(puts(i), step.puts[size_t(i)]) << "P" << i;
+    }
+    EXPECT_NE(readBytes(folder(1) + "/config.conf").find("[Volume]=20\r\n"), std::string::npos);
+
+    // What would change, for scripts: the settings with their values before and after.
+    const RunResult check = q7ctl({"config", "set", "Play mode=Repeat", "--player", "P1", "--check", "--json"});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_TRUE(std::regex_match(check.output,
+                                 std::regex(R"(\{"address":"127\.0\.0\.3","name":"P1","action":"config set","ok":true,)"
+                                            R"("outcome":"would change","duration_ms":\d+,"changed":true,"changes":)"
+                                            R"(\[\{"setting":"Play mode","key":"\[Play Mode\]","before":"Standard",)"
+                                            R"("after":"Repeat"\}\]\}\n)")))
+        << check.output;
+
+    // An unknown setting or a value the page would not take: refused before anything is sent.
+    const std::string sent = journal(0) + journal(1) + journal(2);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> usage = {
+        {{"Volume=32"}, "q7ctl: Volume: \"32\" is not a number 0 to 31\n"},
+        {{"Loudness=3"}, "q7ctl: no setting 'Loudness': name it as the settings pages label it (Volume) or as "
+                         "config.conf keys it ([Volume])\n"},
+        {{"Play mode=Loop"}, "q7ctl: Play mode: \"Loop\" is not one of Standard, Repeat, Manual, Standdy\n"},
+        {{"IP Address=198.18.0.9"},
+         "q7ctl: IP Address for 3 players would give them all one address; set it one player at a time\n"},
+        {{"Volume=20", "--parallel", "0"}, "q7ctl: --parallel: '0' is not a number of transfers (1 to 1000)\n"},
+    };
+    for (const auto& [words, message] : usage) {
+        std::vector<std::string> arguments{"config", "set", "--all"};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        const RunResult result = q7ctl(arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.output, message);
+    }
+    EXPECT_EQ(journal(0) + journal(1) + journal(2), sent);
+}
+
 // A device that answers a read with endless data: each kind of fetch is cut off at its byte bound
 // (made small here), its client ended and its temporary removed, long before the time bound.
 TEST_F(Q7ctlTest, endlessFetchesAreCutOffAtTheirBound)

@@ -63,3 +63,17 @@ TEST(ProgramRun, aProgramWhoseFileOutgrowsItsBoundIsKilled)
     std::remove((dir + "/q7-grows.txt").c_str());
     std::remove((dir + "/q7-small.txt").c_str());
 }
+
+// At most N programs at once, the next started as one ends, each bounded from its own start: four
+// that each hold a lock folder for a while all get it, though together they outlast the bound.
+TEST(ProgramRun, atMostTheBoundRunAtOnce)
+{
+    const StopEvent stop;
+    const std::string dir = ::testing::TempDir();
+    const ProgramRun holdsLock{"sh", {"-c", "mkdir q7-lock || exit 9; sleep 0.6; rmdir q7-lock"}};
+    const std::vector<ProgramEnd> ends = runPrograms(std::vector<ProgramRun>(4, holdsLock), dir, 1500ms, stop, {}, 1);
+    for (const ProgramEnd& end : ends) {
+        EXPECT_EQ(end.how, ProgramEnd::How::Exited);
+        EXPECT_EQ(end.code, 0) << end.output;
+    }
+}

@@ -37,7 +37,7 @@ namespace {
 
 constexpr int kPlayers = 50;
 constexpr int kRuns = 7;
-constexpr int kStartRuns = 41;
+constexpr int kStartRuns = 201;
 // The test player keeps a finished write for 5 s (its last ACK may need resending) and serves at
 // most 256 transfers at once, so every run starts once the previous run's writes are gone.
 constexpr auto kSettle = std::chrono::milliseconds(5200);

@@ -74,21 +74,21 @@ std::optional<std::string_view> itemNamed(std::span<const std::string_view> item
 
 constexpr std::string_view kNoAddress = "no address";
 
-std::string textProblem(const FieldSpec& spec, std::string_view value)
+std::string textProblem(const FieldSpec& rules, std::string_view value)
 {
     if (!std::all_of(value.begin(), value.end(), [&](char c) {
-            return static_cast<unsigned char>(c) >= 0x80 || typedCharAccepted(spec.filter, char32_t(c));
+            return static_cast<unsigned char>(c) >= 0x80 || typedCharAccepted(rules.filter, char32_t(c));
         }))
         return "holds characters the field does not take";
-    if (spec.typingLimit > 0 && value.size() > size_t(spec.typingLimit))
-        return "is longer than the field's " + std::to_string(spec.typingLimit) + " characters";
-    if (spec.largest > 0) {
+    if (rules.typingLimit > 0 && value.size() > size_t(rules.typingLimit))
+        return "is longer than the field's " + std::to_string(rules.typingLimit) + " characters";
+    if (rules.largest > 0) {
         int number = -1;
         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
-        if (ec != std::errc() || end != value.data() + value.size() || number > spec.largest)
-            return "is not a number 0 to " + std::to_string(spec.largest);
+        if (ec != std::errc() || end != value.data() + value.size() || number > rules.largest)
+            return "is not a number 0 to " + std::to_string(rules.largest);
     }
-    if (spec.filter == Filter::Address && !value.empty() && !isIPv4Address(value))
+    if (rules.filter == Filter::Address && !value.empty() && !isIPv4Address(value))
         return std::string(kNoAddress);
     return {};
 }
@@ -100,23 +100,23 @@ Accepted acceptedForm(const Setting& setting, std::string_view value)
         return {{}, "holds control characters"};
     if (value.find('^') != std::string_view::npos)
         return {{}, "holds '^', which the file cannot hold"};
-    const FieldSpec& spec = fieldSpec(labelField(setting));
+    const FieldSpec& rules = fieldSpec(labelField(setting));
     switch (setting.kind) {
     case Kind::List:
     case Kind::ShownText:
-        if (const auto item = itemNamed(spec.items, spec.items.size(), value))
+        if (const auto item = itemNamed(rules.items, rules.items.size(), value))
             return {std::string(*item), {}};
-        return {{}, "is not one of " + itemList(spec.items, spec.items.size())};
+        return {{}, "is not one of " + itemList(rules.items, rules.items.size())};
     case Kind::Schedule: {
         // Every item but the last, which stands for a time of day given as such.
-        const size_t every = spec.items.size() - 1;
-        if (const auto item = itemNamed(spec.items, every, value))
+        const size_t every = rules.items.size() - 1;
+        if (const auto item = itemNamed(rules.items, every, value))
             return {std::string(*item), {}};
         const auto parts = timeParts(value);
         if (parts && parts->first.size() <= 2 && parts->second.size() <= 2 &&
             std::stoi(std::string(parts->first)) <= 23 && std::stoi(std::string(parts->second)) <= 59)
             return {normaliseTimePart(parts->first, 23) + ":" + normaliseTimePart(parts->second, 59), {}};
-        return {{}, "is not one of " + itemList(spec.items, every) + " or a time of day HH:MM"};
+        return {{}, "is not one of " + itemList(rules.items, every) + " or a time of day HH:MM"};
     }
     case Kind::TimePair:
         if (timeParts(value))
@@ -124,7 +124,7 @@ Accepted acceptedForm(const Setting& setting, std::string_view value)
         return {{}, "is not a time HOUR:MINUTE in digits"};
     case Kind::Text:
     case Kind::AlwaysText:
-        if (std::string problem = textProblem(spec, value); !problem.empty())
+        if (std::string problem = textProblem(rules, value); !problem.empty())
             return {{}, problem};
         return {std::string(value), {}};
     case Kind::Fixed:

@@ -21,6 +21,20 @@ std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers, const char* w
     return answer;
 }
 
+// Records a question and gives the next queued answer; none queued fails the test with `fallback`.
+template <typename T>
+T nextReply(std::vector<QString>& questions, std::deque<T>& answers, const QString& text, T fallback)
+{
+    questions.push_back(text);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return fallback;
+    }
+    const T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 }  // namespace
 
 std::optional<QString> FakeDialogs::openFileName(const QString& filter, int filterIndex, const QString& fileName)
@@ -45,38 +59,17 @@ std::optional<QColor> FakeDialogs::chooseColor(const QColor&) { return nextAnswe
 
 Dialogs::StillRunningAnswer FakeDialogs::askStillRunning(const QString& text)
 {
-    stillRunningQuestions.push_back(text);
-    if (stillRunningAnswers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return StillRunningAnswer::Wait;
-    }
-    const StillRunningAnswer answer = stillRunningAnswers.front();
-    stillRunningAnswers.pop_front();
-    return answer;
+    return nextReply(stillRunningQuestions, stillRunningAnswers, text, StillRunningAnswer::Wait);
 }
 
 bool FakeDialogs::askYesNo(const QString& text)
 {
-    yesNoQuestions.push_back(text);
-    if (yesNoAnswers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return false;
-    }
-    const bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
+    return nextReply(yesNoQuestions, yesNoAnswers, text, false);
 }
 
 Dialogs::SettingsInUseAnswer FakeDialogs::askSettingsInUse(const QString& text)
 {
-    settingsInUseQuestions.push_back(text);
-    if (settingsInUseAnswers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return SettingsInUseAnswer::Quit;
-    }
-    const SettingsInUseAnswer answer = settingsInUseAnswers.front();
-    settingsInUseAnswers.pop_front();
-    return answer;
+    return nextReply(settingsInUseQuestions, settingsInUseAnswers, text, SettingsInUseAnswer::Quit);
 }
 
 QStringList transferLogLines(const QWidget& window)

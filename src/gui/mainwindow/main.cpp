@@ -2,9 +2,11 @@
 #include "gui/mainwindow/signalclose.h"
 #include "core/platform/linuxnetwork.h"
 #include "core/players/history.h"
+#include "core/settings/uilanguage.h"
 #include "gui/platform/process.h"
 #include "gui/platform/qtdialogs.h"
 #include "gui/platform/system.h"
+#include "gui/platform/translators.h"
 #include "gui/platform/viewer.h"
 
 #include <QApplication>
@@ -53,6 +55,8 @@ int main(int argc, char** argv)
     QFont compact = QApplication::font();
     compact.setPointSize(8);
     QApplication::setFont(compact);
+    // The desktop's language where the tool has a catalog for it; English otherwise.
+    q7::installTranslators(q7::catalogLanguage(), q7::catalogFolders());
 
     q7::QtDialogs dialogs;
     q7::QtSystemInfo system;

@@ -4,6 +4,8 @@
 #include "core/settings/localechoice.h"
 #include "core/base/codepage.h"
 #include "core/settings/scratch.h"
+#include "core/settings/uilanguage.h"
+#include <map>
 #include "support/tempdir.h"
 
 #include <filesystem>
@@ -159,6 +161,41 @@ TEST(LocaleChoice, codePageItemFollowsTheLocale)
     EXPECT_EQ(codePageItemForLocale(windowsLocaleId("de_DE@euro")), 0);
     EXPECT_EQ(codePageItemForLocale(windowsLocaleId("C.UTF-8")), 0);
     EXPECT_EQ(codePageItemForLocale(0x10411), 3);  // only the low 16 bits count
+}
+
+// The language both programs speak, by the rule Qt's uiLanguages follows: LANGUAGE's entries first
+// (even under C), then LC_ALL, LC_MESSAGES, LANG; other languages are passed over.
+TEST(LocaleChoice, catalogLanguageFollowsTheLocaleAsQtDoes)
+{
+    const struct {
+        std::map<std::string, std::string> environment;
+        const char* language;
+    } cases[] = {
+        {{}, ""},
+        {{{"LANG", "C.UTF-8"}}, ""},
+        {{{"LANG", "ja_JP.UTF-8"}}, "ja"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "ja"}}, "ja"},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "ko_KR"}}, "ko"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:fr:zh_TW:ja"}}, "zh_TW"},
+        {{{"LANG", "ja_JP.UTF-8"}, {"LANGUAGE", "en_GB:ja"}}, ""},
+        {{{"LANGUAGE", ":"}, {"LC_MESSAGES", "zh_HK.UTF-8"}, {"LANG", "en_US.UTF-8"}}, "zh_TW"},
+        {{{"LC_ALL", "zh_SG.GB2312"}, {"LANG", "ko_KR.UTF-8"}}, "zh_CN"},
+        {{{"LANG", "zh"}}, "zh_CN"},
+        {{{"LANGUAGE", "zh-Hant"}}, "zh_TW"},
+        {{{"LANG", "fr_FR@euro"}}, ""},
+        {{{"LANG", "POSIX"}, {"LC_MESSAGES", ""}}, ""},
+    };
+    for (const auto& c : cases) {
+        const auto lookup = [&](const char* name) -> const char* {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? nullptr : found->second.c_str();
+        };
+        std::string described;
+        for (const auto& [name, value] : c.environment)
+            described += name + "=" + value + " ";
+        EXPECT_EQ(catalogLanguage(lookup), c.language) << described;
+    }
+    EXPECT_EQ(catalogFileName("zh_TW"), "q7_zh_TW.qm");
 }
 
 TEST(Scratch, createsPrivateFolderAndEmptiesTheCommandFile)

@@ -3,6 +3,7 @@
 #include "core/base/textfile.h"
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/editablecombo.h"
 #include "gui/widgets/typingfilter.h"
@@ -253,11 +254,7 @@ void RemoteCommandPage::run(const Command& command)
     // Everything the command sends is ready before anything is sent.
     SequenceFiles files;
     if (command.takes(Source::Chosen)) {
-        const std::optional<QString> picked = m_dialogs.openFileName(
-            //: File dialog filters: "description|pattern|...". Translate the descriptions only; keep every | and
-            //: pattern.
-            QCoreApplication::translate("FileDialog", "Config|*.conf|List|*.lst|Text|*.txt|All|*.*"),
-            command.filterIndex, QString());
+        const std::optional<QString> picked = m_dialogs.openFileName(openFileFilter(), command.filterIndex, QString());
         if (!picked || picked->isEmpty())
             return;
         files.chosen = localPath(*picked);

@@ -6,6 +6,7 @@
 #include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
@@ -34,19 +35,7 @@ namespace {
 
 using namespace config;
 
-// Read when a dialog opens, so that they are in the operator's language.
-QString saveFilter()
-{
-    //: File dialog filters: "description|pattern|...". Translate the descriptions only; keep every | and pattern.
-    return QCoreApplication::translate("FileDialog",
-                                       "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target");
-}
 constexpr int kSaveFilterIndex = 2;  // Config
-QString openFilter()
-{
-    //: File dialog filters: "description|pattern|...". Translate the descriptions only; keep every | and pattern.
-    return QCoreApplication::translate("FileDialog", "Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
-}
 constexpr int kOpenFilterIndex = 1;  // Config
 
 // Bit length choices: "None", "64 bit", "128 bit", and the key lengths the last two allow.
@@ -489,7 +478,7 @@ void ConfigPage::showValues(const FieldValues& values)
 void ConfigPage::saveToChosenFile()
 {
     const std::optional<QString> target =
-        m_dialogs.saveFileName(saveFilter(), kSaveFilterIndex, QStringLiteral("config.conf"));
+        m_dialogs.saveFileName(saveFileFilter(), kSaveFilterIndex, QStringLiteral("config.conf"));
     if (target && !target->isEmpty())
         saveConfigTo(*target);
 }
@@ -517,7 +506,7 @@ bool ConfigPage::saveConfigTo(const QString& path)
 
 void ConfigPage::openChosenFile()
 {
-    const std::optional<QString> source = m_dialogs.openFileName(openFilter(), kOpenFilterIndex, QString());
+    const std::optional<QString> source = m_dialogs.openFileName(openFileFilter(), kOpenFilterIndex, QString());
     if (source && !source->isEmpty() && !loadConfigFrom(*source))
         return;  // nothing was changed, so the enabled states still fit
     if (source && !source->isEmpty())

@@ -2,11 +2,11 @@
 
 #include "draw/bitmapdrawing.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/colors.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -332,10 +332,7 @@ void BitmapMessageSheet::sendBitmap()
 void BitmapMessageSheet::saveBitmapAs()
 {
     const std::optional<QString> chosen = m_context.dialogs.saveFileName(
-        //: File dialog filters: "description|pattern|...". Translate the descriptions only; keep every | and pattern.
-        QCoreApplication::translate("FileDialog",
-                                    "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target"),
-        kSaveBitmapFilter, QLatin1String(kTargetName));
+        saveFileFilter(), kSaveBitmapFilter, QLatin1String(kTargetName));
     if (!chosen)
         return;
     m_steps->setRange(0, 10);

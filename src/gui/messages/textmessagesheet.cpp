@@ -5,11 +5,11 @@
 #include "core/messages/textmessage.h"
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/colors.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -150,10 +150,8 @@ void TextMessageSheet::putTextFile()
 {
     if (!anyChecked(tr("Please select at least one driver before sending the command!")))
         return;
-    const std::optional<QString> chosen = m_context.dialogs.openFileName(
-        //: File dialog filters: "description|pattern|...". Translate the descriptions only; keep every | and pattern.
-        QCoreApplication::translate("FileDialog", "Config|*.conf|List|*.lst|Text|*.txt|All|*.*"), kOpenTextFilter,
-        QString());
+    const std::optional<QString> chosen =
+        m_context.dialogs.openFileName(openFileFilter(), kOpenTextFilter, QString());
     if (!chosen)
         return;
     loadMemo(*chosen);

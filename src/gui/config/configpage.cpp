@@ -65,7 +65,8 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
 
-    m_version = new QLabel(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()), this);
+    m_version = new QLabel(this);
+    showVersion(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()));
     m_version->setObjectName(QLatin1String(kVersionLabel.data(), kVersionLabel.size()));
     // Beside the version: whose configuration the pages hold, cut short to the room the row leaves.
     m_source = new QLabel(this);
@@ -138,6 +139,15 @@ void ConfigPage::showPlayerSource(const QString& name, const QString& address, c
     //: Whose configuration the pages hold: %1 player name, %2 its IP address, %3 the time it was fetched.
     showSource(tr("%1 %2, fetched %3").arg(name, address, when), {});
     m_sourcePlayer = {name, address};
+}
+
+void ConfigPage::showVersion(const QString& text)
+{
+    m_versionText = text;
+    const QString english = QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size());
+    m_version->setText(text.startsWith(english)
+                           ? QCoreApplication::translate("Settings", kVersionPrefix.data()) + text.mid(english.size())
+                           : text);
 }
 
 void ConfigPage::showFileSource(const QString& path) { showSource(QFileInfo(path).fileName(), path); }
@@ -447,7 +457,7 @@ FieldValues ConfigPage::fieldValues()
         else
             value.text = m_kept.encode(def.name, static_cast<QLineEdit*>(field)->text().toStdU16String());
     }
-    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_version->text().toStdU16String());
+    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_versionText.toStdU16String());
     return values;
 }
 
@@ -457,7 +467,7 @@ void ConfigPage::showValues(const FieldValues& values)
     for (const auto& [name, value] : values) {
         const QString text = QString::fromStdU16String(m_kept.decode(name, value.text));
         if (name == kVersionLabel) {
-            m_version->setText(text);
+            showVersion(text);
             continue;
         }
         QWidget* field = m_fields.value(QString::fromStdString(name));

@@ -1,6 +1,7 @@
 #include "core/commands/commandtable.h"
 
 #include "core/base/textfile.h"
+#include "core/base/translatable.h"
 #include "core/transfer/tftpcommand.h"
 
 #include <charconv>
@@ -27,8 +28,13 @@ constexpr Step get(std::string_view remote, std::string_view suffix)
 }
 constexpr Step wait(Pace pace) { return {.kind = Step::Kind::Wait, .pace = pace}; }
 
-constexpr std::string_view kTakeFile = "for the players to take the file";
-constexpr std::string_view kCopiesArrive = "for the copies to arrive";
+// The front ends show the item texts, descriptions, group captions and wait reasons in the
+// operator's language (context "Commands"); names, remote names and file texts stay as they are.
+
+//: Wait reason, after "waiting": the players are given time to take the file just sent.
+constexpr std::string_view kTakeFile = Q7_TRANSLATABLE("Commands", "for the players to take the file");
+//: Wait reason, after "waiting": the copies fetched from the players are arriving.
+constexpr std::string_view kCopiesArrive = Q7_TRANSLATABLE("Commands", "for the copies to arrive");
 
 constexpr Command putCommandFile(std::string_view name, std::string_view item, std::string_view remote,
                                  std::array<std::string_view, 2> description = {})
@@ -60,150 +66,216 @@ constexpr Steps prepareAndFetch(std::string_view command, std::string_view remot
 }
 
 constexpr Command download[] = {
-    chooseAndPut("put-list down", "Put Down.lst", kListFilter, "/down.lst",
-                 {"Prompts for and uploads the download list. Before pressing this button, the \"down.lst\" file "
-                  "has to be created."}),
-    putCommandFile("download-now", "Download Now", "/downnow",
-                   {"Downloads files according to the down.lst. The down.lst file has to be stored on the local hard "
-                    "drive first, or this function will not work. The download path in the setup menu will not be "
-                    "used for this command."}),
-    putCommandFile("download-from-server", "Download From Server", "/downfromserver",
-                   {"Starts the download function but only if the path has previously been set and the schedule is "
-                    "set to OFF or a particular time. When set to download every xx minutes, this command will not "
-                    "work. Refer to the Q7 user guide for",
-                    "further details about this function."}),
-    chooseAndPut("put-list play", "Put Play.lst", kListFilter, "/play.lst",
-                 {"Prompts for and uploads the play list. Before pressing this button, the \"play.lst\" file has to "
-                  "be created."}),
-    chooseAndPut("put-list upload", "Put Upload.lst", kListFilter, "/upload.lst", {"Put upload.lst."}),
-    putCommandFile("upload-now", "Upload Now", "/upload", {"Put upload command."}),
-    putCommandFile("smb-now", "SMB Now", "/smbnow"),
+    chooseAndPut(
+        "put-list down", Q7_TRANSLATABLE("Commands", "Put Down.lst"), kListFilter, "/down.lst",
+        {Q7_TRANSLATABLE(
+            "Commands", "Prompts for and uploads the download list. Before pressing this button, the \"down.lst\" file "
+                        "has to be created.")}),
+    putCommandFile(
+        "download-now", Q7_TRANSLATABLE("Commands", "Download Now"), "/downnow",
+        {Q7_TRANSLATABLE("Commands",
+                         "Downloads files according to the down.lst. The down.lst file has to be stored on the local "
+                         "hard drive first, or this function will not work. The download path in the setup menu will "
+                         "not be used for this command.")}),
+    putCommandFile(
+        "download-from-server", Q7_TRANSLATABLE("Commands", "Download From Server"), "/downfromserver",
+        //: The sentence goes on in the next line of the description ("further details about this function.").
+        {Q7_TRANSLATABLE("Commands",
+                         "Starts the download function but only if the path has previously been set and the schedule "
+                         "is set to OFF or a particular time. When set to download every xx minutes, this command will "
+                         "not work. Refer to the Q7 user guide for"),
+         //: Ends the sentence of the line before ("... Refer to the Q7 user guide for").
+         Q7_TRANSLATABLE("Commands", "further details about this function.")}),
+    chooseAndPut(
+        "put-list play", Q7_TRANSLATABLE("Commands", "Put Play.lst"), kListFilter, "/play.lst",
+        {Q7_TRANSLATABLE(
+            "Commands", "Prompts for and uploads the play list. Before pressing this button, the \"play.lst\" file has "
+                        "to be created.")}),
+    chooseAndPut("put-list upload", Q7_TRANSLATABLE("Commands", "Put Upload.lst"), kListFilter, "/upload.lst",
+                 {Q7_TRANSLATABLE("Commands", "Put upload.lst.")}),
+    putCommandFile("upload-now", Q7_TRANSLATABLE("Commands", "Upload Now"), "/upload",
+                   {Q7_TRANSLATABLE("Commands", "Put upload command.")}),
+    //: SMB: the Windows file sharing protocol the players download from.
+    putCommandFile("smb-now", Q7_TRANSLATABLE("Commands", "SMB Now"), "/smbnow"),
 };
 
 constexpr Command erase[] = {
     {.name = "erase-hdd",
-     .item = "Erase HDD",
+     .item = Q7_TRANSLATABLE("Commands", "Erase HDD"),
      .steps = {put("/eraseHDD")},
      .confirm = true,
-     .description = {"Erases all files stored on the local drive or CF card."}},
+     .description = {Q7_TRANSLATABLE("Commands", "Erases all files stored on the local drive or CF card.")}},
     {.name = "delete-files",
-     .item = "Delete Files",
+     .item = Q7_TRANSLATABLE("Commands", "Delete Files"),
      .steps = {put("/delete.lst", Source::Chosen), wait({.from = 0, .to = 5, .maximum = 5, .why = kTakeFile}),
                put("/delfiles")},
      .filterIndex = kListFilter,
      .confirm = true,
-     .description = {"Prompts for and uploads the \"delete.lst\" and then starts the delfiles process. Before "
-                     "pressing this button, the \"delete.lst\" file has to be created."}},
+     .description = {Q7_TRANSLATABLE(
+         "Commands", "Prompts for and uploads the \"delete.lst\" and then starts the delfiles process. Before "
+                     "pressing this button, the \"delete.lst\" file has to be created.")}},
 };
 
 constexpr Command fileList[] = {
     {.name = "hdd-list",
-     .item = "Get HDD List",
-     .steps = prepareAndFetch("/getfiles", "/Q7files", "q7files.txt",
-                              {.from = 0, .to = 5, .maximum = 15, .why = "for the players to list their disks"},
-                              {.from = 5, .to = 15, .maximum = 15}),
+     .item = Q7_TRANSLATABLE("Commands", "Get HDD List"),
+     .steps = prepareAndFetch(
+         "/getfiles", "/Q7files", "q7files.txt",
+         //: Wait reason, after "waiting": the players write the list of their media files.
+         {.from = 0, .to = 5, .maximum = 15, .why = Q7_TRANSLATABLE("Commands", "for the players to list their disks")},
+         {.from = 5, .to = 15, .maximum = 15}),
      .showCopies = true,
-     .description = {"Creates a file index of the current media files on the Q7 and downloads the list to your "
-                     "computer. This will take a couple of seconds. Once the list has been downloaded,",
-                     "it can be opened and viewed in any standard text editor."}},
+     //: The sentence goes on in the next line of the description ("it can be opened and viewed ...").
+     .description = {Q7_TRANSLATABLE(
+                         "Commands",
+                         "Creates a file index of the current media files on the Q7 and downloads the list to your "
+                         "computer. This will take a couple of seconds. Once the list has been downloaded,"),
+                     //: Ends the sentence of the line before ("... Once the list has been downloaded,").
+                     Q7_TRANSLATABLE("Commands", "it can be opened and viewed in any standard text editor.")}},
 };
 
 constexpr Command configuration[] = {
     {.name = "restore-config",
-     .item = "Restore Config",
+     .item = Q7_TRANSLATABLE("Commands", "Restore Config"),
      .steps = {put("/config.conf.put", Source::Chosen), wait({.from = 0, .to = 3, .maximum = 3, .why = kTakeFile}),
                put("/restoreconfig")},
      .filterIndex = kConfigFilter,
-     .description = {"Uploads the config.conf file and starts the restoreconfig process. Before pressing this button, "
-                     "use the configuration tool and adjust the settings to your requirements. ",
-                     "Save them to a text file with the file name config.conf. You are now ready to upload the file "
-                     "and update the settings."}},
+     .description =
+         {Q7_TRANSLATABLE("Commands",
+                          "Uploads the config.conf file and starts the restoreconfig process. Before pressing this "
+                          "button, use the configuration tool and adjust the settings to your requirements. "),
+          Q7_TRANSLATABLE("Commands",
+                          "Save them to a text file with the file name config.conf. You are now ready to upload the "
+                          "file and update the settings.")}},
     {.name = "backup-config",
-     .item = "Backup Config",
+     .item = Q7_TRANSLATABLE("Commands", "Backup Config"),
      .steps = prepareAndFetch("/saveconfig", "/config.conf", "config.conf",
-                              {.from = 0, .to = 5, .maximum = 15, .why = "for the players to save their settings"},
+                              //: Wait reason, after "waiting".
+                              {.from = 0,
+                               .to = 5,
+                               .maximum = 15,
+                               .why = Q7_TRANSLATABLE("Commands", "for the players to save their settings")},
                               {.from = 5, .to = 15, .maximum = 15}),
      .showCopies = true,
-     .description = {"Saves current settings and downloads the config.conf file to your computer. Once the file has "
-                     "been downloaded, you can edit it with the configuration tool or any standard text editor."}},
+     .description = {Q7_TRANSLATABLE(
+         "Commands", "Saves current settings and downloads the config.conf file to your computer. Once the file "
+                     "has been downloaded, you can edit it with the configuration tool or any standard text "
+                     "editor.")}},
 };
 
 constexpr Command osd[] = {
-    putCommandFile("osd-on", "OSD ON", "/osd_on",
-                   {"Turns the OSD (on-screen display) menu ON. This can be used to turn on the OSD during playback, "
-                    "instead of stopping playback and accessing the setup menu to change it."}),
-    putCommandFile("osd-off", "OSD OFF", "/osd_off",
-                   {"Turns the OSD (on-screen display) menu OFF. This can be used to turn off the OSD during "
-                    "playback, instead of stopping playback and accessing the setup menu to change it."}),
-    putCommandFile("scrolling-on", "Scrolling ON", "/scrolling_on",
-                   {"Turns the scrolling text message ON. This can be used to turn on the scrolling text message "
-                    "during playback, instead of stopping playback and accessing the setup menu to change it. ",
-                    "To display the message, the message.txt file has to be stored on the HDD first."}),
-    putCommandFile("scrolling-off", "Scrolling OFF", "/scrolling_off",
-                   {"Turns the scrolling text message OFF. This can be used to turn off the scrolling text message "
-                    "during playback, instead of stopping playback and accessing the setup menu to change it. ",
-                    "Once the command has been sent, the scrolling text message will stop and as soon as the next "
-                    "file is loaded, the message will disappear."}),
+    //: OSD: the player's on-screen display.
+    putCommandFile(
+        "osd-on", Q7_TRANSLATABLE("Commands", "OSD ON"), "/osd_on",
+        {Q7_TRANSLATABLE("Commands",
+                         "Turns the OSD (on-screen display) menu ON. This can be used to turn on the OSD during "
+                         "playback, instead of stopping playback and accessing the setup menu to change it.")}),
+    //: OSD: the player's on-screen display.
+    putCommandFile(
+        "osd-off", Q7_TRANSLATABLE("Commands", "OSD OFF"), "/osd_off",
+        {Q7_TRANSLATABLE("Commands",
+                         "Turns the OSD (on-screen display) menu OFF. This can be used to turn off the OSD during "
+                         "playback, instead of stopping playback and accessing the setup menu to change it.")}),
+    putCommandFile(
+        "scrolling-on", Q7_TRANSLATABLE("Commands", "Scrolling ON"), "/scrolling_on",
+        {Q7_TRANSLATABLE("Commands",
+                         "Turns the scrolling text message ON. This can be used to turn on the scrolling text message "
+                         "during playback, instead of stopping playback and accessing the setup menu to change it. "),
+         Q7_TRANSLATABLE("Commands",
+                         "To display the message, the message.txt file has to be stored on the HDD first.")}),
+    putCommandFile(
+        "scrolling-off", Q7_TRANSLATABLE("Commands", "Scrolling OFF"), "/scrolling_off",
+        {Q7_TRANSLATABLE("Commands",
+                         "Turns the scrolling text message OFF. This can be used to turn off the scrolling text "
+                         "message during playback, instead of stopping playback and accessing the setup menu to "
+                         "change it. "),
+         Q7_TRANSLATABLE("Commands",
+                         "Once the command has been sent, the scrolling text message will stop and as soon as the "
+                         "next file is loaded, the message will disappear.")}),
     {.name = "volume",
-     .item = "Volume",
+     //: Item that sets the players' volume to the number typed beside it (fits a narrow list).
+     .item = Q7_TRANSLATABLE("Commands", "Volume"),
      .steps = {put("/multicmd.txt", Source::Scratch)},
      .scratchFile = kOneLineCommandFile,
      .text = "Volume ",
      .withVolume = true},
     {.name = "mute",
-     .item = "MUTE",
+     .item = Q7_TRANSLATABLE("Commands", "MUTE"),
      .steps = {put("/multicmd.txt", Source::Scratch)},
      .scratchFile = kOneLineCommandFile,
      .text = "MUTE 0"},
 };
 
 constexpr Command systemCommands[] = {
-    putCommandFile("reboot", "Reboot", "/reboot", {"Reboots the device immediately."}),
-    putCommandFile("refresh", "Refresh Content", "/refreshcontent",
-                   {"Reloads the playlist and repeat list. Press this button if you have updated the playlist but not "
-                    "rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, ",
-                    "but have not rebooted the unit yet, you can also press this button to refresh the list."}),
-    playMode("playmode single", "Play List by Single", "Signle"),  // the players expect this spelling
-    playMode("playmode date", "Play List by Date", "Date"),
-    playMode("playmode time", "Play List by Time", "Time"),
-    playMode("playmode datetime", "Play List by Date/Time", "DateTime"),
-    playMode("playmode repeat", "Repeat Mode", "Repeat"),
-    playMode("playmode stop", "Stop Auto Play", "Stop"),
+    putCommandFile("reboot", Q7_TRANSLATABLE("Commands", "Reboot"), "/reboot",
+                   {Q7_TRANSLATABLE("Commands", "Reboots the device immediately.")}),
+    //: The sentence goes on in the next line of the description ("but have not rebooted the unit yet, ...").
+    putCommandFile(
+        "refresh", Q7_TRANSLATABLE("Commands", "Refresh Content"), "/refreshcontent",
+        {Q7_TRANSLATABLE("Commands",
+                         "Reloads the playlist and repeat list. Press this button if you have updated the playlist but "
+                         "not rebooted the unit yet. If the playback mode is set to repeat and you have updated the "
+                         "content, "),
+         //: Ends the sentence of the line before ("... you have updated the content, ").
+         Q7_TRANSLATABLE("Commands",
+                         "but have not rebooted the unit yet, you can also press this button to refresh the list.")}),
+    // The players expect the spelling "Signle".
+    playMode("playmode single", Q7_TRANSLATABLE("Commands", "Play List by Single"), "Signle"),
+    playMode("playmode date", Q7_TRANSLATABLE("Commands", "Play List by Date"), "Date"),
+    playMode("playmode time", Q7_TRANSLATABLE("Commands", "Play List by Time"), "Time"),
+    playMode("playmode datetime", Q7_TRANSLATABLE("Commands", "Play List by Date/Time"), "DateTime"),
+    playMode("playmode repeat", Q7_TRANSLATABLE("Commands", "Repeat Mode"), "Repeat"),
+    playMode("playmode stop", Q7_TRANSLATABLE("Commands", "Stop Auto Play"), "Stop"),
     {.item = ""},
 };
 
-constexpr Pace kSavePace{.from = 0, .to = 50, .maximum = 100, .stepMs = kExchangeStepMs,
-                         .why = "for the player to save its settings"};
+//: Wait reason, after "waiting".
+constexpr Pace kSavePace{.from = 0,
+                         .to = 50,
+                         .maximum = 100,
+                         .stepMs = kExchangeStepMs,
+                         .why = Q7_TRANSLATABLE("Commands", "for the player to save its settings")};
 constexpr Pace kFetchPace{.from = 51, .to = 100, .maximum = 100, .stepMs = kExchangeStepMs};
 
-constexpr Command kBackup{.item = "Backup", .steps = prepareAndFetch("/saveconfig", "/config.conf", "", kSavePace, kFetchPace)};
-constexpr Command kCompare{.item = "Compare",
-                           .steps = prepareAndFetch("/saveconfig", "/config.conf", "compare.conf", kSavePace, kFetchPace)};
+// The transfer log names the commands of the other pages by these items.
+constexpr Command kBackup{.item = Q7_TRANSLATABLE("Commands", "Backup"),
+                          .steps = prepareAndFetch("/saveconfig", "/config.conf", "", kSavePace, kFetchPace)};
+constexpr Command kCompare{.item = Q7_TRANSLATABLE("Commands", "Compare"),
+                           .steps =
+                               prepareAndFetch("/saveconfig", "/config.conf", "compare.conf", kSavePace, kFetchPace)};
 constexpr Steps kRestoreSteps{put("/config.conf.put", Source::PerPlayer),
                               wait({.from = 0, .to = 70, .maximum = 70, .stepMs = kExchangeStepMs, .why = kTakeFile}),
                               put("/restoreconfig")};
-constexpr Command kRestore{.item = "Restore", .steps = kRestoreSteps};
-constexpr Command kComparePut{.item = "Compare", .steps = kRestoreSteps};
-constexpr Command kTextMessage{.name = "message", .item = "Text message", .steps = {put("/message.txt", Source::Message)}};
-constexpr Command kPutMessage{.item = "Put Message", .steps = {put("/message.txt", Source::Chosen)}};
+constexpr Command kRestore{.item = Q7_TRANSLATABLE("Commands", "Restore"), .steps = kRestoreSteps};
+constexpr Command kComparePut{.item = Q7_TRANSLATABLE("Commands", "Compare"), .steps = kRestoreSteps};
+constexpr Command kTextMessage{.name = "message",
+                               .item = Q7_TRANSLATABLE("Commands", "Text message"),
+                               .steps = {put("/message.txt", Source::Message)}};
+constexpr Command kPutMessage{.item = Q7_TRANSLATABLE("Commands", "Put Message"),
+                              .steps = {put("/message.txt", Source::Chosen)}};
 constexpr Command kGetMessage{
-    .item = "Get Message",
-    .steps = {get("/message_old.txt", "message_old.txt"), wait({.from = 0, .to = 3, .maximum = 3, .forFetch = true, .why = kCopiesArrive})},
+    .item = Q7_TRANSLATABLE("Commands", "Get Message"),
+    .steps = {get("/message_old.txt", "message_old.txt"),
+              wait({.from = 0, .to = 3, .maximum = 3, .forFetch = true, .why = kCopiesArrive})},
     .showCopies = true};
-constexpr Command kBitmapMessage{.name = "bitmap", .item = "Bitmap message",
+constexpr Command kBitmapMessage{.name = "bitmap",
+                                 .item = Q7_TRANSLATABLE("Commands", "Bitmap message"),
                                  .steps = {put("/message.target", Source::Message)}};
 
 constexpr Group kGroups[] = {
-    {GroupId::Download, "Download Command", "DownloadBox", "DownloadButton", "DownloadMemo", -1, false,
-     Unselected::Empty, download},
-    {GroupId::Erase, "Erase Command", "EraseBox", "EraseButton", "EraseMemo", 0, false, Unselected::Keep, erase},
-    {GroupId::FileList, "File List Command", "FileListCMDBox", "FileListButton", "FileListMemo", 0, true,
-     Unselected::FirstItem, fileList},
-    {GroupId::Configuration, "Configuration Command", "ConfigBox", "ConfigButton", "ConfigMemo", 0, false,
-     Unselected::Keep, configuration},
-    {GroupId::Osd, "OSD and Scrolling Command", "OSDBox", "OSDButton", "OSDMemo", 0, false, Unselected::Keep, osd},
-    {GroupId::System, "System Command", "SystemCMDBox", "SystemCMDButton", "SystemCMDMemo", 0, false,
-     Unselected::Empty, systemCommands},
+    {GroupId::Download, Q7_TRANSLATABLE("Commands", "Download Command"), "DownloadBox", "DownloadButton",
+     "DownloadMemo", -1, false, Unselected::Empty, download},
+    {GroupId::Erase, Q7_TRANSLATABLE("Commands", "Erase Command"), "EraseBox", "EraseButton", "EraseMemo", 0, false,
+     Unselected::Keep, erase},
+    {GroupId::FileList, Q7_TRANSLATABLE("Commands", "File List Command"), "FileListCMDBox", "FileListButton",
+     "FileListMemo", 0, true, Unselected::FirstItem, fileList},
+    {GroupId::Configuration, Q7_TRANSLATABLE("Commands", "Configuration Command"), "ConfigBox", "ConfigButton",
+     "ConfigMemo", 0, false, Unselected::Keep, configuration},
+    //: OSD: the player's on-screen display.
+    {GroupId::Osd, Q7_TRANSLATABLE("Commands", "OSD and Scrolling Command"), "OSDBox", "OSDButton", "OSDMemo", 0, false,
+     Unselected::Keep, osd},
+    {GroupId::System, Q7_TRANSLATABLE("Commands", "System Command"), "SystemCMDBox", "SystemCMDButton", "SystemCMDMemo",
+     0, false, Unselected::Empty, systemCommands},
 };
 
 std::vector<std::string_view> lines(const Command& command)

@@ -6,6 +6,8 @@
 // its description. The page, the other pages and q7ctl read this one table and run the steps
 // through one sequencer (commands/sequence.h).
 
+#include "core/base/translatable.h"
+
 #include <array>
 #include <initializer_list>
 #include <optional>
@@ -37,6 +39,7 @@ struct Pace {
     // they have all ended (commands/sequence.h).
     bool forFetch = false;
     std::string_view why = {};  // "for the players to save their settings"; every wait of the table has one
+                                // (translatable, context "Commands")
 
     constexpr int steps() const { return to - from + 1; }
     constexpr int durationMs() const { return steps() * stepMs; }
@@ -70,6 +73,7 @@ struct Steps {
 struct Command {
     std::string_view name = {};  // stable command-line name ("reboot", "playmode single"); empty: none
     std::string_view item = {};  // the combo box item; the transfer log names the command by it
+                                 // (translatable, context "Commands": never look a command up by it)
     Steps steps = {};
     int filterIndex = 0;                // Source::Chosen in the window: open dialog filter, 1 Config, 2 List
     std::string_view scratchFile = {};  // Source::Scratch
@@ -134,7 +138,8 @@ std::vector<std::string_view> startupDescription(const Group& group);
 // The Volume field's text as it is sent: as typed, or "31" for a value above 31; std::nullopt
 // when it is no decimal integer (the operator is told kNotAnInteger with the text for %s).
 std::optional<std::string> volumeText(std::string_view field);
-inline constexpr std::string_view kNotAnInteger = "'%s' is not a valid integer value";
+//: %s is the text typed in the Volume field; keep it.
+inline constexpr std::string_view kNotAnInteger = Q7_TRANSLATABLE("Commands", "'%s' is not a valid integer value");
 inline constexpr int kMaxVolume = 31;
 
 // The bytes a Source::Scratch command writes, given the Volume field's text as it is sent.

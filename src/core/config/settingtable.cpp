@@ -1,5 +1,7 @@
 #include "core/config/settingtable.h"
 
+#include "core/base/translatable.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -110,48 +112,51 @@ struct FieldLabel {
     std::string_view field;
     std::string_view label;
 };
-// The page's row captions, blanks included; a time pair's caption belongs to its first field.
+// The page's row captions, blanks included; a time pair's caption belongs to its first field. The
+// front ends show them in the operator's language; q7ctl also finds settings by their English caption.
 constexpr FieldLabel kLabels[] = {
-    {"NetWorkType", "NetWork Type :"},
-    {"AutomaticIP", "Automatic IP :"},
-    {"IPAddress", "IP Address :"},
-    {"IPMask", "IP Mask :"},
-    {"IPGateway", "IP Gateway :"},
-    {"IPPrimaryDNS", "IP Primary DNS :"},
-    {"IPSecondaryDNS", "IP Secondary DNS :"},
-    {"WirelessSSID", "Wireless SSID :"},
-    {"WirelessKEY", "Wireless KEY :"},
-    {"PC1Address", "PC1 IP Address :"},
-    {"PC1Dir", "PC1 Directory : "},
-    {"PC2Address", "PC2 IP Address :"},
-    {"PC2Dir", "PC2 Directory : "},
-    {"TimeZone", "Time Zone :"},
-    {"NTPServer", "NTP Server :"},
-    {"PlayList", "Play List :"},
-    {"PlayListPath", "Play List Path :"},
-    {"DownloadList", "Download List :"},
-    {"DownloadTime", "Download List Time :"},
-    {"DownloadPath", "Download List Path :"},
-    {"PlayMode", "Play mode :"},
-    {"RemoteCommandPath", "Remote Command Path :"},
-    {"AutoOnOff", "Auto On/Off :"},
-    {"PowerOnTimeHour", "Power On Time :"},
-    {"PowerOffTimeHour", "Power Off Time :"},
-    {"OSDOnOff", "OSD :"},
-    {"ScrollingText", "Scrolling Text :"},
-    {"ScrollingTextColor", "Scrolling Color :"},
-    {"ScrollingTextSpeed", "Scrolling Speed :"},
-    {"Volume", "Volume :"},
-    {"PasswordOfSetupMenu", "Password of Setup Menu :"},
-    {"HighQualityJPEG", "High Quality JPEG :"},
-    {"ScreenMode", "Select screen mode : "},
-    {"SPDIFOut", "SPDIF Out :"},
-    {"SpeakersOut", "Speakers Out :"},
-    {"TVType", "TV Type : "},
-    {"YPbPrStandard", "YPbPr Standard :"},
-    {"TVStandard", "TV Standard :"},
-    {"VideoConnector", "Video Connector :"},
-    {"VGAStandard", "VGA Standard :"},
+    {"NetWorkType", Q7_TRANSLATABLE("Settings", "NetWork Type :")},
+    {"AutomaticIP", Q7_TRANSLATABLE("Settings", "Automatic IP :")},
+    {"IPAddress", Q7_TRANSLATABLE("Settings", "IP Address :")},
+    {"IPMask", Q7_TRANSLATABLE("Settings", "IP Mask :")},
+    {"IPGateway", Q7_TRANSLATABLE("Settings", "IP Gateway :")},
+    {"IPPrimaryDNS", Q7_TRANSLATABLE("Settings", "IP Primary DNS :")},
+    {"IPSecondaryDNS", Q7_TRANSLATABLE("Settings", "IP Secondary DNS :")},
+    {"WirelessSSID", Q7_TRANSLATABLE("Settings", "Wireless SSID :")},
+    {"WirelessKEY", Q7_TRANSLATABLE("Settings", "Wireless KEY :")},
+    {"PC1Address", Q7_TRANSLATABLE("Settings", "PC1 IP Address :")},
+    {"PC1Dir", Q7_TRANSLATABLE("Settings", "PC1 Directory : ")},
+    {"PC2Address", Q7_TRANSLATABLE("Settings", "PC2 IP Address :")},
+    {"PC2Dir", Q7_TRANSLATABLE("Settings", "PC2 Directory : ")},
+    {"TimeZone", Q7_TRANSLATABLE("Settings", "Time Zone :")},
+    {"NTPServer", Q7_TRANSLATABLE("Settings", "NTP Server :")},
+    {"PlayList", Q7_TRANSLATABLE("Settings", "Play List :")},
+    {"PlayListPath", Q7_TRANSLATABLE("Settings", "Play List Path :")},
+    {"DownloadList", Q7_TRANSLATABLE("Settings", "Download List :")},
+    {"DownloadTime", Q7_TRANSLATABLE("Settings", "Download List Time :")},
+    {"DownloadPath", Q7_TRANSLATABLE("Settings", "Download List Path :")},
+    {"PlayMode", Q7_TRANSLATABLE("Settings", "Play mode :")},
+    {"RemoteCommandPath", Q7_TRANSLATABLE("Settings", "Remote Command Path :")},
+    {"AutoOnOff", Q7_TRANSLATABLE("Settings", "Auto On/Off :")},
+    {"PowerOnTimeHour", Q7_TRANSLATABLE("Settings", "Power On Time :")},
+    {"PowerOffTimeHour", Q7_TRANSLATABLE("Settings", "Power Off Time :")},
+    //: OSD: the player's on-screen display.
+    {"OSDOnOff", Q7_TRANSLATABLE("Settings", "OSD :")},
+    {"ScrollingText", Q7_TRANSLATABLE("Settings", "Scrolling Text :")},
+    {"ScrollingTextColor", Q7_TRANSLATABLE("Settings", "Scrolling Color :")},
+    {"ScrollingTextSpeed", Q7_TRANSLATABLE("Settings", "Scrolling Speed :")},
+    {"Volume", Q7_TRANSLATABLE("Settings", "Volume :")},
+    {"PasswordOfSetupMenu", Q7_TRANSLATABLE("Settings", "Password of Setup Menu :")},
+    {"HighQualityJPEG", Q7_TRANSLATABLE("Settings", "High Quality JPEG :")},
+    {"ScreenMode", Q7_TRANSLATABLE("Settings", "Select screen mode : ")},
+    //: SPDIF: the player's digital audio output.
+    {"SPDIFOut", Q7_TRANSLATABLE("Settings", "SPDIF Out :")},
+    {"SpeakersOut", Q7_TRANSLATABLE("Settings", "Speakers Out :")},
+    {"TVType", Q7_TRANSLATABLE("Settings", "TV Type : ")},
+    {"YPbPrStandard", Q7_TRANSLATABLE("Settings", "YPbPr Standard :")},
+    {"TVStandard", Q7_TRANSLATABLE("Settings", "TV Standard :")},
+    {"VideoConnector", Q7_TRANSLATABLE("Settings", "Video Connector :")},
+    {"VGAStandard", Q7_TRANSLATABLE("Settings", "VGA Standard :")},
 };
 
 using enum Group;

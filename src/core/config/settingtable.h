@@ -3,6 +3,8 @@
 // setting of the file (section, key, kind, the fields it comes from). The writer, the reader and
 // the Configuration tab all work from these two tables.
 
+#include "core/base/translatable.h"
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -73,6 +75,7 @@ struct Setting {
 std::span<const Setting> settings();
 
 inline constexpr std::string_view kVersionLabel = "FWVersion";
-inline constexpr std::string_view kVersionPrefix = "Version : ";
+//: Before the firmware version of the player whose configuration the pages hold.
+inline constexpr std::string_view kVersionPrefix = Q7_TRANSLATABLE("Settings", "Version : ");
 
 }  // namespace q7::config

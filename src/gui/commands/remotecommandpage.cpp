@@ -3,11 +3,13 @@
 #include "core/base/textfile.h"
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/editablecombo.h"
 #include "gui/widgets/typingfilter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -24,21 +26,28 @@ namespace {
 
 using namespace commands;
 
-const QString kOpenFilter = QStringLiteral("Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
 constexpr int kBoxWidth = 145;
 constexpr int kVolumeBoxWidth = 65;  // leaves room for the Volume field beside the box
 
 QString text(std::string_view latin) { return QString::fromLatin1(latin.data(), qsizetype(latin.size())); }
 
+// A text of the command table (items, descriptions, group captions) in the operator's language.
+QString shown(std::string_view english)
+{
+    // untranslated: "Commands" is the context the command table marks its texts in
+    return QCoreApplication::translate("Commands", std::string(english).c_str());
+}
+
 // "Download Command" -> "Send download command": the six buttons all read "Send ", so a screen
 // reader tells them apart by what they send. Capitalised words go lower case, acronyms ("OSD") stay.
 QString sendButtonName(std::string_view caption)
 {
-    QStringList words = text(caption).split(QLatin1Char(' '));
+    QStringList words = shown(caption).split(QLatin1Char(' '));
     for (QString& word : words)
         if (word.size() > 1 && word.mid(1) == word.mid(1).toLower())
             word = word.toLower();
-    return QStringLiteral("Send ") + words.join(QLatin1Char(' '));
+    //: Accessible name of a group's Send button; %1 is the group's caption in lower case ("download command").
+    return QCoreApplication::translate("RemoteCommandPage", "Send %1").arg(words.join(QLatin1Char(' ')));
 }
 
 // The question before media are erased, naming the players; a long fleet is cut short.
@@ -49,11 +58,17 @@ QString eraseQuestion(const std::vector<Target>& targets)
     for (size_t i = 0; i < targets.size() && i < kNamed; ++i)
         names << QString::fromStdString(targets[i].name.empty() ? targets[i].address : targets[i].name);
     QString list = names.join(QStringLiteral(", "));
+    //: %1 lists the first players by name, %2 is how many more there are.
     if (targets.size() > kNamed)
-        list += QStringLiteral(" and %1 more").arg(targets.size() - kNamed);
-    return QStringLiteral("Erase all media on %1 %2: %3?")
+        list = QCoreApplication::translate("RemoteCommandPage", "%1 and %2 more")
+                   .arg(list, QString::number(targets.size() - kNamed));
+    //: %1 is the player's name or address.
+    if (targets.size() == 1)
+        return QCoreApplication::translate("RemoteCommandPage", "Erase all media on 1 player: %1?").arg(list);
+    //: %1 is the number of players (two or more), %2 lists them by name.
+    return QCoreApplication::translate("RemoteCommandPage", "Erase all media on %1 players: %2?")
         .arg(targets.size())
-        .arg(targets.size() == 1 ? QStringLiteral("player") : QStringLiteral("players"), list);
+        .arg(list);
 }
 
 bool choosesVolume(const Group& group, int index)
@@ -82,27 +97,28 @@ RemoteCommandPage::RemoteCommandPage(PlayerTransfers& players, Dialogs& dialogs,
 
 void RemoteCommandPage::buildGroup(QGridLayout* layout, const Group& group, int row, int column)
 {
-    auto* frame = new QGroupBox(text(group.caption), this);
+    auto* frame = new QGroupBox(shown(group.caption), this);
     frame->setFixedSize(238, 172);
     layout->addWidget(frame, row, column, Qt::AlignTop);
 
     auto* box = new QComboBox(frame);
     box->setObjectName(text(group.box));
-    box->setAccessibleName(text(group.caption));
+    box->setAccessibleName(shown(group.caption));
     makeEditable(box);  // typed text is allowed, but only a chosen item is sent
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     for (const Command& command : group.commands)
-        box->addItem(text(command.item));
+        box->addItem(shown(command.item));  // the button sends by index, never by the shown text
     box->setCurrentIndex(group.initialIndex);
     if (group.initialIndex < 0)
-        box->setEditText(text(group.commands.front().item));
+        box->setEditText(shown(group.commands.front().item));
     box->setGeometry(8, 20, kBoxWidth, 22);
 
-    auto* button = new QPushButton(QStringLiteral("Send "), frame);
+    //: Button of fixed width (70 pixels) that sends the command chosen in the list beside it.
+    auto* button = new QPushButton(tr("Send "), frame);
     button->setObjectName(text(group.button));
     button->setAccessibleName(sendButtonName(group.caption));
-    button->setAccessibleDescription(text(group.caption));
+    button->setAccessibleDescription(shown(group.caption));
     button->setGeometry(160, 19, 70, 24);
 
     auto* memo = new QPlainTextEdit(frame);
@@ -116,7 +132,7 @@ void RemoteCommandPage::buildGroup(QGridLayout* layout, const Group& group, int 
     colours.setColor(QPalette::Base, colours.color(QPalette::Button));
     colours.setColor(QPalette::Text, QColor(0, 128, 0));
     memo->setPalette(colours);
-    QFont face(QStringLiteral("MS Sans Serif"));
+    QFont face(QStringLiteral("MS Sans Serif"));  // untranslated: a font family
     face.setPixelSize(11);
     memo->setFont(face);
     memo->setGeometry(8, 48, 222, 118);
@@ -148,7 +164,7 @@ void RemoteCommandPage::buildVolumeField(QWidget* osdGroup)
 {
     m_volume = new QLineEdit(QStringLiteral("31"), osdGroup);
     m_volume->setObjectName(QStringLiteral("Edit2"));
-    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_volume->setAccessibleName(tr("Volume"));
     m_volume->setMaxLength(2);
     (new TypingFilter(this))->attach(m_volume, config::Filter::Digit, 2);
     m_volume->setGeometry(8 + kVolumeBoxWidth + 4, 20, 30, 22);
@@ -168,7 +184,7 @@ RemoteCommandPage::Controls& RemoteCommandPage::controls(GroupId id)
     for (Controls& c : m_groups)
         if (c.group->id == id)
             return c;
-    throw std::logic_error("unknown command group");
+    throw std::logic_error("unknown command group");  // untranslated: a programming fault, never shown
 }
 
 QList<QAbstractButton*> RemoteCommandPage::sendButtons() const
@@ -183,7 +199,7 @@ void RemoteCommandPage::showLines(QPlainTextEdit* memo, const std::vector<std::s
 {
     memo->clear();
     for (std::string_view line : lines)
-        memo->appendPlainText(text(line));
+        memo->appendPlainText(shown(line));
     memo->moveCursor(QTextCursor::Start);  // a description longer than the memo is read from its start
 }
 
@@ -210,7 +226,7 @@ void RemoteCommandPage::boxChange(GroupId id)
 void RemoteCommandPage::send(GroupId id)
 {
     if (m_players.firstCheckedRow() < 0) {
-        m_dialogs.showMessage(QStringLiteral("Please select at least one driver before sending the command!"));
+        m_dialogs.showMessage(tr("Please select at least one driver before sending the command!"));
         return;
     }
     const Controls& c = controls(id);
@@ -223,7 +239,7 @@ std::optional<std::string> RemoteCommandPage::takeVolume()
     const QString typed = m_volume->text();
     std::optional<std::string> volume = volumeText(typed.toStdString());
     if (!volume) {
-        m_dialogs.showError(text(kNotAnInteger).replace(QStringLiteral("%s"), typed));
+        m_dialogs.showError(shown(kNotAnInteger).replace(QStringLiteral("%s"), typed));
         return std::nullopt;
     }
     if (typed != text(*volume))
@@ -238,7 +254,7 @@ void RemoteCommandPage::run(const Command& command)
     // Everything the command sends is ready before anything is sent.
     SequenceFiles files;
     if (command.takes(Source::Chosen)) {
-        const std::optional<QString> picked = m_dialogs.openFileName(kOpenFilter, command.filterIndex, QString());
+        const std::optional<QString> picked = m_dialogs.openFileName(openFileFilter(), command.filterIndex, QString());
         if (!picked || picked->isEmpty())
             return;
         files.chosen = localPath(*picked);

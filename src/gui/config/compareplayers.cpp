@@ -33,7 +33,7 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
       m_codePage(codePage)
 {
     setObjectName(QStringLiteral("ComparePlayers"));
-    setWindowTitle(QStringLiteral("Compare players"));
+    setWindowTitle(tr("Compare players"));
     resize(640, 480);
 
     auto* layout = new QVBoxLayout(this);
@@ -51,14 +51,14 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
     };
-    addButton("LoadIntoPagesButton", QStringLiteral("Load into pages"), &ComparePlayers::loadColumnIntoPages);
-    addButton("PutPagesButton", QStringLiteral("Put pages to selected"), &ComparePlayers::putPagesToSelected);
+    addButton("LoadIntoPagesButton", tr("Load into pages"), &ComparePlayers::loadColumnIntoPages);
+    addButton("PutPagesButton", tr("Put pages to selected"), &ComparePlayers::putPagesToSelected);
     // A fixed address put to several players would give them all the same one.
-    m_keepAddress = new QCheckBox(QStringLiteral("Keep each player's own IP address"), this);
+    m_keepAddress = new QCheckBox(tr("Keep each player's own IP address"), this);
     m_keepAddress->setObjectName(QStringLiteral("KeepAddressCheck"));
     buttons->addWidget(m_keepAddress);
     buttons->addStretch(1);
-    addButton("CloseButton", QStringLiteral("Close"), &QWidget::close);
+    addButton("CloseButton", tr("Close"), &QWidget::close);
     layout->addLayout(buttons);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
@@ -93,8 +93,9 @@ void ComparePlayers::fill(const CommandEnd& end)
         }
         if (!entries)
             column.file.clear();
-        headers << QString::fromStdString(player.target.name) + QLatin1Char('\n') + column.address +
-                       (entries ? QString() : QStringLiteral("\n(no answer)"));
+        const QString header = QString::fromStdString(player.target.name) + QLatin1Char('\n') + column.address;
+        //: Column header of a player that sent no configuration; %1 is its name and address.
+        headers << (entries ? header : tr("%1\n(no answer)").arg(header));
         files.push_back(std::move(entries));
         m_columns << column;
     }
@@ -111,8 +112,9 @@ void ComparePlayers::fill(const CommandEnd& end)
     for (size_t r = 0; r < rows.size(); ++r) {
         const config::CompareRow& row = rows[r];
         // The marker says in words what the bold type and the colour show.
-        settings << (row.differs ? QStringLiteral("differs: ") : QString()) + text(row.section) + QLatin1Char(' ') +
-                        text(row.key);
+        const QString setting = text(row.section) + QLatin1Char(' ') + text(row.key);
+        //: Row header of a setting whose values differ between the players; %1 is its section and key.
+        settings << (row.differs ? tr("differs: %1").arg(setting) : setting);
         for (size_t c = 0; c < row.values.size(); ++c) {
             auto* cell = new QTableWidgetItem(row.values[c] ? text(*row.values[c]) : QString());
             if (row.differs) {
@@ -148,7 +150,7 @@ void ComparePlayers::loadColumnIntoPages()
 {
     const QList<Column> columns = selectedColumns();
     if (columns.size() != 1 || columns.front().file.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Please select one player that answered."));
+        m_dialogs.showMessage(tr("Please select one player that answered."));
         return;
     }
     const Column& column = columns.front();
@@ -164,7 +166,7 @@ void ComparePlayers::putPagesToSelected()
         ownFiles[column.row] = column.file;
     }
     if (rows.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Please select a player."));
+        m_dialogs.showMessage(tr("Please select a player."));
         return;
     }
     m_exchange.restoreTo(rows, commands::comparePutCommand(), m_keepAddress->isChecked() ? &ownFiles : nullptr);

@@ -91,9 +91,10 @@ void ConfigExchange::restoreTo(const QList<int>& rows, const commands::Command& 
                                const QMap<int, QString>* ownFiles)
 {
     if (rows.size() > 1 && !ownFiles && config::fixedAddress(m_page.fieldValues())) {
-        m_dialogs.showMessage(QStringLiteral("The pages give a fixed IP address (Automatic IP \"Off\"): %1 players "
-                                             "would all take the same address and be cut off.\n\nSelect one player, "
-                                             "or keep each player's own IP address. Nothing was sent.")
+        //: %1 is the number of players selected (two or more).
+        m_dialogs.showMessage(tr("The pages give a fixed IP address (Automatic IP \"Off\"): %1 players "
+                                 "would all take the same address and be cut off.\n\nSelect one player, "
+                                 "or keep each player's own IP address. Nothing was sent.")
                                   .arg(rows.size()));
         return;
     }
@@ -131,8 +132,9 @@ bool ConfigExchange::keepOwnNetwork(const QString& file, const QString& own, con
         return false;
     }
     if (!kept)
-        m_dialogs.showMessage(QStringLiteral("The network settings of %1 are not known: its configuration was not "
-                                             "fetched or lacks them. Nothing was sent.")
+        //: %1 is the player's IP address.
+        m_dialogs.showMessage(tr("The network settings of %1 are not known: its configuration was not "
+                                 "fetched or lacks them. Nothing was sent.")
                                   .arg(address));
     return kept.has_value();
 }
@@ -141,7 +143,7 @@ void ConfigExchange::backupFromPlayer()
 {
     const int row = m_players.firstCheckedRow();
     if (row < 0) {
-        m_dialogs.showMessage(QStringLiteral("Please select a drive first."));
+        m_dialogs.showMessage(tr("Please select a drive first."));
         return;
     }
     fetchConfig(row, commands::backupCommand(), this, [this, row](const CommandEnd& end) {
@@ -162,7 +164,7 @@ void ConfigExchange::restoreToPlayer()
 {
     const int row = m_players.firstCheckedRow();
     if (row < 0) {
-        m_dialogs.showMessage(QStringLiteral("Please select a driver."));
+        m_dialogs.showMessage(tr("Please select a driver."));
         return;
     }
     restoreTo({row}, commands::restoreCommand());

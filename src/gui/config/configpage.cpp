@@ -6,10 +6,12 @@
 #include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/typingfilter.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
@@ -33,13 +35,8 @@ namespace {
 
 using namespace config;
 
-const QString kSaveFilter = QStringLiteral("All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target");
 constexpr int kSaveFilterIndex = 2;  // Config
-const QString kOpenFilter = QStringLiteral("Config|*.conf|List|*.lst|Text|*.txt|All|*.*");
 constexpr int kOpenFilterIndex = 1;  // Config
-
-// The Misc3 settings that only some players honour carry this note.
-const QString kEditionNote = QStringLiteral("(not honoured by every player edition)");
 
 // Bit length choices: "None", "64 bit", "128 bit", and the key lengths the last two allow.
 constexpr int kBits64 = 1;
@@ -52,8 +49,7 @@ int lastItem(const char* name) { return int(fieldSpec(name).items.size()) - 1; }
 // The caption of a field's row, from the setting table that q7ctl names settings by as well.
 QString pageLabel(const char* field)
 {
-    const std::string_view label = fieldLabel(field);
-    return QString::fromLatin1(label.data(), qsizetype(label.size()));
+    return QCoreApplication::translate("Settings", std::string(fieldLabel(field)).c_str());
 }
 
 // Qt cuts text longer than maxLength even when a program sets it, and a file may hold any length,
@@ -69,14 +65,15 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
 
-    m_version = new QLabel(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()), this);
+    m_version = new QLabel(this);
+    showVersion(QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size()));
     m_version->setObjectName(QLatin1String(kVersionLabel.data(), kVersionLabel.size()));
     // Beside the version: whose configuration the pages hold, cut short to the room the row leaves.
     m_source = new QLabel(this);
     m_source->setObjectName(QStringLiteral("PagesSource"));
     m_source->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_source->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_source->setAccessibleName(QStringLiteral("Configuration in the pages"));
+    m_source->setAccessibleName(tr("Configuration in the pages"));
     m_source->installEventFilter(this);
     auto* top = new QHBoxLayout;
     top->addWidget(m_version);
@@ -86,9 +83,9 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
     m_sheets = new QTabWidget(this);
     m_sheets->setObjectName(QStringLiteral("ConfigPageControl"));
     fitCaptions(m_sheets);
-    for (const char* caption : {"Network Settings", "Misc1 Settings", "Misc2 Settings", "Misc3 Settings",
-                                "Audio/Video Settings"})
-        m_sheets->addTab(new QWidget(m_sheets), QLatin1String(caption));
+    for (const QString& caption : {tr("Network Settings"), tr("Misc1 Settings"), tr("Misc2 Settings"),
+                                   tr("Misc3 Settings"), tr("Audio/Video Settings")})
+        m_sheets->addTab(new QWidget(m_sheets), caption);
     buildNetworkPage(m_sheets->widget(0));
     connect(m_sheets, &QTabWidget::currentChanged, this, &ConfigPage::buildSheets);
     layout->addWidget(m_sheets, 1);
@@ -101,14 +98,14 @@ ConfigPage::ConfigPage(Dialogs& dialogs, IniStore& store, const CodePage& codePa
         buttons->addWidget(button, row, column);
         return button;
     };
-    connect(addButton("SaveConfigFile", QStringLiteral("Sa&ve Config File"), 0, 0), &QPushButton::clicked, this,
+    connect(addButton("SaveConfigFile", tr("Sa&ve Config File"), 0, 0), &QPushButton::clicked, this,
             &ConfigPage::saveToChosenFile);
-    connect(addButton("OpenConfigFile", QStringLiteral("&Open Config File"), 0, 1), &QPushButton::clicked, this,
+    connect(addButton("OpenConfigFile", tr("&Open Config File"), 0, 1), &QPushButton::clicked, this,
             &ConfigPage::openChosenFile);
     // Backup and restore talk to a player; they stay disabled until one answers.
-    m_backup = addButton("BackupButton", QStringLiteral("&Backup config.conf from Q7"), 1, 0);
-    m_restore = addButton("RestoreButton", QStringLiteral("&Restore config.conf to Q7"), 1, 1);
-    m_comparePlayers = addButton("ComparePlayersButton", QStringLiteral("&Compare players"), 1, 2);
+    m_backup = addButton("BackupButton", tr("&Backup config.conf from Q7"), 1, 0);
+    m_restore = addButton("RestoreButton", tr("&Restore config.conf to Q7"), 1, 1);
+    m_comparePlayers = addButton("ComparePlayersButton", tr("&Compare players"), 1, 2);
     for (QPushButton* button : {m_backup, m_restore, m_comparePlayers})
         button->setEnabled(false);
     layout->addLayout(buttons);
@@ -137,9 +134,20 @@ void ConfigPage::showPlayerSource(const QString& name, const QString& address, c
 {
     // The day only when it was not today.
     const QString when = fetched.toString(fetched.date() == QDate::currentDate() ? QStringLiteral("hh:mm")
+                                                                                 // untranslated: a date format
                                                                                  : QStringLiteral("yyyy-MM-dd hh:mm"));
-    showSource(QStringLiteral("%1 %2, fetched %3").arg(name, address, when), {});
+    //: Whose configuration the pages hold: %1 player name, %2 its IP address, %3 the time it was fetched.
+    showSource(tr("%1 %2, fetched %3").arg(name, address, when), {});
     m_sourcePlayer = {name, address};
+}
+
+void ConfigPage::showVersion(const QString& text)
+{
+    m_versionText = text;
+    const QString english = QString::fromLatin1(kVersionPrefix.data(), kVersionPrefix.size());
+    m_version->setText(text.startsWith(english)
+                           ? QCoreApplication::translate("Settings", kVersionPrefix.data()) + text.mid(english.size())
+                           : text);
 }
 
 void ConfigPage::showFileSource(const QString& path) { showSource(QFileInfo(path).fileName(), path); }
@@ -152,7 +160,8 @@ void ConfigPage::showSource(const QString& text, const QString& path)
     m_sourcePlayer.clear();
     // The label may be cut short; its tooltip says it all.
     const QString whole = text.isEmpty() ? QString()
-                                         : QStringLiteral("The pages hold the configuration of %1.")
+                                         //: %1 is a player ("Lobby 127.0.0.2, fetched 14:03") or a file path.
+                                         : tr("The pages hold the configuration of %1.")
                                                .arg(path.isEmpty() ? text : QDir::toNativeSeparators(path));
     m_source->setToolTip(whole);
     m_source->setAccessibleDescription(whole);
@@ -276,7 +285,7 @@ QGroupBox* ConfigPage::choiceGroup(const char* name, const QString& accessibleNa
 
 void ConfigPage::buildNetworkPage(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(sheet, QStringLiteral("NETWORK Settings"));
+    QGridLayout* grid = addPage(sheet, tr("NETWORK Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, "NetWorkType");
     addRow(grid, "AutomaticIP");
@@ -287,10 +296,11 @@ void ConfigPage::buildNetworkPage(QWidget* sheet)
     addRow(grid, "IPSecondaryDNS");
 
     auto* choices = new QHBoxLayout;
-    m_asciiHex = choiceGroup("Ascii_Hex_RadioGroup", QStringLiteral("Key type"),
-                             {QStringLiteral("Ascii"), QStringLiteral("Hex")}, m_asciiHexButtons, group);
-    m_bitLength = choiceGroup("BitLengthRadioGroup", QStringLiteral("Bit length"),
-                              {QStringLiteral("None"), QStringLiteral("64 bit"), QStringLiteral("128 bit")},
+    //: The wireless key's type: written as text (Ascii) or as hexadecimal digits (Hex).
+    m_asciiHex = choiceGroup("Ascii_Hex_RadioGroup", tr("Key type"), {tr("Ascii"), tr("Hex")}, m_asciiHexButtons,
+                             group);
+    //: Length of the wireless (WEP) key: none, 64 or 128 bits.
+    m_bitLength = choiceGroup("BitLengthRadioGroup", tr("Bit length"), {tr("None"), tr("64 bit"), tr("128 bit")},
                               m_bitLengthButtons, group);
     choices->addWidget(m_asciiHex, 2);
     choices->addWidget(m_bitLength, 3);
@@ -298,7 +308,7 @@ void ConfigPage::buildNetworkPage(QWidget* sheet)
 
     addRow(grid, "WirelessSSID");
     addRow(grid, "WirelessKEY");
-    m_keyLength = new QLabel(QStringLiteral("(0 character)"), group);
+    m_keyLength = new QLabel(tr("(0 character)"), group);
     m_keyLength->setObjectName(QStringLiteral("KeyLengthLabel"));
     m_keyLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_keyLength, grid->rowCount(), 1);
@@ -312,11 +322,11 @@ void ConfigPage::buildNetworkPage(QWidget* sheet)
 
 void ConfigPage::buildMisc1Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC1 Settings"));
+    QGridLayout* grid = addPage(sheet, tr("MISC1 Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, "TimeZone");
     QWidget* ntpAddress = makeField("NTPServerIP", group);
-    ntpAddress->setAccessibleName(QStringLiteral("NTP Server address"));
+    ntpAddress->setAccessibleName(tr("NTP Server address"));
     addRow(grid, "NTPServer", ntpAddress);
     addRow(grid, "PlayList");
     addRow(grid, "PlayListPath");
@@ -324,15 +334,16 @@ void ConfigPage::buildMisc1Page(QWidget* sheet)
     const QString timeLabel = pageLabel("DownloadTime");
     QWidget* time = timePair("DownloadTimeHour", QStringLiteral(":"), "DownloadTimeMin", group);
     addRow(grid, "DownloadTime", time);
-    m_fields.value(QStringLiteral("DownloadTimeHour"))->setAccessibleName(timeLabel + QStringLiteral(" hour"));
-    m_fields.value(QStringLiteral("DownloadTimeMin"))->setAccessibleName(timeLabel + QStringLiteral(" minute"));
+    //: Accessible name of the hour field of a time; %1 is the row's caption ("Download List Time :").
+    m_fields.value(QStringLiteral("DownloadTimeHour"))->setAccessibleName(tr("%1 hour").arg(timeLabel));
+    m_fields.value(QStringLiteral("DownloadTimeMin"))->setAccessibleName(tr("%1 minute").arg(timeLabel));
     addRow(grid, "DownloadPath");
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
 void ConfigPage::buildMisc2Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC2 Settings"));
+    QGridLayout* grid = addPage(sheet, tr("MISC2 Settings"));
     QWidget* group = grid->parentWidget();
     addRow(grid, "PlayMode");
     addRow(grid, "RemoteCommandPath");
@@ -345,15 +356,17 @@ void ConfigPage::buildMisc2Page(QWidget* sheet)
         const QString label = pageLabel(power.hour);
         timePair(power.hour, QStringLiteral(" :"), power.minute, group);
         addRow(grid, power.hour);
-        m_fields.value(QLatin1String(power.minute))->setAccessibleName(label + QStringLiteral(" minute"));
+        m_fields.value(QLatin1String(power.minute))->setAccessibleName(tr("%1 minute").arg(label));
     }
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
 void ConfigPage::buildMisc3Page(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(sheet, QStringLiteral("MISC3 Settings"));
+    QGridLayout* grid = addPage(sheet, tr("MISC3 Settings"));
     QWidget* group = grid->parentWidget();
+    // The settings that only some players honour carry this note.
+    const QString editionNote = tr("(not honoured by every player edition)");
     const auto note = [&](const QString& text, const char* field) {
         QLabel* label = field ? makeLabel(text, field, group) : new QLabel(text, group);
         label->setWordWrap(true);
@@ -361,20 +374,20 @@ void ConfigPage::buildMisc3Page(QWidget* sheet)
     };
     addRow(grid, "OSDOnOff");
     addRow(grid, "ScrollingText");
-    addRow(grid, "ScrollingTextColor", note(kEditionNote, nullptr));
+    addRow(grid, "ScrollingTextColor", note(editionNote, nullptr));
     makeField("ScrollingTextSpeed", group)->setMaximumWidth(40);
     addRow(grid, "ScrollingTextSpeed", note(QStringLiteral("( 1~ 3 )"), "ScrollingTextSpeed"));
     makeField("Volume", group)->setMaximumWidth(40);
     addRow(grid, "Volume", note(QStringLiteral("( 0~31 )"), "Volume"));
     addRow(grid, "PasswordOfSetupMenu");
-    addRow(grid, "HighQualityJPEG", note(kEditionNote, nullptr));
-    addRow(grid, "ScreenMode", note(kEditionNote, nullptr));
+    addRow(grid, "HighQualityJPEG", note(editionNote, nullptr));
+    addRow(grid, "ScreenMode", note(editionNote, nullptr));
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
 void ConfigPage::buildAudioVideoPage(QWidget* sheet)
 {
-    QGridLayout* grid = addPage(sheet, QStringLiteral("AUDIO/VIDEO Settings"));
+    QGridLayout* grid = addPage(sheet, tr("AUDIO/VIDEO Settings"));
     addRow(grid, "SPDIFOut");
     addRow(grid, "SpeakersOut");
     addRow(grid, "TVType");
@@ -444,7 +457,7 @@ FieldValues ConfigPage::fieldValues()
         else
             value.text = m_kept.encode(def.name, static_cast<QLineEdit*>(field)->text().toStdU16String());
     }
-    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_version->text().toStdU16String());
+    values[std::string(kVersionLabel)].text = m_kept.encode(kVersionLabel, m_versionText.toStdU16String());
     return values;
 }
 
@@ -454,7 +467,7 @@ void ConfigPage::showValues(const FieldValues& values)
     for (const auto& [name, value] : values) {
         const QString text = QString::fromStdU16String(m_kept.decode(name, value.text));
         if (name == kVersionLabel) {
-            m_version->setText(text);
+            showVersion(text);
             continue;
         }
         QWidget* field = m_fields.value(QString::fromStdString(name));
@@ -475,7 +488,7 @@ void ConfigPage::showValues(const FieldValues& values)
 void ConfigPage::saveToChosenFile()
 {
     const std::optional<QString> target =
-        m_dialogs.saveFileName(kSaveFilter, kSaveFilterIndex, QStringLiteral("config.conf"));
+        m_dialogs.saveFileName(saveFileFilter(), kSaveFilterIndex, QStringLiteral("config.conf"));
     if (target && !target->isEmpty())
         saveConfigTo(*target);
 }
@@ -485,7 +498,8 @@ bool ConfigPage::saveConfigTo(const QString& path)
     FieldValues values = fieldValues();
     // A player told to use an address that is none would be cut off: nothing is written.
     if (const std::string problem = addressProblem(values); !problem.empty()) {
-        m_dialogs.showMessage(QString::fromStdString(problem) + QStringLiteral("\n\nNothing was written or sent."));
+        //: %1 says which address is wrong.
+        m_dialogs.showMessage(tr("%1\n\nNothing was written or sent.").arg(QString::fromStdString(problem)));
         return false;
     }
     std::optional<QString> error;
@@ -502,7 +516,7 @@ bool ConfigPage::saveConfigTo(const QString& path)
 
 void ConfigPage::openChosenFile()
 {
-    const std::optional<QString> source = m_dialogs.openFileName(kOpenFilter, kOpenFilterIndex, QString());
+    const std::optional<QString> source = m_dialogs.openFileName(openFileFilter(), kOpenFilterIndex, QString());
     if (source && !source->isEmpty() && !loadConfigFrom(*source))
         return;  // nothing was changed, so the enabled states still fit
     if (source && !source->isEmpty())
@@ -584,7 +598,7 @@ void ConfigPage::applyMisc3Rules()
 
 void ConfigPage::wirelessKeyChanged()
 {
-    m_keyLength->setText(QStringLiteral("( %1 character)").arg(edit("WirelessKEY")->text().size()));
+    m_keyLength->setText(tr("( %1 character)").arg(edit("WirelessKEY")->text().size()));
 }
 
 }  // namespace q7

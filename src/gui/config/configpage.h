@@ -80,6 +80,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The version label's text as the values hold it ("Version : 3.1"); the label shows its prefix
+    // in the operator's language.
+    void showVersion(const QString& text);
     // `text` on the label; `path` is the file it names, if any.
     void showSource(const QString& text, const QString& path);
     // The enabling rules of one page: which fields the current choices leave enabled.
@@ -116,6 +119,7 @@ private:
     IniStore& m_store;
     ByteKeeper m_kept;  // the bytes every shown value was read from
     QLabel* m_version = nullptr;
+    QString m_versionText;        // its text with the English prefix
     QLabel* m_source = nullptr;   // whose configuration the pages hold
     QString m_sourceText;         // its whole text, shortened to the label's width
     QStringList m_sourcePlayer;   // name and address of the player named there

@@ -3,6 +3,7 @@
 #include "core/base/textfile.h"
 #include "core/lists/listfiles.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
 #include "gui/widgets/colors.h"
 
@@ -29,9 +30,7 @@
 namespace q7 {
 namespace {
 
-constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
 constexpr int kOpenTextFilter = 3;
-constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
 constexpr int kSaveListFilter = 3;
 constexpr int kCaptionLimit = 29;  // longer roots show "../" and their last 26 characters
 
@@ -102,8 +101,10 @@ void FileListPage::buildUpperHalf()
 {
     auto* top = new QGridLayout;
     top->setVerticalSpacing(2);
-    m_rootButton = button("SetRootBtn", QStringLiteral("Root Path"), QStringLiteral("Reload local file"), this);
-    auto* remote = button("RemoteBtn", QStringLiteral("&Open Q7files"), QStringLiteral("Reload remote file"), this);
+    //: Button that chooses the local folder the lists are made from; it then shows that folder.
+    m_rootButton = button("SetRootBtn", tr("Root Path"), tr("Reload local file"), this);
+    //: Opens the file lists fetched from the players (Q7files is their name).
+    auto* remote = button("RemoteBtn", tr("&Open Q7files"), tr("Reload remote file"), this);
     top->addWidget(m_rootButton, 0, 0);
     top->addWidget(remote, 0, 2);
 
@@ -115,21 +116,23 @@ void FileListPage::buildUpperHalf()
         list->setAccessibleName(caption.trimmed());
         return list;
     };
-    m_source = makeList("PreviewListBox", QStringLiteral("Source List : "));
-    m_destination = makeList("CreatListBox", QStringLiteral("Destination List :  "));
-    top->addWidget(new QLabel(QStringLiteral("Source List : "), this), 1, 0);
-    top->addWidget(new QLabel(QStringLiteral("Destination List :  "), this), 1, 2);
+    const QString sourceCaption = tr("Source List : ");
+    const QString destinationCaption = tr("Destination List :  ");
+    m_source = makeList("PreviewListBox", sourceCaption);
+    m_destination = makeList("CreatListBox", destinationCaption);
+    top->addWidget(new QLabel(sourceCaption, this), 1, 0);
+    top->addWidget(new QLabel(destinationCaption, this), 1, 2);
     top->addWidget(m_source, 2, 0, 2, 1);
     top->addWidget(m_destination, 2, 2);
 
     auto* moves = new QVBoxLayout;
     moves->addStretch();
     for (const auto& [name, caption, hint, handler] :
-         {std::tuple{"AddFileBtn", "&Add File(s)", "Add to list", &FileListPage::addChosenFiles},
-          {"DelBtn", "&Delete File(s)", "Delete from list", &FileListPage::removeChosenEntries},
-          {"AddAllBtn", "Add A&ll Files", "Add all file to list", &FileListPage::addAllFiles},
-          {"DelAllBtn", "Delete All F&iles", "Delete all file from list", &FileListPage::removeAllEntries}}) {
-        QPushButton* b = button(name, QLatin1String(caption), QLatin1String(hint), this);
+         {std::tuple{"AddFileBtn", tr("&Add File(s)"), tr("Add to list"), &FileListPage::addChosenFiles},
+          {"DelBtn", tr("&Delete File(s)"), tr("Delete from list"), &FileListPage::removeChosenEntries},
+          {"AddAllBtn", tr("Add A&ll Files"), tr("Add all file to list"), &FileListPage::addAllFiles},
+          {"DelAllBtn", tr("Delete All F&iles"), tr("Delete all file from list"), &FileListPage::removeAllEntries}}) {
+        QPushButton* b = button(name, caption, hint, this);
         connect(b, &QPushButton::clicked, this, handler);
         moves->addWidget(b);
     }
@@ -139,9 +142,9 @@ void FileListPage::buildUpperHalf()
     auto* modifyRow = new QHBoxLayout;
     m_modifyEdit = new QLineEdit(this);
     m_modifyEdit->setObjectName(QStringLiteral("ModifyEdit"));
-    m_modifyEdit->setAccessibleName(QStringLiteral("Destination entry"));
+    m_modifyEdit->setAccessibleName(tr("Destination entry"));
     m_modifyEdit->setMaxLength(std::numeric_limits<int>::max());
-    m_modifyButton = button("ModifyButton", QStringLiteral("&Modify"), QString(), this);
+    m_modifyButton = button("ModifyButton", tr("&Modify"), QString(), this);
     m_modifyButton->setEnabled(false);
     modifyRow->addWidget(m_modifyEdit, 1);
     modifyRow->addWidget(m_modifyButton);
@@ -164,7 +167,7 @@ FileListPage::ServerGroup FileListPage::buildServerGroup(const char* prefix, con
     g.box->setObjectName(p + QStringLiteral("GroupBox"));
     auto* grid = new QGridLayout(g.box);
     grid->setContentsMargins(6, 2, 6, 2);
-    g.useLocal = new QCheckBox(QStringLiteral("Use Local IP Address   "), g.box);
+    g.useLocal = new QCheckBox(tr("Use Local IP Address   "), g.box);
     g.useLocal->setObjectName(p + QStringLiteral("DefinationCheck"));
     g.http = new QRadioButton(QStringLiteral("HTTP"), g.box);
     g.http->setObjectName(p + QStringLiteral("HTTPSelect"));
@@ -173,12 +176,12 @@ FileListPage::ServerGroup FileListPage::buildServerGroup(const char* prefix, con
     g.ftp->setObjectName(p + QStringLiteral("FTPSelect"));
     g.http->setEnabled(false);
     g.ftp->setEnabled(false);
-    g.urlLabel = new QLabel(QStringLiteral("Server URL :"), g.box);
+    g.urlLabel = new QLabel(tr("Server URL :"), g.box);
     g.url = new QLineEdit(g.box);
-    g.url->setObjectName(p + QStringLiteral("Edit"));
+    g.url->setObjectName(p + QStringLiteral("Edit"));  // untranslated: an objectName
     g.url->setMaxLength(std::numeric_limits<int>::max());  // a stored address is kept whole
     g.urlLabel->setBuddy(g.url);
-    g.url->setAccessibleName(QStringLiteral("Server URL :"));
+    g.url->setAccessibleName(g.urlLabel->text());
     auto* choices = new QHBoxLayout;
     choices->addWidget(g.http, 1);
     choices->addWidget(g.ftp, 1);
@@ -201,35 +204,36 @@ void FileListPage::buildLowerHalf()
     lower->setVerticalSpacing(2);
     auto* modeBox = new QGroupBox(lowerHalf);
     modeBox->setObjectName(QStringLiteral("ListModeGroup"));
-    modeBox->setAccessibleName(QStringLiteral("List kind"));
+    modeBox->setAccessibleName(tr("List kind"));
     // One button per list kind, in the order of lists::kListKinds: a button's id is its kind.
-    m_listMode = radioColumn(modeBox, {QStringLiteral("Play List"), QStringLiteral("Download List"),
-                                       QStringLiteral("Upload List"), QStringLiteral("Delete List")}, 1);
+    m_listMode = radioColumn(modeBox, {tr("Play List"), tr("Download List"), tr("Upload List"), tr("Delete List")}, 1);
     lower->addWidget(modeBox, 0, 0);
 
-    m_playBox = new QGroupBox(QStringLiteral("Play List SETUP"), lowerHalf);
+    m_playBox = new QGroupBox(tr("Play List SETUP"), lowerHalf);
     m_playBox->setObjectName(QStringLiteral("PlayListGroupBox"));
     auto* play = new QGridLayout(m_playBox);
     play->setContentsMargins(6, 2, 6, 2);
     play->setVerticalSpacing(2);
     m_playNamingBox = new QGroupBox(m_playBox);
     m_playNamingBox->setObjectName(QStringLiteral("PlayListGroup"));
-    m_playNamingBox->setAccessibleName(QStringLiteral("Play list naming"));
+    m_playNamingBox->setAccessibleName(tr("Play list naming"));
+    //: How the play list is named: one list, or one by date, time, date and time, or a title list.
     m_playNaming = radioColumn(m_playNamingBox,
-                               {QStringLiteral("Single"), QStringLiteral("Date"), QStringLiteral("Time"),
-                                QStringLiteral("Date and Time"), QStringLiteral("Title List")}, 3);
+                               {tr("Single"), tr("Date"), tr("Time"), tr("Date and Time"), tr("Title List")}, 3);
     play->addWidget(m_playNamingBox, 0, 0, 1, 6);
     m_date = new QDateTimeEdit(m_playBox);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));  // untranslated: a date format
     m_date->setCalendarPopup(true);
-    m_date->setAccessibleName(QStringLiteral("Play list date"));
+    m_date->setAccessibleName(tr("Play list date"));
     play->addWidget(m_date, 1, 0, 1, 6);
     auto timeRow = [&](int row, const QString& caption, QSpinBox*& hour, const char* hourName, QSpinBox*& minute,
                        const char* minuteName) {
         auto* label = new QLabel(caption, m_playBox);
-        hour = timeField(hourName, 23, caption + QStringLiteral(" hour"), m_playBox);
-        minute = timeField(minuteName, 59, caption + QStringLiteral(" minute"), m_playBox);
+        //: Accessible name of the hour field of a time; %1 is the row's caption ("Start Time :").
+        hour = timeField(hourName, 23, tr("%1 hour").arg(caption), m_playBox);
+        //: Accessible name of the minute field of a time; %1 is the row's caption ("Start Time :").
+        minute = timeField(minuteName, 59, tr("%1 minute").arg(caption), m_playBox);
         label->setBuddy(hour);
         auto* colon = new QLabel(QStringLiteral(":"), m_playBox);
         setColor(colon, QPalette::WindowText, Qt::red);
@@ -238,18 +242,17 @@ void FileListPage::buildLowerHalf()
         play->addWidget(colon, row, 2);
         play->addWidget(minute, row, 3);
     };
-    timeRow(2, QStringLiteral("Start Time :"), m_startHour, "StartHour", m_startMin, "StartMin");
-    timeRow(3, QStringLiteral("End Time :"), m_endHour, "EndHour", m_endMin, "EndMin");
+    timeRow(2, tr("Start Time :"), m_startHour, "StartHour", m_startMin, "StartMin");
+    timeRow(3, tr("End Time :"), m_endHour, "EndHour", m_endMin, "EndMin");
     play->setColumnStretch(5, 1);
     lower->addWidget(m_playBox, 0, 1, 2, 1);
 
-    m_down = buildServerGroup("Down", QStringLiteral("Down List SETUP"));
-    m_up = buildServerGroup("Up", QStringLiteral("Upload List SETUP"));
+    m_down = buildServerGroup("Down", tr("Down List SETUP"));  // untranslated: "Down" begins objectNames
+    m_up = buildServerGroup("Up", tr("Upload List SETUP"));
     lower->addWidget(m_down.box, 0, 1, 2, 1);
     lower->addWidget(m_up.box, 0, 1, 2, 1);
 
-    m_saveButton =
-        button("SaveListBtn", listName(ListKind::Play), QStringLiteral("Save play list to Disk"), lowerHalf);
+    m_saveButton = button("SaveListBtn", listName(ListKind::Play), tr("Save play list to Disk"), lowerHalf);
     lower->addWidget(m_saveButton, 1, 0);
     lower->setColumnStretch(1, 1);
     layout()->addWidget(lowerHalf);
@@ -274,7 +277,7 @@ void FileListPage::setPlayListDate(const QDateTime& when)
 
 void FileListPage::chooseRoot()
 {
-    if (const std::optional<QString> folder = m_dialogs.chooseFolder(QStringLiteral("Root Path"), m_directory)) {
+    if (const std::optional<QString> folder = m_dialogs.chooseFolder(tr("Root Path"), m_directory)) {
         setDirectory(QDir::cleanPath(*folder));
         m_rootButton->setText(m_directory.size() <= kCaptionLimit
                                   ? m_directory
@@ -338,7 +341,7 @@ void FileListPage::modifyEntry()
 
 void FileListPage::openRemoteListing()
 {
-    if (const std::optional<QString> chosen = m_dialogs.openFileName(QLatin1String(kOpenFilter), kOpenTextFilter,
+    if (const std::optional<QString> chosen = m_dialogs.openFileName(openFileFilter(), kOpenTextFilter,
                                                                       m_lastListing))
         m_lastListing = *chosen;
     if (m_lastListing.isEmpty() || !QFileInfo(m_lastListing).isFile())
@@ -479,7 +482,7 @@ void FileListPage::saveList()
 
 void FileListPage::writeList(const QString& proposedName, const QStringList& lines)
 {
-    const std::optional<QString> target = m_dialogs.saveFileName(QLatin1String(kSaveFilter), kSaveListFilter,
+    const std::optional<QString> target = m_dialogs.saveFileName(saveFileFilter(), kSaveListFilter,
                                                                   QDir(m_directory).filePath(proposedName));
     if (!target)
         return;

@@ -2,6 +2,7 @@
 
 #include "draw/bitmapdrawing.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/colors.h"
@@ -26,7 +27,6 @@ namespace {
 
 using namespace messages;
 
-constexpr const char* kSaveFilter = "All|*.*|Config|*.conf|List|*.lst|Text|*.txt|Scrolling bitmap|*.target";
 constexpr int kSaveBitmapFilter = 5;
 constexpr int kImageLeft = 16;         // the strip's place in its frame
 constexpr int kFirstPreviewWidth = 6040;  // gives the preview scroll range 0..560 before a first render
@@ -82,7 +82,7 @@ QImage imageFromStrip(const Strip& strip)
 
 QFont BitmapMessageSheet::defaultFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QStringLiteral("MS Sans Serif"));  // untranslated: a font family
     font.setPointSize(8);
     return font;
 }
@@ -96,7 +96,7 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(4);
 
-    auto* textLabel = new QLabel(QStringLiteral("Message :"), this);
+    auto* textLabel = new QLabel(tr("Message :"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageEdit"));
     m_text->setMaxLength(kBitmapTextLength);
@@ -104,19 +104,21 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
     grid->addWidget(textLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);
 
-    auto* fontButton = new QPushButton(QStringLiteral("Select &Font"), this);
+    auto* fontButton = new QPushButton(tr("Select &Font"), this);
     fontButton->setObjectName(QStringLiteral("FontButton"));
     m_fontName = new QLabel(m_font.family(), this);
     m_fontName->setObjectName(QStringLiteral("FontNameLabel"));
     auto* colours = new QHBoxLayout;
     m_foreSwatch = makeSwatch("ForeColor", Qt::black, this);
     m_backSwatch = makeSwatch("BackColor", Qt::white, this);
-    m_foreSwatch->setAccessibleName(QStringLiteral("Font Color"));
-    m_backSwatch->setAccessibleName(QStringLiteral("Background"));
-    colours->addWidget(new QLabel(QStringLiteral("Font Color"), this));
+    //: The colour of the message's letters; a click on the swatch beside it chooses it.
+    m_foreSwatch->setAccessibleName(tr("Font Color"));
+    //: The colour behind the message's letters.
+    m_backSwatch->setAccessibleName(tr("Background"));
+    colours->addWidget(new QLabel(tr("Font Color"), this));
     colours->addWidget(m_foreSwatch);
     colours->addSpacing(12);
-    colours->addWidget(new QLabel(QStringLiteral("Background"), this));
+    colours->addWidget(new QLabel(tr("Background"), this));
     colours->addWidget(m_backSwatch);
     colours->addStretch(1);
     grid->addWidget(fontButton, 1, 0);
@@ -139,28 +141,28 @@ BitmapMessageSheet::BitmapMessageSheet(Context context, QWidget* parent)
 
     m_gauge = new QProgressBar(this);
     m_gauge->setObjectName(QStringLiteral("ProgressBar1"));
-    m_gauge->setAccessibleName(QStringLiteral("Message width"));
+    m_gauge->setAccessibleName(tr("Message width"));
     m_gauge->setTextVisible(false);
     m_gauge->setValue(0);
     m_steps = new QProgressBar(this);
     m_steps->setObjectName(QStringLiteral("ProgressBar2"));
-    m_steps->setAccessibleName(QStringLiteral("Progress"));
+    m_steps->setAccessibleName(tr("Progress"));
     m_steps->setRange(0, 10);
     m_steps->setValue(0);
     m_steps->setTextVisible(false);
     grid->addWidget(m_gauge, 6, 0, 1, 2);
     grid->addWidget(m_steps, 6, 2, 1, 2);
 
-    auto* note = new QLabel(QStringLiteral("Bitmap messages are shown by Q7 players whose firmware scrolls bitmaps."), this);
+    auto* note = new QLabel(tr("Bitmap messages are shown by Q7 players whose firmware scrolls bitmaps."), this);
     setColor(note, QPalette::WindowText, Qt::red);
     note->setWordWrap(true);
     grid->addWidget(note, 7, 0, 1, 4);
 
-    m_preview = new QPushButton(QStringLiteral("Pre&view"), this);
+    m_preview = new QPushButton(tr("Pre&view"), this);
     m_preview->setObjectName(QStringLiteral("PreviewButton"));
-    m_send = new QPushButton(QStringLiteral("Se&nd Message"), this);
+    m_send = new QPushButton(tr("Se&nd Message"), this);
     m_send->setObjectName(QStringLiteral("SaveButton"));
-    m_saveAs = new QPushButton(QStringLiteral("Save &as"), this);
+    m_saveAs = new QPushButton(tr("Save &as"), this);
     m_saveAs->setObjectName(QStringLiteral("SaveAsButton"));
     m_send->setEnabled(false);
     m_saveAs->setEnabled(false);
@@ -254,7 +256,7 @@ void BitmapMessageSheet::showPreview()
     m_gauge->setRange(0, kTextLimit);
     m_gauge->setValue(std::min(width, kTextLimit));
     if (width > kTextLimit)
-        m_context.dialogs.showMessage(QStringLiteral("Message too long."));
+        m_context.dialogs.showMessage(tr("Message too long."));
     else
         m_drawImage->setPixmap(QPixmap::fromImage(m_drawing));
 
@@ -298,7 +300,7 @@ void BitmapMessageSheet::checkScrollingFile(const QString& folder, int segments)
     const QString segmentZero = QDir(m_context.scratchDir).filePath(QString::fromStdString(segmentFileName(0)));
     if (!scrollingFileLooksRight(localPath(target), localPath(segmentZero), segments)) {
         QFile::remove(target);
-        m_context.dialogs.showMessage(QStringLiteral("Draw bitmap message fail."));
+        m_context.dialogs.showMessage(tr("Draw bitmap message fail."));
     }
 }
 
@@ -330,7 +332,7 @@ void BitmapMessageSheet::sendBitmap()
 void BitmapMessageSheet::saveBitmapAs()
 {
     const std::optional<QString> chosen = m_context.dialogs.saveFileName(
-        QLatin1String(kSaveFilter), kSaveBitmapFilter, QLatin1String(kTargetName));
+        saveFileFilter(), kSaveBitmapFilter, QLatin1String(kTargetName));
     if (!chosen)
         return;
     m_steps->setRange(0, 10);

@@ -8,9 +8,9 @@ MessagePage::MessagePage(const TextMessageSheet::Context& c, QWidget* parent) : 
     setObjectName(QStringLiteral("MessagePageControl"));
     fitCaptions(this);
     m_bitmap = new BitmapMessageSheet({c.dialogs, c.players, c.scratchDir}, this);
-    addTab(m_bitmap, QStringLiteral("Bitmap Message"));
+    addTab(m_bitmap, tr("Bitmap Message"));
     m_text = new TextMessageSheet(c, this);
-    addTab(m_text, QStringLiteral("Text Message"));
+    addTab(m_text, tr("Text Message"));
 }
 
 }  // namespace q7

@@ -5,6 +5,7 @@
 #include "core/messages/textmessage.h"
 #include "gui/platform/localpath.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
 #include "gui/widgets/colors.h"
 
@@ -20,14 +21,11 @@
 namespace q7 {
 namespace {
 
-constexpr const char* kOpenFilter = "Config|*.conf|List|*.lst|Text|*.txt|All|*.*";
 constexpr int kOpenTextFilter = 3;
-constexpr const char* kDeviceMessage = "Please select at least one device before sending the command!";
-constexpr const char* kDriverMessage = "Please select at least one driver before sending the command!";
 
 QFont messageFace()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QStringLiteral("Arial"));  // untranslated: a font family
     font.setPixelSize(19);
     return font;
 }
@@ -39,18 +37,20 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("TextMessageSheet"));
     auto* grid = new QGridLayout(this);
 
-    auto* pageLabel = new QLabel(QStringLiteral("Code Page :"), this);
+    auto* pageLabel = new QLabel(tr("Code Page :"), this);
     m_codePages = new QComboBox(this);
     m_codePages->setObjectName(QStringLiteral("CodePageBox"));
-    m_codePages->addItems({QStringLiteral("English (United States)"), QStringLiteral("Chinese (BIG5)"),
-                           QStringLiteral("Chinese (GB2312)"), QStringLiteral("Japanese (Shift-JIS)"),
-                           QStringLiteral("Korean")});
+    // Only the chosen index is kept and used (messages::codePageOfItem), so the items are shown translated.
+    //: The code page the message is written in; BIG5, GB2312 and Shift-JIS are names of encodings.
+    m_codePages->addItems({tr("English (United States)"), tr("Chinese (BIG5)"), tr("Chinese (GB2312)"),
+                           tr("Japanese (Shift-JIS)"), tr("Korean")});
+    // untranslated: a style sheet
     m_codePages->setStyleSheet(QStringLiteral("QComboBox { background: palette(button); }"));
     pageLabel->setBuddy(m_codePages);
     grid->addWidget(pageLabel, 0, 0);
     grid->addWidget(m_codePages, 0, 1, 1, 2);
 
-    auto* textLabel = new QLabel(QStringLiteral("Message :"), this);
+    auto* textLabel = new QLabel(tr("Message :"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("MessageTextEdit"));
     m_text->setFont(messageFace());
@@ -64,23 +64,23 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
     m_memo->setReadOnly(true);
     m_memo->setFont(messageFace());
     setColor(m_memo, QPalette::Text, Qt::blue);
-    m_memo->setAccessibleName(QStringLiteral("Message sent"));
+    m_memo->setAccessibleName(tr("Message sent"));
     grid->addWidget(m_memo, 3, 0, 1, 3);
 
-    auto* note = new QLabel(QStringLiteral("Text messages are shown by Q7 players whose firmware scrolls text."), this);
+    auto* note = new QLabel(tr("Text messages are shown by Q7 players whose firmware scrolls text."), this);
     setColor(note, QPalette::WindowText, Qt::red);
     note->setWordWrap(true);
     grid->addWidget(note, 4, 0, 1, 3);
 
     const struct {
         const char* name;
-        const char* caption;
+        QString caption;
         void (TextMessageSheet::*handler)();
-    } buttons[] = {{"PutTextButton", "&Put Message", &TextMessageSheet::putTextFile},
-                   {"GetTextButton", "&Get Message", &TextMessageSheet::getOldMessage},
-                   {"SendTextButton", "Se&nd Message", &TextMessageSheet::sendText}};
+    } buttons[] = {{"PutTextButton", tr("&Put Message"), &TextMessageSheet::putTextFile},
+                   {"GetTextButton", tr("&Get Message"), &TextMessageSheet::getOldMessage},
+                   {"SendTextButton", tr("Se&nd Message"), &TextMessageSheet::sendText}};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(QLatin1String(buttons[i].caption), this);
+        auto* button = new QPushButton(buttons[i].caption, this);
         button->setObjectName(QLatin1String(buttons[i].name));
         connect(button, &QPushButton::clicked, this, buttons[i].handler);
         grid->addWidget(button, 5, i);
@@ -90,11 +90,11 @@ TextMessageSheet::TextMessageSheet(Context context, QWidget* parent) : QWidget(p
 
 void TextMessageSheet::setCodePageItem(int index) { m_codePages->setCurrentIndex(index); }
 
-bool TextMessageSheet::anyChecked(const char* message)
+bool TextMessageSheet::anyChecked(const QString& message)
 {
     if (m_context.players.firstCheckedRow() >= 0)
         return true;
-    m_context.dialogs.showMessage(QLatin1String(message));
+    m_context.dialogs.showMessage(message);
     return false;
 }
 
@@ -110,7 +110,7 @@ void TextMessageSheet::loadMemo(const QString& path)
 
 void TextMessageSheet::sendText()
 {
-    if (!anyChecked(kDeviceMessage))
+    if (!anyChecked(tr("Please select at least one device before sending the command!")))
         return;
     const QDir scratch(m_context.scratchDir);
     const QString message = scratch.filePath(QStringLiteral("message.txt"));
@@ -122,9 +122,13 @@ void TextMessageSheet::sendText()
             messages::substitutedCharacters(text, messages::codePageOfItem(item, m_context.systemCodePage));
         if (substituted > 0 &&
             !m_context.dialogs.askYesNo(
-                (substituted == 1 ? QStringLiteral("1 character cannot")
-                                  : QStringLiteral("%1 characters cannot").arg(substituted)) +
-                QStringLiteral(" be written in the chosen code page and will be sent as \"?\". Send anyway?")))
+                substituted == 1
+                    ? tr("1 character cannot be written in the chosen code page and will be sent as \"?\". "
+                         "Send anyway?")
+                    //: %1 is the number of characters (two or more).
+                    : tr("%1 characters cannot be written in the chosen code page and will be sent as \"?\". "
+                         "Send anyway?")
+                          .arg(substituted)))
             return;
     }
     try {
@@ -144,10 +148,10 @@ void TextMessageSheet::sendText()
 
 void TextMessageSheet::putTextFile()
 {
-    if (!anyChecked(kDriverMessage))
+    if (!anyChecked(tr("Please select at least one driver before sending the command!")))
         return;
     const std::optional<QString> chosen =
-        m_context.dialogs.openFileName(QLatin1String(kOpenFilter), kOpenTextFilter, QString());
+        m_context.dialogs.openFileName(openFileFilter(), kOpenTextFilter, QString());
     if (!chosen)
         return;
     loadMemo(*chosen);
@@ -156,7 +160,7 @@ void TextMessageSheet::putTextFile()
 
 void TextMessageSheet::getOldMessage()
 {
-    if (!anyChecked(kDriverMessage))
+    if (!anyChecked(tr("Please select at least one driver before sending the command!")))
         return;
     // Earlier copies go first (read-only ones too), so only what this fetch brings opens.
     const commands::Command& command = commands::getMessageCommand();

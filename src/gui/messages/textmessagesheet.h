@@ -33,7 +33,7 @@ public:
 
 private:
     // False (after the message) when no player is checked.
-    bool anyChecked(const char* message);
+    bool anyChecked(const QString& message);
     void loadMemo(const QString& path);
 
     Context m_context;

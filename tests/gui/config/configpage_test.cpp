@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QInputMethodEvent>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTranslator>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -223,6 +225,42 @@ TEST_F(ConfigPageTest, tabHoldsVersionFivePagesAndFourButtons)
     EXPECT_EQ(radio("128 bit")->parentWidget(), get("BitLengthRadioGroup"));
     for (const char* note : {"( 1~ 3 )", "( 0~31 )"})
         EXPECT_NE(label(QLatin1String(note)), nullptr);
+}
+
+// Every text looked up, Qt's own included, comes back changed, as in a language the tests cannot read.
+class PseudoTranslator : public QTranslator {
+public:
+    PseudoTranslator() { QCoreApplication::installTranslator(this); }
+    ~PseudoTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
+    }
+};
+
+TEST_F(ConfigPageTest, anotherLanguageChangesTheCaptionsButNotTheValuesOrTheFile)
+{
+    choose("NetWorkType", 2);
+    FieldValues values = page.fieldValues();
+    values["FWVersion"].text = "Version : Q7^3.1";
+    page.showValues(values);
+    saveTo("english.conf");
+
+    const PseudoTranslator translator;
+    ConfigPage translated(dialogs, store, CodePage(1252));
+    translated.buildSheets();
+    translated.showValues(values);
+    const auto find = [&](const char* name) { return translated.findChild<QWidget*>(QLatin1String(name)); };
+    EXPECT_EQ(static_cast<QLabel*>(find("FWVersion"))->text(), "<Version : >Q7^3.1");
+    EXPECT_EQ(static_cast<QTabWidget*>(find("ConfigPageControl"))->tabText(4), "<Audio/Video Settings>");
+    EXPECT_EQ(find("Volume")->accessibleName(), "<Volume :>");
+    EXPECT_EQ(static_cast<QComboBox*>(find("NetWorkType"))->currentText(), "Wireless");  // a config.conf value
+    EXPECT_EQ(static_cast<QComboBox*>(find("TimeZone"))->itemText(0), "UTC-12");
+
+    EXPECT_EQ(translated.fieldValues(), values);
+    ASSERT_TRUE(translated.saveConfigTo(qpath("translated.conf")));
+    EXPECT_EQ(readBytes(path("translated.conf")), readBytes(path("english.conf")));
 }
 
 TEST(ConfigTab, fitsTheMainWindowAndStartsWithTheRulesApplied)

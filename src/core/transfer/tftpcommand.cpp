@@ -1,5 +1,7 @@
 #include "core/transfer/tftpcommand.h"
 
+#include "core/base/translatable.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -36,6 +38,25 @@ std::string firstLine(std::string_view output)
 }
 
 TransferOutcome failed(std::string reason) { return {TransferOutcome::Kind::Failed, std::move(reason)}; }
+
+// The transfer texts as `translate` gives them, English without it.
+std::string shown(const Translate& translate, const std::string& text)
+{
+    return translate ? translate("Transfers", text.c_str()) : text;
+}
+
+// `pattern` with "%1" and "%2" replaced, in one pass: a value holding "%2" stays as it is.
+std::string filled(std::string_view pattern, const std::string& first, const std::string& second = {})
+{
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2'))
+            text += pattern[++i] == '1' ? first : second;
+        else
+            text += pattern[i];
+    }
+    return text;
+}
 
 std::string pathIn(const std::string& dir, const std::string& name) { return dir.empty() ? name : dir + "/" + name; }
 
@@ -160,17 +181,22 @@ TftpCommand fetchCommand(int row, const std::string& address, const std::string&
     return c;
 }
 
-std::string TransferOutcome::text() const
+std::string TransferOutcome::text(const Translate& translate) const
 {
     switch (kind) {
     case Kind::Done:
-        return "done";
+        //: A transfer's outcome in the transfer log: the player took or gave the file.
+        return shown(translate, Q7_TRANSLATABLE("Transfers", "done"));
     case Kind::ClientNotFound:
-        return "tftp client not found (install " + std::string(kTftpPackage) + ")";
+        //: A transfer's outcome: %1 is the Debian package to install ("tftp-hpa").
+        return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "tftp client not found (install %1)")),
+                      std::string(kTftpPackage));
     case Kind::Failed:
         break;
     }
-    return "failed (" + reason + ")";
+    // A reason with no catalog entry (the client's or the system's words) comes back unchanged.
+    //: A transfer's outcome: %1 is the reason, translated when it is a fixed text, else the client's words.
+    return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "failed (%1)")), shown(translate, reason));
 }
 
 TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
@@ -186,7 +212,8 @@ TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
         break;
     }
     if (output.find("Transfer timed out") != std::string_view::npos)
-        return failed("timed out");
+        //: Why a transfer failed: the player did not answer the TFTP client in time.
+        return failed(Q7_TRANSLATABLE("Transfers", "timed out"));
     constexpr std::string_view kRefusal = "Error code ";
     if (const size_t at = output.find(kRefusal); at != std::string_view::npos) {
         const std::string line = firstLine(output.substr(at + kRefusal.size()));
@@ -238,6 +265,9 @@ TransferOutcome tooLarge(std::uintmax_t maxBytes)
     return failed("larger than " + std::to_string(maxBytes) + " bytes");
 }
 
+//: Why a transfer failed: the operator stopped it (Cancel, or closing the window).
+TransferOutcome stoppedOutcome() { return failed(Q7_TRANSLATABLE("Transfers", "stopped")); }
+
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
                             TransferOutcome outcome)
 {
@@ -274,9 +304,12 @@ std::string startedCommandLine(const TftpCommand& command)
     return line;
 }
 
-std::string summaryText(int done, int total)
+std::string summaryText(int done, int total, const Translate& translate)
 {
-    return std::to_string(done) + " of " + std::to_string(total) + (total == 1 ? " player done" : " players done");
+    //: Summary line of a call in the transfer log: %1 players done of %2 addressed (here 1).
+    return filled(shown(translate, total == 1 ? Q7_TRANSLATABLE("Transfers", "%1 of %2 player done")
+                                              : Q7_TRANSLATABLE("Transfers", "%1 of %2 players done")),
+                  std::to_string(done), std::to_string(total));
 }
 
 }  // namespace q7

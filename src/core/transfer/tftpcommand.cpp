@@ -58,6 +58,36 @@ std::string filled(std::string_view pattern, const std::string& first, const std
     return text;
 }
 
+// Reasons made of a pattern and the words that fill its %1 (a number, the player's or the system's
+// words). They are made from these and, when shown, matched against them, so that they are
+// translated whole.
+//: Why a transfer failed: %1 is the system's reason.
+constexpr const char* kCannotStart = Q7_TRANSLATABLE("Transfers", "cannot start the client: %1");
+//: Why a transfer failed: %1 is a signal number.
+constexpr const char* kSignalled = Q7_TRANSLATABLE("Transfers", "client ended by signal %1");
+//: Why a transfer failed: the player refused; %1 is its own words ("File not found").
+constexpr const char* kRefused = Q7_TRANSLATABLE("Transfers", "refused: %1");
+//: Why a transfer failed: %1 is the TFTP client's exit status.
+constexpr const char* kExitStatus = Q7_TRANSLATABLE("Transfers", "client exit status %1");
+//: Why a fetch failed: the player sent more than %1 bytes.
+constexpr const char* kTooLarge = Q7_TRANSLATABLE("Transfers", "larger than %1 bytes");
+//: Why a transfer failed: its client did not end within %1 seconds.
+constexpr const char* kOverdue = Q7_TRANSLATABLE("Transfers", "no end within %1 s");
+constexpr const char* kReasonPatterns[] = {kCannotStart, kSignalled, kRefused, kExitStatus, kTooLarge, kOverdue};
+
+// A reason as `translate` gives it; one with no catalog entry (the client's words) comes back unchanged.
+std::string shownReason(const Translate& translate, const std::string& reason)
+{
+    for (const std::string_view pattern : kReasonPatterns) {
+        const size_t mark = pattern.find("%1");
+        const std::string_view head = pattern.substr(0, mark), tail = pattern.substr(mark + 2);
+        if (reason.size() >= head.size() + tail.size() && reason.starts_with(head) && reason.ends_with(tail))
+            return filled(shown(translate, std::string(pattern)),
+                          reason.substr(head.size(), reason.size() - head.size() - tail.size()));
+    }
+    return shown(translate, reason);
+}
+
 std::string pathIn(const std::string& dir, const std::string& name) { return dir.empty() ? name : dir + "/" + name; }
 
 // tftp-hpa documents no way to end its options ("--"), so a host, local or remote name that
@@ -194,9 +224,8 @@ std::string TransferOutcome::text(const Translate& translate) const
     case Kind::Failed:
         break;
     }
-    // A reason with no catalog entry (the client's or the system's words) comes back unchanged.
-    //: A transfer's outcome: %1 is the reason, translated when it is a fixed text, else the client's words.
-    return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "failed (%1)")), shown(translate, reason));
+    //: A transfer's outcome: %1 is why it failed.
+    return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "failed (%1)")), shownReason(translate, reason));
 }
 
 TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
@@ -205,9 +234,9 @@ TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
     case ClientEnd::NotStarted:
         if (code == ENOENT)
             return {TransferOutcome::Kind::ClientNotFound, {}};
-        return failed(std::string("cannot start the client: ") + std::strerror(code));
+        return failed(filled(kCannotStart, std::strerror(code)));
     case ClientEnd::Signalled:
-        return failed("client ended by signal " + std::to_string(code));
+        return failed(filled(kSignalled, std::to_string(code)));
     case ClientEnd::Exited:
         break;
     }
@@ -218,12 +247,12 @@ TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
     if (const size_t at = output.find(kRefusal); at != std::string_view::npos) {
         const std::string line = firstLine(output.substr(at + kRefusal.size()));
         const size_t colon = line.find(": ");
-        return failed("refused: " + (colon == std::string::npos ? line : line.substr(colon + 2)));
+        return failed(filled(kRefused, colon == std::string::npos ? line : line.substr(colon + 2)));
     }
     if (std::string line = firstLine(output); !line.empty())
         return failed(std::move(line));
     if (code != 0)
-        return failed("client exit status " + std::to_string(code));
+        return failed(filled(kExitStatus, std::to_string(code)));
     return {TransferOutcome::Kind::Done, {}};
 }
 
@@ -262,11 +291,16 @@ bool isFetchFileName(std::string_view name)
 
 TransferOutcome tooLarge(std::uintmax_t maxBytes)
 {
-    return failed("larger than " + std::to_string(maxBytes) + " bytes");
+    return failed(filled(kTooLarge, std::to_string(maxBytes)));
 }
 
 //: Why a transfer failed: the operator stopped it (Cancel, or closing the window).
 TransferOutcome stoppedOutcome() { return failed(Q7_TRANSLATABLE("Transfers", "stopped")); }
+
+TransferOutcome overdue(std::chrono::milliseconds limit)
+{
+    return failed(filled(kOverdue, std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count())));
+}
 
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
                             TransferOutcome outcome)

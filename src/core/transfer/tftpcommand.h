@@ -5,6 +5,7 @@
 
 #include "core/players/playerlist.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -112,6 +113,9 @@ TransferOutcome tooLarge(std::uintmax_t maxBytes);
 
 // The outcome of a transfer the operator stopped: "stopped".
 TransferOutcome stoppedOutcome();
+
+// The outcome of a client still running at `limit`: "no end within N s", N rounded up.
+TransferOutcome overdue(std::chrono::milliseconds limit);
 
 // Ends a fetch: when `outcome` is done the client's file is renamed to the fetched name (replacing
 // an older copy), otherwise it is removed. A failed rename turns the outcome into a failure.

@@ -30,12 +30,6 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
 
 }  // namespace
 
-TransferOutcome overdue(std::chrono::milliseconds limit)
-{
-    return {TransferOutcome::Kind::Failed,
-            "no end within " + std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) + " s"};
-}
-
 std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
                                       const StopEvent& stop, std::chrono::milliseconds limit,
                                       const RunningCount& running, size_t maxRunning)

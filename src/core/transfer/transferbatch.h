@@ -26,9 +26,6 @@ struct TransferEnd {
 // "interrupted"; their fetch files are removed like those of any failed fetch. At most
 // `maxRunning` clients run at once (0: all), the next starting as one ends, each with `limit`
 // from its own start. `running` hears how many clients have not ended yet (see runPrograms).
-// The outcome of a client still running at `limit`: "no end within N s", N rounded up.
-TransferOutcome overdue(std::chrono::milliseconds limit);
-
 std::vector<TransferEnd> runTransfers(const std::vector<TftpCommand>& commands, const std::string& dir,
                                       const StopEvent& stop, std::chrono::milliseconds limit = kTransferLimit,
                                       const RunningCount& running = {}, size_t maxRunning = 0);

@@ -1,5 +1,7 @@
 #include "core/players/history.h"
 
+#include "core/base/translatable.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <sqlite3.h>
@@ -84,11 +86,16 @@ std::string errorText(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of me
 
 const char* historyKindName(HistoryEvent::Kind kind)
 {
+    // Stored as they are; the window shows them in the operator's language.
     switch (kind) {
-    case HistoryEvent::Kind::Found: return "found";
-    case HistoryEvent::Kind::Online: return "online";
-    case HistoryEvent::Kind::Offline: return "offline";
-    case HistoryEvent::Kind::Transfer: return "transfer";
+    //: An event of the player history: a network search found the player.
+    case HistoryEvent::Kind::Found: return Q7_TRANSLATABLE("PlayerHistory", "found");
+    //: An event of the player history: the player answered again.
+    case HistoryEvent::Kind::Online: return Q7_TRANSLATABLE("PlayerHistory", "online");
+    //: An event of the player history: the player stopped answering.
+    case HistoryEvent::Kind::Offline: return Q7_TRANSLATABLE("PlayerHistory", "offline");
+    //: An event of the player history: a file was sent to or fetched from the player.
+    case HistoryEvent::Kind::Transfer: return Q7_TRANSLATABLE("PlayerHistory", "transfer");
     }
     return "transfer";
 }

@@ -1,5 +1,7 @@
 #include "core/transfer/tftpcommand.h"
 
+#include "core/base/translatable.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -36,6 +38,55 @@ std::string firstLine(std::string_view output)
 }
 
 TransferOutcome failed(std::string reason) { return {TransferOutcome::Kind::Failed, std::move(reason)}; }
+
+// The transfer texts as `translate` gives them, English without it.
+std::string shown(const Translate& translate, const std::string& text)
+{
+    return translate ? translate("Transfers", text.c_str()) : text;
+}
+
+// `pattern` with "%1" and "%2" replaced, in one pass: a value holding "%2" stays as it is.
+std::string filled(std::string_view pattern, const std::string& first, const std::string& second = {})
+{
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2'))
+            text += pattern[++i] == '1' ? first : second;
+        else
+            text += pattern[i];
+    }
+    return text;
+}
+
+// Reasons made of a pattern and the words that fill its %1 (a number, the player's or the system's
+// words). They are made from these and, when shown, matched against them, so that they are
+// translated whole.
+//: Why a transfer failed: %1 is the system's reason.
+constexpr const char* kCannotStart = Q7_TRANSLATABLE("Transfers", "cannot start the client: %1");
+//: Why a transfer failed: %1 is a signal number.
+constexpr const char* kSignalled = Q7_TRANSLATABLE("Transfers", "client ended by signal %1");
+//: Why a transfer failed: the player refused; %1 is its own words ("File not found").
+constexpr const char* kRefused = Q7_TRANSLATABLE("Transfers", "refused: %1");
+//: Why a transfer failed: %1 is the TFTP client's exit status.
+constexpr const char* kExitStatus = Q7_TRANSLATABLE("Transfers", "client exit status %1");
+//: Why a fetch failed: the player sent more than %1 bytes.
+constexpr const char* kTooLarge = Q7_TRANSLATABLE("Transfers", "larger than %1 bytes");
+//: Why a transfer failed: its client did not end within %1 seconds.
+constexpr const char* kOverdue = Q7_TRANSLATABLE("Transfers", "no end within %1 s");
+constexpr const char* kReasonPatterns[] = {kCannotStart, kSignalled, kRefused, kExitStatus, kTooLarge, kOverdue};
+
+// A reason as `translate` gives it; one with no catalog entry (the client's words) comes back unchanged.
+std::string shownReason(const Translate& translate, const std::string& reason)
+{
+    for (const std::string_view pattern : kReasonPatterns) {
+        const size_t mark = pattern.find("%1");
+        const std::string_view head = pattern.substr(0, mark), tail = pattern.substr(mark + 2);
+        if (reason.size() >= head.size() + tail.size() && reason.starts_with(head) && reason.ends_with(tail))
+            return filled(shown(translate, std::string(pattern)),
+                          reason.substr(head.size(), reason.size() - head.size() - tail.size()));
+    }
+    return shown(translate, reason);
+}
 
 std::string pathIn(const std::string& dir, const std::string& name) { return dir.empty() ? name : dir + "/" + name; }
 
@@ -160,17 +211,21 @@ TftpCommand fetchCommand(int row, const std::string& address, const std::string&
     return c;
 }
 
-std::string TransferOutcome::text() const
+std::string TransferOutcome::text(const Translate& translate) const
 {
     switch (kind) {
     case Kind::Done:
-        return "done";
+        //: A transfer's outcome in the transfer log: the player took or gave the file.
+        return shown(translate, Q7_TRANSLATABLE("Transfers", "done"));
     case Kind::ClientNotFound:
-        return "tftp client not found (install " + std::string(kTftpPackage) + ")";
+        //: A transfer's outcome: %1 is the Debian package to install ("tftp-hpa").
+        return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "tftp client not found (install %1)")),
+                      std::string(kTftpPackage));
     case Kind::Failed:
         break;
     }
-    return "failed (" + reason + ")";
+    //: A transfer's outcome: %1 is why it failed.
+    return filled(shown(translate, Q7_TRANSLATABLE("Transfers", "failed (%1)")), shownReason(translate, reason));
 }
 
 TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
@@ -179,24 +234,25 @@ TransferOutcome judgeClientEnd(ClientEnd end, int code, std::string_view output)
     case ClientEnd::NotStarted:
         if (code == ENOENT)
             return {TransferOutcome::Kind::ClientNotFound, {}};
-        return failed(std::string("cannot start the client: ") + std::strerror(code));
+        return failed(filled(kCannotStart, std::strerror(code)));
     case ClientEnd::Signalled:
-        return failed("client ended by signal " + std::to_string(code));
+        return failed(filled(kSignalled, std::to_string(code)));
     case ClientEnd::Exited:
         break;
     }
     if (output.find("Transfer timed out") != std::string_view::npos)
-        return failed("timed out");
+        //: Why a transfer failed: the player did not answer the TFTP client in time.
+        return failed(Q7_TRANSLATABLE("Transfers", "timed out"));
     constexpr std::string_view kRefusal = "Error code ";
     if (const size_t at = output.find(kRefusal); at != std::string_view::npos) {
         const std::string line = firstLine(output.substr(at + kRefusal.size()));
         const size_t colon = line.find(": ");
-        return failed("refused: " + (colon == std::string::npos ? line : line.substr(colon + 2)));
+        return failed(filled(kRefused, colon == std::string::npos ? line : line.substr(colon + 2)));
     }
     if (std::string line = firstLine(output); !line.empty())
         return failed(std::move(line));
     if (code != 0)
-        return failed("client exit status " + std::to_string(code));
+        return failed(filled(kExitStatus, std::to_string(code)));
     return {TransferOutcome::Kind::Done, {}};
 }
 
@@ -235,7 +291,15 @@ bool isFetchFileName(std::string_view name)
 
 TransferOutcome tooLarge(std::uintmax_t maxBytes)
 {
-    return failed("larger than " + std::to_string(maxBytes) + " bytes");
+    return failed(filled(kTooLarge, std::to_string(maxBytes)));
+}
+
+//: Why a transfer failed: the operator stopped it (Cancel, or closing the window).
+TransferOutcome stoppedOutcome() { return failed(Q7_TRANSLATABLE("Transfers", "stopped")); }
+
+TransferOutcome overdue(std::chrono::milliseconds limit)
+{
+    return failed(filled(kOverdue, std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count())));
 }
 
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
@@ -274,9 +338,12 @@ std::string startedCommandLine(const TftpCommand& command)
     return line;
 }
 
-std::string summaryText(int done, int total)
+std::string summaryText(int done, int total, const Translate& translate)
 {
-    return std::to_string(done) + " of " + std::to_string(total) + (total == 1 ? " player done" : " players done");
+    //: Summary line of a call in the transfer log: %1 players done of %2 addressed (here 1).
+    return filled(shown(translate, total == 1 ? Q7_TRANSLATABLE("Transfers", "%1 of %2 player done")
+                                              : Q7_TRANSLATABLE("Transfers", "%1 of %2 players done")),
+                  std::to_string(done), std::to_string(total));
 }
 
 }  // namespace q7

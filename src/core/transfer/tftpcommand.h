@@ -5,7 +5,9 @@
 
 #include "core/players/playerlist.h"
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -76,13 +78,18 @@ enum class ClientEnd {
     Signalled,   // `code` is the signal number
 };
 
+// Gives a text marked with Q7_TRANSLATABLE in the operator's language (the window's translator).
+// Without one the English stays, as the player history and q7ctl's --json keep it.
+using Translate = std::function<std::string(const char* context, const char* text)>;
+
 struct TransferOutcome {
     enum class Kind { Done, Failed, ClientNotFound };
     Kind kind = Kind::Failed;
-    std::string reason;  // for Failed
+    std::string reason;  // for Failed, in English
 
-    // "done", "failed (reason)" or "tftp client not found (install tftp-hpa)".
-    std::string text() const;
+    // "done", "failed (reason)" or "tftp client not found (install tftp-hpa)". Translated, a reason
+    // that is a fixed text is too; one with the client's own words stays as it came.
+    std::string text(const Translate& translate = {}) const;
     bool done() const { return kind == Kind::Done; }
 };
 
@@ -104,6 +111,12 @@ bool isFetchFileName(std::string_view name);
 // The outcome of a fetch cut off at its bound: "larger than N bytes".
 TransferOutcome tooLarge(std::uintmax_t maxBytes);
 
+// The outcome of a transfer the operator stopped: "stopped".
+TransferOutcome stoppedOutcome();
+
+// The outcome of a client still running at `limit`: "no end within N s", N rounded up.
+TransferOutcome overdue(std::chrono::milliseconds limit);
+
 // Ends a fetch: when `outcome` is done the client's file is renamed to the fetched name (replacing
 // an older copy), otherwise it is removed. A failed rename turns the outcome into a failure.
 TransferOutcome finishFetch(const std::string& dir, const std::string& clientName, const std::string& fetchedName,
@@ -114,6 +127,6 @@ TransferOutcome finishFetch(const std::string& dir, const std::string& clientNam
 std::string startedCommandLine(const TftpCommand& command);
 
 // "3 of 4 players done".
-std::string summaryText(int done, int total);
+std::string summaryText(int done, int total, const Translate& translate = {});
 
 }  // namespace q7

@@ -1,5 +1,7 @@
 #include "core/transfer/transferbatch.h"
 
+#include "core/base/translatable.h"
+
 namespace q7 {
 namespace {
 
@@ -7,7 +9,8 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
 {
     // Ctrl-C at a terminal reaches the clients as well, and some end by it before they are killed.
     if (stopped && end.how == ProgramEnd::How::Signalled)
-        return {TransferOutcome::Kind::Failed, "interrupted"};
+        //: Why a transfer failed: the command was interrupted (Ctrl-C) while the client ran.
+        return {TransferOutcome::Kind::Failed, Q7_TRANSLATABLE("Transfers", "interrupted")};
     switch (end.how) {
     case ProgramEnd::How::NotStarted:
         return judgeClientEnd(ClientEnd::NotStarted, end.code, end.output);
@@ -16,14 +19,13 @@ TransferOutcome judge(const ProgramEnd& end, std::chrono::milliseconds limit, bo
     case ProgramEnd::How::Signalled:
         return judgeClientEnd(ClientEnd::Signalled, end.code, end.output);
     case ProgramEnd::How::Overdue:
-        return {TransferOutcome::Kind::Failed,
-                "no end within " + std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) + " s"};
+        return overdue(limit);
     case ProgramEnd::How::TooLarge:
         return tooLarge(maxBytes);
     case ProgramEnd::How::Stopped:
         break;
     }
-    return {TransferOutcome::Kind::Failed, "interrupted"};
+    return {TransferOutcome::Kind::Failed, Q7_TRANSLATABLE("Transfers", "interrupted")};
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ void enterDesktopFolder()
     std::error_code ec;
     std::filesystem::create_directories(work, ec);
     if (ec || ::chdir(work.c_str()) != 0)
+        // untranslated: said before the application, and so its translator, exists
         std::fprintf(stderr, "q7-config-tool: cannot work in %s: %s\n", work.c_str(),
                      ec ? ec.message().c_str() : std::strerror(errno));
 }

@@ -214,7 +214,8 @@ void MainWindow::buildLayout()
     // The commands take the wait panel at construction; it raises itself above the pages while shown.
     m_waitPanel = new WaitPanel(m_form);
 
-    auto* ipLabel = new QLabel(QStringLiteral("Local IP Address : "), m_form);
+    //: Label of the box choosing this computer's address for the network search.
+    auto* ipLabel = new QLabel(tr("Local IP Address : "), m_form);
     ipLabel->setGeometry(kForm.localIPLabel);
     m_localIPBox = new QComboBox(m_form);
     m_localIPBox->setObjectName(QStringLiteral("LocalIPBox"));
@@ -231,7 +232,8 @@ void MainWindow::buildLayout()
     m_searchBar->setObjectName(QStringLiteral("SearchBar"));
     m_searchBar->setGeometry(kForm.searchBar);
     m_searchBar->setTextVisible(false);
-    m_searchButton = new QPushButton(QStringLiteral("&Search Q7"), m_form);
+    //: Button: searches the local network for Q7 players.
+    m_searchButton = new QPushButton(tr("&Search Q7"), m_form);
     m_searchButton->setObjectName(QStringLiteral("SearchQ7Button"));
     m_searchButton->setGeometry(kForm.searchButton);
     const QString commandFile = QDir(m_scratchDir).filePath(QLatin1String(kNullCommandFile));
@@ -246,27 +248,27 @@ void MainWindow::buildLayout()
     m_pageControl->setGeometry(kForm.pageControl);
     fitCaptions(m_pageControl);
     m_configPage = new ConfigPage(m_services.dialogs, m_store, m_kept.codePage(), m_pageControl);
-    m_pageControl->addTab(m_configPage, QStringLiteral("Configuration"));
+    m_pageControl->addTab(m_configPage, tr("Configuration"));
     auto* exchange = new ConfigExchange(*m_configPage, *m_transfers, m_services.dialogs);  // owned by the page
     // A player removed or renamed no longer stands for the configuration in the pages.
     connect(m_playerList->model(), &QAbstractItemModel::rowsRemoved, exchange,
             &ConfigExchange::forgetSourceUnlessListed);
     connect(m_playerList->model(), &QAbstractItemModel::dataChanged, exchange,
             &ConfigExchange::forgetSourceUnlessListed);
-    m_commandTab = addPageTab(QStringLiteral("Remote Command"));
-    m_messageTab = addPageTab(QStringLiteral("Message Control"));
-    m_fileListTab = addPageTab(QStringLiteral("File List Manager"));
-    m_exampleTab = addPageTab(QStringLiteral("Example"));
+    m_commandTab = addPageTab(tr("Remote Command"));
+    m_messageTab = addPageTab(tr("Message Control"));
+    m_fileListTab = addPageTab(tr("File List Manager"));
+    //: Tab caption: examples of list files.
+    m_exampleTab = addPageTab(tr("Example"));
     m_pageState.messageFont = MessagePage::defaultFont();
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::buildPageShown);
 
-    m_widenButton =
-        imageButton("Image5", QStyle::SP_ArrowRight, QStringLiteral("Show all pages"), kForm.widthToggle, m_form);
-    m_narrowButton = imageButton("Image2", QStyle::SP_ArrowLeft, QStringLiteral("Show the player list only"),
-                                 kForm.widthToggle, m_form);
-    m_hideButton =
-        imageButton("Image4", QStyle::SP_TitleBarMinButton, QStringLiteral("Hide Main page"), kForm.hideButton, m_form);
-    m_closeButton = imageButton("Image6", QStyle::SP_TitleBarCloseButton, QStringLiteral("Close Configuration Tools"),
+    m_widenButton = imageButton("Image5", QStyle::SP_ArrowRight, tr("Show all pages"), kForm.widthToggle, m_form);
+    m_narrowButton =
+        imageButton("Image2", QStyle::SP_ArrowLeft, tr("Show the player list only"), kForm.widthToggle, m_form);
+    //: Tooltip of the button that hides the window to the system tray.
+    m_hideButton = imageButton("Image4", QStyle::SP_TitleBarMinButton, tr("Hide Main page"), kForm.hideButton, m_form);
+    m_closeButton = imageButton("Image6", QStyle::SP_TitleBarCloseButton, tr("Close Configuration Tools"),
                                 kForm.closeButton, m_form);
     m_widenButton->hide();
     connect(m_widenButton, &QToolButton::clicked, this, &MainWindow::toggleWidth);
@@ -375,9 +377,11 @@ void MainWindow::buildTray()
     m_trayIcon->setToolTip(QLatin1String(kCaption));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("PopupMenu2"));
-    QAction* open = menu->addAction(QStringLiteral("Open Configuration Tools"));
+    //: Tray menu: shows the window again.
+    QAction* open = menu->addAction(tr("Open Configuration Tools"));
     open->setObjectName(QStringLiteral("Open1"));
-    QAction* exit = menu->addAction(QStringLiteral("Exit "));
+    //: Tray menu: closes the tool.
+    QAction* exit = menu->addAction(tr("Exit "));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(open, &QAction::triggered, this, &MainWindow::showFromTray);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -418,8 +422,8 @@ void MainWindow::loadAtStart()
     std::string problem;
     const AppSettings stored = loadAppSettings(localPath(m_startDir), problem);
     if (!problem.empty())
-        m_services.dialogs.showError(systemText(problem) +
-                                     QStringLiteral("\n\nThe tool starts with its default settings."));
+        //: %1 says why the settings file cannot be used.
+        m_services.dialogs.showError(tr("%1\n\nThe tool starts with its default settings.").arg(systemText(problem)));
 
     // 7-8 (message font and colours, drawing strip scroll range) and 9 (command descriptions) are
     // filled in when their pages are built. 10-11: page rules, code page from the locale.
@@ -527,19 +531,20 @@ bool MainWindow::takeSettingsLock()
 
     // Another window runs on these settings and rebuilds the file when it closes: running as its
     // equal would lose what either of them (or q7ctl meanwhile) changed.
-    const QString text =
-        QStringLiteral("Another Q7 Configuration Tool window is running in \"%1\" and keeps its settings.\n\n"
-                       "Bring that window forward, open this one read-only (it saves nothing), or quit?")
-            .arg(QDir::toNativeSeparators(m_startDir));
+    //: %1 is a folder. The answers are the buttons "Bring it forward", "Open read-only" and "Quit".
+    const QString text = tr("Another Q7 Configuration Tool window is running in \"%1\" and keeps its settings.\n\n"
+                            "Bring that window forward, open this one read-only (it saves nothing), or quit?")
+                             .arg(QDir::toNativeSeparators(m_startDir));
     switch (m_services.dialogs.askSettingsInUse(text)) {
     case Dialogs::SettingsInUseAnswer::ReadOnly:
         m_readOnly = true;
-        setWindowTitle(QLatin1String(kCaption) + QStringLiteral(" (read-only)"));
+        //: Window caption of a second window that saves nothing: %1 is the product name and version.
+        setWindowTitle(tr("%1 (read-only)").arg(QLatin1String(kCaption)));
         m_trayIcon->setToolTip(windowTitle());
         return true;
     case Dialogs::SettingsInUseAnswer::BringForward:
         if (QString why; !ForwardChannel::requestForward(m_startDir, &why))
-            m_services.dialogs.showError(QStringLiteral("The running window could not be brought forward: %1").arg(why));
+            m_services.dialogs.showError(tr("The running window could not be brought forward: %1").arg(why));
         break;
     case Dialogs::SettingsInUseAnswer::Quit:
         break;
@@ -579,7 +584,8 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
         if (!isIPv4Address(row)) {  // kept in the file, in case it is mended there, but never sent to
             m_unusablePlayers.push_back(player);
             const QString name = QString::fromStdU16String(m_kept.codePage().decode(player.name));
-            refused << QString::fromStdString(ipv4Problem(row, "IP Address of " + name.toStdString()));
+            //: The field an address problem is about: %1 is the player's name.
+            refused << QString::fromStdString(ipv4Problem(row, tr("IP Address of %1").arg(name).toStdString()));
             continue;
         }
         if (!listed.insert(row).second)
@@ -589,9 +595,10 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
     }
 
     if (!refused.isEmpty())
-        m_services.dialogs.showMessage(QStringLiteral("These players of the settings file are not listed:\n") +
-                                       refused.join(QLatin1Char('\n')) +
-                                       QStringLiteral("\n\nThey stay in the settings file as they are."));
+        //: %1 lists the players, one a line, each with why its address is unusable.
+        m_services.dialogs.showMessage(tr("These players of the settings file are not listed:\n%1\n\n"
+                                          "They stay in the settings file as they are.")
+                                           .arg(refused.join(QLatin1Char('\n'))));
 
     // A list root that no longer exists is kept in the file, in case its disk comes back.
     const QString root = shown(m_kept, "LIST_EDIT/ROOT", s.root);
@@ -665,8 +672,8 @@ bool MainWindow::commandsAllowClose()
     if (!m_stopCommandsOnClose) {
         if (m_waitingForCommands)
             return false;  // asked once; the window closes by itself when they are over
-        const QString text = busy == 1 ? QStringLiteral("1 command is still running.")
-                                       : QStringLiteral("%1 commands are still running.").arg(busy);
+        const QString text =
+            busy == 1 ? tr("1 command is still running.") : tr("%1 commands are still running.").arg(busy);
         if (m_services.dialogs.askStillRunning(text) == Dialogs::StillRunningAnswer::Wait) {
             m_waitingForCommands = true;
             m_closeWhenCommandsOver = connect(

@@ -47,7 +47,7 @@ class WaitPanel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";
+    static constexpr const char* kCaption = "Q7 Configuration Tool v3.8.9";  // untranslated: product and version
     static constexpr int kWideWidth = 775;
     static constexpr int kNarrowWidth = 550;
     static constexpr int kHeight = 610;

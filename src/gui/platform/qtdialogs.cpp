@@ -79,8 +79,11 @@ Dialogs::StillRunningAnswer QtDialogs::askStillRunning(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
                     m_parent);
-    QPushButton* wait = box.addButton(QStringLiteral("Wait"), QMessageBox::RejectRole);
-    QPushButton* stop = box.addButton(QStringLiteral("Stop them"), QMessageBox::DestructiveRole);
+    //: Closing while commands run: close once they have finished.
+    QPushButton* wait = box.addButton(QCoreApplication::translate("QuestionBoxes", "Wait"), QMessageBox::RejectRole);
+    //: Closing while commands run: stop the running commands and close.
+    QPushButton* stop =
+        box.addButton(QCoreApplication::translate("QuestionBoxes", "Stop them"), QMessageBox::DestructiveRole);
     box.setDefaultButton(wait);
     box.setEscapeButton(wait);
     box.exec();
@@ -97,9 +100,14 @@ Dialogs::SettingsInUseAnswer QtDialogs::askSettingsInUse(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
                     m_parent);
-    QPushButton* forward = box.addButton(QStringLiteral("Bring it forward"), QMessageBox::AcceptRole);
-    QPushButton* readOnly = box.addButton(QStringLiteral("Open read-only"), QMessageBox::ActionRole);
-    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+    //: Another window runs on the same settings: show that window.
+    QPushButton* forward =
+        box.addButton(QCoreApplication::translate("QuestionBoxes", "Bring it forward"), QMessageBox::AcceptRole);
+    //: Another window runs on the same settings: open this one anyway, saving nothing.
+    QPushButton* readOnly =
+        box.addButton(QCoreApplication::translate("QuestionBoxes", "Open read-only"), QMessageBox::ActionRole);
+    //: Another window runs on the same settings: end this one.
+    QPushButton* quit = box.addButton(QCoreApplication::translate("QuestionBoxes", "Quit"), QMessageBox::RejectRole);
     box.setDefaultButton(forward);
     box.setEscapeButton(quit);
     box.exec();

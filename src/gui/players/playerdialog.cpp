@@ -16,7 +16,8 @@ namespace q7 {
 PlayerDialog::PlayerDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("OKRightDlg"));
-    setWindowTitle(QStringLiteral("Driver Setup"));
+    //: Title of the dialog that adds or changes a player ("driver") of the list.
+    setWindowTitle(tr("Driver Setup"));
     setModal(false);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -24,18 +25,18 @@ PlayerDialog::PlayerDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::M
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("Q7_Name"));
     m_name->setFrame(false);
-    auto* nameLabel = new QLabel(QStringLiteral("Name : "), this);
+    auto* nameLabel = new QLabel(tr("Name : "), this);
     nameLabel->setBuddy(m_name);
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("IP_Addr"));
     m_address->setFrame(false);
     m_address->installEventFilter(this);
-    auto* addressLabel = new QLabel(QStringLiteral("IP Address : "), this);
+    auto* addressLabel = new QLabel(tr("IP Address : "), this);
     addressLabel->setBuddy(m_address);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(m_name, 0, 1);

@@ -36,9 +36,9 @@ QIcon stateIcon(const QColor& color)
 PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("ListView1"));
-    setAccessibleName(QStringLiteral("Players"));
+    setAccessibleName(tr("Players"));
     setColumnCount(3);
-    setHeaderLabels({QString(), QStringLiteral("Name"), QStringLiteral("IP Address")});
+    setHeaderLabels({QString(), tr("Name"), tr("IP Address")});
     header()->resizeSection(0, 40);
     header()->resizeSection(1, 120);
     header()->resizeSection(2, 100);
@@ -50,19 +50,24 @@ PlayerListView::PlayerListView(QWidget* parent) : QTreeWidget(parent)
     // The style sheet that draws the grid also decides the selection's colours: white on a strong
     // blue, whether or not the list has focus, so a selected row reads well. The check box column
     // keeps a pale shade and the blue check mark, which white would wash out.
+    // untranslated: a style sheet, as are its next lines
     setStyleSheet(QStringLiteral("QTreeWidget { color: blue; } QTreeWidget::item { border: 1px solid #d0d0d0; }"
+                                 // untranslated: the selection
                                  " QTreeWidget::item:selected { background: #1f4e9c; color: white; }"
+                                 // untranslated: the selection's check box column
                                  " QTreeWidget::item:selected:first { background: #c8d6ef; color: blue; }"));
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto addAction = [this](const char* name, const char* caption) {
-        QAction* action = m_popup->addAction(QLatin1String(caption));
+    const auto addAction = [this](const char* name, const QString& caption) {
+        QAction* action = m_popup->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    m_actions = {addAction("ADD1", "Add"), addAction("Modify1", "Modify"), addAction("Delete1", "Delete"),
-                 addAction("Clear1", "Clear"), addAction("Undo1", "Undo")};
+    //: Menu items of the player list: add a player, change the selected one, remove the selected ones,
+    //: remove all, bring back the last removed.
+    m_actions = {addAction("ADD1", tr("Add")), addAction("Modify1", tr("Modify")), addAction("Delete1", tr("Delete")),
+                 addAction("Clear1", tr("Clear")), addAction("Undo1", tr("Undo"))};
     m_actions.undo->setShortcut(QKeySequence::Undo);
     m_actions.undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_actions.undo->setEnabled(false);
@@ -110,7 +115,7 @@ void PlayerListView::setOnline(int row, bool online)
         return;  // an unchanged icon is no change of the list
     static const QIcon icons[2] = {stateIcon(Qt::lightGray), stateIcon(QColor(0, 170, 0))};
     // The icon's meaning for those who cannot see it.
-    const QString state = online ? QStringLiteral("Online") : QStringLiteral("Offline");
+    const QString state = online ? tr("Online") : tr("Offline");
     item->setToolTip(0, state);
     item->setData(0, Qt::AccessibleDescriptionRole, state);
     item->setData(0, Qt::UserRole, index);

@@ -23,7 +23,9 @@ namespace {
 
 constexpr int kSearchBarMin = 2;
 constexpr int kSearchBarMax = 252;
-const QString kSelectDriver = QStringLiteral("Please select at least one driver.");
+
+//: A player of the list is called a driver here.
+QString selectDriverText() { return PlayerPanel::tr("Please select at least one driver."); }
 
 // The /24 network a sweep from `localAddress` covers: "192.168.1.0/24".
 QString sweptNetwork(const QString& localAddress)
@@ -132,7 +134,7 @@ void PlayerPanel::modifySelected()
 {
     const int row = m_ui.list->selectedRow();
     if (row < 0) {
-        m_dialogs.showMessage(kSelectDriver);
+        m_dialogs.showMessage(selectDriverText());
         return;
     }
     m_ui.pingTimer->stop();
@@ -145,7 +147,7 @@ void PlayerPanel::modifySelected()
 void PlayerPanel::deleteSelected()
 {
     if (m_ui.list->selectedRow() < 0) {
-        m_dialogs.showMessage(kSelectDriver);
+        m_dialogs.showMessage(selectDriverText());
         return;
     }
     m_ui.pingTimer->stop();
@@ -171,11 +173,15 @@ void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
         break;
     case DialogOutcome::Nothing:
         break;
-    case DialogOutcome::BadAddress:
-        m_dialogs.showMessage(QString::fromStdString(ipv4Problem(address.toStdString(), "IP Address")) +
-                              (m_dialogModifies ? QStringLiteral("\n\nThe player was not changed.")
-                                                : QStringLiteral("\n\nNo player was added.")));
+    case DialogOutcome::BadAddress: {
+        //: The field the address problem is about, as the dialog labels it.
+        const QString problem =
+            QString::fromStdString(ipv4Problem(address.toStdString(), tr("IP Address").toStdString()));
+        //: %1 says why the typed address is no IPv4 address.
+        m_dialogs.showMessage(m_dialogModifies ? tr("%1\n\nThe player was not changed.").arg(problem)
+                                               : tr("%1\n\nNo player was added.").arg(problem));
         break;
+    }
     }
 }
 
@@ -232,10 +238,12 @@ void PlayerPanel::sweepResolved(int sweep, const std::string& address, bool play
     if (--counted.left > 0)
         return;
     if (m_ui.log)
-        m_ui.log->addLine(QStringLiteral("Search of %1: %2 %3 found, %4 new")
+        //: Transfer log line after a network search: %1 the network ("192.168.1.0/24"), %2 players that
+        //: answered, %3 of them newly listed.
+        m_ui.log->addLine((counted.found == 1 ? tr("Search of %1: %2 player found, %3 new")
+                                              : tr("Search of %1: %2 players found, %3 new"))
                               .arg(counted.network)
                               .arg(counted.found)
-                              .arg(counted.found == 1 ? QStringLiteral("player") : QStringLiteral("players"))
                               .arg(counted.added));
     m_sweeps.erase(tally);
 }
@@ -272,7 +280,8 @@ void PlayerPanel::setHistory(PlayerHistory* history)
     if (!history)
         return;
     m_ui.list->setHistoryNote([history](const QString& address) { return historyNote(*history, address); });
-    QAction* action = m_ui.list->popupMenu()->addAction(QStringLiteral("History"));
+    //: Menu item of the player list: shows the selected player's history.
+    QAction* action = m_ui.list->popupMenu()->addAction(tr("History"));
     action->setObjectName(QStringLiteral("History1"));
     connect(action, &QAction::triggered, this, &PlayerPanel::showHistory);
 }

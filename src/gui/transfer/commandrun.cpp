@@ -4,6 +4,7 @@
 #include "gui/platform/viewer.h"
 #include "gui/widgets/textfilewindow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -20,8 +21,6 @@ std::string stepName(const Step& step)
 {
     return (step.kind == Step::Kind::Get ? "get " : "put ") + std::string(step.remote);
 }
-
-const TransferOutcome kStopped{TransferOutcome::Kind::Failed, "stopped"};
 
 }  // namespace
 
@@ -157,8 +156,9 @@ void CommandRun::showWaitStep()
 {
     // The positions still to come, in whole seconds rounded up (the tests' wait scale aside).
     const int secondsLeft = (std::max(0, m_pace.steps() - m_ticks) * m_pace.stepMs + 999) / 1000;
+    // The command table marks its wait reasons under "CommandTable".
     m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum,
-                         QString::fromUtf8(m_pace.why.data(), qsizetype(m_pace.why.size())), secondsLeft);
+                         QCoreApplication::translate("CommandTable", std::string(m_pace.why).c_str()), secondsLeft);
 }
 
 void CommandRun::scheduleTick()
@@ -191,14 +191,14 @@ void CommandRun::stop()
 {
     if (m_over)
         return;
-    m_sequence.stop("stopped");
+    m_sequence.stop(stoppedOutcome().reason);
     m_tick->stop();
     // The runner ends each client at once; its end is the sequencer's to hear of now.
     const std::map<size_t, TransferRunner::ClientId> running = std::exchange(m_clients, {});
     for (const auto& [player, id] : running) {
         m_failureSeen[player] = true;
         m_context.runner.stop(id);
-        m_sequence.transferEnded(player, kStopped);
+        m_sequence.transferEnded(player, stoppedOutcome());
     }
     advance();
 }

@@ -20,7 +20,7 @@ constexpr int kRetryRole = Qt::UserRole + 2;   // a summary whose failed players
 TransferLog::TransferLog(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("TransferLog"));
-    setAccessibleName(QStringLiteral("Transfer log"));
+    setAccessibleName(tr("Transfer log"));
     // Focus and a current line let the keyboard reach a line and its "Retry failed".
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
@@ -31,7 +31,8 @@ void TransferLog::addLine(const QString& text, const QString& detail, bool failu
                           bool summary)
 {
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss "));
-    auto* item = new QListWidgetItem(time + (retryOf ? QStringLiteral("  retry: ") : QString()) + text);
+    //: A transfer log line of a retry: %1 is the line as the first attempt's would read.
+    auto* item = new QListWidgetItem(time + (retryOf ? QStringLiteral("  ") + tr("retry: %1").arg(text) : text));
     // The list is narrow: the tooltip holds the whole line, and the command line behind it.
     item->setToolTip(detail.isEmpty() ? item->text() : item->text() + QLatin1Char('\n') + detail);
     if (failure)
@@ -76,7 +77,8 @@ void TransferLog::contextMenuEvent(QContextMenuEvent* event)
     const int call = retryableCall(keyboard ? currentRow() : indexAt(event->pos()).row());
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* retry = menu->addAction(QStringLiteral("Retry failed"));
+    //: Menu item of a summary line: sends again to the players that failed.
+    QAction* retry = menu->addAction(tr("Retry failed"));
     retry->setObjectName(QStringLiteral("RetryFailed1"));
     retry->setEnabled(call > 0);
     // Connected rather than read from exec(), so the item also works when triggered without a click

@@ -4,6 +4,7 @@
 #include "core/transfer/transferbatch.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QTimer>
 #include <set>
@@ -16,6 +17,12 @@ constexpr size_t kKeptCalls = 200;  // calls that can still be retried
 constexpr int kFetchWatchMs = 100;  // how often a running fetch's temporary is looked at
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The core's marked texts in the operator's language, for the log; what is recorded stays English.
+std::string inWindowLanguage(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text).toStdString();
+}
 
 ClientEnd clientEnd(ProcessExit::How how)
 {
@@ -46,8 +53,9 @@ QString startDetail(const TftpCommand& command)
     const bool started = !command.program.empty() && command.refusal.empty() &&
                          (command.direction == TransferDirection::Put || !command.clientName.empty());
     if (started)
-        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("Command: ") +
-                  fromUtf8(startedCommandLine(command));
+        //: Tooltip line of a transfer: %1 is the tftp client's command line as it was started.
+        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) +
+                  TransferRunner::tr("Command: %1").arg(fromUtf8(startedCommandLine(command)));
     return detail;
 }
 
@@ -80,14 +88,16 @@ struct TransferRunner::Call {
             listener(command.address, label.toStdString() + ": " + outcome.text());
         if (!log)
             return;
-        log->addLine(QStringLiteral("%1 %2 row %3: %4")
+        //: Transfer log line: %1 the command or "put /file", %2 the player's address, %3 its row in the
+        //: player list, %4 the outcome ("done", "failed (...)").
+        log->addLine(TransferRunner::tr("%1 %2 row %3: %4")
                          .arg(label, fromUtf8(command.address))
                          .arg(command.row)
-                         .arg(fromUtf8(outcome.text())),
+                         .arg(fromUtf8(outcome.text(inWindowLanguage))),
                      startDetail(command), !outcome.done(), id, retryOf);
         if (ended == total)
-            log->addLine(label + QStringLiteral(": ") + fromUtf8(summaryText(done, total)), {}, done < total, id,
-                         retryOf, true);
+            log->addLine(label + QStringLiteral(": ") + fromUtf8(summaryText(done, total, inWindowLanguage)), {},
+                         done < total, id, retryOf, true);
     }
 };
 
@@ -105,9 +115,10 @@ QString TransferRunner::missingClientNotice() const
     const QString program = fromUtf8(std::string(kTftpProgram));
     if (m_processes.programFound(program))
         return {};
-    return QStringLiteral("The TFTP client \"%1\" is not installed; install the package %2 (for example with "
-                          "\"sudo apt install %2\"). Until then nothing can be sent to the players or fetched "
-                          "from them.")
+    //: %1 is the client program ("tftp"), %2 its Debian package ("tftp-hpa").
+    return tr("The TFTP client \"%1\" is not installed; install the package %2 (for example with "
+              "\"sudo apt install %2\"). Until then nothing can be sent to the players or fetched "
+              "from them.")
         .arg(program, fromUtf8(std::string(kTftpPackage)));
 }
 
@@ -205,11 +216,16 @@ std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_p
     setControlsEnabled(true);
     m_bar->setValue(0);
     if (call->total == 0 && m_log)
-        m_log->addLine(call->label + QStringLiteral(": no served player"), {}, true, call->id, call->retryOf);
+        //: Transfer log line: %1 is the command or "put /file"; no checked player was online to take it.
+        m_log->addLine(tr("%1: no served player").arg(call->label), {}, true,
+                       call->id, call->retryOf);
     return ids;
 }
 
-void TransferRunner::stop(ClientId id) { endEarly(id, {TransferOutcome::Kind::Failed, "stopped"}, false); }
+void TransferRunner::stop(ClientId id)
+{
+    endEarly(id, stoppedOutcome(), false);
+}
 
 void TransferRunner::endEarly(ClientId id, TransferOutcome outcome, bool tell)
 {
@@ -253,12 +269,7 @@ void TransferRunner::watchFetches()
             std::uintmax_t(info.st_size) > client.command.maxBytes)
             over.emplace_back(id, tooLarge(client.command.maxBytes));
         else if (now - client.started >= m_fetchTimeLimit)
-            over.emplace_back(id, TransferOutcome{TransferOutcome::Kind::Failed,
-                                                  "no end within " +
-                                                      std::to_string(std::chrono::ceil<std::chrono::seconds>(
-                                                                         m_fetchTimeLimit)
-                                                                         .count()) +
-                                                      " s"});
+            over.emplace_back(id, overdue(m_fetchTimeLimit));
     }
     if (!fetching)
         m_fetchWatch->stop();

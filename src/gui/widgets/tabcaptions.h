@@ -10,7 +10,7 @@ namespace q7 {
 
 inline void fitCaptions(QTabWidget* tabs)
 {
-    tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));
+    tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; }"));  // untranslated: a style sheet
 }
 
 }  // namespace q7

@@ -16,7 +16,8 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
     setFixedSize(260, 130);  // room for the reason on two lines
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please waitting connection "), this));
+    //: The wait panel's fixed heading while a command waits for the players (the English keeps its old wording).
+    layout->addWidget(new QLabel(tr("Please waitting connection "), this));
     layout->addWidget(new QLabel(QStringLiteral("......"), this));
     m_detail = new QLabel(this);
     m_detail->setObjectName(QStringLiteral("WaitDetail"));
@@ -28,9 +29,9 @@ WaitPanel::WaitPanel(QWidget* parent) : QFrame(parent)
     m_bar->setRange(0, 10);
     m_bar->setTextVisible(false);
     row->addWidget(m_bar, 1);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("WaitCancelButton"));
-    m_cancel->setAccessibleDescription(QStringLiteral("Stops the command whose wait is shown"));
+    m_cancel->setAccessibleDescription(tr("Stops the command whose wait is shown"));
     row->addWidget(m_cancel);
     layout->addLayout(row);
     connect(m_cancel, &QPushButton::clicked, this, &WaitPanel::cancelLatest);
@@ -53,7 +54,8 @@ void WaitPanel::step(Turn turn, int position, int maximum, const QString& why, i
             continue;
         held.position = position;
         held.maximum = maximum;
-        held.detail = QStringLiteral("Waiting %1: %2 s left").arg(why).arg(secondsLeft);
+        //: %1 says what is awaited ("for the players to take the file", translated on its own), %2 seconds.
+        held.detail = tr("Waiting %1: %2 s left").arg(why).arg(secondsLeft);
         if (&held == &m_turns.last())
             showLatest();
         break;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace fs = std::filesystem;
 using namespace q7;
@@ -129,6 +130,23 @@ TEST(TftpCommandTest, judgesOutputAndStatusTogether)
     }
     EXPECT_EQ(summaryText(3, 4), "3 of 4 players done");
     EXPECT_EQ(summaryText(0, 1), "0 of 1 player done");
+
+    // In the window's language: marked texts are looked up under "Transfers" and filled in whatever
+    // order the translation puts them; the client's own words come back as they came.
+    const Translate translate = [](const char* context, const char* text) {
+        const std::map<std::string, std::string> catalog = {
+            {"failed (%1)", "FAILED[%1]"},
+            {"timed out", "TIMEOUT"},
+            {"refused: %1", "REFUSED=%1"},
+            {"%1 of %2 players done", "%2 players, %1 done"}};
+        const auto found = catalog.find(text);
+        return std::string(context) == "Transfers" && found != catalog.end() ? found->second : std::string(text);
+    };
+    EXPECT_EQ(judgeClientEnd(ClientEnd::Exited, 69, "Transfer timed out.\n").text(translate), "FAILED[TIMEOUT]");
+    EXPECT_EQ(judgeClientEnd(ClientEnd::Exited, 0, "tftp: %2 %1\n").text(translate), "FAILED[tftp: %2 %1]");
+    EXPECT_EQ(judgeClientEnd(ClientEnd::Exited, 0, "Error code 1: File not found\n").text(translate),
+              "FAILED[REFUSED=File not found]");
+    EXPECT_EQ(summaryText(3, 4, translate), "4 players, 3 done");
 }
 
 TEST(TftpCommandTest, everyFetchHasAByteBoundByKind)

@@ -1,6 +1,6 @@
 # Installs the build BUILD into PREFIX and checks what an installation must hold: the three
 # Installs the build BUILD into PREFIX and checks what an installation must hold: the three
-# programs (q7ctl with its drawing module), the desktop entry and its icon, man pages that render
+# programs (q7ctl with its drawing and catalog modules), the desktop entry and its icon, man pages that render
 # without warnings, bash completion that parses, and the copyright and changelog Debian asks for.
 # Run by ctest (InstallLayout).
 file(REMOVE_RECURSE ${PREFIX})
@@ -47,4 +47,10 @@ execute_process(COMMAND ${PREFIX}/bin/q7ctl bitmap Q7 --save ${PREFIX}/drawn OUT
                 RESULT_VARIABLE failed)
 if(failed OR NOT EXISTS ${PREFIX}/drawn/message.target)
   message(FATAL_ERROR "installed q7ctl cannot draw: ${drawError}")
+endif()
+# For a catalog language it loads its catalog module from where the installation put it.
+execute_process(COMMAND env LANGUAGE=ja LD_DEBUG=files ${PREFIX}/bin/q7ctl --help OUTPUT_QUIET ERROR_VARIABLE loaded
+                RESULT_VARIABLE failed)
+if(failed OR NOT loaded MATCHES "q7-config-tool/q7ctl-translate\\.so")
+  message(FATAL_ERROR "installed q7ctl does not load its catalog module: ${loaded}")
 endif()

@@ -3,6 +3,7 @@
 #include "core/platform/programrun.h"
 #include "core/transfer/transferbatch.h"
 #include "ctl/progress.h"
+#include "ctl/translate.h"
 
 #include <stdexcept>
 
@@ -22,7 +23,8 @@ bool waitShowingProgress(std::chrono::milliseconds wait, const std::string& what
         const milliseconds left = ceil<milliseconds>(deadline - steady_clock::now());
         if (left.count() <= 0)
             return !stop.requested();
-        progress.show(what + ", " + std::to_string(ceil<seconds>(left).count()) + " s left");
+        //: %1 says what q7ctl waits for ("config get: waiting for the players to save their settings").
+        progress.show(fill(translate("q7ctl", "%1, %2 s left"), {what, std::to_string(ceil<seconds>(left).count())}));
         // Up to the next whole second left, so that the count goes down by one each time.
         const milliseconds slice = left % 1000 == milliseconds(0) ? milliseconds(1000) : left % 1000;
         if (!pauseFor(slice, stop))
@@ -62,12 +64,18 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
                 commands.push_back(transfer.command);
             // Fetches land in the fetch folder; puts run in the run folder, their files named in full.
             const bool fetch = commands.front().direction == TransferDirection::Get;
-            const std::string doing = m_label + ": " + (fetch ? "get " : "put ") + commands.front().remoteName + ", ";
-            const std::string total = " of " + std::to_string(commands.size()) + " transfers still to end";
-            const std::vector<TransferEnd> ends =
-                runTransfers(commands, fetch ? fetchDir : m_session.runDir(), stop, kTransferLimit,
-                             [&](size_t running) { progress.show(doing + std::to_string(running) + total); },
-                             m_session.parallel());
+            //: %1 is the command ("config get"), %2 the file fetched from the players ("/config.conf").
+            const std::string get = translate("q7ctl", "%1: get %2, %3 of %4 transfers still to end");
+            //: %1 is the command ("config put"), %2 the file put on the players ("/config.conf.put").
+            const std::string put = translate("q7ctl", "%1: put %2, %3 of %4 transfers still to end");
+            const std::string total = std::to_string(commands.size());
+            const std::vector<TransferEnd> ends = runTransfers(
+                commands, fetch ? fetchDir : m_session.runDir(), stop, kTransferLimit,
+                [&](size_t running) {
+                    progress.show(fill(fetch ? get : put,
+                                       {m_label, commands.front().remoteName, std::to_string(running), total}));
+                },
+                m_session.parallel());
             progress.clear();
             for (size_t k = 0; k < ends.size(); ++k)
                 sequence.transferEnded(next.transfers[k].player, ends[k].outcome, ends[k].ended);
@@ -75,7 +83,9 @@ void Action::run(const commands::Command& command, commands::SequenceFiles files
         }
         case Sequence::Next::Kind::Wait: {
             const std::chrono::milliseconds wait = m_session.wait(std::chrono::milliseconds(next.pace.durationMs()));
-            const std::string what = m_label + ": waiting " + std::string(next.pace.why);
+            //: %1 is the command ("config get"), %2 why it waits ("for the players to save their settings").
+            const std::string what =
+                fill(translate("q7ctl", "%1: waiting %2"), {m_label, translate("Commands", next.pace.why)});
             if (waitShowingProgress(wait, what, progress, stop))
                 sequence.waitEnded();
             progress.clear();

@@ -1,27 +1,36 @@
 #include "ctl/cli.h"
 
+#include "core/base/translatable.h"
+#include "ctl/translate.h"
+
 #include <algorithm>
+#include <unicode/utf8.h>
 
 namespace q7::ctl {
 namespace {
 
 constexpr OptionSpec kCommonOptions[] = {
-    {"--json", "", "one JSON object per line instead of a table"},
-    {"--help", "", "this help"},
+    {"--json", "", Q7_TRANSLATABLE("q7ctl help", "one JSON object per line instead of a table")},
+    {"--help", "", Q7_TRANSLATABLE("q7ctl help", "this help")},
 };
 constexpr OptionSpec kSettingsOptions[] = {
     {"--settings", "FILE",
-     "the settings file that lists the players (default: Q7_Configuration_V3.ini in the current folder, "
-     "found in any letter case)"},
+     Q7_TRANSLATABLE("q7ctl help",
+                     "the settings file that lists the players (default: Q7_Configuration_V3.ini in the current "
+                     "folder, found in any letter case)")},
 };
 constexpr OptionSpec kTargetOptions[] = {
-    {"--player", "NAME|ADDRESS", "a listed player, by its address or its name (repeatable)", true},
-    {"--all", "", "every listed player"},
+    {"--player", "NAME|ADDRESS",
+     Q7_TRANSLATABLE("q7ctl help", "a listed player, by its address or its name (repeatable)"), true},
+    {"--all", "", Q7_TRANSLATABLE("q7ctl help", "every listed player")},
 };
 constexpr OptionSpec kTransferOptions[] = {
-    {"--port", "PORT", "the players' TFTP port (default: Q7_TFTP_PORT, else 69)"},
-    {"--wait", "SECONDS", "wait this long wherever the players are given a fixed time to act"},
-    {"--parallel", "N", "at most N transfers at once, the next starting as one ends (default: all at once)"},
+    {"--port", "PORT", Q7_TRANSLATABLE("q7ctl help", "the players' TFTP port (default: Q7_TFTP_PORT, else 69)")},
+    {"--wait", "SECONDS",
+     Q7_TRANSLATABLE("q7ctl help", "wait this long wherever the players are given a fixed time to act")},
+    {"--parallel", "N",
+     Q7_TRANSLATABLE("q7ctl help",
+                     "at most N transfers at once, the next starting as one ends (default: all at once)")},
 };
 
 // The options a subcommand takes, in the order its help lists them; all shared ones for none.
@@ -56,6 +65,41 @@ std::string joined(const std::vector<std::string>& words)
 }
 
 constexpr size_t kHelpColumn = 26;
+constexpr size_t kHelpWidth = 100;
+
+// A piece of a help text that a line may end after: a word, or within a word each wide character
+// on its own (such text has no blanks and breaks between any two characters). `spaced`: a blank
+// goes before it unless it starts a line.
+struct HelpPiece {
+    std::string_view text;
+    bool spaced;
+};
+
+std::vector<HelpPiece> helpPieces(std::string_view help)
+{
+    std::vector<HelpPiece> pieces;
+    for (size_t at = 0; at < help.size();) {
+        size_t end = help.find(' ', at);
+        end = end == std::string_view::npos ? help.size() : end;
+        const std::string_view word = help.substr(at, end - at);
+        size_t start = 0;
+        bool previousWide = false;
+        for (int32_t next = 0; next < int32_t(word.size());) {
+            const int32_t here = next;
+            UChar32 c = 0;
+            U8_NEXT(word.data(), next, int32_t(word.size()), c);
+            const bool wide = c >= 0 && wideCharacter(char32_t(c));
+            if (here > 0 && (wide || previousWide)) {
+                pieces.push_back({word.substr(start, size_t(here) - start), start == 0});
+                start = size_t(here);
+            }
+            previousWide = wide;
+        }
+        pieces.push_back({word.substr(start), start == 0});
+        at = end + 1;
+    }
+    return pieces;
+}
 
 std::string optionLines(const std::vector<OptionSpec>& options)
 {
@@ -65,20 +109,22 @@ std::string optionLines(const std::vector<OptionSpec>& options)
         if (!option.value.empty())
             head += " " + std::string(option.value);
         head.resize(std::max<size_t>(head.size() + 2, kHelpColumn), ' ');
-        // The help wraps at word boundaries within 100 columns, continued under itself.
+        // The help wraps within 100 columns, continued under itself.
+        const std::string help = fill(translate("q7ctl help", option.help), {option.helpArgument});
         std::string line = head;
-        for (size_t at = 0; at < option.help.size();) {
-            size_t end = option.help.find(' ', at);
-            end = end == std::string_view::npos ? option.help.size() : end;
-            const std::string_view word = option.help.substr(at, end - at);
-            if (line.size() > kHelpColumn && line.size() + 1 + word.size() > 100) {
+        size_t width = head.size();
+        for (const HelpPiece& piece : helpPieces(help)) {
+            const size_t pieceWidth = displayWidth(piece.text);
+            if (width > kHelpColumn && width + (piece.spaced ? 1 : 0) + pieceWidth > kHelpWidth) {
                 text += line + "\n";
                 line = std::string(kHelpColumn, ' ');
-            } else if (line.size() > kHelpColumn) {
+                width = kHelpColumn;
+            } else if (width > kHelpColumn && piece.spaced) {
                 line += ' ';
+                ++width;
             }
-            line += word;
-            at = end + 1;
+            line += piece.text;
+            width += pieceWidth;
         }
         text += line + "\n";
     }
@@ -90,9 +136,10 @@ std::string optionLines(const std::vector<OptionSpec>& options)
 const std::string& Arguments::word(std::string_view what) const
 {
     if (m_words.empty())
-        throw UsageError("missing " + std::string(what));
+        //: %1 names what the command takes, as its usage line does (TEXT, FILE, LISTING).
+        throw UsageError(fill(translate("q7ctl", "missing %1"), {what}));
     if (m_words.size() > 1)
-        throw UsageError("one " + std::string(what) + " only, not also '" + m_words[1] + "'");
+        throw UsageError(fill(translate("q7ctl", "one %1 only, not also '%2'"), {what, m_words[1]}));
     return m_words.front();
 }
 
@@ -143,20 +190,22 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
             const std::string name = arg.substr(0, equals);
             const std::vector<OptionSpec> allowed = allowedOptions(invocation.subcommand);
             const OptionSpec* known = findOption(allowed, name);
+            if (!known && invocation.subcommand)
+                throw UsageError(
+                    fill(translate("q7ctl", "unknown option %1 for '%2'"), {name, invocation.subcommand->name}));
             if (!known)
-                throw UsageError("unknown option " + name +
-                                 (invocation.subcommand ? " for '" + std::string(invocation.subcommand->name) + "'"
-                                                        : std::string()));
+                throw UsageError(fill(translate("q7ctl", "unknown option %1"), {name}));
             std::string value;
             if (known->value.empty()) {
                 if (equals != std::string::npos)
-                    throw UsageError(name + " takes no value");
+                    throw UsageError(fill(translate("q7ctl", "%1 takes no value"), {name}));
             } else if (equals != std::string::npos) {
                 value = arg.substr(equals + 1);
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                throw UsageError(name + " needs a value (" + std::string(known->value) + ")");
+                //: %1 is an option, %2 what it takes (DIR, FILE, N).
+                throw UsageError(fill(translate("q7ctl", "%1 needs a value (%2)"), {name, known->value}));
             }
             invocation.arguments.m_options.emplace_back(name, std::move(value));
             continue;
@@ -176,7 +225,7 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
         const bool group = std::any_of(table.begin(), table.end(),
                                        [&](const Subcommand& s) { return s.name.starts_with(name + " "); });
         if (!group)
-            throw UsageError("unknown command '" + name + "'");
+            throw UsageError(fill(translate("q7ctl", "unknown command '%1'"), {name}));
     }
     if (!invocation.subcommand && !named.empty())
         invocation.group = joined(named);
@@ -187,9 +236,10 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
         for (const auto& [name, value] : invocation.arguments.m_options) {
             const OptionSpec* known = findOption(allowed, name);
             if (!known)
-                throw UsageError("unknown option " + name + " for '" + std::string(invocation.subcommand->name) + "'");
+                throw UsageError(
+                    fill(translate("q7ctl", "unknown option %1 for '%2'"), {name, invocation.subcommand->name}));
             if (!known->repeatable && invocation.arguments.values(name).size() > 1)
-                throw UsageError(name + " given more than once");
+                throw UsageError(fill(translate("q7ctl", "%1 given more than once"), {name}));
         }
     }
     return invocation;
@@ -197,30 +247,38 @@ Invocation Invocation::parse(std::span<const Subcommand> table, const std::vecto
 
 std::string overviewText(std::span<const Subcommand> table, std::string_view group)
 {
-    std::string text = "usage: q7ctl " + (group.empty() ? std::string("COMMAND") : std::string(group) + " COMMAND") +
-                       " [OPTIONS]\n\nScripts what the Q7 Configuration Tool does to the players of its list.\n\n"
-                       "Commands:\n";
+    const std::string usage =
+        "q7ctl " + (group.empty() ? std::string("COMMAND") : std::string(group) + " COMMAND") + " [OPTIONS]";
+    //: %1 is the command line, which stays as it is.
+    std::string text =
+        fill(translate("q7ctl help", "usage: %1"), {usage}) + "\n\n" +
+        translate("q7ctl help", "Scripts what the Q7 Configuration Tool does to the players of its list.") + "\n\n" +
+        translate("q7ctl help", "Commands:") + "\n";
     for (const Subcommand& s : table) {
         if (!group.empty() && !s.name.starts_with(std::string(group) + " "))
             continue;
         std::string head = "  " + std::string(s.name);
         head.resize(std::max<size_t>(head.size() + 2, 18), ' ');
-        text += head + std::string(s.summary) + "\n";
+        text += head + translate("q7ctl help", s.summary) + "\n";
     }
-    text += "\nRun 'q7ctl COMMAND --help' for its options. Exit status: 0 when every player succeeded, 1 when any\n"
-            "failed, 2 for a usage error.\n";
+    text += "\n" +
+            translate("q7ctl help",
+                      "Run 'q7ctl COMMAND --help' for its options. Exit status: 0 when every player succeeded, 1 "
+                      "when any\nfailed, 2 for a usage error.") +
+            "\n";
     return text;
 }
 
 std::string helpText(const Subcommand& subcommand)
 {
-    std::string text = "usage: q7ctl " + std::string(subcommand.name);
+    std::string usage = "q7ctl " + std::string(subcommand.name);
     if (!subcommand.synopsis.empty())
-        text += " " + std::string(subcommand.synopsis);
-    text += "\n\n" + std::string(subcommand.summary) + "\n";
+        usage += " " + std::string(subcommand.synopsis);
+    std::string text = fill(translate("q7ctl help", "usage: %1"), {usage}) + "\n\n" +
+                       translate("q7ctl help", subcommand.summary) + "\n";
     if (!subcommand.help.empty())
-        text += "\n" + std::string(subcommand.help) + "\n";
-    return text + "\nOptions:\n" + optionLines(allowedOptions(&subcommand));
+        text += "\n" + fill(translate("q7ctl help", subcommand.help), {subcommand.helpArgument}) + "\n";
+    return text + "\n" + translate("q7ctl help", "Options:") + "\n" + optionLines(allowedOptions(&subcommand));
 }
 
 }  // namespace q7::ctl

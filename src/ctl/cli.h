@@ -22,11 +22,14 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// Help texts are marked Q7_TRANSLATABLE("q7ctl help", ...) and shown in the operator's language;
+// names, synopses and option values stay as typed.
 struct OptionSpec {
     std::string_view name;   // "--out"
     std::string_view value;  // what it takes ("DIR"); empty for a flag
     std::string_view help;
     bool repeatable = false;
+    std::string_view helpArgument = {}; // what %1 in the help stands for
 };
 
 class Session;
@@ -46,6 +49,7 @@ struct Subcommand {
     std::span<const OptionSpec> options;  // its own, beside the shared ones
     unsigned shared;                      // Shared bits
     int (*run)(Session& session);
+    std::string_view helpArgument = {}; // what %1 in the help stands for
 };
 
 // What the command line gave the subcommand.

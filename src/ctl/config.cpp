@@ -2,12 +2,14 @@
 // setting, and compared across players, with the remote names and fixed waits of the window's
 // Backup Config and Restore Config.
 #include "core/base/textfile.h"
+#include "core/base/translatable.h"
 #include "core/config/addressfields.h"
 #include "core/config/configdrift.h"
 #include "core/config/configfile.h"
 #include "core/config/settingchange.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
+#include "ctl/translate.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,20 +21,24 @@ namespace q7::ctl {
 namespace {
 
 constexpr OptionSpec kGetOptions[] = {
-    {"--out", "DIR", "the folder for the fetched files (default: the current folder)"},
+    {"--out", "DIR", Q7_TRANSLATABLE("q7ctl help", "the folder for the fetched files (default: the current folder)")},
 };
 constexpr OptionSpec kPutOptions[] = {
-    {"--keep-address", {}, "fetch each player's configuration first and keep its own network settings"},
+    {"--keep-address",
+     {},
+     Q7_TRANSLATABLE("q7ctl help", "fetch each player's configuration first and keep its own network settings")},
 };
 constexpr OptionSpec kSetOptions[] = {
-    {"--check", {}, "only fetch each configuration and say what would change; nothing is put"},
+    {"--check",
+     {},
+     Q7_TRANSLATABLE("q7ctl help", "only fetch each configuration and say what would change; nothing is put")},
 };
 
 void noWords(const Session& session)
 {
     if (!session.args().words().empty())
-        throw UsageError(std::string(session.subcommand().name) + " takes no words, not '" +
-                         session.args().words().front() + "'");
+        throw UsageError(fill(translate("q7ctl", "%1 takes no words, not '%2'"),
+                              {session.subcommand().name, session.args().words().front()}));
 }
 
 // "/saveconfig", the wait, then "/config.conf" from every player into `dir` as ADDRESS_config.conf.
@@ -72,10 +78,12 @@ void putOwnFiles(Session& session, const char* label, const std::vector<Target>&
     }
 }
 
-void fail(Outcome& outcome, const std::string& reason)
+// `reason` in English for --json, `shownReason` in the operator's language for the table.
+void fail(Outcome& outcome, const std::string& reason, const std::string& shownReason)
 {
     outcome.done = false;
     outcome.text = "failed (" + reason + ")";
+    outcome.shown = fill(translate("q7ctl", "failed (%1)"), {shownReason});
 }
 
 int runGet(Session& session)
@@ -103,13 +111,14 @@ int runPut(Session& session)
     }
     // A player told to use an address that is none, or the address of another, would be cut off.
     if (const std::string problem = config::addressProblem(entries); !problem.empty())
-        throw UsageError("FILE: " + problem);
+        throw UsageError(fill(translate("q7ctl", "FILE: %1"), {problem}));
     const std::vector<Target> targets = session.targets();
     const bool keep = session.args().flag("--keep-address");
     if (targets.size() > 1 && !keep && config::fixedAddress(entries))
-        throw UsageError("FILE gives a fixed IP address (Automatic IP \"Off\"): the " +
-                         std::to_string(targets.size()) +
-                         " players would all take the same address. Put it to one player, or give --keep-address");
+        throw UsageError(fill(translate("q7ctl", "FILE gives a fixed IP address (Automatic IP \"Off\"): the %1 players "
+                                                 "would all take the same address. Put it to one player, or give "
+                                                 "--keep-address"),
+                              {std::to_string(targets.size())}));
     if (!keep) {
         Action action(session, "config put", targets);
         action.run(*commands::commandNamed("restore-config"), {.chosen = file});
@@ -137,7 +146,8 @@ int runPut(Session& session)
         } catch (const FileError&) {
         }
         if (!made) {
-            fail(outcomes[i], "its own network settings are not known");
+            fail(outcomes[i], "its own network settings are not known",
+                 translate("q7ctl", "its own network settings are not known"));
             continue;
         }
         own[targets[i].address] = session.scratchFile(targets[i].address + "_put.conf", *made);
@@ -152,24 +162,26 @@ std::vector<config::SettingValue> wantedValues(const Session& session)
 {
     const std::vector<std::string>& words = session.args().words();
     if (words.empty())
-        throw UsageError("config set needs SETTING=VALUE (as Volume=20)");
+        throw UsageError(translate("q7ctl", "config set needs SETTING=VALUE (as Volume=20)"));
     std::vector<config::SettingValue> wanted;
     for (const std::string& word : words) {
         const size_t equals = word.find('=');
         if (equals == std::string::npos)
-            throw UsageError("'" + word + "' is no SETTING=VALUE");
+            throw UsageError(fill(translate("q7ctl", "'%1' is no SETTING=VALUE"), {word}));
         const std::string name = word.substr(0, equals);
         const config::Setting* setting = config::settingNamed(name);
         if (!setting)
-            throw UsageError("no setting '" + name +
-                             "': name it as the settings pages label it (Volume) or as config.conf keys it ([Volume])");
+            throw UsageError(fill(translate("q7ctl", "no setting '%1': name it as the settings pages label it (Volume) "
+                                                     "or as config.conf keys it ([Volume])"),
+                                  {name}));
         const std::string label = config::settingLabel(*setting);
         if (std::any_of(wanted.begin(), wanted.end(), [&](const auto& w) { return w.setting == setting; }))
-            throw UsageError(label + " is given more than once");
+            throw UsageError(fill(translate("q7ctl", "%1 is given more than once"), {label}));
         const std::string value = word.substr(equals + 1);
         const std::string eightBit = session.eightBit(value);
         if (session.text(eightBit) != value)
-            throw UsageError(label + ": \"" + value + "\" cannot be written in this system's code page");
+            throw UsageError(
+                fill(translate("q7ctl", "%1: \"%2\" cannot be written in this system's code page"), {label, value}));
         config::Accepted accepted = config::acceptedValue(*setting, eightBit);
         if (!accepted.problem.empty())
             throw UsageError(session.text(accepted.problem));
@@ -185,8 +197,9 @@ int runSet(Session& session)
     // One address given to several players would cut all but one of them off.
     for (const config::SettingValue& want : wanted)
         if (targets.size() > 1 && want.setting->field == "IPAddress")
-            throw UsageError("IP Address for " + std::to_string(targets.size()) +
-                             " players would give them all one address; set it one player at a time");
+            throw UsageError(fill(translate("q7ctl", "IP Address for %1 players would give them all one address; set "
+                                                     "it one player at a time"),
+                                  {std::to_string(targets.size())}));
     const bool check = session.args().flag("--check");
 
     Action fetch = fetchConfigs(session, "config set", targets, session.runDir());
@@ -200,7 +213,7 @@ int runSet(Session& session)
         try {
             bytes = readTextFile(fetch.fetched(i), config::kMaxConfigFileBytes);
         } catch (const FileError& e) {
-            fail(outcomes[i], e.what());
+            fail(outcomes[i], e.what(), e.what());
             continue;
         }
         changes[i] = config::settingChanges(config::configEntries(bytes), wanted);
@@ -210,12 +223,14 @@ int runSet(Session& session)
         }
         const std::optional<std::string> made = config::withValues(bytes, wanted);
         if (!made) {
-            fail(outcomes[i], "its configuration has no line for " + config::settingKey(*changes[i].front().setting));
+            const std::string key = config::settingKey(*changes[i].front().setting);
+            fail(outcomes[i], "its configuration has no line for " + key,
+                 fill(translate("q7ctl", "its configuration has no line for %1"), {key}));
             continue;
         }
         // The address rules of config put hold for the changed file too.
         if (const std::string problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
-            fail(outcomes[i], session.text(problem));
+            fail(outcomes[i], session.text(problem), session.text(problem));
             continue;
         }
         own[targets[i].address] = session.scratchFile(targets[i].address + "_set.conf", *made);
@@ -242,8 +257,9 @@ int runSet(Session& session)
             continue;
         std::printf("\n%s %s:\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str());
         for (const config::SettingChange& change : changes[i])
-            std::printf("  %s: %s -> %s\n", config::settingLabel(*change.setting).c_str(),
-                        change.before ? terminalText(session.text(*change.before)).c_str() : "(missing)",
+            std::printf("  %s: %s -> %s\n", translate("Settings", config::settingLabel(*change.setting)).c_str(),
+                        change.before ? terminalText(session.text(*change.before)).c_str()
+                                      : translate("q7ctl", "(missing)").c_str(),
                         terminalText(session.text(change.after)).c_str());
     }
     return allDone(outcomes) ? kExitDone : kExitFailed;
@@ -254,7 +270,7 @@ int runDiff(Session& session)
     noWords(session);
     const std::vector<Target> targets = session.targets();
     if (targets.size() < 2)
-        throw UsageError("config diff compares two players or more");
+        throw UsageError(translate("q7ctl", "config diff compares two players or more"));
     Action action = fetchConfigs(session, "config diff", targets, session.runDir());
 
     std::vector<std::string> columns;
@@ -273,7 +289,7 @@ int runDiff(Session& session)
     printOutcomes(outcomes, session.json());
     const std::vector<config::DriftRow> rows = config::configDrift(files);
 
-    std::vector<std::string> headers{"SETTING"};
+    std::vector<std::string> headers{translate("q7ctl", "SETTING")};
     headers.insert(headers.end(), columns.begin(), columns.end());
     Table table(headers);
     for (const config::DriftRow& row : rows) {
@@ -284,7 +300,7 @@ int runDiff(Session& session)
             const std::optional<std::string> value =
                 row.values[c] ? std::optional<std::string>(session.text(*row.values[c])) : std::nullopt;
             values.add(columns[c], value);
-            cells.push_back(value ? *value : "(missing)");
+            cells.push_back(value ? *value : translate("q7ctl", "(missing)"));
         }
         if (session.json())
             std::printf("%s\n", JsonObject()
@@ -299,9 +315,11 @@ int runDiff(Session& session)
     if (!session.json()) {
         std::printf("\n");
         if (columns.size() < 2)
-            std::printf("Fewer than two players answered: nothing to compare.\n");
+            std::printf("%s\n", translate("q7ctl", "Fewer than two players answered: nothing to compare.").c_str());
         else if (rows.empty())
-            std::printf("No setting differs between the %zu players.\n", columns.size());
+            std::printf("%s\n", fill(translate("q7ctl", "No setting differs between the %1 players."),
+                                     {std::to_string(columns.size())})
+                                    .c_str());
         else
             table.print();
     }
@@ -313,9 +331,11 @@ int runDiff(Session& session)
 const Subcommand kConfigGetCommand{
     "config get",
     "(--player NAME|ADDRESS... | --all) [--out DIR]",
-    "fetch each player's config.conf as ADDRESS_config.conf",
-    "Each player is told to save its settings (\"/saveconfig\"), given 6 s, and its \"/config.conf\" is\n"
-    "fetched. A file appears only when its fetch succeeded; an earlier copy stays until then.",
+    Q7_TRANSLATABLE("q7ctl help", "fetch each player's config.conf as ADDRESS_config.conf"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "Each player is told to save its settings (\"/saveconfig\"), given 6 s, and its \"/config.conf\" is\n"
+        "fetched. A file appears only when its fetch succeeded; an earlier copy stays until then."),
     kGetOptions,
     kSettings | kTargets | kTransfers,
     runGet,
@@ -324,13 +344,15 @@ const Subcommand kConfigGetCommand{
 const Subcommand kConfigPutCommand{
     "config put",
     "FILE (--player NAME|ADDRESS... | --all) [--keep-address]",
-    "put a config file on each player and have it adopt it",
-    "FILE goes to each player as \"/config.conf.put\"; 4 s later \"/restoreconfig\" tells the player to\n"
-    "adopt it. A file that is no config file, or whose address fields are no IPv4 addresses, is refused\n"
-    "before anything is sent, and so is a file with a fixed IP address (Automatic IP \"Off\") for several\n"
-    "players. With --keep-address each player's configuration is fetched first (as config get does) and\n"
-    "it gets FILE with its own Automatic IP, IP address, mask, gateway and DNS settings; a player whose\n"
-    "configuration could not be fetched gets nothing.",
+    Q7_TRANSLATABLE("q7ctl help", "put a config file on each player and have it adopt it"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "FILE goes to each player as \"/config.conf.put\"; 4 s later \"/restoreconfig\" tells the player to\n"
+        "adopt it. A file that is no config file, or whose address fields are no IPv4 addresses, is refused\n"
+        "before anything is sent, and so is a file with a fixed IP address (Automatic IP \"Off\") for several\n"
+        "players. With --keep-address each player's configuration is fetched first (as config get does) and\n"
+        "it gets FILE with its own Automatic IP, IP address, mask, gateway and DNS settings; a player whose\n"
+        "configuration could not be fetched gets nothing."),
     kPutOptions,
     kSettings | kTargets | kTransfers,
     runPut,
@@ -339,15 +361,18 @@ const Subcommand kConfigPutCommand{
 const Subcommand kConfigSetCommand{
     "config set",
     "SETTING=VALUE... (--player NAME|ADDRESS... | --all) [--check]",
-    "change named settings on each player, putting its configuration back only where one changes",
-    "Each player's configuration is fetched (as config get does); only the settings named change, and\n"
-    "it is put back and adopted (as config put does) only when one of them had another value. SETTING\n"
-    "is a label of the settings pages (Volume, \"Play mode\") or a key of config.conf ([Volume]); VALUE\n"
-    "is what the page takes: one of a list's items, a text its field accepts (Volume 0 to 31, an IPv4\n"
-    "address for an address). An unknown setting or a value the page would not take is refused before\n"
-    "anything is sent, and so is IP Address for several players. Each player's outcome is \"changed\",\n"
-    "\"unchanged\", \"would change\" (--check) or \"failed (reason)\"; below the table each player's\n"
-    "changes are listed as \"  SETTING: BEFORE -> AFTER\" (with --json: \"changed\" and \"changes\").",
+    Q7_TRANSLATABLE("q7ctl help",
+                    "change named settings on each player, putting its configuration back only where one changes"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "Each player's configuration is fetched (as config get does); only the settings named change, and\n"
+        "it is put back and adopted (as config put does) only when one of them had another value. SETTING\n"
+        "is a label of the settings pages (Volume, \"Play mode\") or a key of config.conf ([Volume]); VALUE\n"
+        "is what the page takes: one of a list's items, a text its field accepts (Volume 0 to 31, an IPv4\n"
+        "address for an address). An unknown setting or a value the page would not take is refused before\n"
+        "anything is sent, and so is IP Address for several players. Each player's outcome is \"changed\",\n"
+        "\"unchanged\", \"would change\" (--check) or \"failed (reason)\"; below the table each player's\n"
+        "changes are listed as \"  SETTING: BEFORE -> AFTER\" (with --json: \"changed\" and \"changes\")."),
     kSetOptions,
     kSettings | kTargets | kTransfers,
     runSet,
@@ -356,10 +381,12 @@ const Subcommand kConfigSetCommand{
 const Subcommand kConfigDiffCommand{
     "config diff",
     "(--player NAME|ADDRESS... | --all)",
-    "fetch every player's config.conf and show the settings that differ between them",
-    "One row per setting that is not the same on every player that answered, one column per player;\n"
-    "\"(missing)\" where a player's file lacks the setting. Players whose fetch failed are left out of\n"
-    "the comparison and make the exit status 1.",
+    Q7_TRANSLATABLE("q7ctl help", "fetch every player's config.conf and show the settings that differ between them"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "One row per setting that is not the same on every player that answered, one column per player;\n"
+        "\"(missing)\" where a player's file lacks the setting. Players whose fetch failed are left out of\n"
+        "the comparison and make the exit status 1."),
     {},
     kSettings | kTargets | kTransfers,
     runDiff,

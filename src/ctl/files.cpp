@@ -1,20 +1,23 @@
 // q7ctl files: each player's media index, fetched as the window's "Get HDD List" fetches it.
 #include "core/base/textfile.h"
+#include "core/base/translatable.h"
+#include "core/lists/listfiles.h"
 #include "ctl/action.h"
 #include "ctl/subcommands.h"
-#include "core/lists/listfiles.h"
+#include "ctl/translate.h"
 
 namespace q7::ctl {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--out", "DIR", "also keep each listing there as ADDRESS_q7files.txt"},
+    {"--out", "DIR", Q7_TRANSLATABLE("q7ctl help", "also keep each listing there as ADDRESS_q7files.txt")},
 };
 
 int run(Session& session)
 {
     if (!session.args().words().empty())
-        throw UsageError("files takes no words, not '" + session.args().words().front() + "'");
+        throw UsageError(
+            fill(translate("q7ctl", "%1 takes no words, not '%2'"), {"files", session.args().words().front()}));
     const auto out = session.args().value("--out");
     const std::string dir = out ? requireFolder(*out, "--out") : std::string();
     const std::vector<Target> targets = session.targets();
@@ -45,8 +48,10 @@ int run(Session& session)
         for (size_t i = 0; i < targets.size(); ++i) {
             if (!outcomes[i].done)
                 continue;
+            //: The number of files on a player's disk.
             std::printf("\n%s %s: %s\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str(),
-                        counted(long(listings[i].size()), "file", "files").c_str());
+                        counted(long(listings[i].size()), translate("q7ctl", "%1 file"), translate("q7ctl", "%1 files"))
+                            .c_str());
             for (const std::string& entry : listings[i])
                 std::printf("  %s\n", terminalText(entry).c_str());
         }
@@ -58,9 +63,10 @@ int run(Session& session)
 const Subcommand kFilesCommand{
     "files",
     "(--player NAME|ADDRESS... | --all) [--out DIR]",
-    "fetch each player's media index and list the files on its disk",
-    "Each player is told to list its disk (\"/getfiles\"), given 6 s, and its \"/Q7files\" is fetched\n"
-    "and read as the File List Manager reads a listing: one line per file, \"/\" + folder + name.",
+    Q7_TRANSLATABLE("q7ctl help", "fetch each player's media index and list the files on its disk"),
+    Q7_TRANSLATABLE("q7ctl help",
+                    "Each player is told to list its disk (\"/getfiles\"), given 6 s, and its \"/Q7files\" is fetched\n"
+                    "and read as the File List Manager reads a listing: one line per file, \"/\" + folder + name."),
     kOptions,
     kSettings | kTargets | kTransfers,
     run,

@@ -1,9 +1,11 @@
 // q7ctl list build|remote: the File List Manager's lists without the window.
 #include "core/base/textfile.h"
+#include "core/base/translatable.h"
+#include "core/lists/listfiles.h"
 #include "ctl/report.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "core/lists/listfiles.h"
+#include "ctl/translate.h"
 
 #include <charconv>
 #include <chrono>
@@ -28,18 +30,25 @@ std::string kindWords(std::string_view separator, std::string_view lastSeparator
     return words;
 }
 
-const std::string kKindHelp = kindWords(", ", " or ") + " (required)";
+const std::string kKinds = kindWords(", ", " or ");
 
 const OptionSpec kBuildOptions[] = {
-    {"--kind", "KIND", kKindHelp},
-    {"--root", "DIR", "the list root: its media files and those of its immediate subfolders"},
-    {"--from", "LISTING", "the files of a player's listing (as fetched by 'files --out') instead of --root"},
-    {"--name", "NAMING", "play lists: single (play.lst), date, time, datetime or title (title.lst)"},
-    {"--date", "YYYY-MM-DD", "play lists named by date (default: today)"},
-    {"--start", "HH:MM", "play lists named by time: start of the time window (default 00:00)"},
-    {"--end", "HH:MM", "play lists named by time: end of the time window (default 00:00)"},
-    {"--server", "URL", "download and upload lists: the server folder that stands for the list root"},
-    {"--out", "DIR", "the folder the list is written to (default: the current folder)"},
+    //: %1 lists the kinds of list: play, down, upload or delete.
+    {"--kind", "KIND", Q7_TRANSLATABLE("q7ctl help", "%1 (required)"), false, kKinds},
+    {"--root", "DIR",
+     Q7_TRANSLATABLE("q7ctl help", "the list root: its media files and those of its immediate subfolders")},
+    {"--from", "LISTING",
+     Q7_TRANSLATABLE("q7ctl help", "the files of a player's listing (as fetched by 'files --out') instead of --root")},
+    {"--name", "NAMING",
+     Q7_TRANSLATABLE("q7ctl help", "play lists: single (play.lst), date, time, datetime or title (title.lst)")},
+    {"--date", "YYYY-MM-DD", Q7_TRANSLATABLE("q7ctl help", "play lists named by date (default: today)")},
+    {"--start", "HH:MM",
+     Q7_TRANSLATABLE("q7ctl help", "play lists named by time: start of the time window (default 00:00)")},
+    {"--end", "HH:MM",
+     Q7_TRANSLATABLE("q7ctl help", "play lists named by time: end of the time window (default 00:00)")},
+    {"--server", "URL",
+     Q7_TRANSLATABLE("q7ctl help", "download and upload lists: the server folder that stands for the list root")},
+    {"--out", "DIR", Q7_TRANSLATABLE("q7ctl help", "the folder the list is written to (default: the current folder)")},
 };
 
 template <typename T>
@@ -52,7 +61,7 @@ T choice(const std::string& option, const std::string& given,
             return value;
         names += (names.empty() ? "" : ", ") + std::string(name);
     }
-    throw UsageError(option + ": '" + given + "' is not one of " + names);
+    throw UsageError(fill(translate("q7ctl", "%1: '%2' is not one of %3"), {option, given, names}));
 }
 
 int number(std::string_view text, int largest, const std::string& option, const std::string& given)
@@ -60,7 +69,7 @@ int number(std::string_view text, int largest, const std::string& option, const 
     int value = -1;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > largest)
-        throw UsageError(option + ": '" + given + "' is not a valid value");
+        throw UsageError(fill(translate("q7ctl", "%1: '%2' is not a valid value"), {option, given}));
     return value;
 }
 
@@ -69,7 +78,7 @@ std::pair<int, int> clockTime(const std::string& option, const std::string& give
 {
     const size_t colon = given.find(':');
     if (colon == std::string::npos)
-        throw UsageError(option + ": '" + given + "' is not a time (HH:MM)");
+        throw UsageError(fill(translate("q7ctl", "%1: '%2' is not a time (HH:MM)"), {option, given}));
     return {number(std::string_view(given).substr(0, colon), 23, option, given),
             number(std::string_view(given).substr(colon + 1), 59, option, given)};
 }
@@ -86,30 +95,32 @@ void setDate(lists::PlayWindow& when, const std::optional<std::string>& given)
         return;
     }
     const std::string& text = *given;
+    const std::string notADate = fill(translate("q7ctl", "--date: '%1' is not a date (YYYY-MM-DD)"), {text});
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        throw UsageError("--date: '" + text + "' is not a date (YYYY-MM-DD)");
+        throw UsageError(notADate);
     when.year = number(std::string_view(text).substr(0, 4), 9999, "--date", text);
     when.month = number(std::string_view(text).substr(5, 2), 12, "--date", text);
     when.day = number(std::string_view(text).substr(8, 2), 31, "--date", text);
     using namespace std::chrono;
     if (!year_month_day(year(when.year), month(unsigned(when.month)), day(unsigned(when.day))).ok())
-        throw UsageError("--date: '" + text + "' is not a date (YYYY-MM-DD)");
+        throw UsageError(notADate);
 }
 
-void requireFor(const Arguments& args, const char* option, bool allowed, const char* lists)
+// `applies` says to which lists the option applies ("%1 applies to play lists only").
+void requireFor(const Arguments& args, const char* option, bool allowed, const std::string& applies)
 {
     if (args.value(option) && !allowed)
-        throw UsageError(std::string(option) + " applies to " + lists + " only");
+        throw UsageError(fill(applies, {option}));
 }
 
 int runBuild(Session& session)
 {
     const Arguments& args = session.args();
     if (!args.words().empty())
-        throw UsageError("list build takes no words, not '" + args.words().front() + "'");
+        throw UsageError(fill(translate("q7ctl", "%1 takes no words, not '%2'"), {"list build", args.words().front()}));
     const auto kindText = args.value("--kind");
     if (!kindText)
-        throw UsageError("missing --kind " + kindWords("|", "|"));
+        throw UsageError(fill(translate("q7ctl", "missing %1"), {"--kind " + kindWords("|", "|")}));
     using lists::ListKind;
     std::vector<std::pair<std::string_view, ListKind>> kinds;
     for (const lists::ListKindInfo& known : lists::kListKinds)
@@ -118,8 +129,8 @@ int runBuild(Session& session)
     const bool play = kind == ListKind::Play;
     const bool server = kind == ListKind::Download || kind == ListKind::Upload;
     for (const char* option : {"--name", "--date", "--start", "--end"})
-        requireFor(args, option, play, "play lists");
-    requireFor(args, "--server", server, "download and upload lists");
+        requireFor(args, option, play, translate("q7ctl", "%1 applies to play lists only"));
+    requireFor(args, "--server", server, translate("q7ctl", "%1 applies to download and upload lists only"));
 
     using lists::PlayNaming;
     const PlayNaming naming = choice<PlayNaming>("--name", args.value("--name").value_or("single"),
@@ -138,7 +149,7 @@ int runBuild(Session& session)
     const auto root = args.value("--root");
     const auto listing = args.value("--from");
     if (root.has_value() == listing.has_value())
-        throw UsageError("give the files with either --root DIR or --from LISTING");
+        throw UsageError(translate("q7ctl", "give the files with either --root DIR or --from LISTING"));
     if (root) {
         for (const std::string& name : lists::scanListRoot(requireFolder(*root, "--root")))
             entries.push_back(session.eightBit(name));  // file names are UTF-8
@@ -146,7 +157,7 @@ int runBuild(Session& session)
         try {
             entries = lists::parseListing(readTextFile(*listing));
         } catch (const FileError& e) {
-            throw UsageError(std::string("--from: ") + e.what());
+            throw UsageError(fill(translate("q7ctl", "--from: %1"), {e.what()}));
         }
     }
     const std::string dir = requireFolder(args.value("--out").value_or("."), "--out");
@@ -171,7 +182,10 @@ int runBuild(Session& session)
                                 .text()
                                 .c_str());
     else
-        std::printf("%s: %s\n", terminalText(path).c_str(), counted(long(lines.size()), "entry", "entries").c_str());
+        std::printf("%s\n",
+                    fill(lines.size() == 1 ? translate("q7ctl", "%1: %2 entry") : translate("q7ctl", "%1: %2 entries"),
+                         {terminalText(path), std::to_string(lines.size())})
+                        .c_str());
     return kExitDone;
 }
 
@@ -200,13 +214,15 @@ const Subcommand kListBuildCommand{
     "list build",
     "--kind KIND (--root DIR | --from LISTING) [--name NAMING] [--date ...] [--start ...] [--end ...]\n"
     "       [--server URL] [--out DIR]",
-    "write a play, download, upload or delete list under its proper name",
-    "Every media file found goes into the list (the window's \"Add All Files\"), as \"/\" + name or\n"
-    "\"/\" + subfolder + \"/\" + name. Download lines are URL + entry + \" \" + entry, upload lines entry +\n"
-    "\" \" + URL + the entry's folder; a URL loses one trailing \"/\". Names: play.lst, 20080101.lst,\n"
-    "_0830_1200.lst, 20080101_0830_1200.lst, title.lst, down.lst, upload.lst, delete.lst. The list is\n"
-    "written in the system's 8-bit code page with CR LF line ends, as the window writes it; send it\n"
-    "to the players with the list commands of the Remote Command page.",
+    Q7_TRANSLATABLE("q7ctl help", "write a play, download, upload or delete list under its proper name"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "Every media file found goes into the list (the window's \"Add All Files\"), as \"/\" + name or\n"
+        "\"/\" + subfolder + \"/\" + name. Download lines are URL + entry + \" \" + entry, upload lines entry +\n"
+        "\" \" + URL + the entry's folder; a URL loses one trailing \"/\". Names: play.lst, 20080101.lst,\n"
+        "_0830_1200.lst, 20080101_0830_1200.lst, title.lst, down.lst, upload.lst, delete.lst. The list is\n"
+        "written in the system's 8-bit code page with CR LF line ends, as the window writes it; send it\n"
+        "to the players with the list commands of the Remote Command page."),
     kBuildOptions,
     0,
     runBuild,
@@ -215,8 +231,9 @@ const Subcommand kListBuildCommand{
 const Subcommand kListRemoteCommand{
     "list remote",
     "LISTING",
-    "the files named in a player's listing (Q7files), one per line",
-    "LISTING is a recursive long-format listing of the player's disk, as 'files --out DIR' keeps it.",
+    Q7_TRANSLATABLE("q7ctl help", "the files named in a player's listing (Q7files), one per line"),
+    Q7_TRANSLATABLE("q7ctl help",
+                    "LISTING is a recursive long-format listing of the player's disk, as 'files --out DIR' keeps it."),
     {},
     0,
     runRemote,

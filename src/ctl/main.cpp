@@ -1,9 +1,10 @@
 // q7ctl: what the Q7 Configuration Tool does to players, from the command line, for scripts and
 // fleets. Plain C++ on the logic library; no window.
+#include "core/platform/programrun.h"
 #include "ctl/cli.h"
 #include "ctl/session.h"
 #include "ctl/subcommands.h"
-#include "core/platform/programrun.h"
+#include "ctl/translate.h"
 
 #include <cerrno>
 #include <csignal>
@@ -45,7 +46,10 @@ int withOutputChecked(int status)
     flushOutput();
     if (g_writeError == 0 && !std::ferror(stdout))
         return status;
-    std::fprintf(stderr, "q7ctl: cannot write the output: %s\n", std::strerror(g_writeError ? g_writeError : EIO));
+    std::fprintf(stderr, "q7ctl: %s\n",
+                 q7::ctl::fill(q7::ctl::translate("q7ctl", "cannot write the output: %1"),
+                               {std::strerror(g_writeError ? g_writeError : EIO)})
+                     .c_str());
     return q7::ctl::kExitFailed;
 }
 
@@ -64,11 +68,12 @@ int runCommandLine(const std::vector<std::string>& args)
                 std::fputs(text.c_str(), stdout);
                 return kExitDone;
             }
-            std::fprintf(stderr, "q7ctl: %s\n",
-                         invocation.group.empty() ? "missing command (try 'q7ctl --help')"
-                                                  : ("'" + invocation.group + "' needs a command (try 'q7ctl " +
-                                                     invocation.group + " --help')")
-                                                        .c_str());
+            std::fprintf(
+                stderr, "q7ctl: %s\n",
+                invocation.group.empty()
+                    ? translate("q7ctl", "missing command (try 'q7ctl --help')").c_str()
+                    : fill(translate("q7ctl", "'%1' needs a command (try 'q7ctl %1 --help')"), {invocation.group})
+                          .c_str());
             return kExitUsage;
         }
         if (invocation.help) {
@@ -81,7 +86,7 @@ int runCommandLine(const std::vector<std::string>& args)
         const int status = invocation.subcommand->run(session);
         flushOutput();  // the outcomes before the word on standard error
         if (stop.requested()) {
-            std::fprintf(stderr, "q7ctl: interrupted\n");
+            std::fprintf(stderr, "q7ctl: %s\n", translate("q7ctl", "interrupted").c_str());
             return kExitFailed;
         }
         return status;

@@ -1,13 +1,15 @@
 // q7ctl players [--ping] [--history] [--format table|json|openmetrics]: the stored player list, with
 // --ping each player's online state, with --history what the window's history knows; as a table,
 // JSON lines or metrics for a monitoring system.
-#include "ctl/report.h"
-#include "ctl/session.h"
-#include "ctl/subcommands.h"
+#include "core/base/translatable.h"
 #include "core/platform/linuxnetwork.h"
 #include "core/platform/programrun.h"
 #include "core/players/history.h"
 #include "core/players/networksearch.h"
+#include "ctl/report.h"
+#include "ctl/session.h"
+#include "ctl/subcommands.h"
+#include "ctl/translate.h"
 
 #include <algorithm>
 #include <ctime>
@@ -21,9 +23,14 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr OptionSpec kOptions[] = {
-    {"--ping", "", "send each player one ICMP echo (300 ms limit) and show its online state and round trip"},
-    {"--history", "", "add what the window's player history knows: last seen, first and last found, outages in 7 days"},
-    {"--format", "FORMAT", "table (the default), json (as --json) or openmetrics (metrics for node_exporter)"},
+    {"--ping", "",
+     Q7_TRANSLATABLE("q7ctl help",
+                     "send each player one ICMP echo (300 ms limit) and show its online state and round trip")},
+    {"--history", "",
+     Q7_TRANSLATABLE("q7ctl help",
+                     "add what the window's player history knows: last seen, first and last found, outages in 7 days")},
+    {"--format", "FORMAT",
+     Q7_TRANSLATABLE("q7ctl help", "table (the default), json (as --json) or openmetrics (metrics for node_exporter)")},
 };
 
 std::optional<std::string> timeText(const std::optional<int64_t>& seconds)
@@ -64,14 +71,15 @@ enum class Format { Table, Json, OpenMetrics };
 Format chosenFormat(const Session& session)
 {
     const auto given = session.args().value("--format");
-    const Format format = !given                  ? (session.json() ? Format::Json : Format::Table)
-                          : *given == "table"       ? Format::Table
-                          : *given == "json"        ? Format::Json
-                          : *given == "openmetrics" ? Format::OpenMetrics
-                                                    : throw UsageError("--format: '" + *given +
-                                                                       "' is not table, json or openmetrics");
+    const Format format =
+        !given              ? (session.json() ? Format::Json : Format::Table)
+        : *given == "table" ? Format::Table
+        : *given == "json"  ? Format::Json
+        : *given == "openmetrics"
+            ? Format::OpenMetrics
+            : throw UsageError(fill(translate("q7ctl", "--format: '%1' is not table, json or openmetrics"), {*given}));
     if (session.json() && format != Format::Json)
-        throw UsageError("--json goes with --format json only");
+        throw UsageError(translate("q7ctl", "--json goes with --format json only"));
     return format;
 }
 
@@ -119,7 +127,8 @@ std::string metricsText(const std::vector<PlayerState>& states, bool ping)
 int run(Session& session)
 {
     if (!session.args().words().empty())
-        throw UsageError("players takes no words, not '" + session.args().words().front() + "'");
+        throw UsageError(
+            fill(translate("q7ctl", "%1 takes no words, not '%2'"), {"players", session.args().words().front()}));
     const bool chosen = session.args().flag("--all") || !session.args().values("--player").empty();
     const std::vector<Target> players = chosen ? session.targets() : session.listedPlayers();
     const Format format = chosenFormat(session);
@@ -149,11 +158,13 @@ int run(Session& session)
         return status;
     }
 
-    std::vector<std::string> columns{"ROW", "NAME", "ADDRESS"};
+    //: Column headers of the players table (upper case, as the other tables' headers).
+    std::vector<std::string> columns{translate("q7ctl", "ROW"), translate("q7ctl", "NAME"),
+                                     translate("q7ctl", "ADDRESS")};
     if (ping)
-        columns.insert(columns.end(), {"STATE", "ROUND TRIP"});
+        columns.insert(columns.end(), {translate("q7ctl", "STATE"), translate("q7ctl", "ROUND TRIP")});
     if (history)
-        columns.insert(columns.end(), {"LAST SEEN", "OUTAGES (7 DAYS)"});
+        columns.insert(columns.end(), {translate("q7ctl", "LAST SEEN"), translate("q7ctl", "OUTAGES (7 DAYS)")});
     Table table(columns);
     for (const PlayerState& state : states) {
         const Target& player = state.player;
@@ -167,8 +178,11 @@ int run(Session& session)
                 object.add("rtt_ms", state.roundTripMs);
             else
                 object.add("rtt_ms", std::optional<std::string>());
-            row.push_back(!state.online ? "not probed" : online ? "online" : "offline");
-            row.push_back(online ? std::to_string(state.roundTripMs) + " ms" : "-");
+            //: A player's state: not probed (the run was stopped before its echo), online or offline.
+            row.push_back(!state.online ? translate("q7ctl", "not probed")
+                          : online      ? translate("q7ctl", "online")
+                                        : translate("q7ctl", "offline"));
+            row.push_back(online ? fill(translate("q7ctl", "%1 ms"), {std::to_string(state.roundTripMs)}) : "-");
         }
         if (history) {
             const PlayerSummary& summary = state.summary;
@@ -176,7 +190,8 @@ int run(Session& session)
                 .add("first_found", timeText(summary.firstFound))
                 .add("last_found", timeText(summary.lastFound))
                 .add("outages_7d", summary.outages);
-            row.push_back(timeText(summary.lastSeen).value_or("never"));
+            //: Last seen: never.
+            row.push_back(timeText(summary.lastSeen).value_or(translate("q7ctl", "never")));
             row.push_back(std::to_string(summary.outages));
         }
         if (format == Format::Json)
@@ -194,15 +209,17 @@ int run(Session& session)
 const Subcommand kPlayersCommand{
     "players",
     "[--ping] [--history] [--format table|json|openmetrics] [--player NAME|ADDRESS]... [--all]",
-    "list the stored players (row, name, address); --ping adds whether each is online",
-    "Without --player or --all every listed player is shown. With --ping every shown player gets one\n"
-    "ICMP echo at once; a reply within 289 ms counts as online, as in the window. The exit status is 1\n"
-    "when any probed player is offline. --history reads the window's player history\n"
-    "($XDG_DATA_HOME/q7-config-tool/history.sqlite3): last seen (found by a sweep or answering an echo),\n"
-    "first and last found by a sweep, and the outages (online-to-offline changes) of the last 7 days.\n"
-    "--format openmetrics prints, for a monitoring system (node_exporter's textfile collector),\n"
-    "q7_player_up and q7_player_rtt_seconds with --ping and q7_player_outages_7d from the history,\n"
-    "each labelled by name and address, ending in \"# EOF\"; the exit status is as for the table.",
+    Q7_TRANSLATABLE("q7ctl help", "list the stored players (row, name, address); --ping adds whether each is online"),
+    Q7_TRANSLATABLE(
+        "q7ctl help",
+        "Without --player or --all every listed player is shown. With --ping every shown player gets one\n"
+        "ICMP echo at once; a reply within 289 ms counts as online, as in the window. The exit status is 1\n"
+        "when any probed player is offline. --history reads the window's player history\n"
+        "($XDG_DATA_HOME/q7-config-tool/history.sqlite3): last seen (found by a sweep or answering an echo),\n"
+        "first and last found by a sweep, and the outages (online-to-offline changes) of the last 7 days.\n"
+        "--format openmetrics prints, for a monitoring system (node_exporter's textfile collector),\n"
+        "q7_player_up and q7_player_rtt_seconds with --ping and q7_player_outages_7d from the history,\n"
+        "each labelled by name and address, ending in \"# EOF\"; the exit status is as for the table."),
     kOptions,
     kSettings | kTargets,
     run,

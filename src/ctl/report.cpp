@@ -1,15 +1,40 @@
 #include "ctl/report.h"
 
+#include "core/base/translatable.h"
+#include "ctl/translate.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace q7::ctl {
 namespace {
 
-size_t displayWidth(std::string_view text)
+// The outcomes of one word (the sequence's, and config set's).
+constexpr const char* kOutcomeWords[] = {
+    //: A player's outcome: it went through every step of the command.
+    Q7_TRANSLATABLE("q7ctl", "done"),
+    Q7_TRANSLATABLE("q7ctl", "waiting"),
+    Q7_TRANSLATABLE("q7ctl", "running"),
+    //: config set: the player's settings were changed.
+    Q7_TRANSLATABLE("q7ctl", "changed"),
+    //: config set: the player already had the values asked for.
+    Q7_TRANSLATABLE("q7ctl", "unchanged"),
+    //: config set --check: the player's settings would be changed.
+    Q7_TRANSLATABLE("q7ctl", "would change"),
+};
+
+// A failure's reason in the operator's language: the transfer's reason (core/transfer) after the
+// step that failed ("put /saveconfig: timed out"), which stays as it is, or q7ctl's own.
+std::string shownReason(std::string_view reason)
 {
-    return size_t(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<uint8_t>(c) & 0xC0) != 0x80; }));
+    const size_t colon = reason.find(": ");
+    const bool step = (reason.starts_with("put /") || reason.starts_with("get /")) && colon != std::string_view::npos;
+    const std::string_view prefix = step ? reason.substr(0, colon + 2) : std::string_view();
+    const std::string_view rest = reason.substr(prefix.size());
+    std::string shown = translate("Transfers", rest);
+    if (shown == rest)
+        shown = translate("q7ctl", rest);
+    return std::string(prefix) + shown;
 }
 
 }  // namespace
@@ -98,14 +123,27 @@ void Table::print(std::FILE* out) const
 
 std::string secondsText(std::chrono::milliseconds duration)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f s", double(duration.count()) / 1000.0);
-    return text;
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", double(duration.count()) / 1000.0);
+    //: A time in seconds ("6.2 s").
+    return fill(translate("q7ctl", "%1 s"), {seconds});
 }
 
 std::string counted(long long count, std::string_view one, std::string_view many)
 {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+    return fill(count == 1 ? one : many, {std::to_string(count)});
+}
+
+std::string shownOutcome(const Outcome& outcome)
+{
+    const std::string_view text = outcome.text;
+    if (!outcome.shown.empty())
+        return outcome.shown;
+    if (std::find(std::begin(kOutcomeWords), std::end(kOutcomeWords), text) != std::end(kOutcomeWords))
+        return translate("q7ctl", text);
+    if (text.starts_with("failed (") && text.ends_with(")"))
+        return fill(translate("q7ctl", "failed (%1)"), {shownReason(text.substr(8, text.size() - 9))});
+    return std::string(text);
 }
 
 JsonObject outcomeObject(const Outcome& outcome)
@@ -127,9 +165,12 @@ void printOutcomes(const std::vector<Outcome>& outcomes, bool json)
             std::printf("%s\n", outcomeObject(outcome).text().c_str());
         return;
     }
-    Table table({"ADDRESS", "NAME", "ACTION", "OUTCOME", "TIME"});
+    //: Column headers of the outcomes table (upper case, as the other tables' headers).
+    Table table({translate("q7ctl", "ADDRESS"), translate("q7ctl", "NAME"), translate("q7ctl", "ACTION"),
+                 translate("q7ctl", "OUTCOME"), translate("q7ctl", "TIME")});
     for (const Outcome& outcome : outcomes)
-        table.add({outcome.address, outcome.name, outcome.action, outcome.text, secondsText(outcome.duration)});
+        table.add(
+            {outcome.address, outcome.name, outcome.action, shownOutcome(outcome), secondsText(outcome.duration)});
     table.print();
 }
 

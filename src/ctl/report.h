@@ -78,17 +78,20 @@ struct Outcome {
     std::string name;
     std::string action;  // "config get"
     bool done = false;
-    std::string text;  // "done" or "failed (reason)"
+    std::string text; // "done" or "failed (reason)", in English: what --json gives
     std::chrono::milliseconds duration{0};
     JsonObject extra;  // what the action adds (the fetched file, a listing)
+    std::string shown = {}; // `text` in the operator's language; empty: looked up (shownOutcome)
 };
 
 // The outcomes table, or one object per outcome.
 void printOutcomes(const std::vector<Outcome>& outcomes, bool json);
 JsonObject outcomeObject(const Outcome& outcome);
+// An outcome's text for the table: its `shown`, else its English text in the operator's language.
+std::string shownOutcome(const Outcome& outcome);
 // "6.2 s"
 std::string secondsText(std::chrono::milliseconds duration);
-// "1 segment", "2 segments": the count with the word that fits it.
+// "1 segment", "2 segments": the count in the text that fits it (%1 stands for the count).
 std::string counted(long long count, std::string_view one, std::string_view many);
 // Every outcome done.
 bool allDone(const std::vector<Outcome>& outcomes);

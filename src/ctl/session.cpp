@@ -1,10 +1,11 @@
 #include "ctl/session.h"
 
-#include "core/settings/scratch.h"
-#include "core/base/ipv4.h"
 #include "core/base/inistore.h"
+#include "core/base/ipv4.h"
 #include "core/base/textfile.h"
+#include "core/settings/scratch.h"
 #include "core/transfer/tftpcommand.h"
+#include "ctl/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,7 +61,7 @@ std::string requireFolder(const std::string& path, std::string_view option)
 {
     std::error_code ec;
     if (!fs::is_directory(path, ec))
-        throw UsageError(std::string(option) + ": '" + path + "' is not a folder");
+        throw UsageError(fill(translate("q7ctl", "%1: '%2' is not a folder"), {option, path}));
     return absolute(path);
 }
 
@@ -99,7 +100,7 @@ AppSettings Session::readSettings() const
         IniDocument file(readTextFile(m_settingsPath));
         return readAppSettings(file);
     } catch (const FileError& e) {
-        throw UsageError(std::string("settings file: ") + e.what());
+        throw UsageError(fill(translate("q7ctl", "settings file: %1"), {e.what()}));
     }
 }
 
@@ -114,16 +115,20 @@ std::vector<Target> Session::listedPlayers()
 {
     // Run in the wrong folder, an empty list would read as "no players" and succeed.
     if (settingsMissing())
-        throw UsageError(std::string("no settings file ") + kSettingsWriteName + " in " + settingsDir() +
-                         " (run q7ctl in the tool's folder, or give --settings FILE)");
+        throw UsageError(fill(translate("q7ctl", "no settings file %1 in %2 (run q7ctl in the tool's folder, or give "
+                                                 "--settings FILE)"),
+                              {kSettingsWriteName, settingsDir()}));
     std::vector<Target> players;
     std::set<std::string> listed;
     for (const StoredPlayer& stored : settings().players) {
         Target player{.row = int(players.size()), .address = text(stored.address), .name = text(stored.name)};
         if (!isIPv4Address(player.address)) {  // not listed, as the window does not list it
             if (!m_unusableNoted)
-                std::fprintf(stderr, "q7ctl: settings file: %s: not listed\n",
-                             ipv4Problem(player.address, "IP Address of " + player.name).c_str());
+                std::fprintf(
+                    stderr, "q7ctl: %s\n",
+                    fill(translate("q7ctl", "settings file: %1: not listed"),
+                         {ipv4Problem(player.address, fill(translate("q7ctl", "IP Address of %1"), {player.name}))})
+                        .c_str());
             continue;
         }
         if (listed.insert(player.address).second)
@@ -137,10 +142,10 @@ std::vector<Target> Session::targets()
 {
     const std::vector<std::string> wanted = m_arguments.values("--player");
     if (wanted.empty() && !m_arguments.flag("--all"))
-        throw UsageError("say which players: --player NAME|ADDRESS (repeatable) or --all");
+        throw UsageError(translate("q7ctl", "say which players: --player NAME|ADDRESS (repeatable) or --all"));
     const std::vector<Target> listed = listedPlayers();
     if (listed.empty())
-        throw UsageError("no players are listed in " + m_settingsPath);
+        throw UsageError(fill(translate("q7ctl", "no players are listed in %1"), {m_settingsPath}));
     if (m_arguments.flag("--all"))
         return listed;
 
@@ -155,15 +160,15 @@ std::vector<Target> Session::targets()
         const auto named =
             std::count_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
         if (named > 1)
-            throw UsageError("--player " + player + ": " + std::to_string(named) +
-                             " players have that name; give an address");
+            throw UsageError(fill(translate("q7ctl", "--player %1: %2 players have that name; give an address"),
+                                  {player, std::to_string(named)}));
         const auto byName =
             std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
         if (byName == listed.end() && player.find_first_not_of("0123456789.") == std::string::npos &&
             !isIPv4Address(player))
             throw UsageError(ipv4Problem(player, "--player"));  // meant as an address, and none
         if (byName == listed.end())
-            throw UsageError("--player " + player + ": no such player in " + m_settingsPath);
+            throw UsageError(fill(translate("q7ctl", "--player %1: no such player in %2"), {player, m_settingsPath}));
         rows.insert(byName->row);
     }
     std::vector<Target> chosen;
@@ -180,7 +185,7 @@ std::string Session::port() const
     int port = 0;
     const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), port);
     if (ec != std::errc() || end != given->data() + given->size() || port < 1 || port > 65535)
-        throw UsageError("--port: '" + *given + "' is not a port number (1 to 65535)");
+        throw UsageError(fill(translate("q7ctl", "--port: '%1' is not a port number (1 to 65535)"), {*given}));
     return std::to_string(port);
 }
 
@@ -192,7 +197,7 @@ std::chrono::milliseconds Session::wait(std::chrono::milliseconds fixed) const
     double seconds = -1;
     const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), seconds);
     if (ec != std::errc() || end != given->data() + given->size() || !(seconds >= 0 && seconds <= 3600))
-        throw UsageError("--wait: '" + *given + "' is not a number of seconds (0 to 3600)");
+        throw UsageError(fill(translate("q7ctl", "--wait: '%1' is not a number of seconds (0 to 3600)"), {*given}));
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
 }
 
@@ -204,8 +209,8 @@ size_t Session::parallel() const
     int count = 0;
     const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), count);
     if (ec != std::errc() || end != given->data() + given->size() || count < 1 || count > kMaxParallel)
-        throw UsageError("--parallel: '" + *given + "' is not a number of transfers (1 to " +
-                         std::to_string(kMaxParallel) + ")");
+        throw UsageError(fill(translate("q7ctl", "--parallel: '%1' is not a number of transfers (1 to %2)"),
+                              {*given, std::to_string(kMaxParallel)}));
     return size_t(count);
 }
 
@@ -220,7 +225,7 @@ const std::string& Session::runDir()
         throw std::runtime_error(error);
     std::string pattern = base + "/q7ctl-XXXXXX";
     if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a folder in \"" + base + "\"");
+        throw std::runtime_error(fill(translate("q7ctl", "cannot create a folder in \"%1\""), {base}));
     m_runDir = pattern;
     return m_runDir;
 }

@@ -733,4 +733,45 @@ TEST_F(Q7ctlTest, playerMetricsAreReadByAPrometheusParser)
     EXPECT_TRUE(std::regex_match(parsed.output, std::regex(pattern))) << parsed.output;
 }
 
+// In the language the locale asks for, with q7ctl's module and catalog beside it as the build tree
+// and an installation have them: the help and the tables are translated (columns aligned by the
+// width of wide characters), --json stays English; a language without a catalog gets English.
+TEST_F(Q7ctlTest, speaksTheLocaleLanguageExceptToScripts)
+{
+    startPlayers(1);
+    const std::string program = dir.file("program");
+    fs::create_directories(program + "/translations");
+    fs::copy_file(Q7CTL, program + "/q7ctl");
+    fs::copy_file(TRANSLATE_MODULE, program + "/q7ctl-translate.so");
+    fs::copy_file(TEST_CATALOG, program + "/translations/q7_zh_TW.qm");
+    const auto run = [&](const std::string& language, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"env", "LANGUAGE=" + language, program + "/q7ctl"});
+        return runProgram(arguments, work).output;
+    };
+    const std::vector<std::string> send = {"send", "reboot", "--all", "--wait", "0"};
+    const std::vector<std::string> sendJson = {"send", "reboot", "--all", "--wait", "0", "--json"};
+    struct Case {
+        std::string language;
+        std::vector<std::string> arguments;
+        std::string shown;  // the start of a line of the output
+    };
+    const Case cases[] = {
+        {"en", {"--help"}, "Scripts what the Q7 Configuration Tool does to the players of its list."},
+        {"ko", {"--help"}, "Scripts what the Q7 Configuration Tool does to the players of its list."},
+        {"zh_TW", {"--help"}, "以指令碼執行 Q7 設定工具對其清單中播放器所做的操作。"},
+        {"en", send, "ADDRESS    NAME  ACTION       OUTCOME  TIME"},
+        {"zh_TW", send, "位址       NAME  ACTION       OUTCOME  TIME"},
+        {"zh_TW", send, "127.0.0.2  P0    send reboot  完成     "},
+    };
+    for (const Case& c : cases) {
+        const std::string output = run(c.language, c.arguments);
+        EXPECT_NE(("\n" + output).find("\n" + c.shown), std::string::npos) << c.language << "\n" << output;
+    }
+    // The same objects, the outcome in English, whatever the language (the times may differ).
+    const std::regex duration("\"duration_ms\":[0-9]+");
+    const std::string json = std::regex_replace(run("en", sendJson), duration, "");
+    EXPECT_NE(json.find(R"("outcome":"done")"), std::string::npos) << json;
+    EXPECT_EQ(std::regex_replace(run("zh_TW", sendJson), duration, ""), json);
+}
+
 }  // namespace

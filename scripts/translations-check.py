@@ -60,9 +60,10 @@ UNTRANSLATED = "untranslated:"
 
 
 def gui_prose_outside_translation(sources):
-    extracted = set()
+    extracted, contexts = set(), set()
     for path in sources:
         for message in messages(path).keys():
+            contexts.add(message[0])
             extracted.add(message[1])
     joined = "\n".join(extracted)
     faults = []
@@ -77,7 +78,7 @@ def gui_prose_outside_translation(sources):
             code = re.sub(r'#\s*include.*', "", code)
             for literal in LITERAL.findall(code):
                 text = literal.encode().decode("unicode_escape") if "\\" in literal else literal
-                if PROSE.search(text) and text not in joined:
+                if PROSE.search(text) and text not in joined and text not in contexts:
                     faults.append(f"{path}:{number}: shown untranslated: {text!r}")
     return faults
 

@@ -156,9 +156,9 @@ void CommandRun::showWaitStep()
 {
     // The positions still to come, in whole seconds rounded up (the tests' wait scale aside).
     const int secondsLeft = (std::max(0, m_pace.steps() - m_ticks) * m_pace.stepMs + 999) / 1000;
-    // The command table marks its wait reasons under "CommandTable".
+    // The command table marks its wait reasons under "Commands".
     m_context.panel.step(m_turn, m_pace.from + m_ticks, m_pace.maximum,
-                         QCoreApplication::translate("CommandTable", std::string(m_pace.why).c_str()), secondsLeft);
+                         QCoreApplication::translate("Commands", std::string(m_pace.why).c_str()), secondsLeft);
 }
 
 void CommandRun::scheduleTick()

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/signalclose.h"
 #include "gui/widgets/waitpanel.h"
 #include "gui/config/configpage.h"
+#include "gui/platform/translators.h"
 #include "support/fakes.h"
 #include "support/programs.h"
 #include "support/tempdir.h"
@@ -699,3 +700,63 @@ TEST_F(MainWindowTest, leftButtonOnBackgroundOrExamplePictureDragsTheWindow)
 }
 
 }  // namespace
+
+// The window and q7ctl in each catalog language, from the catalogs the build compiled: the tabs,
+// buttons and help speak it, while what they write (the settings file, a saved config.conf, q7ctl's
+// --json) is byte for byte what an English run writes.
+TEST(Languages, eachCatalogTranslatesTheTextsButNoFileOrJson)
+{
+    const struct {
+        const char* language;
+        QStringList tabs;
+        const char* search;    // SearchQ7Button
+        const char* save;      // SaveConfigFile
+        const char* ctlHelp;   // a line of q7ctl --help
+    } cases[] = {
+        {"", {"Configuration", "Remote Command", "Message Control", "File List Manager", "Example"}, "&Search Q7",
+         "Sa&ve Config File", "usage: q7ctl"},
+        {"zh_TW", {}, "", "", ""},
+        {"zh_CN", {}, "", "", ""},
+        {"ja", {}, "", "", ""},
+        {"ko", {}, "", "", ""},
+    };
+    std::string englishSettings, englishConfig, englishJson;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        EXPECT_TRUE(installTranslators(c.language, {Q7_CATALOGS}));
+        TempDir dir;
+        FakePlatform platform{QString::fromStdString(dir.path())};
+        writeBytes(dir.file(kSettingsReadName),
+                   "\r\n[FONT]\r\nBACK=$00123456\r\nFORE=clRed\r\nSIZE=12\r\nNAME=DejaVu Serif\r\n"
+                   "\r\n[Q7_Dev]\r\nIP_1=198.18.0.6\r\nNAME_1=Five\r\nIP_0=198.18.0.1\r\nNAME_0=Zero\r\n");
+        {
+            MainWindow window(platform.services());
+            auto* pages = child<QTabWidget>(&window, "PageControl1");
+            QStringList tabs;
+            for (int i = pages->count() - 1; i >= 0; --i) {
+                pages->setCurrentIndex(i);  // each page built as the operator opens it
+                tabs.prepend(pages->tabText(i));
+            }
+            EXPECT_EQ(tabs, c.tabs);
+            EXPECT_EQ(child<QPushButton>(&window, "SearchQ7Button")->text(), QString::fromUtf8(c.search));
+            EXPECT_EQ(child<QPushButton>(&window, "SaveConfigFile")->text(), QString::fromUtf8(c.save));
+            ASSERT_TRUE(window.configPage()->saveConfigTo(QString::fromStdString(dir.file("config.conf"))));
+            EXPECT_TRUE(window.close());
+        }
+        const RunResult help = runProgram({"env", std::string("LANGUAGE=") + c.language, Q7CTL, "--help"});
+        EXPECT_NE(help.output.find(c.ctlHelp), std::string::npos) << help.output;
+        const RunResult json =
+            runProgram({"env", std::string("LANGUAGE=") + c.language, Q7CTL, "players", "--json"}, dir.path());
+        EXPECT_EQ(json.status, 0) << json.output;
+        if (!*c.language) {
+            englishSettings = readBytes(dir.file(kSettingsWriteName));
+            englishConfig = readBytes(dir.file("config.conf"));
+            englishJson = json.output;
+            continue;
+        }
+        EXPECT_EQ(readBytes(dir.file(kSettingsWriteName)), englishSettings);
+        EXPECT_EQ(readBytes(dir.file("config.conf")), englishConfig);
+        EXPECT_EQ(json.output, englishJson);
+    }
+    installTranslators("", {});
+}

@@ -2125,11 +2125,11 @@ Column headers of the table of players found (upper case, as the other tables&ap
     </message>
     <message>
         <source>the text colour: a colour name (black, red, clRed, ...), #RRGGBB or $00BBGGRR (default: black)</source>
-        <translation>文字颜色：颜色名称（black、red、clRed 等）、#RRGGBB 或 $00BBGGRR（默认：black）</translation>
+        <translation>文字颜色：颜色名（black、red、clRed 等）、#RRGGBB 或 $00BBGGRR，默认 black</translation>
     </message>
     <message>
         <source>the background colour, as --fore (default: white)</source>
-        <translation>背景颜色，形式同 --fore（默认：white）</translation>
+        <translation>背景颜色，形式同 --fore，默认 white</translation>
     </message>
     <message>
         <source>write message.target into DIR and send nothing</source>
@@ -2197,8 +2197,8 @@ as &quot;/message.target&quot;. A text wider than 5380 pixels is refused (&quot;
     <message>
         <source>Run &apos;q7ctl COMMAND --help&apos; for its options. Exit status: 0 when every player succeeded, 1 when any
 failed, 2 for a usage error.</source>
-        <translation>运行 &apos;q7ctl COMMAND --help&apos; 查看其选项。退出状态：所有播放器均成功时为 0，任一失败时为 1，用法错误
-时为 2。</translation>
+        <translation>运行 &apos;q7ctl COMMAND --help&apos; 查看其选项。
+退出状态：所有播放器均成功时为 0，任一失败时为 1，用法错误时为 2。</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -2345,7 +2345,7 @@ URL 末尾的一个 &quot;/&quot; 会被去掉。文件名：play.lst、20080101
     </message>
     <message>
         <source>the files named in a player&apos;s listing (Q7files), one per line</source>
-        <translation>播放器文件清单（Q7files）中列出的文件，每行一个</translation>
+        <translation>列出播放器文件清单（Q7files）中的文件，每行一个</translation>
     </message>
     <message>
         <source>LISTING is a recursive long-format listing of the player&apos;s disk, as &apos;files --out DIR&apos; keeps it.</source>
@@ -2374,15 +2374,15 @@ code page cannot hold become &quot;?&quot;: such a text is refused unless --allo
     </message>
     <message>
         <source>send each player one ICMP echo (300 ms limit) and show its online state and round trip</source>
-        <translation>向各播放器发送一个 ICMP 回显请求（时限 300 毫秒），显示其在线状态和往返时间</translation>
+        <translation>向各播放器发一个 ICMP 回显请求（限时 300 毫秒），显示在线状态和往返时间</translation>
     </message>
     <message>
         <source>add what the window&apos;s player history knows: last seen, first and last found, outages in 7 days</source>
-        <translation>加上窗口的播放器历史所记录的信息：最后在线、首次和最后一次发现、7 天内离线次数</translation>
+        <translation>加上窗口播放器历史中的信息：最后在线、首次和最后发现、7 天内离线次数</translation>
     </message>
     <message>
         <source>table (the default), json (as --json) or openmetrics (metrics for node_exporter)</source>
-        <translation>table（默认）、json（同 --json）或 openmetrics（供 node_exporter 使用的指标）</translation>
+        <translation>table（默认）、json（同 --json）或 openmetrics（node_exporter 指标）</translation>
     </message>
     <message>
         <source>list the stored players (row, name, address); --ping adds whether each is online</source>

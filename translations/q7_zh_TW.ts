@@ -766,7 +766,7 @@ Select one player, or keep each player&apos;s own IP address. Nothing was sent.<
     <name>q7::ConfigPage</name>
     <message>
         <source>Configuration in the pages</source>
-        <translation>設定頁中的設定</translation>
+        <translation>設定頁內容來源</translation>
     </message>
     <message>
         <source>Network Settings</source>
@@ -816,7 +816,7 @@ Select one player, or keep each player&apos;s own IP address. Nothing was sent.<
     <message>
         <source>The pages hold the configuration of %1.</source>
         <extracomment>%1 is a player (&quot;Lobby 127.0.0.2, fetched 14:03&quot;) or a file path.</extracomment>
-        <translation>設定頁目前為 %1 的設定。</translation>
+        <translation>設定頁目前載入的是 %1 的設定。</translation>
     </message>
     <message>
         <source>NETWORK Settings</source>
@@ -1283,10 +1283,10 @@ Bring that window forward, open this one read-only (it saves nothing), or quit?<
 
 They stay in the settings file as they are.</source>
         <extracomment>%1 lists the players, one a line, each with why its address is unusable.</extracomment>
-        <translation>設定檔中的下列播放器未列出：
+        <translation>工具設定檔中的下列播放器未列出：
 %1
 
-它們會原樣保留在設定檔中。</translation>
+它們會原樣保留在工具設定檔中。</translation>
     </message>
     <message>
         <source>1 command is still running.</source>
@@ -1313,7 +1313,7 @@ They stay in the settings file as they are.</source>
     <message>
         <source>Driver Setup</source>
         <extracomment>Title of the dialog that adds or changes a player (&quot;driver&quot;) of the list.</extracomment>
-        <translation>播放器設定</translation>
+        <translation>播放器資料</translation>
     </message>
     <message>
         <source>Name : </source>
@@ -2066,15 +2066,15 @@ Column headers of the table of players found (upper case, as the other tables&ap
     </message>
     <message>
         <source>settings file: %1</source>
-        <translation>設定檔：%1</translation>
+        <translation>工具設定檔：%1</translation>
     </message>
     <message>
         <source>no settings file %1 in %2 (run q7ctl in the tool&apos;s folder, or give --settings FILE)</source>
-        <translation>%2 中沒有設定檔 %1（請在本工具的資料夾中執行 q7ctl，或指定 --settings FILE）</translation>
+        <translation>%2 中沒有工具設定檔 %1（請在本工具的資料夾中執行 q7ctl，或指定 --settings FILE）</translation>
     </message>
     <message>
         <source>settings file: %1: not listed</source>
-        <translation>設定檔：%1：未列出</translation>
+        <translation>工具設定檔：%1：未列出</translation>
     </message>
     <message>
         <source>IP Address of %1</source>
@@ -2125,11 +2125,11 @@ Column headers of the table of players found (upper case, as the other tables&ap
     </message>
     <message>
         <source>the text colour: a colour name (black, red, clRed, ...), #RRGGBB or $00BBGGRR (default: black)</source>
-        <translation>文字顏色：顏色名稱（black、red、clRed、...）、#RRGGBB 或 $00BBGGRR（預設：black）</translation>
+        <translation>文字顏色：black、red、clRed 等顏色名稱、#RRGGBB 或 $00BBGGRR（預設 black）</translation>
     </message>
     <message>
         <source>the background colour, as --fore (default: white)</source>
-        <translation>背景顏色，格式同 --fore（預設：white）</translation>
+        <translation>背景顏色，格式同 --fore（預設 white）</translation>
     </message>
     <message>
         <source>write message.target into DIR and send nothing</source>
@@ -2160,7 +2160,7 @@ as &quot;/message.target&quot;. A text wider than 5380 pixels is refused (&quot;
     </message>
     <message>
         <source>the settings file that lists the players (default: Q7_Configuration_V3.ini in the current folder, found in any letter case)</source>
-        <translation>列出播放器的設定檔（預設：目前資料夾中的 Q7_Configuration_V3.ini，檔名不分大小寫）</translation>
+        <translation>列出播放器的工具設定檔（預設：目前資料夾中不分大小寫的 Q7_Configuration_V3.ini）</translation>
     </message>
     <message>
         <source>a listed player, by its address or its name (repeatable)</source>
@@ -2348,7 +2348,7 @@ delete.lst。清單以系統的 8 位元字碼頁及 CR LF 行尾寫出，與視
     </message>
     <message>
         <source>the files named in a player&apos;s listing (Q7files), one per line</source>
-        <translation>播放器檔案列表（Q7files）中列出的檔案，每行一個</translation>
+        <translation>列出播放器檔案列表（Q7files）中的檔案，每行一個</translation>
     </message>
     <message>
         <source>LISTING is a recursive long-format listing of the player&apos;s disk, as &apos;files --out DIR&apos; keeps it.</source>
@@ -2385,7 +2385,7 @@ code page cannot hold become &quot;?&quot;: such a text is refused unless --allo
     </message>
     <message>
         <source>table (the default), json (as --json) or openmetrics (metrics for node_exporter)</source>
-        <translation>table（預設）、json（同 --json）或 openmetrics（供 node_exporter 使用的指標）</translation>
+        <translation>table（預設）、json（同 --json）或 openmetrics（node_exporter 用的指標）</translation>
     </message>
     <message>
         <source>list the stored players (row, name, address); --ping adds whether each is online</source>
@@ -2423,7 +2423,7 @@ q7_player_up 與 q7_player_rtt_seconds（使用 --ping 時）以及歷程中的 
     </message>
     <message>
         <source>store new players in the settings file (refused while the window runs)</source>
-        <translation>將新播放器儲存到設定檔（視窗執行時會被拒絕）</translation>
+        <translation>將新播放器儲存到工具設定檔（視窗執行時會被拒絕）</translation>
     </message>
     <message>
         <source>find players on the /24 of an address, as &quot;Search Q7&quot; does, or on a larger network; --add stores them</source>
@@ -2444,8 +2444,8 @@ refused before anything is sent.</source>
 相同規則掃描 /16 到 /30 網路的所有主機位址（不含網路位址與廣播位址），--rate 為每秒
 位址數（預設 100，即視窗的速度；最多 300，因為核心的鄰居表約保留 3 秒的解析結果）：
 /22 約需 14 秒，/16 約需 11 分鐘。在終端機上會以進度列顯示進度。--add 會將新播放器
-儲存到設定檔（位址不重複，最多 129 台播放器）；若視窗正在該資料夾中執行，設定檔由
-視窗占用，--add 會在傳送任何內容前被拒絕。</translation>
+儲存到工具設定檔（位址不重複，最多 129 台播放器）；若視窗正在該資料夾中執行，工具設定檔
+由視窗占用，--add 會在傳送任何內容前被拒絕。</translation>
     </message>
     <message>
         <source>confirm erase-hdd and delete-files, which remove files on the players</source>

@@ -391,12 +391,12 @@
     <message>
         <source>Erase all media on 1 player: %1?</source>
         <extracomment>%1 is the player&apos;s name or address.</extracomment>
-        <translation>要清除以下 1 台播放器上的所有媒體嗎：%1？</translation>
+        <translation>要清除 1 台播放器（%1）上的所有媒體嗎？</translation>
     </message>
     <message>
         <source>Erase all media on %1 players: %2?</source>
         <extracomment>%1 is the number of players (two or more), %2 lists them by name.</extracomment>
-        <translation>要清除以下 %1 台播放器上的所有媒體嗎：%2？</translation>
+        <translation>要清除 %1 台播放器（%2）上的所有媒體嗎？</translation>
     </message>
 </context>
 <context>

@@ -1229,7 +1229,7 @@ Nothing was written or sent.</source>
     <message>
         <source>Hide Main page</source>
         <extracomment>Tooltip of the button that hides the window to the system tray.</extracomment>
-        <translation>기본 창 숨기기</translation>
+        <translation>메인 창 숨기기</translation>
     </message>
     <message>
         <source>Close Configuration Tools</source>
@@ -2350,7 +2350,7 @@ _0830_1200.lst, 20080101_0830_1200.lst, title.lst, down.lst, upload.lst, delete.
     </message>
     <message>
         <source>the files named in a player&apos;s listing (Q7files), one per line</source>
-        <translation>플레이어 목록(Q7files)에 있는 파일 이름, 한 줄에 하나씩</translation>
+        <translation>플레이어 목록(Q7files)에 있는 파일 이름을 한 줄에 하나씩 출력</translation>
     </message>
     <message>
         <source>LISTING is a recursive long-format listing of the player&apos;s disk, as &apos;files --out DIR&apos; keeps it.</source>
@@ -2358,7 +2358,7 @@ _0830_1200.lst, 20080101_0830_1200.lst, title.lst, down.lst, upload.lst, delete.
     </message>
     <message>
         <source>the code page of the message file (default: the one the window starts on for this locale; english is the system&apos;s own 8-bit code page)</source>
-        <translation>메시지 파일의 코드 페이지(기본값: 이 로캘에서 창이 처음 쓰는 코드 페이지, english는 시스템 자체의 8비트 코드 페이지)</translation>
+        <translation>메시지 파일 코드 페이지(기본값: 이 로캘에서 창이 처음 쓰는 코드 페이지, english는 시스템 자체의 8비트 코드 페이지)</translation>
     </message>
     <message>
         <source>send even when characters the code page cannot hold would be sent as &quot;?&quot;</source>
@@ -2379,15 +2379,15 @@ code page cannot hold become &quot;?&quot;: such a text is refused unless --allo
     </message>
     <message>
         <source>send each player one ICMP echo (300 ms limit) and show its online state and round trip</source>
-        <translation>각 플레이어에 ICMP 에코를 한 번 보내(제한 300 ms) 온라인 상태와 응답 시간을 표시</translation>
+        <translation>ICMP 에코를 한 번 보내(제한 300 ms) 온라인 상태와 응답 시간 표시</translation>
     </message>
     <message>
         <source>add what the window&apos;s player history knows: last seen, first and last found, outages in 7 days</source>
-        <translation>창의 플레이어 기록 정보 추가: 마지막 확인, 처음 및 마지막 발견, 7일간 중단 횟수</translation>
+        <translation>창의 플레이어 기록 추가: 마지막 확인, 처음/마지막 발견, 7일간 중단 횟수</translation>
     </message>
     <message>
         <source>table (the default), json (as --json) or openmetrics (metrics for node_exporter)</source>
-        <translation>table(기본값), json(--json과 같음) 또는 openmetrics(node_exporter용 메트릭)</translation>
+        <translation>table(기본값), json(--json과 같음), openmetrics(node_exporter용 메트릭)</translation>
     </message>
     <message>
         <source>list the stored players (row, name, address); --ping adds whether each is online</source>
@@ -2430,7 +2430,7 @@ q7_player_outages_7d를 출력합니다. 각각 이름과 주소 레이블이 �
     </message>
     <message>
         <source>find players on the /24 of an address, as &quot;Search Q7&quot; does, or on a larger network; --add stores them</source>
-        <translation>주소의 /24 네트워크 또는 더 큰 네트워크에서 &quot;Q7 검색&quot;처럼 플레이어를 찾기, --add로 저장</translation>
+        <translation>주소의 /24 또는 더 큰 네트워크에서 &quot;Q7 검색&quot;처럼 플레이어 찾기, --add로 저장</translation>
     </message>
     <message>
         <source>With --address every address from host 2 to 254 is resolved (ARP) 10 ms apart, and each device

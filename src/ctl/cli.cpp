@@ -4,6 +4,7 @@
 #include "ctl/translate.h"
 
 #include <algorithm>
+#include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
 namespace q7::ctl {
@@ -67,9 +68,10 @@ std::string joined(const std::vector<std::string>& words)
 constexpr size_t kHelpColumn = 26;
 constexpr size_t kHelpWidth = 100;
 
-// A piece of a help text that a line may end after: a word, or within a word each wide character
-// on its own (such text has no blanks and breaks between any two characters). `spaced`: a blank
-// goes before it unless it starts a line.
+// A piece of a help text that a line may end after: a word, or within a word each ideograph or kana
+// on its own (Chinese and Japanese have no blanks and break between such characters; Korean spaces
+// its words and breaks only there). Closing punctuation never starts a line, an opening one never
+// ends it. `spaced`: a blank goes before it unless it starts a line.
 struct HelpPiece {
     std::string_view text;
     bool spaced;
@@ -83,17 +85,24 @@ std::vector<HelpPiece> helpPieces(std::string_view help)
         end = end == std::string_view::npos ? help.size() : end;
         const std::string_view word = help.substr(at, end - at);
         size_t start = 0;
-        bool previousWide = false;
+        int previousBreak = U_LB_SPACE;
         for (int32_t next = 0; next < int32_t(word.size());) {
             const int32_t here = next;
             UChar32 c = 0;
             U8_NEXT(word.data(), next, int32_t(word.size()), c);
-            const bool wide = c >= 0 && wideCharacter(char32_t(c));
-            if (here > 0 && (wide || previousWide)) {
+            const int lineBreak = c >= 0 ? u_getIntPropertyValue(c, UCHAR_LINE_BREAK) : U_LB_UNKNOWN;
+            const auto ideographic = [](int lb) {
+                return lb == U_LB_IDEOGRAPHIC || lb == U_LB_CONDITIONAL_JAPANESE_STARTER;
+            };
+            const bool closing = lineBreak == U_LB_CLOSE_PUNCTUATION || lineBreak == U_LB_CLOSE_PARENTHESIS ||
+                                 lineBreak == U_LB_EXCLAMATION || lineBreak == U_LB_INFIX_NUMERIC ||
+                                 lineBreak == U_LB_NONSTARTER;
+            if (here > 0 && (ideographic(lineBreak) || ideographic(previousBreak)) && !closing &&
+                previousBreak != U_LB_OPEN_PUNCTUATION) {
                 pieces.push_back({word.substr(start, size_t(here) - start), start == 0});
                 start = size_t(here);
             }
-            previousWide = wide;
+            previousBreak = lineBreak;
         }
         pieces.push_back({word.substr(start), start == 0});
         at = end + 1;

@@ -256,8 +256,9 @@ int runSet(Session& session)
         if (changes[i].empty())
             continue;
         std::printf("\n%s %s:\n", targets[i].address.c_str(), terminalText(targets[i].name).c_str());
+        // The setting by the English name `config set` takes, in every language.
         for (const config::SettingChange& change : changes[i])
-            std::printf("  %s: %s -> %s\n", translate("Settings", config::settingLabel(*change.setting)).c_str(),
+            std::printf("  %s: %s -> %s\n", config::settingLabel(*change.setting).c_str(),
                         change.before ? terminalText(session.text(*change.before)).c_str()
                                       : translate("q7ctl", "(missing)").c_str(),
                         terminalText(session.text(change.after)).c_str());

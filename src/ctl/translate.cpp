@@ -70,19 +70,14 @@ std::string fill(std::string_view text, std::initializer_list<std::string_view> 
     return filled;
 }
 
-bool wideCharacter(char32_t c)
-{
-    const auto width = static_cast<UEastAsianWidth>(u_getIntPropertyValue(UChar32(c), UCHAR_EAST_ASIAN_WIDTH));
-    return width == U_EA_WIDE || width == U_EA_FULLWIDTH;
-}
-
 size_t displayWidth(std::string_view text)
 {
     size_t width = 0;
     for (int32_t at = 0; at < int32_t(text.size());) {
         UChar32 c = 0;
         U8_NEXT(text.data(), at, int32_t(text.size()), c);
-        width += c >= 0 && wideCharacter(char32_t(c)) ? 2 : 1;
+        const int eastAsian = c >= 0 ? u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH) : U_EA_NEUTRAL;
+        width += eastAsian == U_EA_WIDE || eastAsian == U_EA_FULLWIDTH ? 2 : 1;
     }
     return width;
 }

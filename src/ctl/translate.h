@@ -24,7 +24,5 @@ std::string fill(std::string_view text, std::initializer_list<std::string_view> 
 // How many columns `text` (UTF-8) takes on a terminal: two for each East Asian wide or fullwidth
 // character, one for each other.
 size_t displayWidth(std::string_view text);
-// Whether a character takes two columns (a line of such text may break between any two of them).
-bool wideCharacter(char32_t c);
 
 }  // namespace q7::ctl

@@ -715,10 +715,14 @@ TEST(Languages, eachCatalogTranslatesTheTextsButNoFileOrJson)
     } cases[] = {
         {"", {"Configuration", "Remote Command", "Message Control", "File List Manager", "Example"}, "&Search Q7",
          "Sa&ve Config File", "usage: q7ctl"},
-        {"zh_TW", {}, "", "", ""},
-        {"zh_CN", {}, "", "", ""},
-        {"ja", {}, "", "", ""},
-        {"ko", {}, "", "", ""},
+        {"zh_TW", {"設定", "遠端指令", "訊息控制", "檔案清單管理", "範例"}, "搜尋 Q7(&S)", "儲存設定檔(&V)",
+         "用法：q7ctl"},
+        {"zh_CN", {"配置", "远程命令", "消息控制", "文件列表管理", "示例"}, "搜索 Q7(&S)", "保存配置文件(&V)",
+         "用法：q7ctl"},
+        {"ja", {"設定", "リモートコマンド", "メッセージ管理", "ファイルリスト管理", "記述例"}, "Q7 を検索(&S)",
+         "設定ファイルを保存(&V)", "使い方: q7ctl"},
+        {"ko", {"설정", "원격 명령", "메시지 제어", "파일 목록 관리자", "예제"}, "Q7 검색(&S)", "설정 파일 저장(&V)",
+         "사용법: q7ctl"},
     };
     std::string englishSettings, englishConfig, englishJson;
     for (const auto& c : cases) {

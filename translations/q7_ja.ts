@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Refresh Content</source>
-        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>コンテンツを更新</translation>
     </message>
     <message>
         <source>Reloads the playlist and repeat list. Press this button if you have updated the playlist but not rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, </source>
+        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>プレイリストとリピートリストを再読み込みします。プレイリストを更新したものの、まだ本体を再起動していない場合にこのボタンを押してください。再生モードがリピートに設定されていて、コンテンツを更新した </translation>
     </message>
     <message>

@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Refresh Content</source>
-        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>콘텐츠 새로 고침</translation>
     </message>
     <message>
         <source>Reloads the playlist and repeat list. Press this button if you have updated the playlist but not rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, </source>
+        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>재생 목록과 반복 목록을 다시 불러옵니다. 재생 목록을 업데이트했지만 아직 장치를 재부팅하지 않았다면 이 버튼을 누르십시오. 재생 모드가 반복으로 설정되어 있고 콘텐츠를 업데이트했지만 </translation>
     </message>
     <message>

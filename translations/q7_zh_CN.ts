@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Refresh Content</source>
-        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>刷新内容</translation>
     </message>
     <message>
         <source>Reloads the playlist and repeat list. Press this button if you have updated the playlist but not rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, </source>
+        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>重新载入播放列表和重复列表。如果已更新播放列表但尚未重启设备，请按此按钮。如果播放模式设为重复，且已更新内容 </translation>
     </message>
     <message>

@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Refresh Content</source>
-        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>重新整理內容</translation>
     </message>
     <message>
         <source>Reloads the playlist and repeat list. Press this button if you have updated the playlist but not rebooted the unit yet. If the playback mode is set to repeat and you have updated the content, </source>
+        <extracomment>The sentence goes on in the next line of the description (&quot;but have not rebooted the unit yet, ...&quot;).</extracomment>
         <translation>重新載入播放清單與重複播放清單。若已更新播放清單但尚未重新開機，請按此按鈕。若播放模式設為重複播放，且已更新內容， </translation>
     </message>
     <message>

@@ -209,9 +209,9 @@ constexpr Command osd[] = {
 constexpr Command systemCommands[] = {
     putCommandFile("reboot", Q7_TRANSLATABLE("Commands", "Reboot"), "/reboot",
                    {Q7_TRANSLATABLE("Commands", "Reboots the device immediately.")}),
-    //: The sentence goes on in the next line of the description ("but have not rebooted the unit yet, ...").
     putCommandFile(
         "refresh", Q7_TRANSLATABLE("Commands", "Refresh Content"), "/refreshcontent",
+        //: The sentence goes on in the next line of the description ("but have not rebooted the unit yet, ...").
         {Q7_TRANSLATABLE("Commands",
                          "Reloads the playlist and repeat list. Press this button if you have updated the playlist but "
                          "not rebooted the unit yet. If the playback mode is set to repeat and you have updated the "

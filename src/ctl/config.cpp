@@ -110,8 +110,8 @@ int runPut(Session& session)
         throw UsageError(e.what());
     }
     // A player told to use an address that is none, or the address of another, would be cut off.
-    if (const std::string problem = config::addressProblem(entries); !problem.empty())
-        throw UsageError(fill(translate("q7ctl", "FILE: %1"), {problem}));
+    if (const Phrase problem = config::addressProblem(entries); !problem.empty())
+        throw UsageError(fill(translate("q7ctl", "FILE: %1"), {translate(problem)}));
     const std::vector<Target> targets = session.targets();
     const bool keep = session.args().flag("--keep-address");
     if (targets.size() > 1 && !keep && config::fixedAddress(entries))
@@ -184,7 +184,7 @@ std::vector<config::SettingValue> wantedValues(const Session& session)
                 fill(translate("q7ctl", "%1: \"%2\" cannot be written in this system's code page"), {label, value}));
         config::Accepted accepted = config::acceptedValue(*setting, eightBit);
         if (!accepted.problem.empty())
-            throw UsageError(session.text(accepted.problem));
+            throw UsageError(translate(accepted.problem, [&](const std::string& part) { return session.text(part); }));
         wanted.push_back({setting, std::move(accepted.value)});
     }
     return wanted;
@@ -229,8 +229,9 @@ int runSet(Session& session)
             continue;
         }
         // The address rules of config put hold for the changed file too.
-        if (const std::string problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
-            fail(outcomes[i], session.text(problem), session.text(problem));
+        if (const Phrase problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
+            fail(outcomes[i], session.text(problem.english()),
+                 translate(problem, [&](const std::string& part) { return session.text(part); }));
             continue;
         }
         own[targets[i].address] = session.scratchFile(targets[i].address + "_set.conf", *made);

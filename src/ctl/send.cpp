@@ -110,8 +110,8 @@ int run(Session& session)
         } catch (const FileError& e) {
             throw UsageError(e.what());
         }
-        if (const std::string problem = config::addressProblem(entries); !problem.empty())
-            throw UsageError(fill(translate("q7ctl", "FILE: %1"), {problem}));
+        if (const Phrase problem = config::addressProblem(entries); !problem.empty())
+            throw UsageError(fill(translate("q7ctl", "FILE: %1"), {translate(problem)}));
         if (targets.size() > 1 && config::fixedAddress(entries))
             throw UsageError(fill(translate("q7ctl", "FILE gives a fixed IP address (Automatic IP \"Off\"): the %1 "
                                                      "players would all take the same address. Put it to one player, "

@@ -107,7 +107,7 @@ int runPut(Session& session)
     try {
         entries = config::configEntries(config::readConfigFileBytes(file, session.codePage()));
     } catch (const FileError& e) {
-        throw UsageError(e.what());
+        throw UsageError(translate(e.phrase()));
     }
     // A player told to use an address that is none, or the address of another, would be cut off.
     if (const Phrase problem = config::addressProblem(entries); !problem.empty())
@@ -133,7 +133,7 @@ int runPut(Session& session)
     try {
         bytes = readTextFile(file, config::kMaxConfigFileBytes);
     } catch (const FileError& e) {
-        throw std::runtime_error(e.what());
+        throw std::runtime_error(translate(e.phrase()));
     }
     std::vector<Outcome> outcomes = fetch.finish();
     std::map<std::string, std::string> own;  // the file made for each ready player, by address
@@ -213,7 +213,7 @@ int runSet(Session& session)
         try {
             bytes = readTextFile(fetch.fetched(i), config::kMaxConfigFileBytes);
         } catch (const FileError& e) {
-            fail(outcomes[i], e.what(), e.what());
+            fail(outcomes[i], e.what(), translate(e.phrase()));
             continue;
         }
         changes[i] = config::settingChanges(config::configEntries(bytes), wanted);
@@ -283,7 +283,7 @@ int runDiff(Session& session)
             files.push_back(config::configEntries(readTextFile(action.fetched(i), config::kMaxConfigFileBytes)));
             columns.push_back(targets[i].address);
         } catch (const FileError& e) {
-            std::fprintf(stderr, "q7ctl: %s\n", e.what());
+            std::fprintf(stderr, "q7ctl: %s\n", translate(e.phrase()).c_str());
         }
     }
     const std::vector<Outcome> outcomes = action.finish();

@@ -108,7 +108,7 @@ int run(Session& session)
         try {
             entries = config::configEntries(readTextFile(files.chosen, config::kMaxConfigFileBytes));
         } catch (const FileError& e) {
-            throw UsageError(e.what());
+            throw UsageError(translate(e.phrase()));
         }
         if (const Phrase problem = config::addressProblem(entries); !problem.empty())
             throw UsageError(fill(translate("q7ctl", "FILE: %1"), {translate(problem)}));

@@ -100,7 +100,7 @@ AppSettings Session::readSettings() const
         IniDocument file(readTextFile(m_settingsPath));
         return readAppSettings(file);
     } catch (const FileError& e) {
-        throw UsageError(fill(translate("q7ctl", "settings file: %1"), {e.what()}));
+        throw UsageError(fill(translate("q7ctl", "settings file: %1"), {translate(e.phrase())}));
     }
 }
 

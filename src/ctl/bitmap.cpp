@@ -44,8 +44,8 @@ uint32_t color(const Session& session, std::string_view option, uint32_t fallbac
     const std::optional<uint32_t> parsed = colorFromTypedText(*given);
     if (!parsed)
         //: %3 lists the forms a colour is given in.
-        throw UsageError(
-            fill(translate("q7ctl", "%1: '%2' is not a colour; give %3"), {option, *given, kTypedColorForms}));
+        throw UsageError(fill(translate("q7ctl", "%1: '%2' is not a colour; give %3"),
+                              {option, *given, translate("Problems", kTypedColorForms)}));
     return *parsed;
 }
 

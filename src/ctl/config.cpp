@@ -107,11 +107,11 @@ int runPut(Session& session)
     try {
         entries = config::configEntries(config::readConfigFileBytes(file, session.codePage()));
     } catch (const FileError& e) {
-        throw UsageError(e.what());
+        throw UsageError(translate(e.phrase()));
     }
     // A player told to use an address that is none, or the address of another, would be cut off.
-    if (const std::string problem = config::addressProblem(entries); !problem.empty())
-        throw UsageError(fill(translate("q7ctl", "FILE: %1"), {problem}));
+    if (const Phrase problem = config::addressProblem(entries); !problem.empty())
+        throw UsageError(fill(translate("q7ctl", "FILE: %1"), {translate(problem)}));
     const std::vector<Target> targets = session.targets();
     const bool keep = session.args().flag("--keep-address");
     if (targets.size() > 1 && !keep && config::fixedAddress(entries))
@@ -133,7 +133,7 @@ int runPut(Session& session)
     try {
         bytes = readTextFile(file, config::kMaxConfigFileBytes);
     } catch (const FileError& e) {
-        throw std::runtime_error(e.what());
+        throw std::runtime_error(translate(e.phrase()));
     }
     std::vector<Outcome> outcomes = fetch.finish();
     std::map<std::string, std::string> own;  // the file made for each ready player, by address
@@ -184,7 +184,7 @@ std::vector<config::SettingValue> wantedValues(const Session& session)
                 fill(translate("q7ctl", "%1: \"%2\" cannot be written in this system's code page"), {label, value}));
         config::Accepted accepted = config::acceptedValue(*setting, eightBit);
         if (!accepted.problem.empty())
-            throw UsageError(session.text(accepted.problem));
+            throw UsageError(translate(accepted.problem, [&](const std::string& part) { return session.text(part); }));
         wanted.push_back({setting, std::move(accepted.value)});
     }
     return wanted;
@@ -213,7 +213,7 @@ int runSet(Session& session)
         try {
             bytes = readTextFile(fetch.fetched(i), config::kMaxConfigFileBytes);
         } catch (const FileError& e) {
-            fail(outcomes[i], e.what(), e.what());
+            fail(outcomes[i], e.what(), translate(e.phrase()));
             continue;
         }
         changes[i] = config::settingChanges(config::configEntries(bytes), wanted);
@@ -229,8 +229,9 @@ int runSet(Session& session)
             continue;
         }
         // The address rules of config put hold for the changed file too.
-        if (const std::string problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
-            fail(outcomes[i], session.text(problem), session.text(problem));
+        if (const Phrase problem = config::addressProblem(config::configEntries(*made)); !problem.empty()) {
+            fail(outcomes[i], session.text(problem.english()),
+                 translate(problem, [&](const std::string& part) { return session.text(part); }));
             continue;
         }
         own[targets[i].address] = session.scratchFile(targets[i].address + "_set.conf", *made);
@@ -283,7 +284,7 @@ int runDiff(Session& session)
             files.push_back(config::configEntries(readTextFile(action.fetched(i), config::kMaxConfigFileBytes)));
             columns.push_back(targets[i].address);
         } catch (const FileError& e) {
-            std::fprintf(stderr, "q7ctl: %s\n", e.what());
+            std::fprintf(stderr, "q7ctl: %s\n", translate(e.phrase()).c_str());
         }
     }
     const std::vector<Outcome> outcomes = action.finish();

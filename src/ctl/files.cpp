@@ -36,7 +36,7 @@ int run(Session& session)
             for (const std::string& entry : lists::parseListing(readTextFile(action.fetched(i))))
                 listings[i].push_back(session.text(entry));
         } catch (const FileError& e) {
-            std::fprintf(stderr, "q7ctl: %s\n", e.what());
+            std::fprintf(stderr, "q7ctl: %s\n", translate(e.phrase()).c_str());
         }
         if (!dir.empty())
             action.extra(i).add("file", action.fetched(i));

@@ -157,7 +157,7 @@ int runBuild(Session& session)
         try {
             entries = lists::parseListing(readTextFile(*listing));
         } catch (const FileError& e) {
-            throw UsageError(fill(translate("q7ctl", "--from: %1"), {e.what()}));
+            throw UsageError(fill(translate("q7ctl", "--from: %1"), {translate(e.phrase())}));
         }
     }
     const std::string dir = requireFolder(args.value("--out").value_or("."), "--out");
@@ -170,7 +170,7 @@ int runBuild(Session& session)
     try {
         replaceTextFile(path, lists::listFileBytes(lines));
     } catch (const FileError& e) {
-        std::fprintf(stderr, "q7ctl: %s\n", e.what());
+        std::fprintf(stderr, "q7ctl: %s\n", translate(e.phrase()).c_str());
         return kExitFailed;
     }
     if (session.json())
@@ -197,7 +197,7 @@ int runRemote(Session& session)
         for (const std::string& entry : lists::parseListing(readTextFile(listing)))
             entries.push_back(session.text(entry));
     } catch (const FileError& e) {
-        throw UsageError(e.what());
+        throw UsageError(translate(e.phrase()));
     }
     if (session.json()) {
         std::printf("%s\n", JsonObject().add("listing", listing).add("entries", entries).text().c_str());

@@ -108,10 +108,10 @@ int run(Session& session)
         try {
             entries = config::configEntries(readTextFile(files.chosen, config::kMaxConfigFileBytes));
         } catch (const FileError& e) {
-            throw UsageError(e.what());
+            throw UsageError(translate(e.phrase()));
         }
-        if (const std::string problem = config::addressProblem(entries); !problem.empty())
-            throw UsageError(fill(translate("q7ctl", "FILE: %1"), {problem}));
+        if (const Phrase problem = config::addressProblem(entries); !problem.empty())
+            throw UsageError(fill(translate("q7ctl", "FILE: %1"), {translate(problem)}));
         if (targets.size() > 1 && config::fixedAddress(entries))
             throw UsageError(fill(translate("q7ctl", "FILE gives a fixed IP address (Automatic IP \"Off\"): the %1 "
                                                      "players would all take the same address. Put it to one player, "

@@ -52,8 +52,8 @@ std::string toUtf8(std::u16string_view text)
 
 std::string requireIPv4(const std::string& text, std::string_view option)
 {
-    if (std::string problem = ipv4Problem(text, option); !problem.empty())
-        throw UsageError(problem);
+    if (const Phrase problem = ipv4Problem(text, option); !problem.empty())
+        throw UsageError(translate(problem));
     return text;
 }
 
@@ -100,7 +100,7 @@ AppSettings Session::readSettings() const
         IniDocument file(readTextFile(m_settingsPath));
         return readAppSettings(file);
     } catch (const FileError& e) {
-        throw UsageError(fill(translate("q7ctl", "settings file: %1"), {e.what()}));
+        throw UsageError(fill(translate("q7ctl", "settings file: %1"), {translate(e.phrase())}));
     }
 }
 
@@ -124,11 +124,11 @@ std::vector<Target> Session::listedPlayers()
         Target player{.row = int(players.size()), .address = text(stored.address), .name = text(stored.name)};
         if (!isIPv4Address(player.address)) {  // not listed, as the window does not list it
             if (!m_unusableNoted)
-                std::fprintf(
-                    stderr, "q7ctl: %s\n",
-                    fill(translate("q7ctl", "settings file: %1: not listed"),
-                         {ipv4Problem(player.address, fill(translate("q7ctl", "IP Address of %1"), {player.name}))})
-                        .c_str());
+                std::fprintf(stderr, "q7ctl: %s\n",
+                             fill(translate("q7ctl", "settings file: %1: not listed"),
+                                  {translate(ipv4Problem(player.address,
+                                                         fill(translate("q7ctl", "IP Address of %1"), {player.name})))})
+                                 .c_str());
             continue;
         }
         if (listed.insert(player.address).second)
@@ -166,7 +166,7 @@ std::vector<Target> Session::targets()
             std::find_if(listed.begin(), listed.end(), [&](const Target& t) { return t.name == player; });
         if (byName == listed.end() && player.find_first_not_of("0123456789.") == std::string::npos &&
             !isIPv4Address(player))
-            throw UsageError(ipv4Problem(player, "--player"));  // meant as an address, and none
+            throw UsageError(translate(ipv4Problem(player, "--player")));  // meant as an address, and none
         if (byName == listed.end())
             throw UsageError(fill(translate("q7ctl", "--player %1: no such player in %2"), {player, m_settingsPath}));
         rows.insert(byName->row);

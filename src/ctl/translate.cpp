@@ -55,19 +55,15 @@ std::string translate(const char* context, std::string_view text)
     return translated;
 }
 
+std::string translate(const Phrase& phrase, const Phrase::PlainPart& plainPart)
+{
+    return phrase.shown([](const char* context, const std::string& pattern) { return translate(context, pattern); },
+                        [&](const std::string& text) { return plainPart ? plainPart(text) : text; });
+}
+
 std::string fill(std::string_view text, std::initializer_list<std::string_view> arguments)
 {
-    std::string filled;
-    for (size_t at = 0; at < text.size(); ++at) {
-        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
-        if (text[at] == '%' && next >= '1' && next <= '9' && size_t(next - '1') < arguments.size()) {
-            filled += arguments.begin()[next - '1'];
-            ++at;
-        } else {
-            filled += text[at];
-        }
-    }
-    return filled;
+    return fillPlaceholders(text, std::span(arguments.begin(), arguments.size()));
 }
 
 size_t displayWidth(std::string_view text)

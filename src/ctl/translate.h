@@ -6,7 +6,9 @@
 //
 // lupdate extracts the texts of translate("context", "text") calls, and of Q7_TRANSLATABLE in
 // tables (core/base/translatable.h) that are looked up when printed. Contexts: "q7ctl" for
-// messages, "q7ctl help" for the help texts.
+// messages, "q7ctl help" for the help texts, "Problems" for the phrases of core (core/base/phrase.h).
+
+#include "core/base/phrase.h"
 
 #include <initializer_list>
 #include <string>
@@ -16,9 +18,11 @@ namespace q7::ctl {
 
 // `text` (UTF-8) in the operator's language; itself unless a catalog translates it.
 std::string translate(const char* context, std::string_view text);
+// A phrase of core in the operator's language, its plain parts (values, paths) through
+// `plainPart` when given, else as they are.
+std::string translate(const Phrase& phrase, const Phrase::PlainPart& plainPart = {});
 
-// `text` with %1 ... %9 replaced by `arguments` in one pass: a translation may order them as its
-// language needs, and an argument holding "%2" stays as it is.
+// `text` with %1 ... %9 replaced by `arguments` (see fillPlaceholders).
 std::string fill(std::string_view text, std::initializer_list<std::string_view> arguments);
 
 // How many columns `text` (UTF-8) takes on a terminal: two for each East Asian wide or fullwidth

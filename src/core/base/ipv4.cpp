@@ -1,5 +1,7 @@
 #include "core/base/ipv4.h"
 
+#include "core/base/translatable.h"
+
 namespace q7 {
 
 bool isIPv4Address(std::string_view text)
@@ -27,15 +29,17 @@ bool isIPv4Address(std::string_view text)
     }
 }
 
-std::string ipv4Problem(std::string_view text, std::string_view field)
+Phrase ipv4Problem(std::string_view text, std::string_view field)
 {
     if (isIPv4Address(text))
         return {};
     std::string shown;
     for (const char c : text.substr(0, 64)) // a stored value may hold anything: control bytes are shown as '?'
         shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    return std::string(field) + ": \"" + shown + (text.size() > 64 ? "..." : "") +
-           "\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)";
+    return Phrase::problem(
+        //: %1 names the field (IP Address, IP Mask, ...), %2 is the text given for it.
+        Q7_TRANSLATABLE("Problems", "%1: \"%2\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)"),
+        {Phrase::plain(std::string(field)), Phrase::plain(shown + (text.size() > 64 ? "..." : ""))});
 }
 
 } // namespace q7

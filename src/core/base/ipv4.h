@@ -4,6 +4,8 @@
 // joined by ".", nothing before, between or after. A number with a leading zero ("01") is
 // refused: tftp and the C library read such a number as octal, so "010" would reach another host.
 
+#include "core/base/phrase.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,8 +13,8 @@ namespace q7 {
 
 bool isIPv4Address(std::string_view text);
 
-// Empty when `text` is an address by that rule, else a message naming `field`:
+// Empty when `text` is an address by that rule, else a message naming `field` (shown as given):
 // `IP Address: "10.0.0.300" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)`.
-std::string ipv4Problem(std::string_view text, std::string_view field);
+Phrase ipv4Problem(std::string_view text, std::string_view field);
 
 } // namespace q7

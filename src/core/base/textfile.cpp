@@ -1,6 +1,7 @@
 #include "core/base/textfile.h"
 
 #include "core/base/ascii.h"
+#include "core/base/translatable.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,19 +17,32 @@ namespace fs = std::filesystem;
 namespace q7 {
 namespace {
 
-std::string quoted(const std::string& what, const std::string& path, const std::string& why)
+//: %1 is a file's path, %2 says why (a reason of the system, or "it is a folder" and the like).
+constexpr const char* kCannotOpen = Q7_TRANSLATABLE("Problems", "Cannot open file \"%1\": %2");
+constexpr const char* kCannotRead = Q7_TRANSLATABLE("Problems", "Cannot read file \"%1\": %2");
+constexpr const char* kCannotWrite = Q7_TRANSLATABLE("Problems", "Cannot write file \"%1\": %2");
+constexpr const char* kCannotCreate = Q7_TRANSLATABLE("Problems", "Cannot create file \"%1\": %2");
+constexpr const char* kCannotDelete = Q7_TRANSLATABLE("Problems", "Cannot delete file \"%1\": %2");
+
+// `pattern` names the path in %1 and why in %2.
+FileError quoted(const char* pattern, const std::string& path, Phrase why)
 {
-    return what + " \"" + path + "\": " + why;
+    return FileError(Phrase::problem(pattern, {Phrase::plain(path), std::move(why)}));
 }
 
-FileError ioError(const char* what, const std::string& path, int err)
+FileError ioError(const char* pattern, const std::string& path, int err)
 {
-    return FileError(quoted(what, path, std::strerror(err)));
+    return quoted(pattern, path, Phrase::plain(std::strerror(err)));
 }
 
-std::string sizeText(std::size_t bytes)
+FileError tooLarge(const std::string& path, std::size_t maxBytes)
 {
-    return bytes % (1 << 20) == 0 ? std::to_string(bytes >> 20) + " MB" : std::to_string(bytes) + " bytes";
+    Phrase size =
+        maxBytes % (1 << 20) == 0
+            ? Phrase::problem(Q7_TRANSLATABLE("Problems", "%1 MB"), {Phrase::plain(std::to_string(maxBytes >> 20))})
+            : Phrase::problem(Q7_TRANSLATABLE("Problems", "%1 bytes"), {Phrase::plain(std::to_string(maxBytes))});
+    return quoted(kCannotRead, path,
+                  Phrase::problem(Q7_TRANSLATABLE("Problems", "it is larger than %1"), {std::move(size)}));
 }
 
 // Only a regular file of bounded size is ever opened for reading: a FIFO would block, a device
@@ -36,15 +50,17 @@ std::string sizeText(std::size_t bytes)
 void requireReadable(const std::string& path, const struct stat& st, std::size_t maxBytes)
 {
     if (S_ISDIR(st.st_mode))
-        throw FileError(quoted("Cannot open file", path, "it is a folder"));
+        throw quoted(kCannotOpen, path, Phrase::problem(Q7_TRANSLATABLE("Problems", "it is a folder")));
     if (S_ISFIFO(st.st_mode))
-        throw FileError(quoted("Cannot open file", path, "it is a named pipe, not a regular file"));
+        throw quoted(kCannotOpen, path,
+                     Phrase::problem(Q7_TRANSLATABLE("Problems", "it is a named pipe, not a regular file")));
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        throw FileError(quoted("Cannot open file", path, "it is a device, not a regular file"));
+        throw quoted(kCannotOpen, path,
+                     Phrase::problem(Q7_TRANSLATABLE("Problems", "it is a device, not a regular file")));
     if (!S_ISREG(st.st_mode))
-        throw FileError(quoted("Cannot open file", path, "it is not a regular file"));
+        throw quoted(kCannotOpen, path, Phrase::problem(Q7_TRANSLATABLE("Problems", "it is not a regular file")));
     if (std::size_t(st.st_size) > maxBytes)
-        throw FileError(quoted("Cannot read file", path, "it is larger than " + sizeText(maxBytes)));
+        throw tooLarge(path, maxBytes);
 }
 
 // 0 when every byte went out, else the error.
@@ -102,12 +118,12 @@ std::string readTextFile(const std::string& path, std::size_t maxBytes)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        throw ioError("Cannot open file", path, errno);
+        throw ioError(kCannotOpen, path, errno);
     requireReadable(path, st, maxBytes);
     // Non-blocking, in case the entry was swapped for a FIFO since it was looked at.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        throw ioError("Cannot open file", path, errno);
+        throw ioError(kCannotOpen, path, errno);
     std::string bytes;
     int err = ::fstat(fd, &st) != 0 ? errno : 0;
     try {
@@ -124,7 +140,7 @@ std::string readTextFile(const std::string& path, std::size_t maxBytes)
             if (n <= 0)
                 break;
             if (bytes.size() + size_t(n) > maxBytes)  // grew while being read
-                throw FileError(quoted("Cannot read file", path, "it is larger than " + sizeText(maxBytes)));
+                throw tooLarge(path, maxBytes);
             bytes.append(buffer, size_t(n));
         }
     } catch (const FileError&) {
@@ -133,7 +149,7 @@ std::string readTextFile(const std::string& path, std::size_t maxBytes)
     }
     ::close(fd);
     if (err)
-        throw ioError("Cannot read file", path, err);
+        throw ioError(kCannotRead, path, err);
     return bytes;
 }
 
@@ -189,14 +205,14 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
     bool hadFile = false;
     const std::string target = replacedPath(path, old, hadFile);
     if (hadFile && options.refuseReadOnly && ::access(target.c_str(), W_OK) != 0)
-        throw ioError("Cannot write file", path, errno);
+        throw ioError(kCannotWrite, path, errno);
 
     // A name of its own, so that two writers of the same file (two windows closed at once) never
     // write into each other's temporary.
     std::string temporary = target + ".tmp-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        throw ioError("Cannot create file", target + ".tmp", errno);
+        throw ioError(kCannotCreate, target + ".tmp", errno);
     int err = writeAll(fd, bytes);
     if (!err && hadFile) {
         // The same owner where we may give it (root may), and the same permission bits.
@@ -216,7 +232,7 @@ void replaceTextFile(const std::string& path, std::string_view bytes, const Repl
         err = errno;
     if (err) {
         ::unlink(temporary.c_str());
-        throw ioError("Cannot write file", path, err);
+        throw ioError(kCannotWrite, path, err);
     }
     if (options.sync)
         syncFolderOf(target);
@@ -228,9 +244,10 @@ void removeWorkingFile(const std::string& path)
     if (::lstat(path.c_str(), &st) != 0)
         return;
     if (S_ISDIR(st.st_mode))
-        throw FileError(quoted("Cannot use file", path, "a folder is in the way"));
+        throw quoted(Q7_TRANSLATABLE("Problems", "Cannot use file \"%1\": %2"), path,
+                     Phrase::problem(Q7_TRANSLATABLE("Problems", "a folder is in the way")));
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        throw ioError("Cannot delete file", path, errno);
+        throw ioError(kCannotDelete, path, errno);
 }
 
 void writeWorkingFile(const std::string& path, std::string_view bytes)
@@ -238,13 +255,13 @@ void writeWorkingFile(const std::string& path, std::string_view bytes)
     removeWorkingFile(path);
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
-        throw ioError("Cannot create file", path, errno);
+        throw ioError(kCannotCreate, path, errno);
     int err = writeAll(fd, bytes);
     if (::close(fd) != 0 && !err)
         err = errno;
     if (err) {
         ::unlink(path.c_str());
-        throw ioError("Cannot write file", path, err);
+        throw ioError(kCannotWrite, path, err);
     }
 }
 
@@ -254,7 +271,7 @@ void createFileIfMissing(const std::string& path)
     if (fd >= 0)
         ::close(fd);
     else if (errno != EEXIST)
-        throw ioError("Cannot create file", path, errno);
+        throw ioError(kCannotCreate, path, errno);
 }
 
 std::string resolveCaseInsensitive(const std::string& path)

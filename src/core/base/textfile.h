@@ -4,7 +4,10 @@
 // step. File names are the operating system's bytes; contents are bytes in the file's code page
 // (see base/codepage.h).
 
+#include "core/base/phrase.h"
+
 #include <cstddef>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,10 +15,19 @@
 
 namespace q7 {
 
-// An input/output failure; what() is the text shown to the operator.
+// An input/output failure; what() is its text in English, phrase() the same to be shown in the
+// operator's language.
 class FileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FileError(const std::string& text) : FileError(Phrase::plain(text)) {}
+    explicit FileError(Phrase phrase)
+        : std::runtime_error(phrase.english()), m_phrase(std::make_shared<const Phrase>(std::move(phrase)))
+    {
+    }
+    const Phrase& phrase() const { return *m_phrase; }
+
+private:
+    std::shared_ptr<const Phrase> m_phrase;  // shared: an exception is copied without throwing
 };
 
 // No text file of the tool comes near this; anything longer is not one of its files.

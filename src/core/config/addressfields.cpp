@@ -53,7 +53,7 @@ FieldValues fieldsOf(const std::vector<ConfigEntry>& entries)
 
 } // namespace
 
-std::string addressProblem(const FieldValues& values)
+Phrase addressProblem(const FieldValues& values)
 {
     const bool fixed = fixedAddress(values);
     for (const Setting& setting : settings()) {
@@ -66,13 +66,13 @@ std::string addressProblem(const FieldValues& values)
                                            kRequiredWhenFixed.end();
         if (value->second.text.empty() && !required)
             continue;
-        if (std::string problem = ipv4Problem(value->second.text, label(setting)); !problem.empty())
+        if (Phrase problem = ipv4Problem(value->second.text, label(setting)); !problem.empty())
             return problem;
     }
     return {};
 }
 
-std::string addressProblem(const std::vector<ConfigEntry>& entries)
+Phrase addressProblem(const std::vector<ConfigEntry>& entries)
 {
     return addressProblem(fieldsOf(entries));
 }

@@ -2,6 +2,7 @@
 // The address fields of the config file: checked by the one IPv4 rule before a file is written or
 // sent, and, for a configuration put to several players, each player's own network address kept.
 
+#include "core/base/phrase.h"
 #include "core/config/configdrift.h"
 #include "core/config/configfile.h"
 
@@ -17,9 +18,9 @@ namespace q7::config {
 // address, mask, gateway, DNS servers and the PC1/PC2 addresses). An empty field is allowed,
 // except the IP address and mask with Automatic IP "Off", where the player would have none. A
 // field absent from `values` is not checked.
-std::string addressProblem(const FieldValues& values);
+Phrase addressProblem(const FieldValues& values);
 // The same for a config file's key lines (a key the file lacks is not checked).
-std::string addressProblem(const std::vector<ConfigEntry>& entries);
+Phrase addressProblem(const std::vector<ConfigEntry>& entries);
 
 // Automatic IP is "Off": the file gives the player a fixed address, so one file must not go to
 // several players as it is.

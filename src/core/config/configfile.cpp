@@ -1,6 +1,7 @@
 #include "core/config/configfile.h"
 
 #include "core/base/textfile.h"
+#include "core/base/translatable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -143,16 +144,20 @@ void removeQuietly(const std::string& path)
 void requireConfigText(const std::string& path, const std::string& caretForm)
 {
     if (caretForm.find('\0') != std::string::npos)
-        throw IniError("\"" + path + "\" is not a config file: it holds binary data (NUL bytes).");
+        throw IniError(Phrase::problem(
+            Q7_TRANSLATABLE("Problems", "\"%1\" is not a config file: it holds binary data (NUL bytes)."),
+            {Phrase::plain(path)}));
     const auto lines = splitLines(caretForm);
     const bool anySection = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
         return std::any_of(kGroups.begin(), kGroups.end(),
                            [&](Group g) { return iniIsHeader(line, sectionName(g)); });
     });
     if (!anySection)
-        throw IniError("\"" + path +
-                       "\" is not a config file: it has none of the sections [NETWORK SETTING], [MISC1], [MISC2], "
-                       "[MISC3] and [AUDIO & VIDEO].");
+        throw IniError(Phrase::problem(
+            //: The names in brackets are those of config.conf: they stay as they are.
+            Q7_TRANSLATABLE("Problems", "\"%1\" is not a config file: it has none of the sections [NETWORK SETTING], "
+                                        "[MISC1], [MISC2], [MISC3] and [AUDIO & VIDEO]."),
+            {Phrase::plain(path)}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "core/base/ascii.h"
 #include "core/base/ipv4.h"
+#include "core/base/translatable.h"
 #include "core/config/configfile.h"
 
 #include <algorithm>
@@ -72,66 +73,41 @@ std::optional<std::string_view> itemNamed(std::span<const std::string_view> item
     return std::nullopt;
 }
 
-constexpr std::string_view kNoAddress = "no address";
+// `pattern` names the setting in %1 and the value in %2 (cut, control bytes shown as '?'); `more`
+// fills %3 on.
+Accepted refused(const Setting& setting, std::string_view value, const char* pattern, std::vector<Phrase> more = {})
+{
+    std::string shown;
+    for (const char c : value.substr(0, 64))
+        shown += (c >= 0 && c < 0x20) || c == 0x7f ? '?' : c;
+    std::vector<Phrase> arguments{Phrase::plain(settingLabel(setting)),
+                                  Phrase::plain(shown + (value.size() > 64 ? "..." : ""))};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return {{}, Phrase::problem(pattern, std::move(arguments))};
+}
 
-std::string textProblem(const FieldSpec& rules, std::string_view value)
+Accepted acceptedText(const Setting& setting, const FieldSpec& rules, std::string_view value)
 {
     if (!std::all_of(value.begin(), value.end(), [&](char c) {
             return static_cast<unsigned char>(c) >= 0x80 || typedCharAccepted(rules.filter, char32_t(c));
         }))
-        return "holds characters the field does not take";
+        return refused(setting, value,
+                       Q7_TRANSLATABLE("Problems", "%1: \"%2\" holds characters the field does not take"));
     if (rules.typingLimit > 0 && value.size() > size_t(rules.typingLimit))
-        return "is longer than the field's " + std::to_string(rules.typingLimit) + " characters";
+        return refused(setting, value,
+                       //: %3 is a number of characters.
+                       Q7_TRANSLATABLE("Problems", "%1: \"%2\" is longer than the field's %3 characters"),
+                       {Phrase::plain(std::to_string(rules.typingLimit))});
     if (rules.largest > 0) {
         int number = -1;
         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
         if (ec != std::errc() || end != value.data() + value.size() || number > rules.largest)
-            return "is not a number 0 to " + std::to_string(rules.largest);
+            return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" is not a number 0 to %3"),
+                           {Phrase::plain(std::to_string(rules.largest))});
     }
     if (rules.filter == Filter::Address && !value.empty() && !isIPv4Address(value))
-        return std::string(kNoAddress);
-    return {};
-}
-
-// The value as the file holds it, or, in `problem`, what is wrong with it ("is not one of ...").
-Accepted acceptedForm(const Setting& setting, std::string_view value)
-{
-    if (std::any_of(value.begin(), value.end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7f; }))
-        return {{}, "holds control characters"};
-    if (value.find('^') != std::string_view::npos)
-        return {{}, "holds '^', which the file cannot hold"};
-    const FieldSpec& rules = fieldSpec(labelField(setting));
-    switch (setting.kind) {
-    case Kind::List:
-    case Kind::ShownText:
-        if (const auto item = itemNamed(rules.items, rules.items.size(), value))
-            return {std::string(*item), {}};
-        return {{}, "is not one of " + itemList(rules.items, rules.items.size())};
-    case Kind::Schedule: {
-        // Every item but the last, which stands for a time of day given as such.
-        const size_t every = rules.items.size() - 1;
-        if (const auto item = itemNamed(rules.items, every, value))
-            return {std::string(*item), {}};
-        const auto parts = timeParts(value);
-        if (parts && parts->first.size() <= 2 && parts->second.size() <= 2 &&
-            std::stoi(std::string(parts->first)) <= 23 && std::stoi(std::string(parts->second)) <= 59)
-            return {normaliseTimePart(parts->first, 23) + ":" + normaliseTimePart(parts->second, 59), {}};
-        return {{}, "is not one of " + itemList(rules.items, every) + " or a time of day HH:MM"};
-    }
-    case Kind::TimePair:
-        if (timeParts(value))
-            return {std::string(value), {}};
-        return {{}, "is not a time HOUR:MINUTE in digits"};
-    case Kind::Text:
-    case Kind::AlwaysText:
-        if (std::string problem = textProblem(rules, value); !problem.empty())
-            return {{}, problem};
-        return {std::string(value), {}};
-    case Kind::Fixed:
-    case Kind::Version:
-        break;
-    }
-    return {{}, "is for no setting of the pages"};
+        return {{}, ipv4Problem(value, settingLabel(setting))};  // in the words of the one address rule
+    return {std::string(value), {}};
 }
 
 }  // namespace
@@ -160,15 +136,45 @@ std::string settingKey(const Setting& setting) { return plain(setting.key); }
 
 Accepted acceptedValue(const Setting& setting, std::string_view value)
 {
-    const Accepted accepted = acceptedForm(setting, value);
-    if (accepted.problem.empty())
-        return accepted;
-    if (accepted.problem == kNoAddress)  // in the words of the one address rule
-        return {{}, ipv4Problem(value, settingLabel(setting))};
-    std::string shown;
-    for (const char c : value.substr(0, 64))  // control bytes are shown as '?'
-        shown += (c >= 0 && c < 0x20) || c == 0x7f ? '?' : c;
-    return {{}, settingLabel(setting) + ": \"" + shown + (value.size() > 64 ? "..." : "") + "\" " + accepted.problem};
+    if (std::any_of(value.begin(), value.end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7f; }))
+        return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" holds control characters"));
+    if (value.find('^') != std::string_view::npos)
+        return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" holds '^', which the file cannot hold"));
+    const FieldSpec& rules = fieldSpec(labelField(setting));
+    switch (setting.kind) {
+    case Kind::List:
+    case Kind::ShownText:
+        if (const auto item = itemNamed(rules.items, rules.items.size(), value))
+            return {std::string(*item), {}};
+        //: %3 lists the values the setting takes, as config.conf spells them.
+        return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" is not one of %3"),
+                       {Phrase::plain(itemList(rules.items, rules.items.size()))});
+    case Kind::Schedule: {
+        // Every item but the last, which stands for a time of day given as such.
+        const size_t every = rules.items.size() - 1;
+        if (const auto item = itemNamed(rules.items, every, value))
+            return {std::string(*item), {}};
+        const auto parts = timeParts(value);
+        if (parts && parts->first.size() <= 2 && parts->second.size() <= 2 &&
+            std::stoi(std::string(parts->first)) <= 23 && std::stoi(std::string(parts->second)) <= 59)
+            return {normaliseTimePart(parts->first, 23) + ":" + normaliseTimePart(parts->second, 59), {}};
+        //: %3 lists the values the setting takes, as config.conf spells them; HH:MM is typed as such.
+        return refused(setting, value,
+                       Q7_TRANSLATABLE("Problems", "%1: \"%2\" is not one of %3 or a time of day HH:MM"),
+                       {Phrase::plain(itemList(rules.items, every))});
+    }
+    case Kind::TimePair:
+        if (timeParts(value))
+            return {std::string(value), {}};
+        return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" is not a time HOUR:MINUTE in digits"));
+    case Kind::Text:
+    case Kind::AlwaysText:
+        return acceptedText(setting, rules, value);
+    case Kind::Fixed:
+    case Kind::Version:
+        break;
+    }
+    return refused(setting, value, Q7_TRANSLATABLE("Problems", "%1: \"%2\" is for no setting of the pages"));
 }
 
 std::optional<std::string> valueIn(const std::vector<ConfigEntry>& entries, const Setting& setting)

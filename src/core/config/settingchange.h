@@ -4,6 +4,7 @@
 // lines of a file it would change, and the file with those lines rewritten, every other line
 // kept as the player wrote it.
 
+#include "core/base/phrase.h"
 #include "core/config/configdrift.h"
 #include "core/config/settingtable.h"
 
@@ -37,7 +38,7 @@ struct SettingValue {
 // around ":". Control characters and '^' (which the file cannot hold) are refused everywhere.
 struct Accepted {
     std::string value;
-    std::string problem;  // empty when accepted
+    Phrase problem;  // empty when accepted
 };
 Accepted acceptedValue(const Setting& setting, std::string_view value);
 

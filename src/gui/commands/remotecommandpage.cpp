@@ -2,6 +2,7 @@
 
 #include "core/base/textfile.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
@@ -271,7 +272,7 @@ void RemoteCommandPage::run(const Command& command)
         try {
             writeWorkingFile(files.scratch, scratchContent(command, volume));
         } catch (const FileError& e) {
-            m_dialogs.showError(systemText(e.what()));
+            m_dialogs.showError(shownText(e.phrase()));
             return;
         }
     }
@@ -280,7 +281,7 @@ void RemoteCommandPage::run(const Command& command)
         try {
             removeFetchedCopies(localPath(m_players.workingDir()), m_players.rowCount(), fetch->suffix);
         } catch (const FileError& e) {
-            m_dialogs.showError(systemText(e.what()));
+            m_dialogs.showError(shownText(e.phrase()));
             return;
         }
     }

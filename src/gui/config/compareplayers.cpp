@@ -4,6 +4,7 @@
 #include "core/base/textfile.h"
 #include "core/config/configdrift.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/config/configexchange.h"
 #include "core/config/configfile.h"
 #include "core/commands/commandtable.h"
@@ -88,7 +89,7 @@ void ComparePlayers::fill(const CommandEnd& end)
                 entries = config::configEntries(
                     readTextFile(localPath(column.file), config::kMaxConfigFileBytes));
             } catch (const FileError& e) {
-                m_dialogs.showError(systemText(e.what()));
+                m_dialogs.showError(shownText(e.phrase()));
             }
         }
         if (!entries)

@@ -4,6 +4,7 @@
 #include "core/config/addressfields.h"
 #include "core/transfer/tftpcommand.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/config/compareplayers.h"
 #include "gui/config/configpage.h"
 #include "gui/platform/dialogs.h"
@@ -45,7 +46,7 @@ bool ConfigExchange::removeStale(const QString& path)
     try {
         removeWorkingFile(localPath(path));
     } catch (const FileError& e) {
-        m_dialogs.showError(systemText(e.what()));
+        m_dialogs.showError(shownText(e.phrase()));
         return false;
     }
     return true;
@@ -128,7 +129,7 @@ bool ConfigExchange::keepOwnNetwork(const QString& file, const QString& own, con
         if (kept)
             replaceTextFile(localPath(file), *kept);
     } catch (const FileError& e) {
-        m_dialogs.showError(systemText(e.what()));
+        m_dialogs.showError(shownText(e.phrase()));
         return false;
     }
     if (!kept)

@@ -8,6 +8,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -497,16 +498,16 @@ bool ConfigPage::saveConfigTo(const QString& path)
 {
     FieldValues values = fieldValues();
     // A player told to use an address that is none would be cut off: nothing is written.
-    if (const std::string problem = addressProblem(values); !problem.empty()) {
+    if (const Phrase problem = addressProblem(values); !problem.empty()) {
         //: %1 says which address is wrong.
-        m_dialogs.showMessage(tr("%1\n\nNothing was written or sent.").arg(QString::fromStdString(problem)));
+        m_dialogs.showMessage(tr("%1\n\nNothing was written or sent.").arg(shownText(problem)));
         return false;
     }
     std::optional<QString> error;
     try {
         saveConfigFile(m_store, localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
-        error = systemText(e.what());
+        error = shownText(e.phrase());
     }
     showValues(values);  // the scheduled time as it was normalised
     if (error)
@@ -530,7 +531,7 @@ bool ConfigPage::loadConfigFrom(const QString& path)
     try {
         openConfigFile(localPath(path), values, m_kept.codePage());
     } catch (const IniError& e) {
-        m_dialogs.showError(systemText(e.what()));
+        m_dialogs.showError(shownText(e.phrase()));
         return false;
     }
     showValues(values);

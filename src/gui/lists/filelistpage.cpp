@@ -5,6 +5,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/filefilters.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/widgets/colors.h"
 
 #include <QButtonGroup>
@@ -351,7 +352,7 @@ void FileListPage::openRemoteListing()
     try {
         bytes = readTextFile(localPath(m_lastListing));
     } catch (const FileError& e) {
-        m_dialogs.showError(systemText(e.what()));
+        m_dialogs.showError(shownText(e.phrase()));
         return;
     }
     m_source->clear();
@@ -489,7 +490,7 @@ void FileListPage::writeList(const QString& proposedName, const QStringList& lin
     try {
         replaceTextFile(localPath(*target), lists::listFileBytes(toEightBit(lines)));
     } catch (const FileError& e) {
-        m_dialogs.showError(systemText(e.what()));
+        m_dialogs.showError(shownText(e.phrase()));
     }
 }
 

@@ -16,6 +16,7 @@
 #include "gui/messages/messagepage.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/platform/system.h"
 #include "gui/players/playerdialog.h"
 #include "gui/players/playerlistview.h"
@@ -585,7 +586,7 @@ void MainWindow::applyStoredSettings(const AppSettings& s)
             m_unusablePlayers.push_back(player);
             const QString name = QString::fromStdU16String(m_kept.codePage().decode(player.name));
             //: The field an address problem is about: %1 is the player's name.
-            refused << QString::fromStdString(ipv4Problem(row, tr("IP Address of %1").arg(name).toStdString()));
+            refused << shownText(ipv4Problem(row, tr("IP Address of %1").arg(name).toStdString()));
             continue;
         }
         if (!listed.insert(row).second)
@@ -650,7 +651,7 @@ bool MainWindow::saveAtClose()
     try {
         saveAppSettings(localPath(m_startDir), s);
     } catch (const IniError& e) {
-        m_services.dialogs.showError(systemText(e.what()));
+        m_services.dialogs.showError(shownText(e.phrase()));
         if (echoWasActive)
             m_pingTimer->start();
         return false;

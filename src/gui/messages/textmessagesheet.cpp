@@ -4,6 +4,7 @@
 #include "core/commands/commandtable.h"
 #include "core/messages/textmessage.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/filefilters.h"
 #include "gui/transfer/playertransfers.h"
@@ -104,7 +105,7 @@ void TextMessageSheet::loadMemo(const QString& path)
         const std::string bytes = readTextFile(localPath(path));
         m_memo->setPlainText(QString::fromStdU16String(messages::messageFileText(bytes, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(systemText(e.what()));
+        m_context.dialogs.showError(shownText(e.phrase()));
     }
 }
 
@@ -139,7 +140,7 @@ void TextMessageSheet::sendText()
                          item < 0 ? std::string()
                                   : messages::messageFileBytes(text, messages::codePageOfItem(item, m_context.systemCodePage)));
     } catch (const FileError& e) {
-        m_context.dialogs.showError(systemText(e.what()));
+        m_context.dialogs.showError(shownText(e.phrase()));
         return;
     }
     m_context.players.run(commands::textMessageCommand(), m_context.players.targets(-1), {.message = localPath(message)});
@@ -168,7 +169,7 @@ void TextMessageSheet::getOldMessage()
         commands::removeFetchedCopies(localPath(m_context.players.workingDir()), m_context.players.rowCount(),
                                       command.fetch()->suffix);
     } catch (const FileError& e) {
-        m_context.dialogs.showError(systemText(e.what()));
+        m_context.dialogs.showError(shownText(e.phrase()));
         return;
     }
     m_context.players.run(command, m_context.players.targets(-1), {});

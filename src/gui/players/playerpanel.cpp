@@ -6,6 +6,7 @@
 #include "gui/players/historypanel.h"
 
 #include "gui/platform/dialogs.h"
+#include "gui/platform/shownphrase.h"
 #include "gui/players/playerdialog.h"
 #include "gui/players/playerlistview.h"
 #include "gui/transfer/transferlog.h"
@@ -175,8 +176,7 @@ void PlayerPanel::applyDialogAnswer(const QString& name, const QString& address)
         break;
     case DialogOutcome::BadAddress: {
         //: The field the address problem is about, as the dialog labels it.
-        const QString problem =
-            QString::fromStdString(ipv4Problem(address.toStdString(), tr("IP Address").toStdString()));
+        const QString problem = shownText(ipv4Problem(address.toStdString(), tr("IP Address").toStdString()));
         //: %1 says why the typed address is no IPv4 address.
         m_dialogs.showMessage(m_dialogModifies ? tr("%1\n\nThe player was not changed.").arg(problem)
                                                : tr("%1\n\nNo player was added.").arg(problem));

@@ -3,6 +3,7 @@
 #include "core/base/codepage.h"
 #include "core/base/textfile.h"
 #include "gui/platform/localpath.h"
+#include "gui/platform/shownphrase.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -50,7 +51,7 @@ void TextFileWindow::load(const CodePage& codePage)
     try {
         text = QString::fromStdU16String(codePage.decode(readTextFile(localPath(m_path))));
     } catch (const FileError& e) {
-        text = systemText(e.what());
+        text = shownText(e.phrase());
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text->setPlainText(text);

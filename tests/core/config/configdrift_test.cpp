@@ -101,7 +101,7 @@ TEST(AddressFields, pagesAndFilesCheckedByTheAddressRule)
         {withField({{"NTPServerIP", "999.1.1.1"}}), ""},  // never written to the file
     };
     for (const auto& c : cases) {
-        const std::string problem = q7::config::addressProblem(c.values);
+        const std::string problem = q7::config::addressProblem(c.values).english();
         EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << problem;
         EXPECT_EQ(problem.empty(), c.problem.empty()) << problem;
     }
@@ -110,11 +110,11 @@ TEST(AddressFields, pagesAndFilesCheckedByTheAddressRule)
 
     // A file: the same rule on its key lines (a key in another section is not an address field).
     const auto entries = q7::config::configEntries(kFixed);
-    EXPECT_EQ(q7::config::addressProblem(entries), "");
+    EXPECT_EQ(q7::config::addressProblem(entries).english(), "");
     EXPECT_TRUE(q7::config::fixedAddress(entries));
     std::string bad = kFixed;
     bad.replace(bad.find("10.0.0.5"), 8, "10.0.0.300");
-    EXPECT_EQ(q7::config::addressProblem(q7::config::configEntries(bad)).substr(0, 24), "IP Address: \"10.0.0.300\"");
+    EXPECT_EQ(q7::config::addressProblem(q7::config::configEntries(bad)).english().substr(0, 24), "IP Address: \"10.0.0.300\"");
     EXPECT_FALSE(q7::config::fixedAddress(q7::config::configEntries("[NETWORK SETTING]\n[Automatic IP]=On\n")));
 }
 
@@ -163,7 +163,7 @@ TEST(SettingChange, namesValuesAndThePlayersOwnSpelling)
         ASSERT_NE(setting, nullptr);
         const Accepted accepted = acceptedValue(*setting, c.value);
         EXPECT_EQ(accepted.value, c.accepted);
-        EXPECT_EQ(accepted.problem, c.problem);
+        EXPECT_EQ(accepted.problem.english(), c.problem);
     }
     for (const std::string_view none : {"[ENCRYPTION]", "[Version]", "NTP Server address", "", "Volume2"})
         EXPECT_EQ(settingNamed(none), nullptr) << none;

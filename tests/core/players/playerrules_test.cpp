@@ -65,7 +65,7 @@ TEST(AddressRule, dottedQuadOnly)
         EXPECT_EQ(isIPv4Address(c.text), c.address) << '"' << c.text << '"';
         EXPECT_EQ(ipv4Problem(c.text, "IP Mask").empty(), c.address) << '"' << c.text << '"';
     }
-    EXPECT_EQ(ipv4Problem("10.0.0.300", "IP Mask"),
+    EXPECT_EQ(ipv4Problem("10.0.0.300", "IP Mask").english(),
               "IP Mask: \"10.0.0.300\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)");
     EXPECT_FALSE(isIPv4Address(std::string_view("1.2.3.4\0", 8)));
 }

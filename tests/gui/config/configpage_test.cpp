@@ -2,6 +2,7 @@
 // the key filters, and Save / Open Config File through the dialog seam.
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/config/configpage.h"
+#include "core/config/addressfields.h"
 #include "support/fakes.h"
 #include "support/tempdir.h"
 
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QTranslator>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -261,6 +263,60 @@ TEST_F(ConfigPageTest, anotherLanguageChangesTheCaptionsButNotTheValuesOrTheFile
     EXPECT_EQ(translated.fieldValues(), values);
     ASSERT_TRUE(translated.saveConfigTo(qpath("translated.conf")));
     EXPECT_EQ(readBytes(path("translated.conf")), readBytes(path("english.conf")));
+}
+
+// The problems that core words come translated, nested parts too, while what core gives for logs
+// and --json stays English.
+TEST_F(ConfigPageTest, anotherLanguageTranslatesTheProblemsOfCoreButNotTheirEnglish)
+{
+    FieldValues badAddress = page.fieldValues();
+    badAddress["IPAddress"].text = "10.0.0.300";
+    writeBytes(path("in.conf"), std::string("[MISC1]\0\r\n", 10));
+    fs::create_directory(path("folder"));
+    const auto refusal = [](const std::string& file) {
+        try {
+            readConfigFileBytes(file, CodePage(1252));
+        } catch (const IniError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    const auto open = [&](const char* name) {
+        dialogs.fileAnswers.push_back(qpath(name));
+        page.openChosenFile();
+    };
+    const PseudoTranslator translator;
+    const struct {
+        std::function<void()> act;
+        const std::vector<QString>& shown;
+        QString translated;
+        std::string english;
+        std::string englishText;
+    } cases[] = {
+        {[&] {
+             page.showValues(badAddress);
+             saveTo("out.conf");
+         },
+         dialogs.messages,
+         "<<IP Address: \"10.0.0.300\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)>"
+         "\n\nNothing was written or sent.>",
+         addressProblem(badAddress).english(),
+         "IP Address: \"10.0.0.300\" is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)"},
+        {[&] { open("in.conf"); }, dialogs.errors,
+         "<\"" + qpath("in.conf") + "\" is not a config file: it holds binary data (NUL bytes).>",
+         refusal(path("in.conf")),
+         "\"" + path("in.conf") + "\" is not a config file: it holds binary data (NUL bytes)."},
+        {[&] { open("folder"); }, dialogs.errors, "<Cannot open file \"" + qpath("folder") + "\": <it is a folder>>",
+         refusal(path("folder")), "Cannot open file \"" + path("folder") + "\": it is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.englishText);
+        c.act();
+        ASSERT_FALSE(c.shown.empty());
+        EXPECT_EQ(c.shown.back(), c.translated);
+        EXPECT_EQ(c.english, c.englishText);
+    }
+    EXPECT_FALSE(fileExists(path("out.conf")));
 }
 
 TEST(ConfigTab, fitsTheMainWindowAndStartsWithTheRulesApplied)

@@ -353,117 +353,117 @@
     <message>
         <source>%1: &quot;%2&quot; is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)</source>
         <extracomment>%1 names the field (IP Address, IP Mask, ...), %2 is the text given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は IPv4 アドレスではありません (0～255 の数字 4 つ、例: 192.168.0.10)</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s path, %2 says why (a reason of the system, or &quot;it is a folder&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; を開けません: %2</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; を読み込めません: %2</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; に書き込めません: %2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; を作成できません: %2</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; を削除できません: %2</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイト</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 より大きいファイルです</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーです</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>名前付きパイプで、通常のファイルではありません</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスで、通常のファイルではありません</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>Cannot use file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル &quot;%1&quot; を使用できません: %2</translation>
     </message>
     <message>
         <source>a folder is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ名前のフォルダーがあります</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it holds binary data (NUL bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; は設定ファイルではありません: バイナリデータ (NUL バイト) を含んでいます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it has none of the sections [NETWORK SETTING], [MISC1], [MISC2], [MISC3] and [AUDIO &amp; VIDEO].</source>
         <extracomment>The names in brackets are those of config.conf: they stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; は設定ファイルではありません: [NETWORK SETTING]、[MISC1]、[MISC2]、[MISC3]、[AUDIO &amp; VIDEO] のどのセクションもありません。</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds characters the field does not take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; にはこの項目で使えない文字が含まれています</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is longer than the field&apos;s %3 characters</source>
         <extracomment>%3 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; はこの項目の上限 %3 文字を超えています</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は 0～%3 の数値ではありません</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; には制御文字が含まれています</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds &apos;^&apos;, which the file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; には設定ファイルに書けない &apos;^&apos; が含まれています</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は %3 のいずれでもありません</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3 or a time of day HH:MM</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them; HH:MM is typed as such.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は %3 のいずれでも、時刻 HH:MM でもありません</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time HOUR:MINUTE in digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は数字による時刻 HOUR:MINUTE ではありません</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is for no setting of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は設定ページのどの項目にも当たりません</translation>
     </message>
     <message>
         <source>a colour name (red, navy, clRed, ...), #RRGGBB or $00BBGGRR</source>
         <extracomment>The forms a colour may be typed in: red, navy, clRed, #RRGGBB and $00BBGGRR stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>色の名前 (red、navy、clRed など)、#RRGGBB または $00BBGGRR</translation>
     </message>
 </context>
 <context>

@@ -353,117 +353,117 @@
     <message>
         <source>%1: &quot;%2&quot; is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)</source>
         <extracomment>%1 names the field (IP Address, IP Mask, ...), %2 is the text given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;은(는) IPv4 주소가 아닙니다(0~255 숫자 4개, 예: 192.168.0.10)</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s path, %2 says why (a reason of the system, or &quot;it is a folder&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;을(를) 열 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;에 쓸 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;을(를) 만들 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;을(를) 삭제할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1MB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1바이트</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1보다 큽니다</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더입니다</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 파일이 아닌 명명된 파이프입니다</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 파일이 아닌 장치입니다</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 파일이 아닙니다</translation>
     </message>
     <message>
         <source>Cannot use file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &quot;%1&quot;을(를) 사용할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>a folder is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>같은 이름의 폴더가 있습니다</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it holds binary data (NUL bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;은(는) 설정 파일이 아닙니다: 바이너리 데이터(NUL 바이트)가 들어 있습니다.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it has none of the sections [NETWORK SETTING], [MISC1], [MISC2], [MISC3] and [AUDIO &amp; VIDEO].</source>
         <extracomment>The names in brackets are those of config.conf: they stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;은(는) 설정 파일이 아닙니다: [NETWORK SETTING], [MISC1], [MISC2], [MISC3], [AUDIO &amp; VIDEO] 섹션이 하나도 없습니다.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds characters the field does not take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;에 이 항목에 쓸 수 없는 문자가 있습니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is longer than the field&apos;s %3 characters</source>
         <extracomment>%3 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;이(가) 이 항목의 최대 %3자보다 깁니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;은(는) 0~%3 사이의 숫자가 아닙니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;에 제어 문자가 있습니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds &apos;^&apos;, which the file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;에 설정 파일에 쓸 수 없는 &apos;^&apos;가 있습니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;은(는) %3 중 하나가 아닙니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3 or a time of day HH:MM</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them; HH:MM is typed as such.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;은(는) %3 중 하나도, 시각 HH:MM도 아닙니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time HOUR:MINUTE in digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;은(는) 숫자로 된 시각 HOUR:MINUTE이 아닙니다</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is for no setting of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot;에 해당하는 설정 페이지 항목이 없습니다</translation>
     </message>
     <message>
         <source>a colour name (red, navy, clRed, ...), #RRGGBB or $00BBGGRR</source>
         <extracomment>The forms a colour may be typed in: red, navy, clRed, #RRGGBB and $00BBGGRR stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>색 이름(red, navy, clRed 등), #RRGGBB 또는 $00BBGGRR</translation>
     </message>
 </context>
 <context>

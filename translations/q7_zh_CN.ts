@@ -353,117 +353,117 @@
     <message>
         <source>%1: &quot;%2&quot; is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)</source>
         <extracomment>%1 names the field (IP Address, IP Mask, ...), %2 is the text given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 IPv4 地址（四个 0 到 255 的数字，例如 192.168.0.10）</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s path, %2 says why (a reason of the system, or &quot;it is a folder&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法删除文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 字节</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件大于 %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>这是文件夹</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>这是命名管道，不是普通文件</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>这是设备，不是普通文件</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是普通文件</translation>
     </message>
     <message>
         <source>Cannot use file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法使用文件 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>a folder is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>已有同名文件夹</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it holds binary data (NUL bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 不是配置文件：其中含有二进制数据（NUL 字节）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it has none of the sections [NETWORK SETTING], [MISC1], [MISC2], [MISC3] and [AUDIO &amp; VIDEO].</source>
         <extracomment>The names in brackets are those of config.conf: they stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 不是配置文件：其中没有 [NETWORK SETTING]、[MISC1]、[MISC2]、[MISC3] 或 [AUDIO &amp; VIDEO] 中的任何一节。</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds characters the field does not take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有此字段不接受的字符</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is longer than the field&apos;s %3 characters</source>
         <extracomment>%3 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 超过此字段 %3 个字符的上限</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 0 到 %3 之间的数字</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有控制字符</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds &apos;^&apos;, which the file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有配置文件无法保存的 &apos;^&apos;</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 %3 之一</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3 or a time of day HH:MM</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them; HH:MM is typed as such.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 既不是 %3 之一，也不是时间 HH:MM</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time HOUR:MINUTE in digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是以数字表示的时间 HOUR:MINUTE</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is for no setting of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不对应设置页中的任何设置</translation>
     </message>
     <message>
         <source>a colour name (red, navy, clRed, ...), #RRGGBB or $00BBGGRR</source>
         <extracomment>The forms a colour may be typed in: red, navy, clRed, #RRGGBB and $00BBGGRR stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>颜色名称（red、navy、clRed 等）、#RRGGBB 或 $00BBGGRR</translation>
     </message>
 </context>
 <context>

@@ -353,117 +353,117 @@
     <message>
         <source>%1: &quot;%2&quot; is not an IPv4 address (four numbers 0 to 255, as 192.168.0.10)</source>
         <extracomment>%1 names the field (IP Address, IP Mask, ...), %2 is the text given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 IPv4 位址（四個 0 到 255 的數字，例如 192.168.0.10）</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s path, %2 says why (a reason of the system, or &quot;it is a folder&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法刪除檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 位元組</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案大於 %1</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>這是資料夾</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>這是具名管道，不是一般檔案</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>這是裝置，不是一般檔案</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>這不是一般檔案</translation>
     </message>
     <message>
         <source>Cannot use file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法使用檔案 &quot;%1&quot;：%2</translation>
     </message>
     <message>
         <source>a folder is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>已有同名的資料夾</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it holds binary data (NUL bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 不是設定檔：其中含有二進位資料（NUL 位元組）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file: it has none of the sections [NETWORK SETTING], [MISC1], [MISC2], [MISC3] and [AUDIO &amp; VIDEO].</source>
         <extracomment>The names in brackets are those of config.conf: they stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 不是設定檔：其中沒有 [NETWORK SETTING]、[MISC1]、[MISC2]、[MISC3] 或 [AUDIO &amp; VIDEO] 任何一個區段。</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds characters the field does not take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有此欄位不接受的字元</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is longer than the field&apos;s %3 characters</source>
         <extracomment>%3 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 超過此欄位的 %3 個字元上限</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 0 到 %3 的數字</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有控制字元</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; holds &apos;^&apos;, which the file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 含有設定檔無法存放的 &apos;^&apos;</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 %3 其中之一</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3 or a time of day HH:MM</source>
         <extracomment>%3 lists the values the setting takes, as config.conf spells them; HH:MM is typed as such.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是 %3 其中之一，也不是時間 HH:MM</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time HOUR:MINUTE in digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不是以數字表示的時間 HOUR:MINUTE</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is for no setting of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：&quot;%2&quot; 不對應設定頁的任何設定</translation>
     </message>
     <message>
         <source>a colour name (red, navy, clRed, ...), #RRGGBB or $00BBGGRR</source>
         <extracomment>The forms a colour may be typed in: red, navy, clRed, #RRGGBB and $00BBGGRR stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>顏色名稱（red、navy、clRed 等）、#RRGGBB 或 $00BBGGRR</translation>
     </message>
 </context>
 <context>

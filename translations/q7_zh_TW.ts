@@ -1708,7 +1708,7 @@ No player was added.</source>
     <message>
         <source>%1: &apos;%2&apos; is not a colour; give %3</source>
         <extracomment>%3 lists the forms a colour is given in.</extracomment>
-        <translation>%1: &apos;%2&apos; 不是顏色；請指定 %3</translation>
+        <translation>%1: &apos;%2&apos; 不是顏色；請指定：%3</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size in points (1 to 200)</source>

@@ -398,9 +398,9 @@ std::string scratchContent(const Command& command, std::string_view volume)
     return content;
 }
 
-std::string transferCaption(const Command& command, std::string_view remote)
+std::string transferCaption(const Command& command, std::string_view remote, std::string_view item)
 {
-    std::string caption(command.item);
+    std::string caption(item.empty() ? command.item : item);
     if (command.transfers() > 1)
         caption.append(" ").append(remote);
     return caption;

@@ -145,9 +145,10 @@ inline constexpr int kMaxVolume = 31;
 // The bytes a Source::Scratch command writes, given the Volume field's text as it is sent.
 std::string scratchContent(const Command& command, std::string_view volume);
 
-// How the transfer log names one transfer of a command: the item text ("Reboot"), followed by
-// the remote name when the command makes more than one transfer ("Delete Files /delfiles").
-std::string transferCaption(const Command& command, std::string_view remote);
+// How the transfer log names one transfer of a command: the item text ("Reboot"; `item` when
+// given, the item in the window's language), followed by the remote name when the command makes
+// more than one transfer ("Delete Files /delfiles").
+std::string transferCaption(const Command& command, std::string_view remote, std::string_view item = {});
 
 // The copies of a fetch in `dir`: "Q7_" + row + "_" + suffix for rows 0..rows-1.
 // Removes each one there (read-only copies too; a link is removed, not followed). Throws FileError.

@@ -79,7 +79,7 @@ bool Sequence::fetching() const
 std::optional<Sequence::Transfer> Sequence::transferFor(size_t player, const Step& step)
 {
     const Target& target = m_players[player].target;
-    Transfer transfer{.player = player, .caption = transferCaption(m_command, step.remote)};
+    Transfer transfer{.player = player};
     const std::string remote(step.remote);
     if (step.kind == Step::Kind::Get) {
         const std::string name =

@@ -71,7 +71,6 @@ public:
     struct Transfer {
         size_t player = 0;
         TftpCommand command = {};
-        std::string caption = {};  // how the transfer log names it ("Delete Files /delfiles")
     };
     // What the front end is to do now.
     struct Next {

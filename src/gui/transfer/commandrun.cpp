@@ -22,6 +22,15 @@ std::string stepName(const Step& step)
     return (step.kind == Step::Kind::Get ? "get " : "put ") + std::string(step.remote);
 }
 
+// A transfer of the command as the history records it and as the log shows it (the command
+// table marks its items under "Commands").
+TransferRunner::Caption callCaption(const commands::Command& command, std::string_view remote)
+{
+    const std::string item = QCoreApplication::translate("Commands", std::string(command.item).c_str()).toStdString();
+    return {QString::fromStdString(commands::transferCaption(command, remote)),
+            QString::fromStdString(commands::transferCaption(command, remote, item))};
+}
+
 }  // namespace
 
 CommandRun::CommandRun(Context context, const commands::Command& command, std::vector<commands::Target> targets,
@@ -41,7 +50,7 @@ void CommandRun::start()
     if (m_sequence.players().empty())
         for (const Step& step : command().stepList())
             if (step.kind != Step::Kind::Wait)
-                m_context.runner.start({}, QString::fromStdString(commands::transferCaption(command(), step.remote)),
+                m_context.runner.start({}, callCaption(command(), step.remote),
                                        {});
     advance();
 }
@@ -64,7 +73,7 @@ void CommandRun::advance()
                                                  next.transfers.front().command.remoteName == step.remote))
                 continue;
             if (std::vector<TransferRunner::Refusal> refused = newRefusals(step); !refused.empty())
-                m_context.runner.start({}, QString::fromStdString(commands::transferCaption(command(), step.remote)),
+                m_context.runner.start({}, callCaption(command(), step.remote),
                                        {}, refused);
         }
         switch (next.kind) {
@@ -116,7 +125,7 @@ void CommandRun::startClients(const std::vector<Sequence::Transfer>& transfers)
         if (s.kind != Step::Kind::Wait && s.remote == transfers.front().command.remoteName)
             step = &s;
     const std::vector<TransferRunner::ClientId> ids = m_context.runner.start(
-        clients, QString::fromStdString(transfers.front().caption),
+        clients, callCaption(command(), transfers.front().command.remoteName),
         [self = QPointer<CommandRun>(this), transfers](size_t client, const TransferOutcome& outcome) {
             if (self)
                 self->clientEnded(transfers[client].player, outcome);

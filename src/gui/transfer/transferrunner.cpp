@@ -70,7 +70,8 @@ struct TransferRunner::Call {
     int retryOf = 0;  // the original call of a retry
     TransferDirection direction = TransferDirection::Put;
     QString remote;
-    QString label;  // "Reboot", "put /reboot"
+    QString label;  // "Reboot", "put /reboot": what the player history records
+    QString shown;  // the label in the window's language, for the log
     std::map<std::string, std::string> localOf;  // put: the file each player was sent, by address
     std::string suffix;                          // get: what follows "Q7_<row>_" in the fetched name
     int total = 0;
@@ -91,12 +92,12 @@ struct TransferRunner::Call {
         //: Transfer log line: %1 the command or "put /file", %2 the player's address, %3 its row in the
         //: player list, %4 the outcome ("done", "failed (...)").
         log->addLine(TransferRunner::tr("%1 %2 row %3: %4")
-                         .arg(label, fromUtf8(command.address))
+                         .arg(shown, fromUtf8(command.address))
                          .arg(command.row)
                          .arg(fromUtf8(outcome.text(inWindowLanguage))),
                      startDetail(command), !outcome.done(), id, retryOf);
         if (ended == total)
-            log->addLine(label + QStringLiteral(": ") + fromUtf8(summaryText(done, total, inWindowLanguage)), {},
+            log->addLine(shown + QStringLiteral(": ") + fromUtf8(summaryText(done, total, inWindowLanguage)), {},
                          done < total, id, retryOf, true);
     }
 };
@@ -133,13 +134,15 @@ void TransferRunner::setControlsEnabled(bool enabled)
 }
 
 std::shared_ptr<TransferRunner::Call> TransferRunner::newCall(TransferDirection direction, const QString& remote,
-                                                              const QString& caption, int retryOf)
+                                                              const Caption& caption, int retryOf)
 {
     auto call = std::make_shared<Call>();
     call->direction = direction;
     call->remote = remote;
     const bool put = direction == TransferDirection::Put;
-    call->label = !caption.isEmpty() ? caption : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remote;
+    call->label =
+        !caption.recorded.isEmpty() ? caption.recorded : (put ? QStringLiteral("put ") : QStringLiteral("get ")) + remote;
+    call->shown = !caption.shown.isEmpty() ? caption.shown : call->label;
     call->retryOf = retryOf;
     call->id = ++m_lastCall;
     call->log = m_log;
@@ -151,7 +154,7 @@ std::shared_ptr<TransferRunner::Call> TransferRunner::newCall(TransferDirection 
 }
 
 std::vector<TransferRunner::ClientId> TransferRunner::start(const std::vector<TftpCommand>& clients,
-                                                            const QString& caption, ClientEnded ended,
+                                                            const Caption& caption, ClientEnded ended,
                                                             const std::vector<Refusal>& refused)
 {
     const TftpCommand* first = !clients.empty() ? &clients.front() : !refused.empty() ? &refused.front().command : nullptr;
@@ -217,7 +220,7 @@ std::vector<TransferRunner::ClientId> TransferRunner::launch(const std::shared_p
     m_bar->setValue(0);
     if (call->total == 0 && m_log)
         //: Transfer log line: %1 is the command or "put /file"; no checked player was online to take it.
-        m_log->addLine(tr("%1: no served player").arg(call->label), {}, true,
+        m_log->addLine(tr("%1: no served player").arg(call->shown), {}, true,
                        call->id, call->retryOf);
     return ids;
 }
@@ -281,7 +284,7 @@ void TransferRunner::watchFetches()
 QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QString& localPath,
                             const QString& remoteName, int row, const QString& caption)
 {
-    const auto call = newCall(TransferDirection::Put, remoteName, caption);
+    const auto call = newCall(TransferDirection::Put, remoteName, {caption, caption});
     const std::string local = localPath.toStdString(), remote = remoteName.toStdString(), port = tftpPort();
     std::vector<TftpCommand> clients;
     for (const int r : servedRows(entries, row))
@@ -293,7 +296,7 @@ QString TransferRunner::put(const std::vector<PlayerEntry>& entries, const QStri
 QString TransferRunner::get(const std::vector<PlayerEntry>& entries, const QString& remoteName,
                             const QString& suffix, int row, const QString& caption)
 {
-    const auto call = newCall(TransferDirection::Get, remoteName, caption);
+    const auto call = newCall(TransferDirection::Get, remoteName, {caption, caption});
     call->suffix = suffix.toStdString();
     const std::string dir = m_workingDir.toStdString(), remote = remoteName.toStdString(), port = tftpPort();
     std::vector<TftpCommand> clients;
@@ -319,7 +322,7 @@ void TransferRunner::retryFailed(int id, const std::vector<PlayerEntry>& entries
     if (found == m_calls.end() || found->second->failed.empty())
         return;
     const std::shared_ptr<Call> original = found->second;
-    const auto call = newCall(original->direction, original->remote, original->label,
+    const auto call = newCall(original->direction, original->remote, {original->label, original->shown},
                               original->retryOf ? original->retryOf : original->id);
     call->suffix = original->suffix;
     const std::string dir = m_workingDir.toStdString(), remote = original->remote.toStdString(), port = tftpPort();

@@ -47,6 +47,12 @@ public:
     // A button to disable while transfers start (the six "Send " buttons register here).
     void addSendButton(QAbstractButton* button);
 
+    // How a call is named: `recorded` in English, as the player history keeps it; `shown` in the
+    // window's language, in the transfer log.
+    struct Caption {
+        QString recorded;
+        QString shown;
+    };
     // Starts `clients` (a command's transfers of one step, a fetch's temporary already made in the
     // working folder) as one call logged as `caption`; `refused` are transfers of that step that
     // failed before a client could start, logged with them. `ended(i, outcome)` runs from the event
@@ -59,7 +65,7 @@ public:
         std::string reason;
     };
     using ClientId = quint64;
-    std::vector<ClientId> start(const std::vector<TftpCommand>& clients, const QString& caption,
+    std::vector<ClientId> start(const std::vector<TftpCommand>& clients, const Caption& caption,
                                 ClientEnded ended, const std::vector<Refusal>& refused = {});
     // Ends a client started by start() at once: a fetch's temporary is removed, the transfer is
     // logged as "failed (stopped)", and its `ended` is not called. A client that has ended is left.
@@ -93,7 +99,7 @@ private:
         size_t index = 0;  // the client's place in its start() call
         std::chrono::steady_clock::time_point started = {};
     };
-    std::shared_ptr<Call> newCall(TransferDirection direction, const QString& remote, const QString& caption,
+    std::shared_ptr<Call> newCall(TransferDirection direction, const QString& remote, const Caption& caption,
                                   int retryOf = 0);
     std::vector<ClientId> launch(const std::shared_ptr<Call>& call, const std::vector<TftpCommand>& clients,
                                  const std::vector<Refusal>& refused, ClientEnded ended);

@@ -225,7 +225,7 @@ TEST(Sequence, theNextStepWaitsForTheWaitAndForThePlayersOwnTransfer)
     Sequence::Next first = sequence.next();
     ASSERT_EQ(first.kind, Sequence::Next::Kind::Start);
     ASSERT_EQ(first.transfers.size(), 3u);
-    EXPECT_EQ(first.transfers[0].caption, "Restore /config.conf.put");
+    EXPECT_EQ(transferCaption(restoreCommand(), first.transfers[0].command.remoteName), "Restore /config.conf.put");
     ASSERT_EQ(sequence.next().kind, Sequence::Next::Kind::Wait);  // while the puts still run
     EXPECT_TRUE(sequence.waiting());
     sequence.transferEnded(0, {TransferOutcome::Kind::Done, {}});

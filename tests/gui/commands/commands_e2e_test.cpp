@@ -4,6 +4,7 @@
 #include "support/playerrig.h"
 
 #include <QLineEdit>
+#include <QTranslator>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <optional>
@@ -35,6 +36,30 @@ TEST(CommandsEndToEnd, commandsReachTheCheckedOnlinePlayersOnly)
         EXPECT_EQ(readBytes(rig.folder(i) + "/multicmd.txt"), "Volume 31") << i;
     }
     EXPECT_EQ(rig.journal(2), "");
+}
+
+// The log names a command in the window's language; what the player history records stays English.
+TEST(CommandsEndToEnd, theLogNamesTheCommandInTheWindowsLanguage)
+{
+    struct CommandsTranslator : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            return qstrcmp(context, "Commands") == 0 ? QStringLiteral("<%1>").arg(QString::fromUtf8(source)) : QString();
+        }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+    PlayerRig rig(1, 0.0);
+    std::vector<std::string> recorded;
+    rig.window->transfers()->runner().setOutcomeListener(
+        [&](const std::string&, const std::string& line) { recorded.push_back(line); });
+    rig.mark(0, true, true);
+    rig.find<QComboBox>("SystemCMDBox")->setCurrentIndex(0);
+    rig.click("SystemCMDButton");
+    EXPECT_TRUE(rig.logged("<Reboot>: 1 of 1 player done")) << rig.log().join('\n').toStdString();
+    EXPECT_TRUE(rig.log().contains("<Reboot> 127.0.0.2 row 0: done"));
+    EXPECT_EQ(recorded, std::vector<std::string>{"Reboot: done"});
+    QCoreApplication::removeTranslator(&translator);
 }
 
 TEST(CommandsEndToEnd, fileListFetchesAndOpensEachServedPlayersListing)

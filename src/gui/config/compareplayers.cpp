@@ -9,6 +9,7 @@
 #include "core/config/configfile.h"
 #include "core/commands/commandtable.h"
 #include "gui/platform/dialogs.h"
+#include "gui/widgets/windowframe.h"
 #include "gui/transfer/commandrun.h"
 #include "gui/transfer/playertransfers.h"
 
@@ -35,7 +36,7 @@ ComparePlayers::ComparePlayers(ConfigExchange& exchange, PlayerTransfers& player
 {
     setObjectName(QStringLiteral("ComparePlayers"));
     setWindowTitle(tr("Compare players"));
-    resize(640, 480);
+    resize(sizeWithin(*this, *screen(), {640, 480}));
 
     auto* layout = new QVBoxLayout(this);
     m_table = new QTableWidget(this);

@@ -4,6 +4,7 @@
 #include "core/settings/colortext.h"
 #include "core/settings/localechoice.h"
 #include "core/settings/scratch.h"
+#include "gui/widgets/windowframe.h"
 #include "gui/widgets/editablecombo.h"
 #include "gui/widgets/tabcaptions.h"
 #include "gui/widgets/waitpanel.h"
@@ -444,18 +445,9 @@ void MainWindow::loadAtStart()
         m_services.dialogs.showMessage(notice);
 }
 
-QMargins MainWindow::frameMarginsOrGuess() const
-{
-    if (const QWindow* handle = windowHandle(); handle && !handle->frameMargins().isNull())
-        return handle->frameMargins();
-    // Until the window manager has framed the window: a title bar and border as the style draws them.
-    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
-    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border};
-}
-
 void MainWindow::fitToScreen(const QScreen* screen)
 {
-    const QSize room = screen->availableGeometry().size().shrunkBy(frameMarginsOrGuess());
+    const QSize room = screen->availableGeometry().size().shrunkBy(frameMarginsOrGuess(*this));
     const QSize form = m_form->size();
     const int barWidth = m_scroller->verticalScrollBar()->sizeHint().width();
     const int barHeight = m_scroller->horizontalScrollBar()->sizeHint().height();
@@ -470,7 +462,7 @@ void MainWindow::fitToScreen(const QScreen* screen)
 void MainWindow::keepOnScreen(const QScreen* screen, QPoint framePos)
 {
     const QRect area = screen->availableGeometry();
-    const QSize outer = size().grownBy(frameMarginsOrGuess());
+    const QSize outer = size().grownBy(frameMarginsOrGuess(*this));
     // Left and top win, so that the title bar is on the area even should the frame be larger.
     framePos.setX(std::max(std::min(framePos.x(), area.x() + area.width() - outer.width()), area.x()));
     framePos.setY(std::max(std::min(framePos.y(), area.y() + area.height() - outer.height()), area.y()));
@@ -486,7 +478,7 @@ void MainWindow::placeAtStart()
     std::optional<QPoint> at;
     if (const std::optional<QPoint> remembered = rememberedPlace(m_services.placePath)) {
         // Kept only while a screen still shows part of the window there: the one that shows most.
-        const QRect was(*remembered, m_form->size().grownBy(frameMarginsOrGuess()));
+        const QRect was(*remembered, m_form->size().grownBy(frameMarginsOrGuess(*this)));
         qint64 most = 0;
         for (const QScreen* candidate : QGuiApplication::screens()) {
             const QRect common = candidate->availableGeometry().intersected(was);

@@ -124,7 +124,6 @@ private:
     // Moves the frame onto the screen's free area, its title bar first.
     void keepOnScreen(const QScreen* screen, QPoint framePos);
     // The window manager's frame; until that is known, a title bar and border as the style draws them.
-    QMargins frameMarginsOrGuess() const;
     // Where the window was when it last closed, while a screen still shows it there; else centred.
     void placeAtStart();
     void rememberPlace() const;

@@ -604,7 +604,7 @@ std::string Player::getFiles()
     const std::string listing = diskListing(disk.get(), &files);
     if (!writeAt(m_root.get(), "Q7files", listing))
         return "could not write Q7files";
-    return "listed " + std::to_string(files) + " files in Q7files";
+    return "listed " + std::to_string(files) + (files == 1 ? " file" : " files") + " in Q7files";
 }
 
 std::string Player::saveConfig()

@@ -1,5 +1,7 @@
 #include "ctl/module.h"
 
+#include "core/base/programfolder.h"
+
 #include <dlfcn.h>
 #include <filesystem>
 
@@ -7,8 +9,7 @@ namespace q7::ctl {
 
 void* moduleFunction(const char* name, const char* function, std::string& problem)
 {
-    std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    const std::filesystem::path program = programFolder();
     problem.clear();
     for (const std::filesystem::path& dir : {program, program / Q7_MODULE_DIR}) {
         const std::string path = (dir / name).lexically_normal().string();

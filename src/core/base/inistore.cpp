@@ -1,6 +1,7 @@
 #include "core/base/inistore.h"
 
 #include "core/base/ascii.h"
+#include "core/base/programfolder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -188,9 +189,8 @@ void IniDocument::writeValue(std::string_view section, std::string_view key, std
 
 std::string IniStore::defaultFileName()
 {
-    std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("Config.ini") : (program.parent_path() / "Config.ini").string();
+    const fs::path program = programFolder();
+    return program.empty() ? std::string("Config.ini") : (program / "Config.ini").string();
 }
 
 IniStore::IniStore(std::string fileName, Reporter scanErrorReporter)

@@ -1,9 +1,10 @@
 #include "core/settings/uilanguage.h"
 
+#include "core/base/programfolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
-#include <system_error>
 
 namespace q7 {
 
@@ -73,8 +74,7 @@ std::string catalogFileName(const std::string& language)
 
 std::vector<std::string> catalogFolders()
 {
-    std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    const std::filesystem::path program = programFolder();
     return {(program / "translations").string(), (program / Q7_CATALOG_DIR).lexically_normal().string()};
 }
 
